@@ -1,0 +1,120 @@
+// Times the analysis the program runs for one stretch: windowed spectrum,
+// restoration, both decibel conversions and the plain spectrum, at three
+// transform sizes on a fixed synthetic signal. Prints the median of several
+// runs and checksums that tools/bench_numpy.py prints too.
+#include "fftPlus.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// The program's restoration settings.
+const long wideN = 64;
+const long highestBin = 31;
+const long lowestBin = 1;
+const double noiseLevel = 0.01;
+
+// Three tones and a little deterministic noise, rounded to 16-bit samples.
+std::vector<double> syntheticSignal(long n)
+{
+    std::vector<double> v(n);
+    uint32_t state = 12345;
+    for (long i = 0; i < n; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const double noise = (static_cast<double>(state >> 8) / 16777216.0 - 0.5) * 2000.0;
+        const double t = static_cast<double>(i) / 44100.0;
+        const double tone = 8000.0 * std::sin(2.0 * 3.141592653589793 * 440.0 * t)
+                          + 4000.0 * std::sin(2.0 * 3.141592653589793 * 1250.0 * t)
+                          + 2000.0 * std::sin(2.0 * 3.141592653589793 * 5000.0 * t);
+        v[i] = std::floor(tone + noise + 0.5);
+    }
+    return v;
+}
+
+struct Arrays {
+    explicit Arrays(long n)
+        : selRe(n), selIm(n), power(n), phase(n), power_liner(n), power_db(n),
+          power_io_db(n), restore(n), wbphase(n), restore_log(n), restore_db(n),
+          su_power_liner(n), su_power_db(n) {}
+    std::vector<double> selRe, selIm, power, phase, power_liner, power_db,
+        power_io_db, restore, wbphase, restore_log, restore_db,
+        su_power_liner, su_power_db;
+};
+
+void loadStretch(const std::vector<double>& seliii, Arrays& a)
+{
+    std::copy(seliii.begin(), seliii.end(), a.selRe.begin());
+    std::fill(a.selIm.begin(), a.selIm.end(), 0.0);
+}
+
+// The same steps, in the same order, as the program's analysis pass.
+void analyse(const std::vector<double>& seliii, Arrays& a)
+{
+    const long n = static_cast<long>(seliii.size());
+    long h = 0;
+    loadStretch(seliii, a);
+    WindowFunction(a.selRe.data(), n, windowHamming);
+    fft(a.selRe.data(), a.selIm.data(), n, 0);
+    PowAndPhs(a.selRe.data(), a.selIm.data(), a.power.data(), a.phase.data(), n, &h);
+    std::copy(a.power.begin(), a.power.begin() + h, a.power_liner.begin());
+
+    long unusedHalf = 0;
+    restoreWithWidebandPhase(seliii.data(), a.selRe.data(), a.selIm.data(), n, wideN,
+                             highestBin, lowestBin, a.restore.data(), &unusedHalf,
+                             a.wbphase.data(), noiseLevel);
+
+    a.restore[0] = 0.0;
+    std::copy(a.restore.begin(), a.restore.begin() + h, a.restore_log.begin());
+    calc_dB(a.power_liner.data(), a.power_db.data(), a.power_io_db.data(),
+            a.restore_log.data(), a.restore_db.data(), h);
+
+    loadStretch(seliii, a);
+    fft(a.selRe.data(), a.selIm.data(), n, 0);
+    PowAndPhs(a.selRe.data(), a.selIm.data(), a.power.data(), a.phase.data(), n, &h);
+    std::copy(a.power.begin(), a.power.begin() + h, a.su_power_liner.begin());
+    su_calc_dB(a.su_power_liner.data(), a.su_power_db.data(), h);
+}
+
+double sumOf(const std::vector<double>& v, long count)
+{
+    double s = 0.0;
+    for (long i = 0; i < count; ++i)
+        s += v[i];
+    return s;
+}
+
+void benchSize(const std::vector<double>& signal, long n, int runs)
+{
+    const std::vector<double> seliii(signal.begin(), signal.begin() + n);
+    Arrays a(n);
+    analyse(seliii, a); // warm-up
+    std::vector<double> ms;
+    for (int r = 0; r < runs; ++r) {
+        const auto start = std::chrono::steady_clock::now();
+        analyse(seliii, a);
+        const auto stop = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    const long h = n / 2;
+    std::printf("n=%-6ld median %9.3f ms  (runs %d, min %.3f, max %.3f)\n",
+                n, ms[ms.size() / 2], runs, ms.front(), ms.back());
+    std::printf("         checksums power_db %.6f restore_db %.6f su_power_db %.6f\n",
+                sumOf(a.power_db, h), sumOf(a.restore_db, h), sumOf(a.su_power_db, h));
+}
+
+} // namespace
+
+int main()
+{
+    const std::vector<double> signal = syntheticSignal(32768);
+    benchSize(signal, 1024, 21);
+    benchSize(signal, 8192, 11);
+    benchSize(signal, 32768, 11);
+    return 0;
+}

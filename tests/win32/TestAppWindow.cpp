@@ -1,0 +1,101 @@
+// Message-only application window and bounded pump for the Win32 tests.
+#include "TestAppWindow.h"
+
+#include "TQDwinPrivateTimer.h"
+#include "TQDwinThread.h"
+#include "TQGFwinAppWindow.h"
+
+namespace {
+
+const char kClassName[] = "TQ test application window";
+
+LRESULT CALLBACK testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_USER && wParam == TQ_WM_USER_THREAD_CALLBACK) {
+        TQDwinThread::_exec_callback_message(reinterpret_cast<void*>(lParam));
+        return 0;
+    }
+    if (message == WM_TIMER) {
+        TQDwinPrivateTimer::_timer_callback(wParam);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void registerClassOnce()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = testWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kClassName;
+    registered = RegisterClassA(&windowClass) != 0;
+}
+
+DWORD WINAPI runWork(void* parameter)
+{
+    auto* work = static_cast<std::function<void()>*>(parameter);
+    (*work)();
+    delete work;
+    return 0;
+}
+
+} // namespace
+
+TestAppWindow::TestAppWindow()
+{
+    registerClassOnce();
+    window = CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    TQGFsetAppWindow(window);
+}
+
+TestAppWindow::~TestAppWindow()
+{
+    TQGFsetAppWindow(nullptr);
+    if (window != nullptr)
+        DestroyWindow(window);
+}
+
+bool TestAppWindow::pumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (!done()) {
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs)
+            return done();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return true;
+}
+
+void TestAppWindow::pumpFor(DWORD ms)
+{
+    pumpUntil([] { return false; }, ms);
+}
+
+HANDLE startWork(std::function<void()> work)
+{
+    auto* heapWork = new std::function<void()>(std::move(work));
+    HANDLE thread = CreateThread(nullptr, 0, runWork, heapWork, 0, nullptr);
+    if (thread == nullptr)
+        delete heapWork;
+    return thread;
+}
+
+bool finishesWithin(DWORD timeoutMs, std::function<void()> work)
+{
+    HANDLE thread = startWork(std::move(work));
+    if (thread == nullptr)
+        return false;
+    bool finished = WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    return finished;
+}

@@ -1,0 +1,42 @@
+// Stand-in for the application window in tests of the Win32 services: a
+// hidden message-only window registered as the application window, whose
+// procedure hands thread callbacks and timer messages to their services the
+// way the application's window procedure does, and a bounded message pump.
+#ifndef TESTAPPWINDOW_H
+#define TESTAPPWINDOW_H
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <functional>
+
+class TestAppWindow {
+public:
+    TestAppWindow();
+    ~TestAppWindow();
+    TestAppWindow(const TestAppWindow&) = delete;
+    TestAppWindow& operator=(const TestAppWindow&) = delete;
+
+    HWND handle() const { return window; }
+    // Dispatches messages until done() holds or timeoutMs have passed;
+    // answers done().
+    bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
+    void pumpFor(DWORD ms);
+
+private:
+    HWND window;
+};
+
+// Runs work on a new thread, which owns it; the caller closes the handle.
+HANDLE startWork(std::function<void()> work);
+// Runs work on a thread of its own and answers whether it finished within
+// timeoutMs. A thread that did not finish is left behind, so a blocked test
+// fails instead of hanging.
+bool finishesWithin(DWORD timeoutMs, std::function<void()> work);
+
+#endif

@@ -1,0 +1,196 @@
+// Image set: images by number and by file name over one owned list, with two
+// direct-mapped 32-slot caches in front of it.
+#include "_TQCimageSet.h"
+
+#include "_TQDimage.h"
+
+#include <cstring>
+
+namespace {
+
+const long LAST_NO = 32767;
+
+} // namespace
+
+TQCimageSet::TQCimageSet() : m_createHandler(nullptr), m_nextNo(1)
+{
+    for (long i = 0; i < CACHE_SLOTS; ++i) {
+        m_nameCache[i] = nullptr;
+        m_numberCache[i] = nullptr;
+    }
+}
+
+TQCimageSet::~TQCimageSet()
+{
+    for (long i = 0; i < m_images.getNum(); ++i)
+        delete imageAt(i);
+}
+
+long TQCimageSet::setCreateHandler(TQDimage* (*handler)())
+{
+    m_createHandler = handler;
+    return 0;
+}
+
+TQDimage* TQCimageSet::imageAt(long pos) const
+{
+    return static_cast<TQDimage*>(m_images.getData(pos));
+}
+
+// First and last characters as signed bytes.
+long TQCimageSet::nameSlot(const char* name)
+{
+    size_t length = std::strlen(name);
+    if (length == 0)
+        return 0;
+    long first = static_cast<signed char>(name[0]);
+    long last = static_cast<signed char>(name[length - 1]);
+    return (first + 4 * last) & (CACHE_SLOTS - 1);
+}
+
+bool TQCimageSet::hasName(TQDimage* image, const char* name)
+{
+    const char* src = image->getSrc();
+    return src[0] == name[0] && std::strcmp(src, name) == 0;
+}
+
+TQDimage* TQCimageSet::cachedByName(const char* name) const
+{
+    TQDimage* image = m_nameCache[nameSlot(name)];
+    return image != nullptr && hasName(image, name) ? image : nullptr;
+}
+
+TQDimage* TQCimageSet::findByName(const char* name, bool namedOnly)
+{
+    for (long i = 0; i < m_images.getNum(); ++i) {
+        TQDimage* image = imageAt(i);
+        if (namedOnly && image->getSrc()[0] == '\0')
+            continue;
+        if (hasName(image, name)) {
+            m_nameCache[nameSlot(name)] = image;
+            return image;
+        }
+    }
+    return nullptr;
+}
+
+// Numbers run out at 32767: past that no image is made, rather than
+// wrapping into negative numbers that no lookup finds.
+TQDimage* TQCimageSet::makeImage(const char* name, bool load)
+{
+    if (m_createHandler == nullptr || m_nextNo > LAST_NO)
+        return nullptr;
+    TQDimage* image = m_createHandler();
+    if (image == nullptr)
+        return nullptr;
+    image->setImageName(name);
+    image->setId(static_cast<short>(m_nextNo));
+    ++m_nextNo;
+    if (load)
+        image->getValue1();
+    m_images.add(image);
+    m_nameCache[nameSlot(name)] = image;
+    return image;
+}
+
+TQDimage* TQCimageSet::getImage(short no)
+{
+    if (no < 0)
+        return nullptr;
+    TQDimage* cached = m_numberCache[numberSlot(no)];
+    if (cached != nullptr && cached->getId() == no)
+        return cached;
+    for (long i = 0; i < m_images.getNum(); ++i) {
+        TQDimage* image = imageAt(i);
+        if (image->getId() == no) {
+            m_numberCache[numberSlot(no)] = image;
+            return image;
+        }
+    }
+    return nullptr;
+}
+
+TQDimage* TQCimageSet::getImage(const char* fileName)
+{
+    if (fileName == nullptr)
+        return nullptr;
+    TQDimage* image = cachedByName(fileName);
+    if (image == nullptr)
+        image = findByName(fileName, false);
+    if (image == nullptr)
+        image = makeImage(fileName, false);
+    return image;
+}
+
+short TQCimageSet::getImageNo(const char* fileName)
+{
+    if (fileName == nullptr)
+        return -1;
+    TQDimage* image = cachedByName(fileName);
+    if (image == nullptr)
+        image = findByName(fileName, true);
+    if (image == nullptr)
+        image = makeImage(fileName, true);
+    return image != nullptr ? image->getId() : -1;
+}
+
+char* TQCimageSet::getImageName(short no)
+{
+    static char none[1] = "";
+    TQDimage* image = getImage(no);
+    return image != nullptr ? image->getSrc() : none;
+}
+
+long TQCimageSet::destroyImage(short no)
+{
+    TQDimage* image = getImage(no);
+    if (image != nullptr)
+        image->destroyImage();
+    return 0;
+}
+
+long TQCimageSet::destroyImage(const char* fileName)
+{
+    TQDimage* image = getImage(fileName);
+    if (image != nullptr)
+        image->destroyImage();
+    return 0;
+}
+
+long TQCimageSet::update(const char* fileName)
+{
+    TQDimage* image = getImage(fileName);
+    if (image != nullptr) {
+        image->destroyImage();
+        image->getValue1();
+    }
+    return 0;
+}
+
+long TQCimageSet::destroyAllImage()
+{
+    for (long i = 0; i < m_images.getNum(); ++i)
+        imageAt(i)->destroyImage();
+    return 0;
+}
+
+long TQCimageSet::setDefaultImageHandle(const char* name, void* handle)
+{
+    if (name == nullptr)
+        return -1;
+    m_defaultHandles.setData(name, handle);
+    return 0;
+}
+
+void* TQCimageSet::getDefaultImageHandle(const char* name)
+{
+    if (name == nullptr)
+        return nullptr;
+    return m_defaultHandles.getData(name);
+}
+
+TQCimageSet* TQGIappImageSet()
+{
+    static TQCimageSet* set = new TQCimageSet();
+    return set;
+}

@@ -1,0 +1,36 @@
+// A mutex on a Win32 critical section: recursive for the holding thread.
+#ifndef TQDWINMUTEX_H
+#define TQDWINMUTEX_H
+
+#include "_TQDmutex.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+class TQDwinMutex : public TQDmutex {
+public:
+    TQDwinMutex();
+    ~TQDwinMutex() override;
+    TQ_ROOT_FRAME(TQDwinMutex, TQDmutex)
+
+    long initialize() override;
+    long destroy() override;
+    // lock, trylock and unlock answer -1 on a mutex that is not initialised.
+    long lock() override;
+    long trylock() override;
+    long unlock() override;
+
+private:
+    CRITICAL_SECTION section;
+    bool initialised;
+};
+
+TQDmutex* _win_mutex_chandler();
+void TQGFinitializeWinMutex();
+
+#endif

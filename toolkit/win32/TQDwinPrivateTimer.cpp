@@ -1,0 +1,97 @@
+// Private timers on Win32 timers of the application window, and the live
+// list that tells a message of a deleted timer from one of a live timer.
+#include "TQDwinPrivateTimer.h"
+
+#include "TQGFwinAppWindow.h"
+#include "_TQClistData.h"
+
+namespace {
+
+// Every existing timer in construction order. Touched only on the
+// application thread, where timers are made, deleted and expire.
+TQClistData& liveTimers()
+{
+    static TQClistData timers;
+    return timers;
+}
+
+TQDwinPrivateTimer* findLiveTimer(uintptr_t id)
+{
+    TQClistData& timers = liveTimers();
+    for (long i = 0; i < timers.getNum(); i++) {
+        if (reinterpret_cast<uintptr_t>(timers.getData(i)) == id)
+            return static_cast<TQDwinPrivateTimer*>(timers.getData(i));
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TQDwinPrivateTimer::TQDwinPrivateTimer()
+{
+    liveTimers().add(this);
+}
+
+TQDwinPrivateTimer::~TQDwinPrivateTimer()
+{
+    stopTimer();
+    liveTimers().del(this);
+}
+
+void TQDwinPrivateTimer::startTimer()
+{
+    running = 1;
+    if (!_timer_set())
+        running = 0;
+}
+
+// Arming an armed timer replaces its period. Without an application window
+// there is nothing to arm: SetTimer would make an unrelated thread timer.
+bool TQDwinPrivateTimer::_timer_set()
+{
+    HWND window = TQGFgetAppWindow();
+    if (window == nullptr)
+        return false;
+    return SetTimer(window, reinterpret_cast<UINT_PTR>(this),
+                    static_cast<UINT>(rate), nullptr) != 0;
+}
+
+void TQDwinPrivateTimer::stopTimer()
+{
+    running = 0;
+    HWND window = TQGFgetAppWindow();
+    if (window != nullptr)
+        KillTimer(window, reinterpret_cast<UINT_PTR>(this));
+}
+
+void TQDwinPrivateTimer::_timer_callback(uintptr_t id)
+{
+    TQDwinPrivateTimer* timer = findLiveTimer(id);
+    if (timer == nullptr)
+        return;
+    if (timer->workProc != nullptr) {
+        timer->workProc(timer->data);
+        // The procedure may have deleted its own timer.
+        if (findLiveTimer(id) != timer)
+            return;
+    }
+    if (!(timer->continuous && timer->running == 1))
+        timer->stopTimer();
+}
+
+TQDprivateTimer* _winPrivatetimer_create()
+{
+    return new TQDwinPrivateTimer;
+}
+
+namespace {
+
+struct InstallAtStartUp {
+    InstallAtStartUp()
+    {
+        TQDprivateTimer::setCreateInstanceHandler(
+            reinterpret_cast<void*>(_winPrivatetimer_create));
+    }
+} g_installAtStartUp;
+
+} // namespace

@@ -1,0 +1,38 @@
+// Registration of the application window and the one send path by which
+// worker threads reach the application thread.
+#include "TQGFwinAppWindow.h"
+
+#include <atomic>
+
+namespace {
+
+// Written once on the application thread, read by worker threads.
+std::atomic<HWND> g_appWindow{nullptr};
+
+} // namespace
+
+void TQGFsetAppWindow(HWND window)
+{
+    g_appWindow.store(window);
+}
+
+HWND TQGFgetAppWindow()
+{
+    return g_appWindow.load();
+}
+
+long TQGFsendToAppWindow(WPARAM code, void* record, UINT timeoutMs)
+{
+    HWND window = TQGFgetAppWindow();
+    if (window == nullptr)
+        return -1;
+    DWORD_PTR answer = 0;
+    SetLastError(0);
+    if (SendMessageTimeoutA(window, WM_USER, code, reinterpret_cast<LPARAM>(record),
+                            SMTO_BLOCK, timeoutMs, &answer) != 0)
+        return 0;
+    // A timed-out send stays queued for the window, which still handles it.
+    if (GetLastError() == ERROR_TIMEOUT)
+        return -2;
+    return -1;
+}

@@ -1,0 +1,30 @@
+// The hidden application window as the Win32 services reach it: private
+// timers run on it, and worker threads hand their work to the application
+// thread by sending it private WM_USER messages. The application device
+// registers its window here as soon as it has made it.
+#ifndef TQGFWINAPPWINDOW_H
+#define TQGFWINAPPWINDOW_H
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+// wParam of the private WM_USER message that carries a thread callback.
+const WPARAM TQ_WM_USER_THREAD_CALLBACK = 3;
+
+void TQGFsetAppWindow(HWND window);
+// Null until the application device has registered its window.
+HWND TQGFgetAppWindow();
+
+// Sends WM_USER with code and record to the application window and waits
+// for it to be handled, at most timeoutMs. 0 when it was handled; -2 when
+// the time ran out (the window procedure still receives the message later
+// and owns the record); -1 when it could not be delivered at all (no
+// application window, or the window is gone), so the caller keeps the record.
+long TQGFsendToAppWindow(WPARAM code, void* record, UINT timeoutMs);
+
+#endif

@@ -1,0 +1,143 @@
+#!/usr/bin/env python3
+"""Vectorised numpy version of the analysis of one stretch (windowed
+spectrum, wideband-phase restoration, both decibel conversions, plain
+spectrum), timed at the sizes of app/bench/bench_analysis.cpp on the same
+synthetic signal. Prints the median of several runs and the same checksums.
+
+Run with a Python that has numpy (Debian's: /usr/bin/python3), with
+OPENBLAS_CORETYPE unset.
+"""
+import statistics
+import time
+
+import numpy as np
+from numpy.lib.stride_tricks import sliding_window_view
+
+WIDE_N = 64
+HIGHEST_BIN = 31
+LOWEST_BIN = 1
+NOISE_LEVEL = 0.01
+
+
+def synthetic_signal(n):
+    """Three tones and the same LCG noise as the C++ benchmark, rounded."""
+    state = 12345
+    noise = np.empty(n)
+    for i in range(n):
+        state = (state * 1664525 + 1013904223) & 0xFFFFFFFF
+        noise[i] = ((state >> 8) / 16777216.0 - 0.5) * 2000.0
+    t = np.arange(n) / 44100.0
+    tone = (8000.0 * np.sin(2.0 * np.pi * 440.0 * t)
+            + 4000.0 * np.sin(2.0 * np.pi * 1250.0 * t)
+            + 2000.0 * np.sin(2.0 * np.pi * 5000.0 * t))
+    return np.floor(tone + noise + 0.5)
+
+
+def hamming(n):
+    return 0.54 - 0.46 * np.cos(2.0 * np.pi * np.arange(n) / (n - 1))
+
+
+def forward(x, axis=-1):
+    return np.fft.fft(x, axis=axis) / x.shape[axis]
+
+
+def pow_and_phs(spectrum):
+    re, im = spectrum.real, spectrum.imag
+    power = re * re + im * im
+    with np.errstate(divide="ignore", invalid="ignore"):
+        ratio = np.arctan(im / re)
+        phase = np.where(re > 0, ratio,
+                np.where(re < 0, ratio + np.pi,
+                np.where(im > 0, np.pi / 2, np.where(im < 0, -np.pi / 2, 0.0))))
+    phase = np.where(phase > np.pi, phase - 2.0 * np.pi, phase)
+    phase = np.where(power <= 1e-16, 0.0, phase)
+    return power, phase
+
+
+def decibels(p):
+    inside = p[(p > 0) & (p < 1)]
+    smallest = inside.min() if inside.size else 1.0
+    with np.errstate(divide="ignore", invalid="ignore"):
+        return np.where(p > 0, 20.0 * np.log10(p), 20.0 * np.log10(smallest))
+
+
+def normalise(p):
+    m = max(p.max(), 0.0)
+    if m <= 0:
+        m = 1.0
+    return p / m, m
+
+
+def su_calc_db(p):
+    p = p.copy()
+    p[0] = 0.0
+    p, m = normalise(p)
+    return p, decibels(p), m
+
+
+def calc_db(p, r):
+    p, p_db, m_p = su_calc_db(p)
+    m_r = max(r.max(), 0.0) or 1.0
+    r = np.exp(np.log(m_p) * r / m_r)
+    r = r / (max(r.max(), 0.0) or 1.0)
+    return p_db, decibels(r)
+
+
+def restore(x):
+    n = x.size
+    w = hamming(n)
+    power, phase = pow_and_phs(forward(x * w))
+    m = max(power[1:n // 2].max(initial=0.0), 0.0)
+    level = m * NOISE_LEVEL
+    denominator = level + power
+    with np.errstate(divide="ignore", invalid="ignore"):
+        ratio = power / denominator
+        gain = np.where((denominator > 0) & np.isfinite(ratio), np.sqrt(ratio), 0.0)
+    restored = (np.fft.ifft(gain * np.exp(1j * phase)) * n).real
+    padded = np.concatenate([restored, np.full(WIDE_N - 1, restored[-1])])
+    windows = sliding_window_view(padded, WIDE_N)          # (n, WIDE_N)
+    wide_phase = forward(windows, axis=1).imag.T              # (WIDE_N, n)
+    trajectories = wide_phase[LOWEST_BIN:HIGHEST_BIN + 1]
+    sum_traj = trajectories.sum(axis=0)
+    spectra = forward(trajectories * w, axis=1)
+    sum_pow = (spectra.real ** 2 + spectra.imag ** 2).sum(axis=0)
+    return sum_pow, sum_traj
+
+
+def analyse(seliii):
+    n = seliii.size
+    h = n // 2
+    power, _phase = pow_and_phs(forward(seliii * hamming(n)))
+    power_liner = power[:h].copy()
+    restored, _traj = restore(seliii)
+    restored[0] = 0.0
+    power_db, restore_db = calc_db(power_liner, restored[:h].copy())
+    plain, _phase = pow_and_phs(forward(seliii))
+    _p, su_power_db, _m = su_calc_db(plain[:h])
+    return power_db, restore_db, su_power_db
+
+
+def bench_size(signal, n, runs):
+    seliii = signal[:n].copy()
+    result = analyse(seliii)  # warm-up
+    times = []
+    for _ in range(runs):
+        start = time.perf_counter()
+        result = analyse(seliii)
+        times.append((time.perf_counter() - start) * 1000.0)
+    times.sort()
+    print("n=%-6d median %9.3f ms  (runs %d, min %.3f, max %.3f)"
+          % (n, statistics.median(times), runs, times[0], times[-1]))
+    print("         checksums power_db %.6f restore_db %.6f su_power_db %.6f"
+          % tuple(float(r.sum()) for r in result))
+
+
+def main():
+    signal = synthetic_signal(32768)
+    bench_size(signal, 1024, 21)
+    bench_size(signal, 8192, 11)
+    bench_size(signal, 32768, 11)
+
+
+if __name__ == "__main__":
+    main()
