@@ -19,6 +19,7 @@ struct TQDwinThreadBlock {
     DWORD id;
     unsigned long generation;       // counts the threads started
     bool running;
+    volatile LONG started;          // the thread has reached its start handler
     TQDthread::ThreadFunction function;
     TQDthread* startObject;
     void* argument;
@@ -107,6 +108,7 @@ long TQDwinThread::createThread(void* argument)
     closeHandle(block);
     threadData = argument;
     block->function = threadFunction;
+    block->started = 0;
     block->startObject = this;
     block->argument = argument;
     retain(block);  // the thread's own reference
@@ -126,6 +128,7 @@ long TQDwinThread::createThread(void* argument)
 DWORD WINAPI TQDwinThread::_thread_start_handler(void* parameter)
 {
     TQDwinThreadBlock* block = static_cast<TQDwinThreadBlock*>(parameter);
+    InterlockedExchange(&block->started, 1);
     void* result = nullptr;
     if (block->function != nullptr)
         result = block->function(block->startObject, block->argument);
@@ -183,6 +186,12 @@ long TQDwinThread::terminateThread()
             return -1;
         // The thread cannot hold the block's lock now: it takes it only in
         // its end step, which it has not passed while it is marked running.
+        // It is not ended before it has finished starting up: a thread
+        // killed inside the system's start-up code can bring the process
+        // down (Wine does).
+        while (InterlockedCompareExchange(&block->started, 0, 0) == 0
+               && WaitForSingleObject(block->handle, 1) == WAIT_TIMEOUT) {
+        }
         TerminateThread(block->handle, 0);
         WaitForSingleObject(block->handle, INFINITE);
         closeHandle(block);
