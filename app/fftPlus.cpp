@@ -138,10 +138,27 @@ void stage(double* x, double* y, int n, int k, Twiddles tw, int inverse)
         laterStage<false>(x, y, n, k, tw, inverse);
 }
 
+// Complex values whose two arrays fit the first-level cache together.
+const int cacheBlock = 2048;
+
+// The stages that stay within a cache block run block by block, each block
+// through all of them; a butterfly only needs the earlier stages of its own
+// block, so the results are those of stage by stage. The wider stages then
+// sweep the whole transform.
+template <typename TwiddlesOfStage>
+void runStages(double* x, double* y, int n, TwiddlesOfStage twiddlesOf, int inverse)
+{
+    const int block = n < cacheBlock ? n : cacheBlock;
+    for (int base = 0; base < n; base += block)
+        for (int k = 1; k < block; k *= 2)
+            stage(x + base, y + base, block, k, twiddlesOf(k), inverse);
+    for (int k = block; k < n; k *= 2)
+        stage(x, y, n, k, twiddlesOf(k), inverse);
+}
+
 void butterflies(double* x, double* y, int n, const double* sintbl, int inverse)
 {
-    for (int k = 1; k < n; k *= 2)
-        stage(x, y, n, k, sineTableTwiddles(sintbl, n, k), inverse);
+    runStages(x, y, n, [=](int k) { return sineTableTwiddles(sintbl, n, k); }, inverse);
 }
 
 // n is a power of two, so multiplying by 1/n rounds exactly as dividing by n.
@@ -328,8 +345,8 @@ void prepareTables(long n, long wideN)
 
 void mainButterflies(double* re, double* im, long n, int inverse)
 {
-    for (long k = 1; k < n; k *= 2)
-        stage(re, im, n, k, stageTableTwiddles(mainStageCos, mainStageSin, k), inverse);
+    runStages(re, im, n, [](int k) { return stageTableTwiddles(mainStageCos, mainStageSin, k); },
+              inverse);
 }
 
 // Hamming-windowed copy of v, loaded straight into bit-reversed order (the

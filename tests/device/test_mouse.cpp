@@ -100,23 +100,6 @@ TEST(Mouse, GlobalHookSeesEventsFirst)
     EXPECT_EQ(1, mouse.execGlobalMouseHook(14, nullptr));
 }
 
-TEST(Mouse, EventStateStartsEmpty)
-{
-    FakeMouse mouse;
-    EXPECT_EQ(0u, mouse.getStatus());
-    EXPECT_EQ(0u, mouse.getTargetBtn());
-    EXPECT_EQ(nullptr, mouse.getMouseFocusClient());
-    EXPECT_EQ(nullptr, mouse.getMouseUngrabClient());
-    EXPECT_EQ(1, mouse.getGlobalMouseSensitive());
-    EXPECT_STREQ("TQDmouse", mouse.getClassName());
-
-    mouse.setStatus(TQDmouse::STATUS_BUTTON1 | TQDmouse::STATUS_BUTTON3);
-    EXPECT_EQ(0x500u, mouse.getMouseStatus());
-    short x = 3;
-    short y = 4;
-    EXPECT_EQ(0, mouse.getMousePosition(&x, &y));
-}
-
 TEST(Mouse, ProcessMouseComesFromTheInstalledHandler)
 {
     EXPECT_EQ(nullptr, TQGIappMouse());

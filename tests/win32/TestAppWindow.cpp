@@ -66,7 +66,9 @@ bool TestAppWindow::pumpUntil(const std::function<bool()>& done, DWORD timeoutMs
         DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs)
             return done();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+        // Short slices: done() may turn true without any message arriving.
+        DWORD slice = timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_ALLINPUT);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);

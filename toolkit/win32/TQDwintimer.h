@@ -1,0 +1,34 @@
+// The application tick on Win32: timer 1 of the application window, every
+// 250 ms, advancing the application timer and running its procedures.
+#ifndef TQDWINTIMER_H
+#define TQDWINTIMER_H
+
+#include "_TQDtimer.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+class TQDwintimer : public TQDtimer {
+public:
+    // Arms the tick on the application window, which must exist by then.
+    TQDwintimer();
+    ~TQDwintimer() override;
+    TQ_ROOT_FRAME(TQDwintimer, TQDtimer)
+
+    // The timer procedure of the tick; it works on TQGIappTimer().
+    static void CALLBACK _timer_callback(HWND window, UINT message, UINT_PTR id, DWORD time);
+
+private:
+    void _timer_set();
+    void _timer_stop();
+};
+
+// Factory for TQDtimer::setCreateInstanceHandler.
+TQDtimer* _wintimer_create_handler();
+
+#endif
