@@ -67,19 +67,42 @@ Twiddles stageTableTwiddles(const double* stageCos, const double* stageSin, int 
     return Twiddles{stageCos + k - 1, stageSin + k - 1, 1};
 }
 
-// Two neighbouring butterflies at once; c and s hold their twiddles.
+// Two neighbouring complex values.
+struct ComplexPair {
+    __m128d re;
+    __m128d im;
+};
+
+inline ComplexPair loadPair(const double* x, const double* y)
+{
+    return ComplexPair{_mm_loadu_pd(x), _mm_loadu_pd(y)};
+}
+
+inline void storePair(double* x, double* y, ComplexPair v)
+{
+    _mm_storeu_pd(x, v.re);
+    _mm_storeu_pd(y, v.im);
+}
+
+// The butterfly of the transform on two neighbouring pairs of values at once;
+// c and s hold their twiddles.
+inline void butterfly(ComplexPair& a, ComplexPair& b, __m128d c, __m128d s)
+{
+    const __m128d dx = _mm_add_pd(_mm_mul_pd(c, b.re), _mm_mul_pd(s, b.im));
+    const __m128d dy = _mm_sub_pd(_mm_mul_pd(c, b.im), _mm_mul_pd(s, b.re));
+    b.re = _mm_sub_pd(a.re, dx);
+    a.re = _mm_add_pd(a.re, dx);
+    b.im = _mm_sub_pd(a.im, dy);
+    a.im = _mm_add_pd(a.im, dy);
+}
+
 inline void butterflyPair(double* xa, double* xb, double* ya, double* yb, __m128d c, __m128d s)
 {
-    const __m128d xA = _mm_loadu_pd(xa);
-    const __m128d xB = _mm_loadu_pd(xb);
-    const __m128d yA = _mm_loadu_pd(ya);
-    const __m128d yB = _mm_loadu_pd(yb);
-    const __m128d dx = _mm_add_pd(_mm_mul_pd(c, xB), _mm_mul_pd(s, yB));
-    const __m128d dy = _mm_sub_pd(_mm_mul_pd(c, yB), _mm_mul_pd(s, xB));
-    _mm_storeu_pd(xb, _mm_sub_pd(xA, dx));
-    _mm_storeu_pd(xa, _mm_add_pd(xA, dx));
-    _mm_storeu_pd(yb, _mm_sub_pd(yA, dy));
-    _mm_storeu_pd(ya, _mm_add_pd(yA, dy));
+    ComplexPair a = loadPair(xa, ya);
+    ComplexPair b = loadPair(xb, yb);
+    butterfly(a, b, c, s);
+    storePair(xa, ya, a);
+    storePair(xb, yb, b);
 }
 
 // The sign flip of an inverse transform, applied to the sine by xor so that
@@ -87,6 +110,20 @@ inline void butterflyPair(double* xa, double* xb, double* ya, double* yb, __m128
 __m128d sineSign(int inverse)
 {
     return inverse ? _mm_set1_pd(-0.0) : _mm_setzero_pd();
+}
+
+// Twiddles of butterflies j and j + 1 of a stage.
+template <bool contiguous>
+inline void twiddlesAt(const Twiddles& tw, int j, __m128d sign, __m128d& c, __m128d& s)
+{
+    if (contiguous) {
+        c = _mm_loadu_pd(tw.cosTw + j);
+        s = _mm_loadu_pd(tw.sinTw + j);
+    } else {
+        c = _mm_set_pd(tw.cosTw[(j + 1) * tw.stride], tw.cosTw[j * tw.stride]);
+        s = _mm_set_pd(tw.sinTw[(j + 1) * tw.stride], tw.sinTw[j * tw.stride]);
+    }
+    s = _mm_xor_pd(s, sign);
 }
 
 // First stage: one butterfly per block of two.
@@ -116,49 +153,73 @@ void laterStage(double* x, double* y, int n, int k, Twiddles tw, int inverse)
         double* ya = y + block;
         for (int j = 0; j < k; j += 2) {
             __m128d c, s;
-            if (contiguous) {
-                c = _mm_loadu_pd(tw.cosTw + j);
-                s = _mm_loadu_pd(tw.sinTw + j);
-            } else {
-                c = _mm_set_pd(tw.cosTw[(j + 1) * tw.stride], tw.cosTw[j * tw.stride]);
-                s = _mm_set_pd(tw.sinTw[(j + 1) * tw.stride], tw.sinTw[j * tw.stride]);
-            }
-            butterflyPair(xa + j, xa + j + k, ya + j, ya + j + k, c, _mm_xor_pd(s, sign));
+            twiddlesAt<contiguous>(tw, j, sign, c, s);
+            butterflyPair(xa + j, xa + j + k, ya + j, ya + j + k, c, s);
         }
     }
 }
 
-void stage(double* x, double* y, int n, int k, Twiddles tw, int inverse)
+// Stages k and 2k (k >= 2) in one sweep: each group of four values j, j + k,
+// j + 2k, j + 3k of a block goes through its two butterflies of stage k and
+// then its two of stage 2k while it is held in registers. The butterflies
+// are those of stage after stage, with half the loads and stores.
+template <bool contiguous>
+void stagePair(double* x, double* y, int n, int k, Twiddles tw1, Twiddles tw2, int inverse)
 {
-    if (k == 1)
-        firstStage(x, y, n, tw, inverse);
-    else if (tw.stride == 1)
-        laterStage<true>(x, y, n, k, tw, inverse);
-    else
-        laterStage<false>(x, y, n, k, tw, inverse);
+    const __m128d sign = sineSign(inverse);
+    for (int block = 0; block < n; block += 4 * k) {
+        double* xs = x + block;
+        double* ys = y + block;
+        for (int j = 0; j < k; j += 2) {
+            ComplexPair v0 = loadPair(xs + j, ys + j);
+            ComplexPair v1 = loadPair(xs + j + k, ys + j + k);
+            ComplexPair v2 = loadPair(xs + j + 2 * k, ys + j + 2 * k);
+            ComplexPair v3 = loadPair(xs + j + 3 * k, ys + j + 3 * k);
+            __m128d c, s;
+            twiddlesAt<contiguous>(tw1, j, sign, c, s);
+            butterfly(v0, v1, c, s);
+            butterfly(v2, v3, c, s);
+            twiddlesAt<contiguous>(tw2, j, sign, c, s);
+            butterfly(v0, v2, c, s);
+            twiddlesAt<contiguous>(tw2, j + k, sign, c, s);
+            butterfly(v1, v3, c, s);
+            storePair(xs + j, ys + j, v0);
+            storePair(xs + j + k, ys + j + k, v1);
+            storePair(xs + j + 2 * k, ys + j + 2 * k, v2);
+            storePair(xs + j + 3 * k, ys + j + 3 * k, v3);
+        }
+    }
 }
 
-// Complex values whose two arrays fit the first-level cache together.
-const int cacheBlock = 2048;
-
-// The stages that stay within a cache block run block by block, each block
-// through all of them; a butterfly only needs the earlier stages of its own
-// block, so the results are those of stage by stage. The wider stages then
-// sweep the whole transform.
+// Stages firstK, 2 firstK ... up to n / 2, two at a time where possible.
 template <typename TwiddlesOfStage>
-void runStages(double* x, double* y, int n, TwiddlesOfStage twiddlesOf, int inverse)
+void stagesFrom(double* x, double* y, int n, int firstK, TwiddlesOfStage twiddlesOf, int inverse)
 {
-    const int block = n < cacheBlock ? n : cacheBlock;
-    for (int base = 0; base < n; base += block)
-        for (int k = 1; k < block; k *= 2)
-            stage(x + base, y + base, block, k, twiddlesOf(k), inverse);
-    for (int k = block; k < n; k *= 2)
-        stage(x, y, n, k, twiddlesOf(k), inverse);
+    int k = firstK;
+    if (k == 1 && k < n) {
+        firstStage(x, y, n, twiddlesOf(1), inverse);
+        k = 2;
+    }
+    for (; 2 * k < n; k *= 4) {
+        const Twiddles tw1 = twiddlesOf(k);
+        const Twiddles tw2 = twiddlesOf(2 * k);
+        if (tw1.stride == 1 && tw2.stride == 1)
+            stagePair<true>(x, y, n, k, tw1, tw2, inverse);
+        else
+            stagePair<false>(x, y, n, k, tw1, tw2, inverse);
+    }
+    if (k < n) {
+        const Twiddles tw = twiddlesOf(k);
+        if (tw.stride == 1)
+            laterStage<true>(x, y, n, k, tw, inverse);
+        else
+            laterStage<false>(x, y, n, k, tw, inverse);
+    }
 }
 
 void butterflies(double* x, double* y, int n, const double* sintbl, int inverse)
 {
-    runStages(x, y, n, [=](int k) { return sineTableTwiddles(sintbl, n, k); }, inverse);
+    stagesFrom(x, y, n, 1, [=](int k) { return sineTableTwiddles(sintbl, n, k); }, inverse);
 }
 
 // n is a power of two, so multiplying by 1/n rounds exactly as dividing by n.
@@ -343,23 +404,35 @@ void prepareTables(long n, long wideN)
     }
 }
 
-void mainButterflies(double* re, double* im, long n, int inverse)
+// The stages from firstK on.
+void mainButterflies(double* re, double* im, long n, long firstK, int inverse)
 {
-    runStages(re, im, n, [](int k) { return stageTableTwiddles(mainStageCos, mainStageSin, k); },
-              inverse);
+    stagesFrom(re, im, n, firstK,
+               [](int k) { return stageTableTwiddles(mainStageCos, mainStageSin, k); }, inverse);
 }
 
-// Hamming-windowed copy of v, loaded straight into bit-reversed order (the
-// permutation is its own inverse), then transformed forward without scaling.
+// Forward transform, without scaling, of the Hamming-windowed copy of v.
+// The copy is read in bit-reversed order (the permutation is its own inverse)
+// and goes straight through the first stage: the general butterfly with the
+// imaginary parts written as the +0 they are.
 void windowedTransform(const double* v, double* re, double* im, long n)
 {
     const double* w = cachedWindow(windowHamming, n);
-    for (long i = 0; i < n; ++i) {
-        const long j = mainBitrev[i];
-        re[i] = v[j] * w[j];
-        im[i] = 0.0;
+    const double c = mainStageCos[0];
+    const double s = mainStageSin[0];
+    for (long i = 0; i < n; i += 2) {
+        const long ja = mainBitrev[i];
+        const long jb = mainBitrev[i + 1];
+        const double xa = v[ja] * w[ja];
+        const double xb = v[jb] * w[jb];
+        const double dx = c * xb + s * 0.0;
+        const double dy = c * 0.0 - s * xb;
+        re[i + 1] = xa - dx;
+        re[i] = xa + dx;
+        im[i + 1] = 0.0 - dy;
+        im[i] = 0.0 + dy;
     }
-    mainButterflies(re, im, n, 0);
+    mainButterflies(re, im, n, 2, 0);
 }
 
 // Every bin keeps its phase; its magnitude becomes sqrt(P / (level + P)).
@@ -378,35 +451,57 @@ void applyGain(double* re, double* im, long n, double level)
 {
     for (long i = 0; i < n; ++i) {
         const double g = gainOf(tmpPow[i], level);
-        re[i] = g * std::cos(tmpPhs[i]);
-        im[i] = g * std::sin(tmpPhs[i]);
+        double sine = 0.0;
+        double cosine = 0.0;
+        sincos(tmpPhs[i], &sine, &cosine);
+        re[i] = g * cosine;
+        im[i] = g * sine;
     }
 }
 
-// Lanes of windows starting at s .. s + lanes - 1, each wideN samples long and
-// repeating the last sample past the end of the signal, in bit-reversed row
-// order.
+// Two neighbouring samples of each of two lanes, repeating the last sample
+// past the end of the signal.
+__m128d loadLanePair(const double* re, long n, long t, bool inside)
+{
+    if (inside)
+        return _mm_loadu_pd(re + t);
+    const long first = t < n - 1 ? t : n - 1;
+    const long second = t + 1 < n - 1 ? t + 1 : n - 1;
+    return _mm_set_pd(re[second], re[first]);
+}
+
+// Lanes of windows starting at s .. s + lanes - 1, each wideN samples long,
+// in bit-reversed row order and put straight through the first stage (the
+// general butterfly with the imaginary parts written as the +0 they are).
 void loadSlidingWindows(const double* re, long n, long wideN, long s)
 {
     const bool inside = s + (lanes - 1) + (wideN - 1) <= n - 1;
-    for (long row = 0; row < wideN; ++row) {
-        const long first = s + wideBitrev[row];
-        double* xr = letRe + row * lanes;
-        double* xi = letIm + row * lanes;
-        for (int l = 0; l < lanes; ++l) {
-            long t = first + l;
-            if (!inside && t > n - 1)
-                t = n - 1;
-            xr[l] = re[t];
-            xi[l] = 0.0;
+    const __m128d c = _mm_set1_pd(wideSintbl[wideN / 4]);
+    const __m128d sn = _mm_set1_pd(wideSintbl[0]);
+    const __m128d zero = _mm_setzero_pd();
+    for (long row = 0; row < wideN; row += 2) {
+        const long a = s + wideBitrev[row];
+        const long b = s + wideBitrev[row + 1];
+        double* xa = letRe + row * lanes;
+        double* ya = letIm + row * lanes;
+        for (int l = 0; l < lanes; l += 2) {
+            const __m128d xA = loadLanePair(re, n, a + l, inside);
+            const __m128d xB = loadLanePair(re, n, b + l, inside);
+            const __m128d dx = _mm_add_pd(_mm_mul_pd(c, xB), _mm_mul_pd(sn, zero));
+            const __m128d dy = _mm_sub_pd(_mm_mul_pd(c, zero), _mm_mul_pd(sn, xB));
+            _mm_storeu_pd(xa + lanes + l, _mm_sub_pd(xA, dx));
+            _mm_storeu_pd(xa + l, _mm_add_pd(xA, dx));
+            _mm_storeu_pd(ya + lanes + l, _mm_sub_pd(zero, dy));
+            _mm_storeu_pd(ya + l, _mm_add_pd(zero, dy));
         }
     }
 }
 
-// The forward butterflies of the core, applied to every lane at once.
+// The forward butterflies of the core, applied to every lane at once, from
+// the second stage up to the one before the last.
 void slidingButterflies(long wideN)
 {
-    for (long k = 1; k < wideN; k *= 2) {
+    for (long k = 2; k < wideN / 2; k *= 2) {
         const Twiddles tw = sineTableTwiddles(wideSintbl, wideN, k);
         for (long block = 0; block < wideN; block += 2 * k) {
             for (long j = 0; j < k; ++j) {
@@ -422,17 +517,26 @@ void slidingButterflies(long wideN)
     }
 }
 
-// Only the imaginary parts of the bins that are summed have a reader, so
-// only they are scaled and stored.
+// The last stage, reduced to what has a reader: the imaginary parts of the
+// bins lo..hi, scaled and stored straight into their rows of widePhase.
 void storeTrajectoryPoints(long n, long wideN, long lo, long hi, long s)
 {
+    const long k = wideN / 2;
+    const Twiddles tw = sineTableTwiddles(wideSintbl, wideN, k);
     const long count = n - s < lanes ? n - s : lanes;
     const double scale = 1.0 / wideN;
-    for (long k = lo; k <= hi; ++k) {
-        double* dst = widePhase + k * n + s;
-        const double* src = letIm + k * lanes;
-        for (long l = 0; l < count; ++l)
-            dst[l] = src[l] * scale;
+    for (long row = lo; row <= hi; ++row) {
+        const long j = row < k ? row : row - k;
+        const double c = tw.cosTw[j * tw.stride];
+        const double sn = tw.sinTw[j * tw.stride];
+        const double* xb = letRe + (j + k) * lanes;
+        const double* yb = letIm + (j + k) * lanes;
+        const double* ya = letIm + j * lanes;
+        double* dst = widePhase + row * n + s;
+        for (long l = 0; l < count; ++l) {
+            const double dy = c * yb[l] - sn * xb[l];
+            dst[l] = (row < k ? ya[l] + dy : ya[l] - dy) * scale;
+        }
     }
 }
 
@@ -627,7 +731,7 @@ void restoreWithWidebandPhase(const double* x, double* re, double* im, long n,
     // Bin 0 and the upper half take no part in the reference level.
     applyGain(re, im, n, largestFromZero(tmpPow, 1, h) * noise);
     swapIntoBitReversedOrder(re, im, n, mainBitrev);
-    mainButterflies(re, im, n, 1);
+    mainButterflies(re, im, n, 1, 1);
 
     if (lo > hi)
         return;

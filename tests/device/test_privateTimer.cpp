@@ -1,9 +1,8 @@
-// The base private timer: defaults, the restart on a new rate, the factory.
+// The base private timer: its defaults and the restart on a new rate.
 #include "_TQDprivateTimer.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace {
@@ -22,8 +21,6 @@ public:
     std::string calls;
 };
 
-void noWork(void*) {}
-
 } // namespace
 
 TEST(PrivateTimerBase, StartsWithRate50ContinuousIdleAndNoProcedure)
@@ -34,9 +31,6 @@ TEST(PrivateTimerBase, StartsWithRate50ContinuousIdleAndNoProcedure)
     EXPECT_EQ(0, timer.getRunning());
     EXPECT_EQ(nullptr, timer.getWorkProc());
     EXPECT_EQ(nullptr, timer.getData());
-    EXPECT_STREQ("TQDprivateTimer", TQDprivateTimer::getThisClassName());
-    EXPECT_EQ(&timer, timer.cast("TQDprivateTimer"));
-    EXPECT_EQ(nullptr, timer.cast2("TQDprivateTimerX"));
 }
 
 TEST(PrivateTimerBase, SetRateRestartsOnlyARunningTimer)
@@ -51,27 +45,4 @@ TEST(PrivateTimerBase, SetRateRestartsOnlyARunningTimer)
     timer.setRate(30);
     EXPECT_EQ(30, timer.getRate());
     EXPECT_EQ("stop start ", timer.calls);
-}
-
-TEST(PrivateTimerBase, KeepsProcedureDataAndRepeatFlag)
-{
-    RecordingTimer timer;
-    int owner = 0;
-    timer.setWorkProc(noWork, &owner);
-    timer.setCont(0);
-    EXPECT_EQ(&owner, timer.getData());
-    EXPECT_EQ(noWork, timer.getWorkProc());
-    EXPECT_EQ(0, timer.getCont());
-}
-
-TEST(PrivateTimerBase, WithoutFactoryTimersNeverRun)
-{
-    void* saved = TQDprivateTimer::getCreateInstanceHandler();
-    TQDprivateTimer::setCreateInstanceHandler(nullptr);
-    std::unique_ptr<TQDprivateTimer> timer(TQDprivateTimer::getNewInstance());
-    TQDprivateTimer::setCreateInstanceHandler(saved);
-    EXPECT_STREQ("TQDprivateTimer", timer->getClassName());
-    timer->startTimer();
-    timer->setRate(10);  // would restart a running timer
-    timer->stopTimer();
 }

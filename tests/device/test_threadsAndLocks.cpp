@@ -1,5 +1,5 @@
-// The base thread, mutex and semaphore: names, casts, factories and the
-// results of their own operations.
+// The base thread, mutex and semaphore that a program without a platform
+// factory gets: every operation reports its base result.
 #include "_TQDmutex.h"
 #include "_TQDsemaphore.h"
 #include "_TQDthread.h"
@@ -24,9 +24,6 @@ private:
     void* saved;
 };
 
-class MarkedThread : public TQDthread {};
-TQDthread* makeMarkedThread() { return new MarkedThread; }
-
 } // namespace
 
 TEST(ThreadBase, WithoutHandlerGivesBaseObjectsThatFail)
@@ -48,37 +45,6 @@ TEST(ThreadBase, WithoutHandlerGivesBaseObjectsThatFail)
     EXPECT_EQ(0, calls);
 }
 
-TEST(ThreadBase, HoldsItsFunctionsAndUsesTheInstalledHandler)
-{
-    TQDthread thread;
-    EXPECT_EQ(nullptr, thread.getFunction());
-    EXPECT_EQ(nullptr, thread.getCallbackFunction());
-    TQDthread::ThreadFunction function = [](TQDthread*, void*) -> void* { return nullptr; };
-    TQDthread::CallbackFunction callback = [](TQDthread*, void*) {};
-    thread.setFunction(function);
-    thread.setCallbackFunction(callback);
-    EXPECT_EQ(function, thread.getFunction());
-    EXPECT_EQ(callback, thread.getCallbackFunction());
-
-    NoHandler<TQDthread> restore;
-    TQDthread::setCreateInstanceHandler(reinterpret_cast<void*>(makeMarkedThread));
-    EXPECT_EQ(reinterpret_cast<void*>(makeMarkedThread), TQDthread::getCreateInstanceHandler());
-    std::unique_ptr<TQDthread> made(TQDthread::getNewInstance());
-    EXPECT_NE(nullptr, dynamic_cast<MarkedThread*>(made.get()));
-}
-
-TEST(ThreadBase, CastsAnswerOwnNameRootAndNull)
-{
-    TQDthread thread;
-    EXPECT_EQ(&thread, thread.cast(nullptr));
-    EXPECT_EQ(&thread, thread.cast("TQDthread"));
-    EXPECT_EQ(&thread, thread.cast("TQCroot"));
-    EXPECT_EQ(nullptr, thread.cast("TQDmutex"));
-    EXPECT_EQ(&thread, thread.cast2("TQDthread"));
-    EXPECT_EQ(nullptr, thread.cast2("TQDthreadX"));
-    EXPECT_STREQ("TQDthread", TQDthread::getThisClassName());
-}
-
 TEST(LockBase, WithoutHandlerEveryOperationFails)
 {
     NoHandler<TQDmutex> noMutexHandler;
@@ -96,7 +62,4 @@ TEST(LockBase, WithoutHandlerEveryOperationFails)
     EXPECT_EQ(-1, semaphore->lock());
     EXPECT_EQ(-1, semaphore->unlock());
     EXPECT_EQ(-1, semaphore->destroy());
-    EXPECT_EQ(semaphore.get(), semaphore->cast("TQCroot"));
-    EXPECT_EQ(nullptr, semaphore->cast("TQDmutex"));
-    EXPECT_EQ(mutex.get(), mutex->cast2("TQDmutex"));
 }

@@ -44,13 +44,6 @@ void countAndDelete(void* data)
 
 } // namespace
 
-TEST(WinPrivateTimer, FactoryMakesPlatformTimers)
-{
-    std::unique_ptr<TQDprivateTimer> timer(TQDprivateTimer::getNewInstance());
-    EXPECT_STREQ("TQDwinPrivateTimer", timer->getClassName());
-    EXPECT_EQ(timer.get(), timer->cast("TQDprivateTimer"));
-}
-
 TEST(WinPrivateTimer, OneShotRunsOnceAndStartsAgain)
 {
     TestAppWindow app;

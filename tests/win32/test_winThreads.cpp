@@ -319,20 +319,6 @@ TEST_F(WinThreadCallback, UnansweredAfterOneSecondReportsTimeOut)
     EXPECT_EQ(0, thread->joinThread(nullptr));
 }
 
-TEST_F(WinThreadCallback, LateCallbackOfADeletedObjectIsDropped)
-{
-    TestAppWindow app;
-    auto thread = newCaller();
-    WorkerCall call;
-    ASSERT_EQ(0, thread->createThread(&call));
-    ASSERT_TRUE(call.done.waitOpen());
-    EXPECT_EQ(-2, call.result);
-    EXPECT_EQ(0, thread->joinThread(nullptr));
-    thread.reset();
-    app.pumpFor(100);
-    EXPECT_EQ(0, log.calls);
-}
-
 TEST(WinMutex, IsRecursiveForItsHolderAndTrylockWaitsForOthers)
 {
     std::unique_ptr<TQDmutex> mutex(TQDmutex::getNewInstance());
