@@ -33,19 +33,40 @@ bool isTransformSize(long n, long largest)
 // ---------------------------------------------------------------------------
 // Transform core, shared by fft and the restoration's precomputed tables.
 
+// Calls visit(i) for every step-th i in [0, n), n a power of two, in tiles
+// that keep i and its bit reversal within eight cache lines each: the 64
+// indices that share all but their top three and low three bits have bit
+// reversals that share theirs too.
+template <typename Visit>
+void visitInTiles(long n, long step, Visit visit)
+{
+    if (n < 64) {
+        for (long i = 0; i < n; i += step)
+            visit(i);
+        return;
+    }
+    const long top = n / 8;
+    for (long middle = 0; middle < top; middle += 8)
+        for (long high = 0; high < n; high += top)
+            for (long low = 0; low < 8; low += step)
+                visit(high + middle + low);
+}
+
 void swapIntoBitReversedOrder(double* x, double* y, int n, const int* bitrev)
 {
-    for (int i = 0; i < n; ++i) {
-        const int j = bitrev[i];
-        if (i < j) {
-            const double tx = x[i];
-            x[i] = x[j];
-            x[j] = tx;
-            const double ty = y[i];
-            y[i] = y[j];
-            y[j] = ty;
-        }
-    }
+    visitInTiles(n, 1, [=](long i) {
+        // Each pair is swapped once, from its lower index; from the higher
+        // one (and on the diagonal) this is a swap with itself, which spares
+        // an unpredictable branch.
+        const long j = bitrev[i];
+        const long other = i < j ? j : i;
+        const double tx = x[i];
+        x[i] = x[other];
+        x[other] = tx;
+        const double ty = y[i];
+        y[i] = y[other];
+        y[other] = ty;
+    });
 }
 
 // Twiddles of one stage: the cosine and sine of butterfly j are
@@ -159,58 +180,15 @@ void laterStage(double* x, double* y, int n, int k, Twiddles tw, int inverse)
     }
 }
 
-// Stages k and 2k (k >= 2) in one sweep: each group of four values j, j + k,
-// j + 2k, j + 3k of a block goes through its two butterflies of stage k and
-// then its two of stage 2k while it is held in registers. The butterflies
-// are those of stage after stage, with half the loads and stores.
-template <bool contiguous>
-void stagePair(double* x, double* y, int n, int k, Twiddles tw1, Twiddles tw2, int inverse)
-{
-    const __m128d sign = sineSign(inverse);
-    for (int block = 0; block < n; block += 4 * k) {
-        double* xs = x + block;
-        double* ys = y + block;
-        for (int j = 0; j < k; j += 2) {
-            ComplexPair v0 = loadPair(xs + j, ys + j);
-            ComplexPair v1 = loadPair(xs + j + k, ys + j + k);
-            ComplexPair v2 = loadPair(xs + j + 2 * k, ys + j + 2 * k);
-            ComplexPair v3 = loadPair(xs + j + 3 * k, ys + j + 3 * k);
-            __m128d c, s;
-            twiddlesAt<contiguous>(tw1, j, sign, c, s);
-            butterfly(v0, v1, c, s);
-            butterfly(v2, v3, c, s);
-            twiddlesAt<contiguous>(tw2, j, sign, c, s);
-            butterfly(v0, v2, c, s);
-            twiddlesAt<contiguous>(tw2, j + k, sign, c, s);
-            butterfly(v1, v3, c, s);
-            storePair(xs + j, ys + j, v0);
-            storePair(xs + j + k, ys + j + k, v1);
-            storePair(xs + j + 2 * k, ys + j + 2 * k, v2);
-            storePair(xs + j + 3 * k, ys + j + 3 * k, v3);
-        }
-    }
-}
-
-// Stages firstK, 2 firstK ... up to n / 2, two at a time where possible.
+// Stages firstK, 2 firstK ... up to n / 2.
 template <typename TwiddlesOfStage>
 void stagesFrom(double* x, double* y, int n, int firstK, TwiddlesOfStage twiddlesOf, int inverse)
 {
-    int k = firstK;
-    if (k == 1 && k < n) {
-        firstStage(x, y, n, twiddlesOf(1), inverse);
-        k = 2;
-    }
-    for (; 2 * k < n; k *= 4) {
-        const Twiddles tw1 = twiddlesOf(k);
-        const Twiddles tw2 = twiddlesOf(2 * k);
-        if (tw1.stride == 1 && tw2.stride == 1)
-            stagePair<true>(x, y, n, k, tw1, tw2, inverse);
-        else
-            stagePair<false>(x, y, n, k, tw1, tw2, inverse);
-    }
-    if (k < n) {
+    for (int k = firstK; k < n; k *= 2) {
         const Twiddles tw = twiddlesOf(k);
-        if (tw.stride == 1)
+        if (k == 1)
+            firstStage(x, y, n, tw, inverse);
+        else if (tw.stride == 1)
             laterStage<true>(x, y, n, k, tw, inverse);
         else
             laterStage<false>(x, y, n, k, tw, inverse);
@@ -420,7 +398,7 @@ void windowedTransform(const double* v, double* re, double* im, long n)
     const double* w = cachedWindow(windowHamming, n);
     const double c = mainStageCos[0];
     const double s = mainStageSin[0];
-    for (long i = 0; i < n; i += 2) {
+    visitInTiles(n, 2, [=](long i) {
         const long ja = mainBitrev[i];
         const long jb = mainBitrev[i + 1];
         const double xa = v[ja] * w[ja];
@@ -431,7 +409,7 @@ void windowedTransform(const double* v, double* re, double* im, long n)
         re[i] = xa + dx;
         im[i + 1] = 0.0 - dy;
         im[i] = 0.0 + dy;
-    }
+    });
     mainButterflies(re, im, n, 2, 0);
 }
 
@@ -447,16 +425,19 @@ double gainOf(double power, double level)
     return std::isfinite(ratio) ? std::sqrt(ratio) : 0.0;
 }
 
-void applyGain(double* re, double* im, long n, double level)
+// The gained spectrum, written straight into the bit-reversed order that
+// the inverse transform starts from.
+void applyGainBitReversed(double* re, double* im, long n, double level)
 {
-    for (long i = 0; i < n; ++i) {
-        const double g = gainOf(tmpPow[i], level);
+    visitInTiles(n, 1, [=](long i) {
+        const long j = mainBitrev[i];
+        const double g = gainOf(tmpPow[j], level);
         double sine = 0.0;
         double cosine = 0.0;
-        sincos(tmpPhs[i], &sine, &cosine);
+        sincos(tmpPhs[j], &sine, &cosine);
         re[i] = g * cosine;
         im[i] = g * sine;
-    }
+    });
 }
 
 // Two neighbouring samples of each of two lanes, repeating the last sample
@@ -729,8 +710,7 @@ void restoreWithWidebandPhase(const double* x, double* re, double* im, long n,
     PowAndPhs(re, im, tmpPow, tmpPhs, n, &h);
 
     // Bin 0 and the upper half take no part in the reference level.
-    applyGain(re, im, n, largestFromZero(tmpPow, 1, h) * noise);
-    swapIntoBitReversedOrder(re, im, n, mainBitrev);
+    applyGainBitReversed(re, im, n, largestFromZero(tmpPow, 1, h) * noise);
     mainButterflies(re, im, n, 1, 1);
 
     if (lo > hi)

@@ -325,6 +325,17 @@ TEST_F(WinSystemLocale, OverlongLangIsKeptWholeAndNameIsBounded)
     EXPECT_EQ(31u, std::strlen(cc.getSystemLocaleName()));
 }
 
+TEST_F(WinSystemLocale, InitializeFixesTheSystemEncodingAndLocaleName)
+{
+    TQDwinCodeConvert cc;
+    cc.initialize();
+    EXPECT_EQ(cc.getSystemEncoding(), TQGFgetSystemDefaultEncoding());
+    if (savedLang != "en_US.UTF-8")
+        GTEST_SKIP() << "the expected name assumes LANG=en_US.UTF-8";
+    EXPECT_EQ(16, cc.getSystemEncoding());
+    EXPECT_STREQ("en_US.utf8", cc.getSystemLocaleName());
+}
+
 TEST(WinLocaleNames, FullIdentifiersOnly)
 {
     char* name = nullptr;

@@ -154,8 +154,10 @@ private:
     static TQCbase* findIn(TQCbaseArray* array, const char* instanceName, unsigned char hash);
     TQCbaseArray* arrayOf(TQCbase* object, void* array);
 
+    typedef void (*Delivery)(TQCbase* object, long code, void* arg);
+
     void runUpdates(TQCbase** snapshot, long n);
-    void runEventSnapshot(long code, void* data, bool withData);
+    void broadcast(bool anyCode, long code, Delivery deliver, void* arg);
     bool isRegistered(TQCbase* object, long code) const;
     void forgetInRunningFrames(TQCbase* object);
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "_TQCroot.h"
+#include "_TQClocaleSet.h"
 #include "TQtypes.h"
 
 namespace {
@@ -71,13 +72,6 @@ bool endsInSuffixAndDigits(const char* name, const char* suffix)
     return stem >= suffixLen && std::strncmp(name + stem - suffixLen, suffix, suffixLen) == 0;
 }
 
-// The title in the current locale. The catalogue is not linked in yet; until
-// it is, a title reads as its key, which is also what the catalogue answers
-// for a key it does not hold.
-const char* translateTitle(const char* key)
-{
-    return key;
-}
 
 } // namespace
 
@@ -273,7 +267,7 @@ const char* TQCproperty::getBuilderTitle() const
 {
     if (titleKey == nullptr)
         return "";
-    return translateTitle(titleKey);
+    return TQGFgettext(titleKey);
 }
 
 void TQCproperty::setBuilderSelectValues(char** display, char** values)

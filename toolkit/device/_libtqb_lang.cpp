@@ -57,6 +57,7 @@ const char* const kEnUs[kKeyCount] = {
     "%s %2d:%2d",
     ":%2d",
 };
+
 // Texts of ja_JP.eucjp
 const char* const kJaJpEucjp[kKeyCount] = {
     "\xC6\xFC",
@@ -81,6 +82,7 @@ const char* const kJaJpEucjp[kKeyCount] = {
     "%s %2d\xBB\xFE%2d\xCA\xAC",
     "%2d\xC9\xC3",
 };
+
 // Texts of ja_JP.sjis
 const char* const kJaJpSjis[kKeyCount] = {
     "\x93\xFA",
@@ -105,6 +107,7 @@ const char* const kJaJpSjis[kKeyCount] = {
     "%s %2d\x8E\x9E%2d\x95\xAA",
     "%2d\x95" "b",
 };
+
 // Texts of ja_JP.utf8
 const char* const kJaJpUtf8[kKeyCount] = {
     "\xE6\x97\xA5",
@@ -129,6 +132,7 @@ const char* const kJaJpUtf8[kKeyCount] = {
     "%s %2d\xE6\x99\x82%2d\xE5\x88\x86",
     "%2d\xE7\xA7\x92",
 };
+
 // Texts of ko_KR.euckr
 const char* const kKoKrEuckr[kKeyCount] = {
     "\xC0\xCF",
@@ -153,6 +157,7 @@ const char* const kKoKrEuckr[kKeyCount] = {
     "%s %2d\xBD\xC3%2d\xBA\xD0",
     "%2d\xC3\xCA",
 };
+
 // Texts of zh_CN
 const char* const kZhCn[kKeyCount] = {
     "\xD0\xC7\xC6\xDA\xC8\xD5",
@@ -177,6 +182,7 @@ const char* const kZhCn[kKeyCount] = {
     "%s %2d\xCA\xB1%2d\xB7\xD6",
     "%2d\xC3\xEB",
 };
+
 // Texts of es_ES
 const char* const kEsEs[kKeyCount] = {
     "DOM",
@@ -201,6 +207,7 @@ const char* const kEsEs[kKeyCount] = {
     "%s %2d:%2d",
     ":%2d",
 };
+
 // Texts of es_AR
 const char* const kEsAr[kKeyCount] = {
     "DOM",
@@ -225,6 +232,7 @@ const char* const kEsAr[kKeyCount] = {
     "%s %2d:%2d",
     ":%2d",
 };
+
 // Texts of es_ES.utf8
 const char* const kEsEsUtf8[kKeyCount] = {
     "DOM",
@@ -249,6 +257,7 @@ const char* const kEsEsUtf8[kKeyCount] = {
     "%s %2d:%2d",
     ":%2d",
 };
+
 // Texts of es_AR.utf8
 const char* const kEsArUtf8[kKeyCount] = {
     "DOM",

@@ -28,6 +28,7 @@ const char* const kEnUs[kKeyCount] = {
     "Next >",
     "Finish",
 };
+
 // Texts of ja_JP.eucjp
 const char* const kJaJpEucjp[kKeyCount] = {
     "\xA5\xC7\xA5\xA3\xA5\xEC\xA5\xAF\xA5\xC8\xA5\xEA:",
@@ -37,6 +38,7 @@ const char* const kJaJpEucjp[kKeyCount] = {
     "\xBC\xA1\xA4\xD8 >",
     "\xB4\xB0\xCE\xBB",
 };
+
 // Texts of ja_JP.sjis
 const char* const kJaJpSjis[kKeyCount] = {
     "\x83" "f\x83" "B\x83\x8C\x83N\x83g\x83\x8A:",
@@ -46,6 +48,7 @@ const char* const kJaJpSjis[kKeyCount] = {
     "\x8E\x9F\x82\xD6 >",
     "\x8A\xAE\x97\xB9",
 };
+
 // Texts of ja_JP.utf8
 const char* const kJaJpUtf8[kKeyCount] = {
     "\xE3\x83\x87\xE3\x82\xA3\xE3\x83\xAC\xE3\x82\xAF\xE3\x83\x88\xE3\x83\xAA:",
@@ -55,6 +58,7 @@ const char* const kJaJpUtf8[kKeyCount] = {
     "\xE6\xAC\xA1\xE3\x81\xB8 >",
     "\xE5\xAE\x8C\xE4\xBA\x86",
 };
+
 // Texts of ko_KR.euckr
 const char* const kKoKrEuckr[kKeyCount] = {
     "\xB5\xF0\xB7\xBA\xC5\xCD\xB8\xAE:",
@@ -64,6 +68,7 @@ const char* const kKoKrEuckr[kKeyCount] = {
     "\xBE\xD5\xC0\xB8\xB7\xCE >",
     "\xB3\xA1",
 };
+
 // Texts of zh_CN
 const char* const kZhCn[kKeyCount] = {
     "\xC4\xBF\xC2\xBC:",
@@ -73,6 +78,7 @@ const char* const kZhCn[kKeyCount] = {
     "\xCF\xC2\xD2\xBB\xB2\xBD >",
     "\xBD\xE1\xCA\xF8",
 };
+
 // Texts of es_ES
 const char* const kEsEs[kKeyCount] = {
     "No se puede crear el directorio\n",
@@ -82,6 +88,7 @@ const char* const kEsEs[kKeyCount] = {
     "Siguiente >",
     "Terminar",
 };
+
 // Texts of es_AR
 const char* const kEsAr[kKeyCount] = {
     "No puede crear directorio\n",
@@ -91,6 +98,7 @@ const char* const kEsAr[kKeyCount] = {
     "Siguiente >",
     "Terminar",
 };
+
 // Texts of es_ES.utf8
 const char* const kEsEsUtf8[kKeyCount] = {
     "No se puede crear el directorio\n",
@@ -100,6 +108,7 @@ const char* const kEsEsUtf8[kKeyCount] = {
     "Siguiente >",
     "Terminar",
 };
+
 // Texts of es_AR.utf8
 const char* const kEsArUtf8[kKeyCount] = {
     "No puede crear directorio\n",

@@ -649,7 +649,7 @@ int XUutf8CharLen(const char* s, int len)
 
 int XUutf8CharRLen(const char* end, int len)
 {
-    if (!end || len <= 1)
+    if (!end || len <= 1 || (byteAt(end, -1) & 0xC0) != 0x80)
         return 1;
     // Back over at most five continuation bytes to a lead byte whose
     // sequence ends exactly at end.

@@ -35,6 +35,7 @@ const char* const kEnUs[kKeyCount] = {
     "",
     "AaBbCcDd\\n12345",
 };
+
 // Texts of ja_JP.eucjp
 const char* const kJaJpEucjp[kKeyCount] = {
     "",
@@ -48,6 +49,7 @@ const char* const kJaJpEucjp[kKeyCount] = {
     "\xB3\xB0\xBB\xFA\xA5\xB3\xA1\xBC\xA5\xC9",
     "AaBbCcDd\\n\xA4\xA2\xA4\xA4\xA4\xA6\xA4\xA8\xA4\xAA\\n\xA3\xB1\xA3\xB2\xA3\xB3\xA3\xB4\xA3\xB5",
 };
+
 // Texts of ja_JP.sjis
 const char* const kJaJpSjis[kKeyCount] = {
     "",
@@ -61,6 +63,7 @@ const char* const kJaJpSjis[kKeyCount] = {
     "\x8AO\x8E\x9A\x83R\x81[\x83h",
     "AaBbCcDd\\n\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\\n\x82P\x82Q\x82R\x82S\x82T",
 };
+
 // Texts of ko_KR.euckr
 const char* const kKoKrEuckr[kKeyCount] = {
     "",
@@ -74,6 +77,7 @@ const char* const kKoKrEuckr[kKeyCount] = {
     "\xBF\xDC\xC0\xDA\xC4\xDA\xB5\xE5",
     "AaBbCcDd\\n\xBE\xC6\xBE\xDF\xBE\xEE\xBF\xA9\\n\xA3\xB1\xA3\xB2\xA3\xB3\xA3\xB4\xA3\xB5",
 };
+
 // Texts of zh_CN
 const char* const kZhCn[kKeyCount] = {
     "",

@@ -1,0 +1,29 @@
+// The device that stands for the running application. This is the part of
+// it the object model reads: the singleton made by the platform's factory
+// and the process-wide procedure trace switch.
+#ifndef _TQDAPPDEV_H
+#define _TQDAPPDEV_H
+
+#include "_TQDdev.h"
+
+class TQDappDev : public TQDdev {
+public:
+    typedef TQDappDev* (*CreateInstanceHandler)();
+
+    TQ_ROOT_FRAME(TQDappDev, TQDdev)
+    static const char* getThisClassName() { return "TQDappDev"; }
+
+    static void setCreateInstanceHandler(CreateInstanceHandler handler);
+    static CreateInstanceHandler getCreateInstanceHandler();
+
+    // Read by the procedure runner; switched by the application's own
+    // message channel.
+    static void setTraceMode(unsigned char on);
+    static unsigned char getTraceMode();
+};
+
+// The application device, made once by the installed factory; null while
+// no factory is installed.
+TQDappDev* TQGIappDev();
+
+#endif
