@@ -20,8 +20,9 @@ public:
     TQ_ROOT_FRAME(TQDfile, TQCroot)
     TQ_CREATE_INSTANCE_FRAME(TQDfile)
 
-    // In-memory operations; each is refused unless the object is type 2
-    // and open (see the .cpp for the refusal values).
+    // In-memory operations. Unless the object is type 2 and open they are
+    // refused: open, close and the seeks give -1, counts and the size and
+    // position 0, eof 1.
     virtual long open(char* name, char* mode);
     virtual long close();
     virtual long read(void* buffer, long n);

@@ -1,0 +1,394 @@
+// Base of every widget, window and form: identity and place in the object
+// tree, life cycle, properties by name, event procedures and user data by
+// key. Widgets override the virtual hooks; everything else reaches an
+// object through this interface.
+#ifndef _TQCBASE_H
+#define _TQCBASE_H
+
+#include "TQtypes.h"
+#include "_TQCclassInformation.h"
+#include "_TQClistData.h"
+#include "_TQCroot.h"
+#include "_TQCvariant.h"
+
+class TQCindexData;
+class TQCindexVariantData;
+class TQCprocedure;
+class TQDdev;
+class TQDserialize;
+
+typedef void (*TQCprocedureFunction)(TQCbase* object);
+
+class TQCbase : public TQCroot {
+public:
+    // Creator registered under a class name.
+    typedef TQCbase* (*CreateHandler)(TQCbase* parent, const char* name);
+    // Fallback creator for class names without a creator of their own.
+    typedef TQCbase* (*CreateInstanceHandler)(const char* className, TQCbase* parent,
+                                              const char* name);
+
+    // Bits of getObjectType().
+    enum {
+        OBJECT_TOP_LEVEL = 0x01,
+        OBJECT_CONTAINER = 0x02,
+        OBJECT_NATIVE_WINDOW = 0x04,
+        OBJECT_SCROLLED = 0x08,
+        OBJECT_POPUP = 0x10
+    };
+    // Triggers the object model runs itself, beyond the device events.
+    enum {
+        TRIGGER_GUI_POLICY = 34,
+        TRIGGER_EDIT_MODE = 47,
+        TRIGGER_SPECIAL_FOCUS = 48,
+        TRIGGER_CHILD_ADDED = 49,
+        TRIGGER_SELECTION = 50
+    };
+    enum { VERSION = 1000 };
+
+    // The object is neither registered nor its parent's child until
+    // initialize(); a null or empty name leaves it unnamed.
+    explicit TQCbase(TQCbase* parent = nullptr, const char* name = nullptr);
+    ~TQCbase() override;
+    TQ_ROOT_FRAME(TQCbase, TQCroot)
+    static const char* getThisClassName() { return "TQCbase"; }
+
+    // Event hooks.
+    virtual void onMouseIn(TQCpoint* point);
+    virtual void onMouseOut();
+    virtual void onMouseMove(TQCpoint* point);
+    virtual void onMousePress(TQCpoint* point);
+    virtual void onMouseDoubleClick(TQCpoint* point);
+    virtual void onMouseRelease(TQCpoint* point);
+    virtual void onExpose(TQCrect* area);
+    virtual void onResize(TQCrect* area);
+    virtual void onVisibleChange(unsigned char on);
+    virtual void onSensitiveChange(unsigned char on);
+    virtual void onParentVisibleChange(unsigned char on);
+    virtual void onParentSensitiveChange(unsigned char on);
+    virtual void onEditModeChange(unsigned char on);
+    virtual void onFocusChange(unsigned char on);
+    virtual void onWindowFocusChange(unsigned char on);
+    virtual void onSpecialFocusChange(unsigned char on);
+    virtual void onChildAdded(TQCbase* child);
+    virtual void onSelectionChange(unsigned char on);
+    virtual void onGuiPolicyChange(long policy);
+    virtual void onDefaultColorChange();
+
+    virtual void _adjust_for_anchors(unsigned short width, unsigned short height);
+    // Registers the object, applies its class's defaults ("vis" last) and
+    // makes it its parent's child. 0.
+    virtual long initialize();
+    virtual long getObjectType();
+    // Name of the property that holds the object's value; "" here.
+    virtual const char* getDefaultProperty();
+    virtual TQCclassInformation* getClassInformation();
+    virtual unsigned char canFocus();
+    virtual TQCbase* getFocusMoveInternalInstance(long direction);
+
+    // The base object keeps no children: getChildren() is a shared list,
+    // emptied on every call, and getChildrenPtr() is null.
+    virtual TQClistData& getChildren();
+    virtual TQClistData* getChildrenPtr();
+    virtual long restackChild(TQCbase* child, int mode);
+    virtual void setChildren(TQClistData& children);
+
+    virtual void update();
+    virtual void internalUpdate();
+    // A class that overrides it must say "using TQCbase::addProcedure;" to
+    // keep the other forms visible.
+    virtual long addProcedure(TQCprocedure* procedure);
+    virtual long draw();
+    virtual long clear();
+    virtual long redraw();
+    virtual long cdraw();
+
+    virtual void onDataSave(TQDserialize* serializer);
+    virtual void onDataLoad(TQDserialize* serializer);
+    // Device name the object asks for; null: none.
+    virtual const char* getUseDevName();
+    // Entry for device events. 0 when the event was handled with what it
+    // needs (the pointer move excepted), else -1.
+    virtual long execEventProc(long event, void* data);
+    // The child that answers for property names the class does not know.
+    virtual TQCbase* getPropertyInheritChild();
+    virtual unsigned char adjustAnchor();
+
+    // Identity.
+    unsigned char canBurstCast(void* p);
+    // "" when unnamed.
+    const char* getInstanceName() const;
+    void setInstanceName(const char* name);
+    // Takes over a name allocated with new[]; null names the object "none".
+    void setInstanceNameNC(char* name);
+    unsigned char getInstanceNameHashValue() const { return state.nameHash; }
+
+    // Tree.
+    TQCbase* getParent() const { return parent; }
+    void setParent(TQCbase* p) { parent = p; }
+    TQCbase* getParentWindow();
+    unsigned char isParent(TQCbase* object);
+    long setChild(TQCbase* child);
+    long delChild(TQCbase* child);
+    TQCbase* getNextChild(TQCbase* child);
+    // Depth first, this object first; unnamed objects never match.
+    TQCbase* getChildInstance(const char* name);
+    // Appends every descendant, a child before its own descendants.
+    long getAllChildren(TQClistData& list);
+    // Mode 3 moves the object to the front of its siblings, any other mode
+    // to the end; -1 without a parent.
+    long setOrder(char mode);
+
+    // Creation by class name, process-wide.
+    static void setCreateHandler(const char* className, CreateHandler creator);
+    static TQClistData* getSupportedClassList();
+    static TQCbase* getNewInstance(const char* className, TQCbase* parent, const char* name);
+    static void setCreateInstanceHandler(CreateInstanceHandler handler);
+
+    // Version check of the class, asked by its first constructor.
+    static long getVer(long v) { return v; }
+    static long checkVersion(long v);
+    // Messages of the version checks of derived classes.
+    static void reportVersionMismatch(const char* className, long ownVersion, long given);
+    static void reportRecompile(const char* className);
+
+    // Export and internal flags.
+    void setExported(unsigned char on);
+    unsigned char getExported() const { return state.exported; }
+    void setExportName(const char* name);
+    const char* getExportName();
+    void setInternalObject(unsigned char on) { state.internalObject = on ? 1 : 0; }
+    unsigned char getInternalObject() const { return state.internalObject; }
+
+    // Procedure list.
+    TQClistData* getProcedureList();
+    TQClistData getProcedures();
+    // Keeps the DELETE procedures.
+    long delAllProcedure();
+    // Attaches a procedure bound to a function by name; the procedure is
+    // returned even when the object refused it (the caller then owns it).
+    TQCprocedure* addProcedure(const char* procName, const char* functionName, long trigger);
+    long addProcedureV(const char* procName, const char* functionName,
+                       TQCprocedureFunction function, long trigger);
+    // Detaches without deleting; -1 when the procedure is not attached.
+    long delProcedure(TQCprocedure* procedure);
+    // The argument is a procedure pointer: detached, then deleted.
+    long delProcedure(long procedure);
+    void execProcedure(long trigger);
+    void execProcedure(int trigger) { execProcedure(static_cast<long>(trigger)); }
+    void execProcedure(const char* procName);
+    void _exec_del_procedure();
+    long existTrigger(long code);
+    TQCindexData* getExtTriggerList();
+    long getEventMask() const { return eventMask; }
+
+    // Properties by name (the class record is set by initialize()).
+    long setProperty(const char* name, const TQCvariant& value);
+    TQCvariant getProperty(const char* name);
+    long existProperty(const char* name);
+    long setDefaultValue(const char* name);
+    long isDefaultValue(const char* name, unsigned char* result);
+    TQClistData* getPropertyList();
+    TQCproperty* getPropObj(const char* name);
+    long getPropObjArray(TQClistData* list);
+    // Name and value text of each property (only those off their default
+    // unless all), as new strings the caller frees.
+    long getPropertyArray(TQClistData* list, unsigned char all);
+
+    // Typed forms: 1 when the property has a type the form accepts (or the
+    // inheriting child took it), else 0. No conversion.
+    long setPropertyV(const char* name, char value);
+    long setPropertyV(const char* name, unsigned char value);
+    long setPropertyV(const char* name, short value);
+    long setPropertyV(const char* name, unsigned short value);
+    long setPropertyV(const char* name, long value);
+    long setPropertyV(const char* name, unsigned long value);
+    long setPropertyV(const char* name, int value);
+    long setPropertyV(const char* name, unsigned int value);
+    long setPropertyV(const char* name, float value);
+    long setPropertyV(const char* name, double value);
+    long setPropertyV(const char* name, void* value);
+    long setPropertyV(const char* name, const char* text);
+    long setPropertyV(const char* name, const TQCvariant& value);
+    long getPropertyV(const char* name, char* out);
+    long getPropertyV(const char* name, unsigned char* out);
+    long getPropertyV(const char* name, short* out);
+    long getPropertyV(const char* name, unsigned short* out);
+    long getPropertyV(const char* name, long* out);
+    long getPropertyV(const char* name, unsigned long* out);
+    long getPropertyV(const char* name, int* out);
+    long getPropertyV(const char* name, unsigned int* out);
+    long getPropertyV(const char* name, float* out);
+    long getPropertyV(const char* name, double* out);
+    long getPropertyV(const char* name, void** out);
+    // The object's own text (strings) or a name (colours, images); never
+    // to be freed.
+    long getPropertyV(const char* name, char** out);
+
+    // Reporting hooks of property access; they report nothing.
+    void _set_prop_error(char*) {}
+    void _set_prop_error2(char*, char*, TQCproperty*) {}
+    void _get_prop_error(char*) {}
+    void _get_prop_error2(char*, char*, TQCproperty*) {}
+    void _error_output(char*, char*, char*, unsigned char) {}
+
+    // User data. The const form keeps the key pointer (the caller keeps the
+    // text alive), the other copies the key. A key stays in the table it
+    // was first stored in. -1 when a table is full.
+    long setUserData(const char* key, void* value);
+    long setUserData(char* key, void* value);
+    void* getUserData(const char* key);
+    long setUserLongData(const char* key, unsigned long value);
+    unsigned long getUserLongData(const char* key);
+    // The key must only ever hold strings stored here: the old one is freed.
+    long setUserStringData(const char* key, const char* text);
+    // "" when absent.
+    const char* getUserStringData(const char* key);
+    void setVariantData(const char* key, const TQCvariant& value);
+    // The table's empty variant when absent.
+    TQCvariant* getVariantData(const char* key);
+
+    // State.
+    unsigned char getInitialized() const { return state.initialized; }
+    unsigned char getDotMode() const { return state.editMode; }
+    unsigned char getPropertyEditMode() const { return state.editMode; }
+    unsigned char getMouseAddr(short* x, short* y);
+    TQDdev* getowndev() const { return ownDevice; }
+
+    // Tells a pass whether its object survived the procedure it just ran.
+    // Guards of one object nest like the calls that make them.
+    class LifeGuard {
+    public:
+        explicit LifeGuard(TQCbase* object);
+        ~LifeGuard();
+        bool alive() const { return object != nullptr; }
+
+    private:
+        friend class TQCbase;
+        LifeGuard(const LifeGuard&) = delete;
+        LifeGuard& operator=(const LifeGuard&) = delete;
+
+        TQCbase* object;
+        LifeGuard* outer;
+    };
+
+private:
+    TQCbase(const TQCbase&) = delete;
+    TQCbase& operator=(const TQCbase&) = delete;
+
+    struct UserDataEntry {
+        const char* key;
+        void* value;
+    };
+    struct OffsetPointers {
+        short* x;
+        short* y;
+        double* scale;
+    };
+    // Which procedures one pass runs.
+    struct PassFilter {
+        long trigger;
+        const char* procName;  // selects by name when not null
+        unsigned char internal;
+    };
+    class PassSnapshot;
+
+    void applyDefaults(TQCclassInformation* info);
+    void _property_init(TQCclassInformation* info);
+    void appendProcedure(TQCprocedure* procedure);
+    bool holdsProcedure(TQCprocedure* procedure) const;
+    void runPass(const PassFilter& filter, bool runUpdates, LifeGuard& guard);
+    void runPasses(long trigger, const char* procName, bool runUpdates);
+    void _exec_procedure(TQCprocedure* procedure);
+    void releaseProcedures();
+    void releaseDataSourceLinks();
+    void leaveExportLists();
+    void leaveParentFocusList();
+
+    TQCproperty* findProperty(const char* name);
+    void setStringProperty(TQCproperty* prop, const char* text);
+    void setImageProperty(TQCproperty* prop, const TQCvariant& value);
+    short resolveImageName(TQCproperty* prop, const char* text);
+    template <typename T> long setTyped(const char* name, T value, int code1, int code2);
+    template <typename T> long getTyped(const char* name, T* out, int code1, int code2);
+
+    static long findKey(const UserDataEntry* table, signed char count, const char* key);
+    static long appendEntry(UserDataEntry*& table, signed char& count, const char* key,
+                            void* value);
+    void** userDataSlot(const char* key);
+
+    TQCclassInformation* classInfo;
+    TQClistData* procedureList;
+    TQCprocedure** runSnapshot;
+    char* instanceName;
+    TQDdev* ownDevice;
+    TQCbase* publicDevChild;
+    TQCbase* parent;
+    TQCbase* dataSourceServer;
+    TQClistData* dataSourceClients;
+    UserDataEntry* refUserData;
+    UserDataEntry* copyUserData;
+    signed char refUserDataCount;
+    signed char copyUserDataCount;
+    TQCindexVariantData* variantData;
+    OffsetPointers* offsetPointers;
+    unsigned long eventMask;
+    u16 runSnapshotCapacity;
+    bool runSnapshotInUse;
+    // Counts removals from the procedure list: a pass re-checks its
+    // snapshot entries only when this moved since the pass began, which
+    // also holds across nested passes.
+    unsigned long procedureRemovals;
+    LifeGuard* lifeGuards;
+    struct State {
+        unsigned int nameHash : 6;
+        unsigned int absoluteDraw : 1;
+        unsigned int showGriphand : 1;
+        unsigned int queuedForUpdate : 1;
+        unsigned int ownVisible : 1;
+        unsigned int shown : 1;
+        unsigned int parentVisible : 1;
+        unsigned int parentVisibleValid : 1;
+        unsigned int ownSensitive : 1;
+        unsigned int ownSensitiveSaved : 1;
+        unsigned int parentSensitive : 1;
+        unsigned int parentSensitiveValid : 1;
+        unsigned int editMode : 1;
+        unsigned int internalObject : 1;
+        unsigned int geometryChanged : 1;
+        unsigned int initialized : 1;
+        unsigned int useParentBaseDev : 1;
+        unsigned int publicDevChildInUse : 1;
+        unsigned int initializeQueued : 1;
+        unsigned int hasExpose : 1;
+        unsigned int noClear : 1;
+        unsigned int exported : 1;
+        unsigned int exportState : 1;
+        unsigned int keepPixmapCache : 1;
+    } state;
+};
+
+// The class record of a class derived from TQCbase: made on first use with
+// its parent class's record and kept for the process. Place it in the public
+// part of class Class, whose direct parent class is Parent.
+#define TQ_CLASS_INFORMATION_FRAME(Class, Parent)                                \
+    TQCclassInformation* getClassInformation() override                          \
+    {                                                                            \
+        static TQCclassInformation* record =                                     \
+            new TQCclassInformation(#Class, Parent::getClassInformation());      \
+        return record;                                                           \
+    }
+
+// Version check of a class with its own version number Version, built
+// against version ParentVersion of its parent class.
+#define TQ_VERSION_FRAME(Class, Parent, Version, ParentVersion)                  \
+    static long getVer(long v) { return v; }                                     \
+    static long checkVersion(long v)                                             \
+    {                                                                            \
+        if (v / 10 != (Version) / 10) {                                          \
+            TQCbase::reportVersionMismatch(#Class, (Version), v);                \
+            return 0;                                                            \
+        }                                                                        \
+        return Parent::checkVersion(ParentVersion);                              \
+    }
+
+#endif
