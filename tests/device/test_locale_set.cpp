@@ -150,3 +150,10 @@ TEST_F(LocaleSetTest, DefaultEncodingOfTheApplicationSetIsTheApplicationDefault)
     TQGIappLocaleSet()->setLocaleString("en_US", "t4:TQSTR Text", "Text");
     EXPECT_STREQ("Text", TQGFgettext("t4:TQSTR Text"));
 }
+
+TEST_F(LocaleSetTest, SettingTheApplicationDefaultEncodingReachesTheApplicationSet)
+{
+    TQGFsetDefaultEncoding(20);
+    EXPECT_EQ(20, TQGIappLocaleSet()->getDefaultEncoding());
+    EXPECT_EQ(20, TQGFgetDefaultEncoding());
+}

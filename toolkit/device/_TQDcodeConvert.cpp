@@ -1,6 +1,7 @@
 // The code converter's platform-neutral half: the single instance, the
 // system locale name and the two process-wide encoding defaults.
 #include "_TQDcodeConvert.h"
+#include "_TQClocaleSet.h"
 
 #include <cstdio>
 #include <cstring>
@@ -229,6 +230,7 @@ TQDcodeConvert* TQGIappCodeConvert()
 void TQGFsetDefaultEncoding(long encoding)
 {
     __tqgv_default_encoding = encoding;
+    TQGIappLocaleSet()->setDefaultEncoding(encoding);
 }
 
 long TQGFgetDefaultEncoding()
