@@ -126,27 +126,6 @@ inline void butterflyPair(double* xa, double* xb, double* ya, double* yb, __m128
     storePair(xb, yb, b);
 }
 
-// The sign flip of an inverse transform, applied to the sine by xor so that
-// it is exactly the negation.
-__m128d sineSign(int inverse)
-{
-    return inverse ? _mm_set1_pd(-0.0) : _mm_setzero_pd();
-}
-
-// Twiddles of butterflies j and j + 1 of a stage.
-template <bool contiguous>
-inline void twiddlesAt(const Twiddles& tw, int j, __m128d sign, __m128d& c, __m128d& s)
-{
-    if (contiguous) {
-        c = _mm_loadu_pd(tw.cosTw + j);
-        s = _mm_loadu_pd(tw.sinTw + j);
-    } else {
-        c = _mm_set_pd(tw.cosTw[(j + 1) * tw.stride], tw.cosTw[j * tw.stride]);
-        s = _mm_set_pd(tw.sinTw[(j + 1) * tw.stride], tw.sinTw[j * tw.stride]);
-    }
-    s = _mm_xor_pd(s, sign);
-}
-
 // First stage: one butterfly per block of two.
 void firstStage(double* x, double* y, int n, Twiddles tw, int inverse)
 {
@@ -162,42 +141,94 @@ void firstStage(double* x, double* y, int n, Twiddles tw, int inverse)
     }
 }
 
-// A later stage (k >= 2). Its butterflies touch disjoint pairs, so they run
-// block by block with the twiddle index innermost: the same arithmetic as
-// twiddle by twiddle, but in memory order and two at a time.
-template <bool contiguous>
-void laterStage(double* x, double* y, int n, int k, Twiddles tw, int inverse)
+// Butterflies jFirst .. jFirst + jCount - 1 of a later stage (k >= 2), with
+// their twiddles side by side in cosTw and sinTw. The butterflies of a stage
+// touch disjoint pairs, so they run block by block with the twiddle index
+// innermost: the same arithmetic as twiddle by twiddle, but in memory order
+// and two at a time. An inverse transform negates the sine (by its sign bit,
+// which is exactly the negation).
+template <bool inverse>
+void laterStage(double* x, double* y, int n, int k, int jFirst, int jCount,
+                const double* cosTw, const double* sinTw)
 {
-    const __m128d sign = sineSign(inverse);
+    const __m128d negate = _mm_set1_pd(-0.0);
     for (int block = 0; block < n; block += 2 * k) {
-        double* xa = x + block;
-        double* ya = y + block;
-        for (int j = 0; j < k; j += 2) {
-            __m128d c, s;
-            twiddlesAt<contiguous>(tw, j, sign, c, s);
+        double* xa = x + block + jFirst;
+        double* ya = y + block + jFirst;
+        for (int j = 0; j < jCount; j += 2) {
+            const __m128d c = _mm_loadu_pd(cosTw + j);
+            __m128d s = _mm_loadu_pd(sinTw + j);
+            if (inverse)
+                s = _mm_xor_pd(s, negate);
             butterflyPair(xa + j, xa + j + k, ya + j, ya + j + k, c, s);
         }
     }
 }
 
-// Stages firstK, 2 firstK ... up to n / 2.
-template <typename TwiddlesOfStage>
-void stagesFrom(double* x, double* y, int n, int firstK, TwiddlesOfStage twiddlesOf, int inverse)
+void laterStage(double* x, double* y, int n, int k, int jFirst, int jCount,
+                const double* cosTw, const double* sinTw, int inverse)
 {
-    for (int k = firstK; k < n; k *= 2) {
-        const Twiddles tw = twiddlesOf(k);
-        if (k == 1)
-            firstStage(x, y, n, tw, inverse);
-        else if (tw.stride == 1)
-            laterStage<true>(x, y, n, k, tw, inverse);
-        else
-            laterStage<false>(x, y, n, k, tw, inverse);
+    if (inverse)
+        laterStage<true>(x, y, n, k, jFirst, jCount, cosTw, sinTw);
+    else
+        laterStage<false>(x, y, n, k, jFirst, jCount, cosTw, sinTw);
+}
+
+// Twiddles that lie far apart in the sine table (on lines that would evict
+// one another) are first copied side by side, a chunk at a time.
+const int twiddleChunk = 512;
+
+// Stage k over x[0 .. span), with the twiddles tw of the whole transform.
+void runStage(double* x, double* y, int span, int k, Twiddles tw, int inverse)
+{
+    if (k == 1) {
+        firstStage(x, y, span, tw, inverse);
+        return;
     }
+    if (tw.stride == 1) {
+        laterStage(x, y, span, k, 0, k, tw.cosTw, tw.sinTw, inverse);
+        return;
+    }
+    alignas(16) double cosChunk[twiddleChunk];
+    alignas(16) double sinChunk[twiddleChunk];
+    for (int first = 0; first < k; first += twiddleChunk) {
+        const int count = k - first < twiddleChunk ? k - first : twiddleChunk;
+        for (int j = 0; j < count; ++j) {
+            cosChunk[j] = tw.cosTw[(first + j) * tw.stride];
+            sinChunk[j] = tw.sinTw[(first + j) * tw.stride];
+        }
+        laterStage(x, y, span, k, first, count, cosChunk, sinChunk, inverse);
+    }
+}
+
+// Complex values whose two arrays fit the first-level cache together.
+const int cacheBlock = 2048;
+
+// Stages firstK, 2 firstK ... up to n / 2. With blocked set (for twiddles
+// that need no copying), the stages that stay within a cache block run block
+// by block, each block through all of them; a butterfly only needs the
+// earlier stages of its own block, so the results are those of stage after
+// stage.
+template <typename TwiddlesOfStage>
+void stagesFrom(double* x, double* y, int n, int firstK, TwiddlesOfStage twiddlesOf,
+                int inverse, bool blocked)
+{
+    int k = firstK;
+    if (blocked && n > cacheBlock) {
+        for (int base = 0; base < n; base += cacheBlock)
+            for (int kb = firstK; kb < cacheBlock; kb *= 2)
+                runStage(x + base, y + base, cacheBlock, kb, twiddlesOf(kb), inverse);
+        if (k < cacheBlock)
+            k = cacheBlock;
+    }
+    for (; k < n; k *= 2)
+        runStage(x, y, n, k, twiddlesOf(k), inverse);
 }
 
 void butterflies(double* x, double* y, int n, const double* sintbl, int inverse)
 {
-    stagesFrom(x, y, n, 1, [=](int k) { return sineTableTwiddles(sintbl, n, k); }, inverse);
+    stagesFrom(x, y, n, 1, [=](int k) { return sineTableTwiddles(sintbl, n, k); },
+               inverse, false);
 }
 
 // n is a power of two, so multiplying by 1/n rounds exactly as dividing by n.
@@ -324,15 +355,28 @@ const double* cachedWindow(int type, long n)
 // Restoration state. Static so that the large matrix never comes from the
 // heap; the contents survive between calls.
 
-// Sliding windows transformed side by side: a whole cache line of each row of
-// widePhase per group, and independent lanes for the vector unit.
-const int lanes = 8;
+// Stages of the sliding transform, up to log2(restoreMaxWide).
+const int maxWideStages = 6;
 
-alignas(64) double widePhase[restoreMaxWide * restoreMaxSize];
+// Trajectory points are gathered for this many consecutive starts and then
+// written to widePhase a cache line per row.
+const int startsPerFlush = 8;
+
+// Rows of widePhase are one cache line longer than a trajectory: at a stride
+// of exactly n (a large power of two) every row's line of the same column
+// would fall into the same cache set, and the rows written together would
+// evict one another.
+const long rowPadding = 8;
+alignas(64) double widePhase[restoreMaxWide * (restoreMaxSize + rowPadding)];
+
+// Power and phase of the restoration's transforms.
 alignas(64) double tmpPow[restoreMaxSize];
 alignas(64) double tmpPhs[restoreMaxSize];
-alignas(64) double letRe[restoreMaxWide * lanes];
-alignas(64) double letIm[restoreMaxWide * lanes];
+
+// Sub-transforms of the sliding transform, a ring of wideN values per stage.
+alignas(64) double letRe[maxWideStages][restoreMaxWide];
+alignas(64) double letIm[maxWideStages][restoreMaxWide];
+alignas(64) double trajectoryStash[restoreMaxWide][startsPerFlush];
 
 // Tables of the main and of the sliding transform size.
 alignas(64) double mainSintbl[restoreMaxSize + restoreMaxSize / 4];
@@ -341,8 +385,14 @@ alignas(64) double mainStageCos[restoreMaxSize];
 alignas(64) double mainStageSin[restoreMaxSize];
 long mainTablesSize = 0;
 alignas(64) double wideSintbl[restoreMaxWide + restoreMaxWide / 4];
-alignas(64) int wideBitrev[restoreMaxWide];
+alignas(64) double wideStageCos[restoreMaxWide];
+alignas(64) double wideStageSin[restoreMaxWide];
 long wideTablesSize = 0;
+
+double* trajectoryRow(long k, long n)
+{
+    return widePhase + k * (n + rowPadding);
+}
 
 bool acceptRestoration(const double* x, const double* re, const double* im,
                        long n, long wideN, long hi, long lo,
@@ -377,7 +427,7 @@ void prepareTables(long n, long wideN)
     }
     if (wideTablesSize != wideN) {
         make_sintbl(wideN, wideSintbl);
-        make_bitrev(wideN, wideBitrev);
+        spreadStageTwiddles(wideSintbl, wideN, wideStageCos, wideStageSin);
         wideTablesSize = wideN;
     }
 }
@@ -386,7 +436,8 @@ void prepareTables(long n, long wideN)
 void mainButterflies(double* re, double* im, long n, long firstK, int inverse)
 {
     stagesFrom(re, im, n, firstK,
-               [](int k) { return stageTableTwiddles(mainStageCos, mainStageSin, k); }, inverse);
+               [](int k) { return stageTableTwiddles(mainStageCos, mainStageSin, k); },
+               inverse, true);
 }
 
 // Forward transform, without scaling, of the Hamming-windowed copy of v.
@@ -432,6 +483,7 @@ void applyGainBitReversed(double* re, double* im, long n, double level)
     visitInTiles(n, 1, [=](long i) {
         const long j = mainBitrev[i];
         const double g = gainOf(tmpPow[j], level);
+        // sincos gives exactly what sin and cos give, in one call.
         double sine = 0.0;
         double cosine = 0.0;
         sincos(tmpPhs[j], &sine, &cosine);
@@ -440,108 +492,148 @@ void applyGainBitReversed(double* re, double* im, long n, double level)
     });
 }
 
-// Two neighbouring samples of each of two lanes, repeating the last sample
-// past the end of the signal.
-__m128d loadLanePair(const double* re, long n, long t, bool inside)
+// The sliding transform. After p stages, the transform of the window that
+// starts at s holds wideN / 2^p sub-transforms, of the samples q, q + M,
+// q + 2M ... (M = wideN / 2^p) for q = s .. s + M - 1, and each depends on q
+// alone: the window that starts at s + 1 needs the same ones, shifted by
+// one. So every sub-transform is made once, kept in its stage's ring (M slots
+// of 2^p values) while windows still need it, and shared by all of them.
+// The butterflies and their operands are those of each window's own
+// transform; only the repetitions are gone.
+
+long stageCount(long wideN)
 {
-    if (inside)
-        return _mm_loadu_pd(re + t);
-    const long first = t < n - 1 ? t : n - 1;
-    const long second = t + 1 < n - 1 ? t + 1 : n - 1;
-    return _mm_set_pd(re[second], re[first]);
+    long p = 0;
+    while ((1L << p) < wideN)
+        ++p;
+    return p;
 }
 
-// Lanes of windows starting at s .. s + lanes - 1, each wideN samples long,
-// in bit-reversed row order and put straight through the first stage (the
-// general butterfly with the imaginary parts written as the +0 they are).
-void loadSlidingWindows(const double* re, long n, long wideN, long s)
+long clampedIndex(long t, long n)
 {
-    const bool inside = s + (lanes - 1) + (wideN - 1) <= n - 1;
-    const __m128d c = _mm_set1_pd(wideSintbl[wideN / 4]);
-    const __m128d sn = _mm_set1_pd(wideSintbl[0]);
-    const __m128d zero = _mm_setzero_pd();
-    for (long row = 0; row < wideN; row += 2) {
-        const long a = s + wideBitrev[row];
-        const long b = s + wideBitrev[row + 1];
-        double* xa = letRe + row * lanes;
-        double* ya = letIm + row * lanes;
-        for (int l = 0; l < lanes; l += 2) {
-            const __m128d xA = loadLanePair(re, n, a + l, inside);
-            const __m128d xB = loadLanePair(re, n, b + l, inside);
-            const __m128d dx = _mm_add_pd(_mm_mul_pd(c, xB), _mm_mul_pd(sn, zero));
-            const __m128d dy = _mm_sub_pd(_mm_mul_pd(c, zero), _mm_mul_pd(sn, xB));
-            _mm_storeu_pd(xa + lanes + l, _mm_sub_pd(xA, dx));
-            _mm_storeu_pd(xa + l, _mm_add_pd(xA, dx));
-            _mm_storeu_pd(ya + lanes + l, _mm_sub_pd(zero, dy));
-            _mm_storeu_pd(ya + l, _mm_add_pd(zero, dy));
-        }
+    return t < n - 1 ? t : n - 1;
+}
+
+// Stage 1 for start q: samples q and q + wideN/2 (the last sample standing in
+// past the end), through the general butterfly with imaginary parts +0.
+void firstSlidingStage(const double* re, long n, long wideN, long q)
+{
+    const long half = wideN / 2;
+    const double xa = re[clampedIndex(q, n)];
+    const double xb = re[clampedIndex(q + half, n)];
+    const double c = wideStageCos[0];
+    const double s = wideStageSin[0];
+    const double dx = c * xb + s * 0.0;
+    const double dy = c * 0.0 - s * xb;
+    double* outRe = letRe[1] + (q & (half - 1)) * 2;
+    double* outIm = letIm[1] + (q & (half - 1)) * 2;
+    outRe[1] = xa - dx;
+    outRe[0] = xa + dx;
+    outIm[1] = 0.0 - dy;
+    outIm[0] = 0.0 + dy;
+}
+
+// Stage p >= 2 for start q, from the stage p - 1 sub-transforms of q and of
+// q + wideN / 2^p.
+void laterSlidingStage(long wideN, long p, long q)
+{
+    const long k = 1L << (p - 1);
+    const long slots = wideN >> p;
+    const long slotsBelow = wideN >> (p - 1);
+    const double* aRe = letRe[p - 1] + (q & (slotsBelow - 1)) * k;
+    const double* aIm = letIm[p - 1] + (q & (slotsBelow - 1)) * k;
+    const double* bRe = letRe[p - 1] + ((q + slots) & (slotsBelow - 1)) * k;
+    const double* bIm = letIm[p - 1] + ((q + slots) & (slotsBelow - 1)) * k;
+    double* outRe = letRe[p] + (q & (slots - 1)) * 2 * k;
+    double* outIm = letIm[p] + (q & (slots - 1)) * 2 * k;
+    for (long j = 0; j < k; j += 2) {
+        ComplexPair a = loadPair(aRe + j, aIm + j);
+        ComplexPair b = loadPair(bRe + j, bIm + j);
+        butterfly(a, b, _mm_loadu_pd(wideStageCos + k - 1 + j),
+                  _mm_loadu_pd(wideStageSin + k - 1 + j));
+        storePair(outRe + j, outIm + j, a);
+        storePair(outRe + j + k, outIm + j + k, b);
     }
 }
 
-// The forward butterflies of the core, applied to every lane at once, from
-// the second stage up to the one before the last.
-void slidingButterflies(long wideN)
-{
-    for (long k = 2; k < wideN / 2; k *= 2) {
-        const Twiddles tw = sineTableTwiddles(wideSintbl, wideN, k);
-        for (long block = 0; block < wideN; block += 2 * k) {
-            for (long j = 0; j < k; ++j) {
-                const __m128d c = _mm_set1_pd(tw.cosTw[j * tw.stride]);
-                const __m128d s = _mm_set1_pd(tw.sinTw[j * tw.stride]);
-                double* xa = letRe + (block + j) * lanes;
-                double* ya = letIm + (block + j) * lanes;
-                const long apart = k * lanes;
-                for (int l = 0; l < lanes; l += 2)
-                    butterflyPair(xa + l, xa + apart + l, ya + l, ya + apart + l, c, s);
-            }
-        }
-    }
-}
-
-// The last stage, reduced to what has a reader: the imaginary parts of the
-// bins lo..hi, scaled and stored straight into their rows of widePhase.
-void storeTrajectoryPoints(long n, long wideN, long lo, long hi, long s)
+// The last stage for start s, reduced to what has a reader: the imaginary
+// parts of bins lo..hi, scaled by 1/wideN (exact, a power of two).
+void lastSlidingStage(long wideN, long stages, long lo, long hi, long s)
 {
     const long k = wideN / 2;
-    const Twiddles tw = sineTableTwiddles(wideSintbl, wideN, k);
-    const long count = n - s < lanes ? n - s : lanes;
+    const long p = stages - 1;
+    const double* aIm = letIm[p] + (s & 1) * k;
+    const double* bRe = letRe[p] + ((s + 1) & 1) * k;
+    const double* bIm = letIm[p] + ((s + 1) & 1) * k;
     const double scale = 1.0 / wideN;
+    const long column = s & (startsPerFlush - 1);
     for (long row = lo; row <= hi; ++row) {
         const long j = row < k ? row : row - k;
-        const double c = tw.cosTw[j * tw.stride];
-        const double sn = tw.sinTw[j * tw.stride];
-        const double* xb = letRe + (j + k) * lanes;
-        const double* yb = letIm + (j + k) * lanes;
-        const double* ya = letIm + j * lanes;
-        double* dst = widePhase + row * n + s;
-        for (long l = 0; l < count; ++l) {
-            const double dy = c * yb[l] - sn * xb[l];
-            dst[l] = (row < k ? ya[l] + dy : ya[l] - dy) * scale;
+        const double dy = wideStageCos[k - 1 + j] * bIm[j] - wideStageSin[k - 1 + j] * bRe[j];
+        trajectoryStash[row][column] = (row < k ? aIm[j] + dy : aIm[j] - dy) * scale;
+    }
+}
+
+void flushTrajectoryPoints(long n, long lo, long hi, long s)
+{
+    const long first = s & ~static_cast<long>(startsPerFlush - 1);
+    for (long row = lo; row <= hi; ++row) {
+        double* dst = trajectoryRow(row, n) + first;
+        const double* src = trajectoryStash[row];
+        if (s - first == startsPerFlush - 1) {
+            for (int t = 0; t < startsPerFlush; t += 2)
+                _mm_storeu_pd(dst + t, _mm_load_pd(src + t));
+        } else {
+            for (long t = 0; t <= s - first; ++t)
+                dst[t] = src[t];
         }
     }
 }
 
 // Row k of widePhase becomes the imaginary part of bin k of the wideN-point
-// transform slid along re, one start sample per column.
+// transform slid along re, one start sample per column, for k = lo..hi.
 void trackSlidingBins(const double* re, long n, long wideN, long lo, long hi)
 {
-    for (long s = 0; s < n; s += lanes) {
-        loadSlidingWindows(re, n, wideN, s);
-        slidingButterflies(wideN);
-        storeTrajectoryPoints(n, wideN, lo, hi, s);
+    const long stages = stageCount(wideN);
+    // Start early enough that every sub-transform a window needs is ready.
+    for (long s = 1 - wideN / 2; s < n; ++s) {
+        for (long p = 1; p < stages; ++p) {
+            const long q = s + (wideN >> p) - 1;
+            if (q < 0)
+                continue;
+            if (p == 1)
+                firstSlidingStage(re, n, wideN, q);
+            else
+                laterSlidingStage(wideN, p, q);
+        }
+        if (s < 0)
+            continue;
+        lastSlidingStage(wideN, stages, lo, hi, s);
+        if ((s & (startsPerFlush - 1)) == startsPerFlush - 1 || s == n - 1)
+            flushTrajectoryPoints(n, lo, hi, s);
     }
 }
 
-// Power spectrum of the windowed trajectory of bin k, added to sumPow. The
-// trajectories' phases have no reader, so tmpPhs keeps those of the gain.
+// Power spectrum of the windowed trajectory of bin k, added to sumPow, and
+// the trajectory added to sumTraj. Only the last trajectory's transform and
+// power stay in re, im and tmpPow; the trajectories' phases have no reader,
+// so tmpPhs keeps those the gain used.
 void addTrajectorySpectrum(long k, long n, double* re, double* im,
-                           double* sumPow, double* sumTraj)
+                           double* sumPow, double* sumTraj, bool last)
 {
-    const double* row = widePhase + k * n;
+    const double* row = trajectoryRow(k, n);
     for (long i = 0; i < n; ++i)
         sumTraj[i] += row[i];
     windowedTransform(row, re, im, n);
     const double scale = 1.0 / n;
+    if (!last) {
+        for (long i = 0; i < n; ++i) {
+            const double a = re[i] * scale;
+            const double b = im[i] * scale;
+            sumPow[i] += a * a + b * b;
+        }
+        return;
+    }
     for (long i = 0; i < n; ++i) {
         re[i] *= scale;
         im[i] *= scale;
@@ -717,5 +809,5 @@ void restoreWithWidebandPhase(const double* x, double* re, double* im, long n,
         return;
     trackSlidingBins(re, n, wideN, lo, hi);
     for (long k = lo; k <= hi; ++k)
-        addTrajectorySpectrum(k, n, re, im, sumPow, sumTraj);
+        addTrajectorySpectrum(k, n, re, im, sumPow, sumTraj, k == hi);
 }

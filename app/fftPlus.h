@@ -1,6 +1,8 @@
 // Numerical core of the analysis: radix-2 FFT, power and phase, window
 // functions, decibel conversions and the wideband-phase restoration.
-// Every operation works on caller-owned arrays of n doubles.
+// Every operation works on caller-owned arrays of n doubles. WindowFunction
+// and restoreWithWidebandPhase keep tables and work arrays in static storage:
+// call them from the application thread only.
 #ifndef FFTPLUS_H
 #define FFTPLUS_H
 
@@ -46,7 +48,7 @@ void calc_dB(double* power, double* powerDB, double* spare,
 // Third spectrum of the stretch x (n points): sumPow receives the summed power
 // spectra of the trajectories of bins lo..hi of a wideN-point sliding
 // transform along the gain-restored signal, sumTraj their sum. re and im are
-// work arrays of n. Does nothing unless n is a power of two in
+// work arrays of n, distinct from x. Does nothing unless n is a power of two in
 // 4..restoreMaxSize, wideN a power of two in 4..restoreMaxWide and, when
 // lo <= hi, 0 <= lo and hi < wideN.
 void restoreWithWidebandPhase(const double* x, double* re, double* im, long n,

@@ -117,19 +117,24 @@ def analyse(seliii):
     return power_db, restore_db, su_power_db
 
 
+def timed(seliii):
+    start = time.perf_counter()
+    result = analyse(seliii)
+    return (time.perf_counter() - start) * 1000.0, result
+
+
 def bench_size(signal, n, runs):
     seliii = signal[:n].copy()
-    result = analyse(seliii)  # warm-up
+    first, result = timed(seliii)
     times = []
     for _ in range(runs):
-        start = time.perf_counter()
-        result = analyse(seliii)
-        times.append((time.perf_counter() - start) * 1000.0)
+        ms, result = timed(seliii)
+        times.append(ms)
     times.sort()
-    print("n=%-6d median %9.3f ms  (runs %d, min %.3f, max %.3f)"
-          % (n, statistics.median(times), runs, times[0], times[-1]))
+    print("n=%-6d median %9.3f ms  (runs %d, min %.3f, max %.3f; first run %.3f)"
+          % (n, statistics.median(times), runs, times[0], times[-1], first))
     print("         checksums power_db %.6f restore_db %.6f su_power_db %.6f"
-          % tuple(float(r.sum()) for r in result))
+          % tuple(float(r.sum()) for r in result), flush=True)
 
 
 def main():

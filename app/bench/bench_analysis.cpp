@@ -1,7 +1,8 @@
 // Times the analysis the program runs for one stretch: windowed spectrum,
 // restoration, both decibel conversions and the plain spectrum, at three
 // transform sizes on a fixed synthetic signal. Prints the median of several
-// runs and checksums that tools/bench_numpy.py prints too.
+// runs (after one first run, which also builds the tables kept for that size)
+// and checksums that tools/bench_numpy.py prints too.
 #include "fftPlus.h"
 
 #include <algorithm>
@@ -80,6 +81,14 @@ void analyse(const std::vector<double>& seliii, Arrays& a)
     su_calc_dB(a.su_power_liner.data(), a.su_power_db.data(), h);
 }
 
+double millisecondsOf(const std::vector<double>& seliii, Arrays& a)
+{
+    const auto start = std::chrono::steady_clock::now();
+    analyse(seliii, a);
+    const auto stop = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::milli>(stop - start).count();
+}
+
 double sumOf(const std::vector<double>& v, long count)
 {
     double s = 0.0;
@@ -92,20 +101,17 @@ void benchSize(const std::vector<double>& signal, long n, int runs)
 {
     const std::vector<double> seliii(signal.begin(), signal.begin() + n);
     Arrays a(n);
-    analyse(seliii, a); // warm-up
+    const double first = millisecondsOf(seliii, a);
     std::vector<double> ms;
-    for (int r = 0; r < runs; ++r) {
-        const auto start = std::chrono::steady_clock::now();
-        analyse(seliii, a);
-        const auto stop = std::chrono::steady_clock::now();
-        ms.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
-    }
+    for (int r = 0; r < runs; ++r)
+        ms.push_back(millisecondsOf(seliii, a));
     std::sort(ms.begin(), ms.end());
     const long h = n / 2;
-    std::printf("n=%-6ld median %9.3f ms  (runs %d, min %.3f, max %.3f)\n",
-                n, ms[ms.size() / 2], runs, ms.front(), ms.back());
+    std::printf("n=%-6ld median %9.3f ms  (runs %d, min %.3f, max %.3f; first run %.3f)\n",
+                n, ms[ms.size() / 2], runs, ms.front(), ms.back(), first);
     std::printf("         checksums power_db %.6f restore_db %.6f su_power_db %.6f\n",
                 sumOf(a.power_db, h), sumOf(a.restore_db, h), sumOf(a.su_power_db, h));
+    std::fflush(stdout);
 }
 
 } // namespace

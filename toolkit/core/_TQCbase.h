@@ -11,6 +11,7 @@
 #include "_TQCroot.h"
 #include "_TQCvariant.h"
 
+class TQCbase;
 class TQCindexData;
 class TQCindexVariantData;
 class TQCprocedure;
@@ -252,7 +253,12 @@ public:
     unsigned char getDotMode() const { return state.editMode; }
     unsigned char getPropertyEditMode() const { return state.editMode; }
     unsigned char getMouseAddr(short* x, short* y);
+    // Off: image names set by text reuse the number the property holds.
+    void setKeepPixmapCache(unsigned char on) { state.keepPixmapCache = on ? 1 : 0; }
+    unsigned char getKeepPixmapCache() const { return state.keepPixmapCache; }
     TQDdev* getowndev() const { return ownDevice; }
+    // Whether the object waits in the object list's update queue.
+    unsigned char isNeedUpdate() const { return state.queuedForUpdate; }
 
     // Tells a pass whether its object survived the procedure it just ran.
     // Guards of one object nest like the calls that make them.
@@ -296,6 +302,7 @@ private:
     void _property_init(TQCclassInformation* info);
     void appendProcedure(TQCprocedure* procedure);
     bool holdsProcedure(TQCprocedure* procedure) const;
+    bool stillDue(TQCprocedure* procedure, unsigned long attachesAtStart) const;
     void runPass(const PassFilter& filter, bool runUpdates, LifeGuard& guard);
     void runPasses(long trigger, const char* procName, bool runUpdates);
     void _exec_procedure(TQCprocedure* procedure);
@@ -314,7 +321,10 @@ private:
     static long findKey(const UserDataEntry* table, signed char count, const char* key);
     static long appendEntry(UserDataEntry*& table, signed char& count, const char* key,
                             void* value);
-    void** userDataSlot(const char* key);
+    long storeByReference(const char* key, void* value);
+    long storeCopied(const char* key, void* value);
+    void** findUserData(const char* key);
+    void releaseUserData();
 
     TQCclassInformation* classInfo;
     TQClistData* procedureList;
@@ -338,6 +348,10 @@ private:
     // snapshot entries only when this moved since the pass began, which
     // also holds across nested passes.
     unsigned long procedureRemovals;
+    // Counts attaches; each procedure keeps its number, so a pass knows a
+    // procedure attached after it began even at the address of one that
+    // was deleted.
+    unsigned long procedureAttaches;
     LifeGuard* lifeGuards;
     struct State {
         unsigned int nameHash : 6;

@@ -5,6 +5,7 @@
 #include "_TQCclassInformation.h"
 #include "_TQCprocedure.h"
 #include "_TQCproperty.h"
+#include "_TQClocaleSet.h"
 #include "_TQDappDev.h"
 #include "_TQGFstring.h"
 #include "_TQN.h"
@@ -14,9 +15,9 @@
 #include <memory>
 #include <vector>
 
-// A queue run or event broadcast under way: its snapshot of objects (and,
-// for broadcasts, of event codes). delClient blanks a destroyed object out of
-// every running frame, so later entries of the same run never reach it.
+// A queue run or event broadcast under way, with its snapshot of objects.
+// delClient blanks a destroyed object out of every running frame, so later
+// entries of the same run never reach it.
 struct TQCbaseList::RunFrame {
     TQCbase** objects;
     long count;
@@ -191,15 +192,8 @@ void orderProperties(TQClistData& work, TQClistData& out)
 
 bool listedForBuilder(TQCbase* object, TQCproperty* prop)
 {
-    return object->existProperty(mutableText(prop->getPropObjName())) && !prop->getNotUse() &&
+    return object->existProperty(prop->getPropObjName()) && !prop->getNotUse() &&
            prop->getBuilderVisible() && !prop->getDefaultValueChange();
-}
-
-// The catalogue is not linked in yet; until it is, a key reads as itself,
-// which is also what the catalogue answers for a key it does not hold.
-const char* catalogueText(const char* key)
-{
-    return key;
 }
 
 void freeExportDeleteEntry(TQCbaseList::ExportDeleteEntry* entry)
@@ -366,18 +360,22 @@ void TQCbaseList::setSearchInstanceHandler(void* handler)
     searchHandler = reinterpret_cast<SearchHandler>(handler);
 }
 
-long TQCbaseList::existInstance(TQCbase* object)
+TQCbaseArray* TQCbaseList::arrayHolding(TQCbase* object)
 {
-    if (object == nullptr)
-        return 0;
     for (long i = 0; i < classList->getNum(); ++i) {
-        TQClistData* items = static_cast<TQCbaseArray*>(classList->getData(i))->getItems();
+        TQCbaseArray* array = static_cast<TQCbaseArray*>(classList->getData(i));
+        TQClistData* items = array->getItems();
         for (long j = 0; j < items->getNum(); ++j) {
             if (items->getData(j) == object)
-                return 1;
+                return array;
         }
     }
-    return 0;
+    return nullptr;
+}
+
+long TQCbaseList::existInstance(TQCbase* object)
+{
+    return object != nullptr && arrayHolding(object) != nullptr ? 1 : 0;
 }
 
 TQClistData* TQCbaseList::getInstanceList(const char* className)
@@ -448,8 +446,8 @@ void TQCbaseList::runUpdates(TQCbase** snapshot, long n)
 }
 
 // Nothing runs before the application device's first initialise run has
-// happened, nor while it is under way; without an application device that
-// run has not happened.
+// happened, nor while it is under way. The device is asked only once that
+// process-wide flag is set, so this never brings the device into being.
 void TQCbaseList::execInitialize()
 {
     if (!TQDappDev::getInitializeExecuted())
@@ -521,7 +519,7 @@ void deliverProcedure(TQCbase* object, long code, void*)
 
 void deliverNamedProcedure(TQCbase* object, long, void* name)
 {
-    object->execProcedure(static_cast<char*>(name));
+    object->execProcedure(static_cast<const char*>(name));
 }
 
 } // namespace
@@ -565,7 +563,7 @@ void TQCbaseList::execEvent(long code)
 void TQCbaseList::execEvent(const char* procedureName)
 {
     if (procedureName != nullptr)
-        broadcast(true, 0, deliverNamedProcedure, mutableText(procedureName));
+        broadcast(true, 0, deliverNamedProcedure, const_cast<char*>(procedureName));
 }
 
 // ---------------------------------------------------------------------------
@@ -698,12 +696,13 @@ TQCbase* TQCbaseList::userDataHolder(bool create)
 {
     static TQCbase* holder = nullptr;
     if (holder == nullptr && create) {
-        holder = new TQCbase(nullptr, mutableText(USER_DATA_NAME));
+        holder = new TQCbase(nullptr, USER_DATA_NAME);
         holder->initialize();
     }
     return holder;
 }
 
+// The holder copies the keys stored here (the non-const key form).
 void TQCbaseList::setUserData(const char* key, void* value)
 {
     userDataHolder(true)->setUserData(mutableText(key), value);
@@ -712,29 +711,29 @@ void TQCbaseList::setUserData(const char* key, void* value)
 void* TQCbaseList::getUserData(const char* key)
 {
     TQCbase* holder = userDataHolder(false);
-    return holder ? holder->getUserData(mutableText(key)) : nullptr;
+    return holder ? holder->getUserData(key) : nullptr;
 }
 
 void TQCbaseList::setUserLongData(const char* key, unsigned long value)
 {
-    userDataHolder(true)->setUserLongData(mutableText(key), value);
+    userDataHolder(true)->setUserLongData(key, value);
 }
 
 unsigned long TQCbaseList::getUserLongData(const char* key)
 {
     TQCbase* holder = userDataHolder(false);
-    return holder ? holder->getUserLongData(mutableText(key)) : 0;
+    return holder ? holder->getUserLongData(key) : 0;
 }
 
 void TQCbaseList::setUserStringData(const char* key, const char* text)
 {
-    userDataHolder(true)->setUserStringData(mutableText(key), mutableText(text));
+    userDataHolder(true)->setUserStringData(key, text);
 }
 
 const char* TQCbaseList::getUserStringData(const char* key)
 {
     TQCbase* holder = userDataHolder(false);
-    return holder ? holder->getUserStringData(mutableText(key)) : "";
+    return holder ? holder->getUserStringData(key) : "";
 }
 
 // ---------------------------------------------------------------------------
@@ -764,6 +763,16 @@ long TQCbaseList::addExportInstanceUpdateList(TQCbase* object)
     return addOnce(exportUpdateList, object);
 }
 
+// The class name under which the object is registered. The base destructor
+// makes a delete entry when the derived parts are already gone and the
+// object answers getClassName() as a plain TQCbase; its class array still
+// knows the real class.
+const char* TQCbaseList::registeredClassName(TQCbase* object)
+{
+    TQCbaseArray* array = arrayHolding(object);
+    return array ? array->getClassName() : object->getClassName();
+}
+
 long TQCbaseList::addExportInstanceDeleteList(TQCbase* object)
 {
     for (long i = 0; i < exportDeleteList.getNum(); ++i) {
@@ -776,7 +785,7 @@ long TQCbaseList::addExportInstanceDeleteList(TQCbase* object)
     entry->publicName =
         TQGFstrdup(exportName[0] != '\0' ? exportName : object->getInstanceName());
     entry->instanceName = TQGFstrdup(object->getInstanceName());
-    entry->className = TQGFstrdup(object->getClassName());
+    entry->className = TQGFstrdup(registeredClassName(object));
     exportDeleteList.add(entry);
     return 0;
 }
@@ -1020,7 +1029,7 @@ TQCstring TQCbaseList::getInstanceData(unsigned long id, long kind, unsigned lon
         TQCproperty* described = fromId<TQCproperty>(extra);
         if (object == nullptr || described == nullptr)
             return TQCstring("");
-        TQCvariant value = object->getProperty(mutableText(described->getPropObjName()));
+        TQCvariant value = object->getProperty(described->getPropObjName());
         return TQCstring(value.getCharPtr());
     }
     case 13:
@@ -1034,7 +1043,7 @@ TQCstring TQCbaseList::getInstanceData(unsigned long id, long kind, unsigned lon
     case 15:
         return TQCstring(proc->getFunctionName());
     case 16:
-        return TQCstring(extra ? catalogueText(fromId<const char>(extra)) : "");
+        return TQCstring(extra ? TQGFgettext(fromId<const char>(extra)) : "");
     case 17:
         return selectValueText(prop, extra);
     default:

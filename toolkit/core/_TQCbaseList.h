@@ -153,6 +153,7 @@ private:
     TQCbaseArray* findArray(const char* className);
     static TQCbase* findIn(TQCbaseArray* array, const char* instanceName, unsigned char hash);
     TQCbaseArray* arrayOf(TQCbase* object, void* array);
+    TQCbaseArray* arrayHolding(TQCbase* object);
 
     typedef void (*Delivery)(TQCbase* object, long code, void* arg);
 
@@ -167,6 +168,7 @@ private:
     void removeEventProc(long pos);
 
     TQCbase* userDataHolder(bool create);
+    const char* registeredClassName(TQCbase* object);
 
     unsigned long nextChild(unsigned long id, unsigned long prev);
     unsigned long nextProperty(unsigned long id, unsigned long prev);

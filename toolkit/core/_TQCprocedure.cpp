@@ -20,7 +20,7 @@ void replaceCopy(char*& slot, const char* text)
 TQCprocedure::TQCprocedure(const char* procNameArg, long triggerArg)
     : function(nullptr), functionName(nullptr), procName(TQGFstrdup(procNameArg)),
       effectiveMask(TQGFeventToMaskBit(triggerArg)),
-      trigger(static_cast<signed char>(triggerArg)), internal(0), useFile(1)
+      trigger(static_cast<signed char>(triggerArg)), internal(0), useFile(1), attachSerial(0)
 {
 }
 

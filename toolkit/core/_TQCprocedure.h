@@ -40,6 +40,8 @@ public:
     unsigned char getUseFile() const { return useFile; }
 
 private:
+    friend class TQCbase;
+
     TQCprocedure(const TQCprocedure&) = delete;
     TQCprocedure& operator=(const TQCprocedure&) = delete;
 
@@ -50,6 +52,9 @@ private:
     signed char trigger;
     unsigned char internal : 1;
     unsigned char useFile : 1;
+    // Set by the object the procedure is attached to, from its own count of
+    // attaches: a pass tells entries attached after it began by it.
+    unsigned long attachSerial;
 };
 
 // The process-wide handler for procedures whose function is not found; none

@@ -1,10 +1,11 @@
-// Application device: the singleton and the trace switch.
+// Application device: the singleton, the trace switch and start-up state.
 #include "_TQDappDev.h"
 
 namespace {
 
 TQDappDev::CreateInstanceHandler g_createInstanceHandler = nullptr;
 unsigned char g_traceMode = 0;
+unsigned char g_initializeExecuted = 0;
 
 } // namespace
 
@@ -26,6 +27,11 @@ void TQDappDev::setTraceMode(unsigned char on)
 unsigned char TQDappDev::getTraceMode()
 {
     return g_traceMode;
+}
+
+unsigned char TQDappDev::getInitializeExecuted()
+{
+    return g_initializeExecuted;
 }
 
 TQDappDev* TQGIappDev()

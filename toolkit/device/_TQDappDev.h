@@ -1,6 +1,6 @@
 // The device that stands for the running application. This is the part of
-// it the object model reads: the singleton made by the platform's factory
-// and the process-wide procedure trace switch.
+// it the object model reads: the singleton made by the platform's factory,
+// the process-wide procedure trace switch and the start-up state.
 #ifndef _TQDAPPDEV_H
 #define _TQDAPPDEV_H
 
@@ -20,6 +20,14 @@ public:
     // message channel.
     static void setTraceMode(unsigned char on);
     static unsigned char getTraceMode();
+
+    // The object list's initialisation pass waits for the start-up run of
+    // the init handlers and does not run inside it.
+    unsigned char getUnderExecInitialize() const { return underExecInitialize; }
+    static unsigned char getInitializeExecuted();
+
+private:
+    unsigned char underExecInitialize = 0;
 };
 
 // The application device, made once by the installed factory; null while
