@@ -130,9 +130,12 @@ TEST(EnvExpansion, KeepsAnExpansionUpTo8190Characters)
     std::string fits = "$(A)" + std::string(190, 't');
     EXPECT_EQ(8190u, expand(env, fits).size());
     EXPECT_EQ("", expand(env, fits + "t"));
-    // Only the text behind the reference overflows: it alone is dropped.
-    EXPECT_EQ("ab" + env.values["(A)"], expand(env, "ab$(A)" + std::string(8191, 't')));
-    EXPECT_EQ("ab" + env.values["(A)"], expand(env, "ab$(A) $(A)"));
+    // A level that does not fit loses all of its text, and the levels
+    // before it go on without it.
+    EXPECT_EQ("", expand(env, "ab$(A)" + std::string(8191, 't')));
+    EXPECT_EQ("ab" + env.values["(A)"], expand(env, "ab$(A)" + std::string(8192, 't')));
+    EXPECT_EQ("", expand(env, "ab$(A) $(A)"));
+    EXPECT_EQ("ab" + env.values["(A)"], expand(env, "ab$(A) $(A) $(A)"));
 }
 
 TEST(EnvExpansion, TakesItsOwnResultAsInput)
@@ -176,7 +179,7 @@ TEST(EnvExpansion, GivesEmptyTextForANameLongerThan8191Characters)
     EXPECT_EQ("", expand(env, "pre $" + name));
     EXPECT_TRUE(env.asked.empty());
     env.values["(A)"] = "a";
-    EXPECT_EQ("a ", expand(env, "$(A) $" + name));
+    EXPECT_EQ("a", expand(env, "$(A) $" + name));
 }
 
 TEST(EnvExpansion, AgreesWithTheDefinitionOnGeneratedStrings)

@@ -216,31 +216,6 @@ TEST_F(FileSerialize, FailedRewriteKeepsTheRecordsForAnotherTry)
     EXPECT_EQ(stream(1, valueRecord("n", 3, be32(9))), readFile(file("w.dat")));
 }
 
-TEST_F(FileSerialize, StreamOperations)
-{
-    writeFile(file("s.dat"), "0123456789");
-    EXPECT_EQ(0, s._open("s.dat", 0));
-    char buf[4] = {};
-    EXPECT_EQ(4, s._read(buf, 4));
-    EXPECT_EQ(4, s._tell());
-    EXPECT_EQ(10, s._size());
-    EXPECT_EQ(4, s._tell());
-    EXPECT_EQ(0, s._seek_end());
-    EXPECT_EQ(10, s._tell());
-    EXPECT_EQ(0, s._read(buf, 4));
-    EXPECT_EQ(1, s._eof());
-    EXPECT_EQ(0, s._seek_set());
-    EXPECT_EQ(0, s._tell());
-    EXPECT_EQ(0, s._close());
-    EXPECT_EQ(0, s._tell());
-    EXPECT_EQ(0, s._write("x", 1));
-    EXPECT_EQ(1, s.type("FILE"));
-    EXPECT_EQ(0, s.type("MEM"));
-    std::unique_ptr<TQDserialize> made(s.createSerialize());
-    EXPECT_NE(nullptr, made->cast("TQDfileSerialize"));
-    EXPECT_NE(nullptr, made->cast("TQDserialize"));
-}
-
 TEST_F(FileSerialize, ConductorChoosesIdleFilePrototypes)
 {
     TQGFinitFS();

@@ -283,17 +283,6 @@ TEST_F(Serialize, StreamModeWritesAndReadsOneRecordAtATime)
     EXPECT_EQ(10, s.load("#lng", "a", &got));
 }
 
-TEST_F(Serialize, DataOperationsOutsideAHandlerAreRefused)
-{
-    ByteStreamSerialize s;
-    long v = 1;
-    void* out = nullptr;
-    EXPECT_EQ(-1, s.saveData("#lng", "x", &v));
-    EXPECT_EQ(10, s.loadData("#lng", "x", &v));
-    EXPECT_EQ(10, s.loadAllocData("#lng", "x", &out, nullptr));
-    EXPECT_FALSE(s.modified());
-}
-
 TEST_F(Serialize, LongNamesSaveAndLoadUnderTheirCutForm)
 {
     std::string longName(400, 'q');

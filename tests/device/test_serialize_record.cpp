@@ -106,17 +106,6 @@ TEST(SerializeRecord, StructureRecordsCarryTypeNameAndChildren)
     EXPECT_STREQ("#chr", readChild->getStoredType());
 }
 
-TEST(SerializeRecord, ValueRecordKeepsItsTypeNameButWritesNone)
-{
-    TQCserializeData record;
-    record.setName("n");
-    record.makeStructure("#lng");
-    long v = 5;
-    record.setValue("#lng", &v, 1);
-    EXPECT_STREQ("#lng", record.getTypeName());
-    EXPECT_EQ(0, static_cast<unsigned char>(written(record)[3]));
-}
-
 TEST(SerializeRecord, ReaderResultsFollowTheRecordKind)
 {
     TQCserializeData record;
