@@ -181,8 +181,8 @@ TQCbase::~TQCbase()
 
     leaveExportLists();
     _exec_del_procedure();
-    if (classInfo != nullptr)
-        TQGIappObjectList()->delClient(this, classInfo->getClassInstanceList());
+    // Also before initialize(): an INITIALIZE procedure queues the object.
+    TQGIappObjectList()->delClient(this, classInfo ? classInfo->getClassInstanceList() : nullptr);
     TQDmouse* mouse = TQGIappMouse();
     if (mouse != nullptr && mouse->getMouseFocusClient() == this)
         mouse->setMouseFocusClient(nullptr);
