@@ -59,15 +59,11 @@ bool exists(const std::string& path)
 
 } // namespace
 
-TEST(GuiPolicy, ReadsAsLookBWithBit2UntilSet)
-{
-    TQCguiPolicy policy;
-    EXPECT_EQ(6, policy.getGuiPolicy());
-    EXPECT_EQ(0, policy.getExtGuiPolicySelected());
-}
-
 TEST(GuiPolicy, KeepsExactlyOneBuiltInLook)
 {
+    TQCguiPolicy unset;
+    EXPECT_EQ(6, unset.getGuiPolicy());
+    EXPECT_EQ(0, unset.getExtGuiPolicySelected());
     const long given[] = {0, 3, 1, 4, 9, 11};
     const long stored[] = {2, 2, 1, 6, 9, 10};
     for (int i = 0; i < 6; ++i) {
@@ -77,16 +73,21 @@ TEST(GuiPolicy, KeepsExactlyOneBuiltInLook)
     }
 }
 
-TEST(GuiPolicy, ClearsTheExtendedLookWithANullOrEmptyName)
+TEST(GuiPolicy, ExtendedLookSetsAndClearsBit3)
 {
     TQCguiPolicy policy;
     policy.setGuiPolicy(1, 0);
     policy.setExtGuiPolicy("Modern1", 0);
     EXPECT_EQ(9, policy.getGuiPolicy());
     EXPECT_STREQ("Modern1", policy.getExtGuiPolicyName().getString(-2));
+    // A word without bit 3 turns the look off but keeps its name.
+    policy.setGuiPolicy(2, 0);
+    EXPECT_EQ(0, policy.getExtGuiPolicySelected());
+    EXPECT_STREQ("Modern1", policy.getExtGuiPolicyName().getString(-2));
 
+    policy.setExtGuiPolicy("Modern1", 0);
     policy.setExtGuiPolicy("", 0);
-    EXPECT_EQ(1, policy.getGuiPolicy());
+    EXPECT_EQ(2, policy.getGuiPolicy());
     EXPECT_STREQ("", policy.getExtGuiPolicyName().getString(-2));
     policy.setExtGuiPolicy("Modern1", 0);
     policy.setExtGuiPolicy(nullptr, 0);
@@ -98,22 +99,11 @@ TEST(GuiPolicy, SelectingAndClearingOnTheUnsetWordKeepsOneBuiltInLook)
     TQCguiPolicy cleared;
     cleared.setExtGuiPolicy(nullptr, 0);
     EXPECT_EQ(6, cleared.getGuiPolicy());
-    EXPECT_EQ(0, cleared.getExtGuiPolicySelected());
 
     TQCguiPolicy selected;
     selected.setExtGuiPolicy("Modern1", 0);
     EXPECT_EQ(14, selected.getGuiPolicy());
     EXPECT_EQ(1, selected.getExtGuiPolicySelected());
-}
-
-TEST(GuiPolicy, AWordWithoutBit3TurnsTheLookOffButKeepsItsName)
-{
-    TQCguiPolicy policy;
-    policy.setExtGuiPolicyProc("Modern1", "TQCvbtn::draw", drawA);
-    policy.setExtGuiPolicy("Modern1", 0);
-    policy.setGuiPolicy(2, 0);
-    EXPECT_EQ(nullptr, policy.getExtGuiPolicyProc("TQCvbtn::draw"));
-    EXPECT_STREQ("Modern1", policy.getExtGuiPolicyName().getString(-2));
 }
 
 TEST(GuiPolicyLooks, AnswersTheSelectedLooksProcedures)
@@ -134,11 +124,8 @@ TEST(GuiPolicyLooks, AnswersTheSelectedLooksProcedures)
     policy.setExtGuiPolicyProc(nullptr, "TQCvbtn::draw", drawB);
     policy.setExtGuiPolicyProc("Other", nullptr, drawB);
     EXPECT_EQ(2, policy.getExtGuiPolicyList()->getNum());
-}
 
-TEST(GuiPolicyLooks, FindsProceduresRegisteredAfterTheLookWasSelected)
-{
-    TQCguiPolicy policy;
+    // Procedures registered after their look was selected count at once.
     policy.setExtGuiPolicy("Late", 0);
     EXPECT_EQ(nullptr, policy.getExtGuiPolicyProc("TQCvbtn::draw"));
     policy.setExtGuiPolicyProc("Late", "TQCvbtn::draw", drawA);
@@ -182,13 +169,9 @@ TEST_F(LookFile, AppliesThePolicyAndTheExtendedLook)
     EXPECT_EQ(9, policy.getGuiPolicy());
     EXPECT_STREQ("Modern1", policy.getExtGuiPolicyName().getString(-2));
     EXPECT_EQ(2, marker);
-}
 
-TEST_F(LookFile, AppliesThePolicyOnlyOnTheFirstLoad)
-{
-    writeFile(path, "#POLICY\n1\n");
-    policy.loadLookFile(&marker, path.c_str());
-    writeFile(path, "#POLICY\n2\n#EXPOLICY\nModern1\n");
+    // The policy of a later load is ignored.
+    writeFile(path, "#POLICY\n2\n");
     EXPECT_EQ(0, policy.loadLookFile(&marker, path.c_str()));
     EXPECT_EQ(9, policy.getGuiPolicy());
 }
@@ -224,37 +207,28 @@ TEST_F(LookFile, MissingFileChangesNothing)
     EXPECT_STREQ("", policy.getExtGuiPolicyName().getString(-2));
 }
 
-TEST_F(LookFile, SavesFourLines)
+TEST_F(LookFile, SavesFourLinesAndBacksUpOnlyChangedContent)
 {
+    std::string backup = path + ".bak";
+    EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
     EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
     EXPECT_EQ("#POLICY\n6\n#EXPOLICY\n\n", readFile(path));
+    EXPECT_FALSE(exists(backup));
 
     policy.setGuiPolicy(1, 0);
     policy.setExtGuiPolicy("Modern1", 0);
     EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
     EXPECT_EQ("#POLICY\n9\n#EXPOLICY\nModern1\n", readFile(path));
+    EXPECT_EQ("#POLICY\n6\n#EXPOLICY\n\n", readFile(backup));
+    // An older backup gives way to the newer one.
+    policy.setExtGuiPolicy(nullptr, 0);
+    EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
+    EXPECT_EQ("#POLICY\n9\n#EXPOLICY\nModern1\n", readFile(backup));
 
     TQCguiPolicy reread;
-    long rereadMarker = -1;
-    reread.loadLookFile(&rereadMarker, path.c_str());
+    reread.loadLookFile(&marker, backup.c_str());
     EXPECT_EQ(9, reread.getGuiPolicy());
     EXPECT_STREQ("Modern1", reread.getExtGuiPolicyName().getString(-2));
-}
-
-TEST_F(LookFile, KeepsThePreviousContentAsBackupOnlyWhenChanged)
-{
-    std::string backup = path + ".bak";
-    policy.saveLookFile(path.c_str());
-    policy.saveLookFile(path.c_str());
-    EXPECT_FALSE(exists(backup));
-
-    policy.setGuiPolicy(1, 0);
-    EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
-    EXPECT_EQ("#POLICY\n6\n#EXPOLICY\n\n", readFile(backup));
-    policy.setGuiPolicy(2, 0);
-    EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
-    EXPECT_EQ("#POLICY\n1\n#EXPOLICY\n\n", readFile(backup));
-    EXPECT_EQ("#POLICY\n2\n#EXPOLICY\n\n", readFile(path));
 }
 
 TEST_F(LookFile, FailsToSaveIntoAMissingFolder)
