@@ -31,6 +31,12 @@ public:
         followUp = dev;
     }
 
+    // A recording device has no surface.
+    long getDeviceResource() override { return -1; }
+    long getWindowResource() override { return -1; }
+    long getContextResource() override { return -1; }
+    long getSpecialResource() override { return -1; }
+
     std::string name;
 
 private:

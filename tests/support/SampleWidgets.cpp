@@ -247,6 +247,11 @@ SampleForm::SampleForm(TQCbase* parent, const char* name) : SampleWidget(parent,
     info->setExtTrigger(36, "STATUS-CH");
 }
 
+TQCbase* SampleForm::createInstance(TQCbase* parent, const char* name)
+{
+    return new SampleForm(parent, name);
+}
+
 // Each child takes itself out of the list as it goes.
 SampleForm::~SampleForm()
 {
@@ -270,6 +275,11 @@ SampleCombo::SampleCombo(TQCbase* parent, const char* name) : SampleForm(parent,
     if (!checkVersion(1010))
         reportRecompile("SampleCombo");
     getClassInformation()->setDelTrigger(TQEV_MOUSE_PRESS);
+}
+
+TQCbase* SampleCombo::createInstance(TQCbase* parent, const char* name)
+{
+    return new SampleCombo(parent, name);
 }
 
 long SampleCombo::initialize()

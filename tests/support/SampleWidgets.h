@@ -88,6 +88,7 @@ public:
     TQ_ROOT_FRAME(SampleForm, SampleWidget)
     TQ_CLASS_INFORMATION_FRAME(SampleForm, SampleWidget)
     TQ_VERSION_FRAME(SampleForm, SampleWidget, 1010, 1000)
+    static TQCbase* createInstance(TQCbase* parent, const char* name);
 
     long getObjectType() override { return OBJECT_CONTAINER | OBJECT_NATIVE_WINDOW; }
     TQClistData& getChildren() override { return children; }
@@ -105,6 +106,7 @@ public:
     TQ_ROOT_FRAME(SampleCombo, SampleForm)
     TQ_CLASS_INFORMATION_FRAME(SampleCombo, SampleForm)
     TQ_VERSION_FRAME(SampleCombo, SampleForm, 1010, 1010)
+    static TQCbase* createInstance(TQCbase* parent, const char* name);
 
     // Makes the inner button "<name>-btn" after the combo itself.
     long initialize() override;

@@ -7,12 +7,14 @@
 #include <cstring>
 
 #include "_TQCbaseList.h"
+#include "_TQCdevice.h"
 #include "_TQCindexVariantData.h"
 #include "_TQCprocedure.h"
 #include "_TQDappDev.h"
 #include "_TQDdev.h"
 #include "_TQDmouse.h"
 #include "_TQGFcolor.h"
+#include "_TQGFdebug.h"
 #include "_TQGFimage.h"
 #include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
@@ -87,12 +89,27 @@ CreateRegistry& createRegistry()
     return *registry;
 }
 
-// Trace lines go to the trace viewer over the inter-application channel,
-// which this library does not carry yet; until it does they are dropped.
+// Trace lines go, in UTF-8, to the trace viewer's channel.
 void sendTraceLine(const char* line)
 {
-    (void)line;
+    const long kUtf8 = 16;
+    TQCstring text(line);
+    TQGFsendMessage("TQ-TRACER", text.getString(kUtf8));
 }
+
+bool listHolds(const TQClistData* list, const void* p)
+{
+    if (list == nullptr)
+        return false;
+    for (long i = 0; i < list->getNum(); ++i) {
+        if (list->getData(i) == p)
+            return true;
+    }
+    return false;
+}
+
+// Source name of the debug log lines of this file.
+const char kSourceName[] = "_TQCbase";
 
 } // namespace
 
@@ -517,6 +534,361 @@ const char* TQCbase::getExportName()
 }
 
 // ---------------------------------------------------------------------------
+// Visibility and sensitivity
+
+unsigned char TQCbase::getVisible()
+{
+    if (state.parentVisibleValid)
+        return state.ownVisible & state.parentVisible;
+    if (!state.ownVisible)
+        return 0;
+    return _get_parent_visible();
+}
+
+unsigned char TQCbase::_get_parent_visible()
+{
+    if (state.parentVisibleValid)
+        return state.parentVisible;
+    state.parentVisibleValid = 1;
+    if (parent != nullptr)
+        state.parentVisible = parent->getVisible() ? 1 : 0;
+    else
+        state.parentVisible = (getObjectType() & OBJECT_TOP_LEVEL) ? 1 : 0;
+    return state.parentVisible;
+}
+
+unsigned char TQCbase::getParentVisible()
+{
+    return state.parentVisibleValid ? state.parentVisible : _get_parent_visible();
+}
+
+unsigned char TQCbase::getSensitive()
+{
+    if (state.parentSensitiveValid)
+        return state.ownSensitive & state.parentSensitive;
+    if (!state.ownSensitive)
+        return 0;
+    return _get_parent_sensitive();
+}
+
+// A parentless object is sensitive on its own and keeps its cache unread.
+unsigned char TQCbase::_get_parent_sensitive()
+{
+    if (state.parentSensitiveValid)
+        return state.parentSensitive;
+    if (parent == nullptr)
+        return 1;
+    state.parentSensitiveValid = 1;
+    state.parentSensitive = parent->getSensitive() ? 1 : 0;
+    return state.parentSensitive;
+}
+
+// The effective visibility before a change, from the shown bit.
+unsigned char TQCbase::visibleBeforeChange()
+{
+    if (state.parentVisibleValid)
+        return state.shown & state.parentVisible;
+    return state.shown ? _get_parent_visible() : 0;
+}
+
+void TQCbase::setVisible(unsigned char v)
+{
+    LifeGuard guard(this);
+    long type = getObjectType();
+    unsigned char before = visibleBeforeChange();
+    if (v == state.ownVisible && state.shown == state.ownVisible)
+        return;
+    if (v) {
+        state.ownVisible = 1;
+        state.shown = 1;
+    } else {
+        state.ownVisible = 0;
+        state.shown = 0;
+        // Repaint the area the object leaves on its parent's window.
+        if (!(type & OBJECT_NATIVE_WINDOW) && !state.noClear) {
+            redraw();
+            if (!guard.alive())
+                return;
+        }
+    }
+    unsigned char after = getVisible();
+    onVisibleChange(state.ownVisible);
+    if (!guard.alive())
+        return;
+    execProcedure(TQEV_VISIBLE_CH);
+    if (!guard.alive())
+        return;
+    if (before != after) {
+        tellChildrenParentVisible(after, guard);
+        if (!guard.alive())
+            return;
+    }
+    if (v == 1) {
+        if (!(type & OBJECT_NATIVE_WINDOW))
+            setAbsoluteDraw(1);
+        needUpdate();
+    }
+}
+
+void TQCbase::setSensitive(unsigned char v)
+{
+    if (v == state.ownSensitive)
+        return;
+    LifeGuard guard(this);
+    setAbsoluteDraw(1);
+    needUpdate();
+    unsigned char before = getSensitive();
+    state.ownSensitive = v ? 1 : 0;
+    state.ownSensitiveSaved = state.ownSensitive;
+    onSensitiveChange(state.ownSensitive);
+    if (!guard.alive())
+        return;
+    execProcedure(TQEV_SENSITIVE_CH);
+    if (!guard.alive())
+        return;
+    unsigned char now = getSensitive();
+    if (now != before)
+        tellChildrenParentSensitive(now, guard);
+}
+
+// The cache's validity is left alone: an unread cache still asks the parent.
+void TQCbase::setParentVisible(unsigned char v)
+{
+    if (v == state.parentVisible)
+        return;
+    LifeGuard guard(this);
+    unsigned char old = state.parentVisible;
+    state.parentVisible = v ? 1 : 0;
+    onParentVisibleChange(v);
+    if (!guard.alive())
+        return;
+    execProcedure(TQEV_PARENT_VISIBLE_CH);
+    if (!guard.alive())
+        return;
+    if ((old & state.ownVisible) != (state.parentVisible & state.ownVisible))
+        tellChildrenParentVisible(getVisible(), guard);
+}
+
+void TQCbase::setParentSensitive(unsigned char v)
+{
+    if (v == state.parentSensitive)
+        return;
+    LifeGuard guard(this);
+    setAbsoluteDraw(1);
+    needUpdate();
+    unsigned char old = state.parentSensitive;
+    state.parentSensitive = v ? 1 : 0;
+    onParentSensitiveChange(v);
+    if (!guard.alive())
+        return;
+    execProcedure(TQEV_PARENT_SENSITIVE_CH);
+    if (!guard.alive())
+        return;
+    if ((old & state.ownSensitive) != (state.parentSensitive & state.ownSensitive))
+        tellChildrenParentSensitive(getSensitive(), guard);
+}
+
+// A child's hooks may destroy or remove later children, or this object:
+// each child is told only while it is still a child, and the walk stops
+// when this object is gone.
+void TQCbase::tellChildrenParentVisible(unsigned char v, LifeGuard& guard)
+{
+    TQClistData* children = getChildrenPtr();
+    if (children == nullptr)
+        return;
+    TQClistData snapshot(*children);
+    for (long i = 0; i < snapshot.getNum(); ++i) {
+        TQCbase* child = baseAt(snapshot, i);
+        if (child == nullptr || !listHolds(getChildrenPtr(), child))
+            continue;
+        child->setParentVisible(v);
+        if (!guard.alive())
+            return;
+    }
+}
+
+void TQCbase::tellChildrenParentSensitive(unsigned char v, LifeGuard& guard)
+{
+    TQClistData* children = getChildrenPtr();
+    if (children == nullptr)
+        return;
+    TQClistData snapshot(*children);
+    for (long i = 0; i < snapshot.getNum(); ++i) {
+        TQCbase* child = baseAt(snapshot, i);
+        if (child == nullptr || !listHolds(getChildrenPtr(), child))
+            continue;
+        child->setParentSensitive(v);
+        if (!guard.alive())
+            return;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Devices
+
+TQDdev* TQCbase::getdev()
+{
+    TQCbase* holder = this;
+    while (holder->state.publicDevChildInUse) {
+        holder = holder->publicDevChild;
+        if (holder == nullptr)
+            return nullptr;
+    }
+    return holder->ownDevice;
+}
+
+TQDdev* TQCbase::getParentDev()
+{
+    if (parent == nullptr)
+        return nullptr;
+    return state.useParentBaseDev ? parent->ownDevice : parent->getdev();
+}
+
+TQDdev* TQCbase::attachdev()
+{
+    if (ownDevice != nullptr)
+        return ownDevice;
+    TQDdev* dev = TQGIappDevice()->getDevObject(getUseDevName(), this);
+    if (dev != nullptr)
+        setdev(dev);
+    return ownDevice;
+}
+
+long TQCbase::setdev(TQDdev* dev)
+{
+    ownDevice = dev;
+    if (dev != nullptr) {
+        dev->attachClient(this);
+        _device_initialize();
+    }
+    return 0;
+}
+
+// An object with a window of its own scrolls inside it: its offsets are not
+// the device's.
+long TQCbase::_device_initialize()
+{
+    if (ownDevice == nullptr)
+        return -1;
+    if (offsetPointers != nullptr) {
+        if (offsetPointers->scale != nullptr)
+            ownDevice->setValue(TQDdev::VALUE_SCALE_PTR, offsetPointers->scale);
+        if (!(getObjectType() & OBJECT_NATIVE_WINDOW)) {
+            if (offsetPointers->x != nullptr)
+                ownDevice->setValue(TQDdev::VALUE_X_OFFSET_PTR, offsetPointers->x);
+            if (offsetPointers->y != nullptr)
+                ownDevice->setValue(TQDdev::VALUE_Y_OFFSET_PTR, offsetPointers->y);
+        }
+    }
+    ownDevice->setEnableEventBit(static_cast<long>(eventMask));
+    return 0;
+}
+
+TQCbase::OffsetPointers* TQCbase::offsetRecord()
+{
+    if (offsetPointers == nullptr)
+        offsetPointers = new OffsetPointers{nullptr, nullptr, nullptr};
+    return offsetPointers;
+}
+
+void TQCbase::setScaleOffsetPtr(double* p)
+{
+    offsetRecord()->scale = p;
+    if (ownDevice != nullptr)
+        ownDevice->setValue(TQDdev::VALUE_SCALE_PTR, p);
+}
+
+// Unlike _device_initialize, only a top-level window keeps its offsets
+// from the device: a form takes offsets set once its device exists.
+void TQCbase::setXOffsetPtr(short* p)
+{
+    offsetRecord()->x = p;
+    if (ownDevice != nullptr && !(getObjectType() & OBJECT_TOP_LEVEL))
+        ownDevice->setValue(TQDdev::VALUE_X_OFFSET_PTR, p);
+}
+
+void TQCbase::setYOffsetPtr(short* p)
+{
+    offsetRecord()->y = p;
+    if (ownDevice != nullptr && !(getObjectType() & OBJECT_TOP_LEVEL))
+        ownDevice->setValue(TQDdev::VALUE_Y_OFFSET_PTR, p);
+}
+
+// ---------------------------------------------------------------------------
+// Updates
+
+void TQCbase::needUpdate()
+{
+    if (!state.ownVisible || state.queuedForUpdate)
+        return;
+    state.queuedForUpdate = 1;
+    TQGIappObjectList()->addNeedUpdate(this);
+    __dbprintf("TQCbase::needUpdate() %s:%d %s add update list...\n", kSourceName, 591,
+               getInstanceName());
+}
+
+// ---------------------------------------------------------------------------
+// Data-source link
+
+long TQCbase::addDataSourceClient(TQCbase* client)
+{
+    if (client == nullptr)
+        return -1;
+    if (dataSourceClients == nullptr)
+        dataSourceClients = new TQClistData(8);
+    if (!listHolds(dataSourceClients, client))
+        dataSourceClients->add(client);
+    return 0;
+}
+
+long TQCbase::delDataSourceClient(TQCbase* client)
+{
+    if (dataSourceClients == nullptr || client == nullptr)
+        return -1;
+    return dataSourceClients->del(client) == 0 ? 0 : -1;
+}
+
+// A client may unlink itself, or be destroyed, while earlier ones take the
+// value: each is called only while it is still on the list.
+void TQCbase::setDataToDataSourceClients(TQCvariant* value)
+{
+    if (dataSourceClients == nullptr)
+        return;
+    TQCvariant empty(static_cast<const char*>(""));
+    if (value == nullptr)
+        value = &empty;
+    LifeGuard guard(this);
+    TQClistData snapshot(*dataSourceClients);
+    for (long i = 0; i < snapshot.getNum(); ++i) {
+        TQCbase* client = baseAt(snapshot, i);
+        if (client == nullptr || !listHolds(dataSourceClients, client))
+            continue;
+        client->setData(value, -2);
+        if (!guard.alive())
+            return;
+    }
+}
+
+void TQCbase::setData(TQCvariant* value, long mode)
+{
+    TQCbase* child = getPropertyInheritChild();
+    if (child != nullptr)
+        child->setData(value, mode);
+}
+
+long TQCbase::getDataSourceType()
+{
+    TQCbase* child = getPropertyInheritChild();
+    return child != nullptr ? child->getDataSourceType() : 0;
+}
+
+const char* TQCbase::getDataSourcePropertyName()
+{
+    TQCbase* child = getPropertyInheritChild();
+    return child != nullptr ? child->getDataSourcePropertyName() : "";
+}
+
+// ---------------------------------------------------------------------------
 // Procedures
 
 TQClistData* TQCbase::getProcedureList()
@@ -817,16 +1189,70 @@ void TQCbase::onMouseRelease(TQCpoint*) {}
 void TQCbase::onExpose(TQCrect*) {}
 void TQCbase::onResize(TQCrect*) {}
 
-// Showing, hiding and repainting through the device are added together with
-// visibility and sensitivity.
-void TQCbase::onVisibleChange(unsigned char) {}
-void TQCbase::onSensitiveChange(unsigned char) {}
-void TQCbase::onParentVisibleChange(unsigned char) {}
+// The device is made on the first showing, once the parents are visible.
+void TQCbase::onVisibleChange(unsigned char on)
+{
+    if (!on) {
+        if (ownDevice != nullptr)
+            ownDevice->setVisible(0);
+        return;
+    }
+    if (ownDevice != nullptr) {
+        ownDevice->setVisible(1);
+        return;
+    }
+    if (!getParentVisible())
+        return;
+    TQDdev* dev = attachdev();
+    if (dev == nullptr)
+        return;
+    dev->setEnableEventBit(static_cast<long>(eventMask));
+    dev->setVisible(1);
+    setAbsoluteDraw(1);
+    needUpdate();
+}
+
+void TQCbase::onSensitiveChange(unsigned char)
+{
+    setAbsoluteDraw(1);
+    needUpdate();
+}
+
+// Hiding a parent hides its window and with it the children's; only
+// showing needs the child's own device.
+void TQCbase::onParentVisibleChange(unsigned char on)
+{
+    if (!on || !state.ownVisible)
+        return;
+    TQDdev* dev = ownDevice != nullptr ? ownDevice : attachdev();
+    if (dev == nullptr)
+        return;
+    dev->setEnableEventBit(static_cast<long>(eventMask));
+    dev->setVisible(1);
+    setAbsoluteDraw(1);
+    needUpdate();
+}
+
 void TQCbase::onParentSensitiveChange(unsigned char) {}
 
-void TQCbase::onEditModeChange(unsigned char)
+// Edit mode makes an insensitive object sensitive so that it can be
+// selected; the saved copy keeps the program's value.
+void TQCbase::onEditModeChange(unsigned char on)
 {
+    if (on && !state.ownSensitive && !sensitiveForEditMode())
+        return;
     execProcedure(TRIGGER_EDIT_MODE);
+}
+
+// False when the object did not survive its sensitivity procedures.
+bool TQCbase::sensitiveForEditMode()
+{
+    LifeGuard guard(this);
+    setSensitive(1);
+    if (!guard.alive())
+        return false;
+    state.ownSensitiveSaved = 0;
+    return true;
 }
 
 void TQCbase::onFocusChange(unsigned char) {}
@@ -910,6 +1336,7 @@ void TQCbase::update()
 {
     state.queuedForUpdate = 0;
     state.geometryChanged = 0;
+    __dbprintf("TQCbase::update() %s:%d %s updated...\n", kSourceName, 585, getInstanceName());
 }
 
 void TQCbase::internalUpdate() {}

@@ -256,9 +256,79 @@ public:
     // Off: image names set by text reuse the number the property holds.
     void setKeepPixmapCache(unsigned char on) { state.keepPixmapCache = on ? 1 : 0; }
     unsigned char getKeepPixmapCache() const { return state.keepPixmapCache; }
-    TQDdev* getowndev() const { return ownDevice; }
     // Whether the object waits in the object list's update queue.
     unsigned char isNeedUpdate() const { return state.queuedForUpdate; }
+
+    // Visibility and sensitivity. Each is the object's own flag AND its
+    // parent's effective state, which the object caches once it has been
+    // read; changes travel down the tree through setParentVisible and
+    // setParentSensitive. A parentless object counts its parent as visible
+    // only when it is a top-level window.
+    unsigned char getVisible();
+    unsigned char getParentVisible();
+    unsigned char _get_parent_visible();
+    unsigned char getSensitive();
+    unsigned char getParentSensitive() const { return state.parentSensitive; }
+    unsigned char _get_parent_sensitive();
+    // The program's own sensitivity, kept while edit mode forces it on.
+    unsigned char _get_sensitive_work() const { return state.ownSensitiveSaved; }
+    virtual void setVisible(unsigned char v);
+    void setSensitive(unsigned char v);
+    void setParentVisible(unsigned char v);
+    void setParentSensitive(unsigned char v);
+    // The next update redraws the whole object.
+    void setAbsoluteDraw(unsigned char on) { state.absoluteDraw = on ? 1 : 0; }
+    unsigned char getAbsoluteDraw() const { return state.absoluteDraw; }
+    // Hiding does not repaint the area the object leaves.
+    void setNoClearFlag(unsigned char on) { state.noClear = on ? 1 : 0; }
+    void setGeometryChanged(unsigned char on) { state.geometryChanged = on ? 1 : 0; }
+
+    // Devices.
+    TQDdev* getowndev() const { return ownDevice; }
+    // The device the object draws on: its own, or while it hands its
+    // device over, that of its public device child (followed on); null
+    // when that child is missing.
+    TQDdev* getdev();
+    TQCbase* getPublicDevChild() const { return publicDevChild; }
+    // The device the object draws on as a child: null without a parent.
+    TQDdev* getParentDev();
+    void setUseParentBaseDev(unsigned char on) { state.useParentBaseDev = on ? 1 : 0; }
+    unsigned char getUseParentBaseDev() const { return state.useParentBaseDev; }
+    // The own device, made by the device registry under getUseDevName()
+    // when there is none yet; null when the object uses none.
+    TQDdev* attachdev();
+    // Attaches the object to dev and sets the device up; null forgets the
+    // own device. 0.
+    long setdev(TQDdev* dev);
+    // Hands the own device the scale and offset pointers and the event
+    // mask; -1 without a device.
+    virtual long _device_initialize();
+    virtual void setScaleOffsetPtr(double* p);
+    // Not handed to the device of a top-level window.
+    virtual void setXOffsetPtr(short* p);
+    virtual void setYOffsetPtr(short* p);
+    double* getScaleOffsetPtr() const { return offsetPointers ? offsetPointers->scale : nullptr; }
+    short* getXOffsetPtr() const { return offsetPointers ? offsetPointers->x : nullptr; }
+    short* getYOffsetPtr() const { return offsetPointers ? offsetPointers->y : nullptr; }
+
+    // Queues a visible object, once, for update() after the current message.
+    void needUpdate();
+
+    // Data-source link: a server pushes its value to its clients.
+    void setDataSourceServer(TQCbase* server) { dataSourceServer = server; }
+    TQCbase* getDataSourceServer() const { return dataSourceServer; }
+    // No duplicates. 0, or -1 for null.
+    long addDataSourceClient(TQCbase* client);
+    // 0, or -1 when the object is not a client.
+    long delDataSourceClient(TQCbase* client);
+    // Null before the first client.
+    TQClistData* getDataSourceClients() const { return dataSourceClients; }
+    // setData(value, -2) on every client in order; null sends "".
+    void setDataToDataSourceClients(TQCvariant* value);
+    // Handed to the property-inheriting child; without one nothing, 0, "".
+    virtual void setData(TQCvariant* value, long mode);
+    virtual long getDataSourceType();
+    virtual const char* getDataSourcePropertyName();
 
     // Tells a pass whether its object survived the procedure it just ran.
     // Guards of one object nest like the calls that make them.
@@ -276,6 +346,12 @@ public:
         TQCbase* object;
         LifeGuard* outer;
     };
+
+protected:
+    // A class that hands its device over to a child (getdev) sets the child
+    // and switches the hand-over on.
+    void setPublicDevChild(TQCbase* child) { publicDevChild = child; }
+    void setPublicDevChildInUse(unsigned char on) { state.publicDevChildInUse = on ? 1 : 0; }
 
 private:
     TQCbase(const TQCbase&) = delete;
@@ -310,6 +386,12 @@ private:
     void releaseDataSourceLinks();
     void leaveExportLists();
     void leaveParentFocusList();
+
+    bool sensitiveForEditMode();
+    unsigned char visibleBeforeChange();
+    void tellChildrenParentVisible(unsigned char v, LifeGuard& guard);
+    void tellChildrenParentSensitive(unsigned char v, LifeGuard& guard);
+    OffsetPointers* offsetRecord();
 
     TQCproperty* findProperty(const char* name);
     void setStringProperty(TQCproperty* prop, const char* text);

@@ -3,6 +3,7 @@
 // serialiser prototypes live as long as the program.
 #include "_TQCconductor.h"
 
+#include "_TQCbase.h"
 #include "_TQCtypeServer.h"
 #include "_TQDserialize.h"
 
@@ -136,6 +137,24 @@ long TQCconductor::loadAlloc(TQDserialize* s, const char* type, const char* name
                              void* arg)
 {
     return s != nullptr ? s->loadAlloc(type, name, out, arg) : -1;
+}
+
+long TQCconductor::saveGUI(TQDserialize* s, const char* name, TQCbase* obj)
+{
+    if (obj == nullptr)
+        return -1;
+    return save(s, obj->getClassName(), name, static_cast<void*>(obj));
+}
+
+// Objects travel as void* holding their TQCbase*.
+long TQCconductor::loadGUI(TQDserialize* s, TQCbase** out, TQCbase* parent)
+{
+    if (out == nullptr)
+        return -1;
+    void* loaded = nullptr;
+    long result = loadAlloc(s, "TQCbase", "*", &loaded, static_cast<void*>(parent));
+    *out = static_cast<TQCbase*>(loaded);
+    return result;
 }
 
 TQCconductor* TQGIconductor()

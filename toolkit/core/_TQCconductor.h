@@ -7,6 +7,7 @@
 #include "_TQClistData.h"
 #include "_TQCstring.h"
 
+class TQCbase;
 class TQCtypeServer;
 class TQDserialize;
 
@@ -45,8 +46,16 @@ public:
     long loadAlloc(TQDserialize* s, const char* type, const char* name, void** out,
                    void* arg);
 
-private:
+    // An object tree as a top-level record of the object's class, named name.
+    long saveGUI(TQDserialize* s, const char* name, TQCbase* obj);
+    // The first top-level record's object tree, made under parent.
+    long loadGUI(TQDserialize* s, TQCbase** out, TQCbase* parent);
+
+    // True for a registered prototype; false for a serialiser made because
+    // every prototype was busy, which belongs to whoever asked for it.
     bool isRegistered(TQDserialize* s) const;
+
+private:
 
     TQClistData m_serializers;
     TQClistData m_typeServers;

@@ -1,0 +1,27 @@
+// Checks for test scenarios that run in a process of their own (through
+// EXPECT_EXIT) because they change process-wide state for good: a failed
+// check names itself on standard error and ends the process with status 3,
+// a scenario that got through ends it with status 0.
+#ifndef FRESHPROCESS_H
+#define FRESHPROCESS_H
+
+#include <cstdio>
+#include <cstdlib>
+
+inline void requireInChild(bool ok, const char* what)
+{
+    if (ok)
+        return;
+    std::fprintf(stderr, "check failed: %s\n", what);
+    std::fflush(stderr);
+    std::_Exit(3);
+}
+
+[[noreturn]] inline void passInChild()
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+#endif

@@ -1,0 +1,28 @@
+// Type-server companions for the sample widget family, made with the same
+// one-line frame as the toolkit's classes, and a top-level sample window:
+//   TQCbase <- SampleWidget <- SampleButton
+//                           <- SampleForm <- SampleCombo
+//                                         <- SampleWindow
+#ifndef SAMPLECOMPANIONS_H
+#define SAMPLECOMPANIONS_H
+
+#include "SampleWidgets.h"
+
+class TQCtypeServer;
+
+// A form that is a top-level window: it may be made without a parent.
+class SampleWindow : public SampleForm {
+public:
+    SampleWindow(TQCbase* parent, const char* name);
+    TQ_ROOT_FRAME(SampleWindow, SampleForm)
+    TQ_CLASS_INFORMATION_FRAME(SampleWindow, SampleForm)
+    static TQCbase* createInstance(TQCbase* parent, const char* name);
+
+    long getObjectType() override { return OBJECT_TOP_LEVEL | OBJECT_CONTAINER; }
+};
+
+// The registered companion of a sample class (or any class), as the
+// serialisers find it. Calling it also keeps the companions linked in.
+TQCtypeServer* sampleCompanion(const char* className);
+
+#endif
