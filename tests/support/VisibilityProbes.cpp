@@ -138,7 +138,10 @@ ProbeDevice* ProbeDevice::last = nullptr;
 
 void ProbeDevice::registerCreator()
 {
-    TQGIappDevice()->setCreateHandler("probeDev", makeProbeDevice);
+    static bool registered = false;
+    if (!registered)
+        TQGIappDevice()->setCreateHandler("probeDev", makeProbeDevice);
+    registered = true;
 }
 
 long ProbeDevice::setValue(long key, void* value)

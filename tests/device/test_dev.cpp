@@ -1,0 +1,456 @@
+// Abstract device: coordinate mapping of the drawing family, opening an
+// area with its clip, event delivery with the modal tests, client
+// attachment and deferred deletion.
+#include <gtest/gtest.h>
+
+#include "FakeAppDev.h"
+#include "FakeDevices.h"
+#include "RecordingDevice.h"
+#include "RecordingDraw.h"
+#include "_TQCdevice.h"
+#include "_TQDdev.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Remembers where the points of the last drawLines call lived.
+class PointerProbeDraw : public RecordingDraw {
+public:
+    long drawLines(TQCpoint* points, long count) override
+    {
+        lastPoints = points;
+        return RecordingDraw::drawLines(points, count);
+    }
+    const TQCpoint* lastPoints = nullptr;
+};
+
+// Makes the probe's draw the current one for the test and puts the
+// previous one back.
+class DevDrawing : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved = TQDdev::getDraw();
+        TQDdev::setDraw(&draw);
+    }
+    void TearDown() override { TQDdev::setDraw(saved); }
+
+    PointerProbeDraw draw;
+    FakeDev dev;
+    TQDdraw* saved = nullptr;
+};
+
+// True when p lies in the stack just below the caller's frame marker.
+bool onStackBelow(const void* p, const void* marker)
+{
+    std::uintptr_t a = reinterpret_cast<std::uintptr_t>(p);
+    std::uintptr_t m = reinterpret_cast<std::uintptr_t>(marker);
+    return a < m && m - a < 64 * 1024;
+}
+
+} // namespace
+
+TEST_F(DevDrawing, ScaledPositionsTruncateTowardZeroThenTakeTheOrigin)
+{
+    double scale = 1.5;
+    dev.setScalePtr(&scale);
+    dev.placeOrigin(10, 20);
+
+    EXPECT_EQ(0, dev.drawLine(3, 3, 5, 5));
+    // -4.5 truncates to -4, not -5.
+    EXPECT_EQ(0, dev.drawRect(-3, -3, 4, 4));
+    EXPECT_EQ(0, dev.drawArc(2, 2, 3, 3, 90, 180));
+
+    EXPECT_EQ((Strings{"drawLine(14,24,17,27)", "drawRect(6,16,6,6)",
+                       "drawArc(13,23,4,4,90,180)"}),
+              draw.callStrings());
+}
+
+TEST_F(DevDrawing, ScaleOfExactlyOneAndNullOffsetsCountAsNone)
+{
+    double scale = 1.0;
+    short xOffset = 7;
+    dev.setScalePtr(&scale);
+    EXPECT_EQ(0, dev.getScaled());
+    EXPECT_EQ(0, dev.getXOffset());
+    dev.placeOrigin(10, 20);
+    // The offsets were applied when the area was opened, never per call.
+    dev.setXOffsetPtr(&xOffset);
+    EXPECT_EQ(0, dev.drawFillRect(1, 2, 3, 4));
+    EXPECT_EQ((Strings{"drawFillRect(11,22,3,4)"}), draw.callStrings());
+}
+
+TEST_F(DevDrawing, SixteenPointsConvertOnTheStackSeventeenOnTheHeap)
+{
+    double scale = 2.0;
+    dev.setScalePtr(&scale);
+    dev.placeOrigin(1, 1);
+    TQCpoint points[17];
+    for (long i = 0; i < 17; ++i)
+        points[i] = {i, -i};
+    char marker = 0;
+
+    ASSERT_EQ(0, dev.drawLines(points, 16));
+    EXPECT_TRUE(onStackBelow(draw.lastPoints, &marker));
+    ASSERT_EQ(0, dev.drawLines(points, 17));
+    EXPECT_FALSE(onStackBelow(draw.lastPoints, &marker));
+
+    const DrawCall& call = draw.calls().back();
+    ASSERT_EQ(17u, call.items.size());
+    EXPECT_EQ((std::vector<long long>{33, -31}), call.items[16]);
+    // The caller's points stay as they were.
+    EXPECT_EQ(16, points[16].x);
+}
+
+TEST_F(DevDrawing, RectangleSizesPassWholeUnscaledAndSixteenBitsScaled)
+{
+    TQCrect rects[1] = {{0, 0, 70000, 5}};
+    ASSERT_EQ(0, dev.drawRects(rects, 1));
+    double scale = 1.5;
+    dev.setScalePtr(&scale);
+    ASSERT_EQ(0, dev.drawFillRects(rects, 1));
+
+    EXPECT_EQ((std::vector<long long>{0, 0, 70000, 5}), draw.calls()[0].items[0]);
+    EXPECT_EQ((std::vector<long long>{0, 0, 105000 & 0xFFFF, 7}), draw.calls()[1].items[0]);
+}
+
+TEST_F(DevDrawing, StringRectanglesStayThirtyTwoBitsAndPlainTextAddsDefaults)
+{
+    double scale = 1.5;
+    dev.setScalePtr(&scale);
+    dev.placeOrigin(10, 20);
+    char text[] = "abc";
+
+    ASSERT_EQ(0, dev.drawString(30000, 0, 10, 4, 0, 1, text, 2));
+    ASSERT_EQ(0, dev.drawFillString(-3, 0, 10, 4, 2, 0, text, 3));
+
+    EXPECT_EQ((Strings{"drawString(45010,20,15,6,\"ab\",0,1,-1,0,0,0)",
+                       "drawFillString(6,20,15,6,\"abc\",2,0,-1,0)"}),
+              draw.callStrings());
+}
+
+TEST(Dev, WithoutADrawingInterfaceEveryDrawingCallRefuses)
+{
+    TQDdraw* saved = TQDdev::getDraw();
+    TQDdev::setDraw(nullptr);
+    FakeDev dev;
+    TQCpoint points[2] = {};
+    TQCrect rects[2] = {};
+    char text[] = "x";
+    unsigned short utext[] = {'x', 0};
+
+    EXPECT_EQ(-1, dev.setForeColor(static_cast<short>(1)));
+    EXPECT_EQ(-1, dev.setBackColor(static_cast<short>(1)));
+    EXPECT_EQ(-1, dev.setLineWidth(2));
+    EXPECT_EQ(-1, dev.setLineDashType(1));
+    EXPECT_EQ(-1, dev.setHatchPattern(1));
+    EXPECT_EQ(-1, dev.drawArc(0, 0, 1, 1, 0, 90));
+    EXPECT_EQ(-1, dev.drawFillArc(0, 0, 1, 1, 0, 90, 0));
+    EXPECT_EQ(-1, dev.drawLine(0, 0, 1, 1));
+    EXPECT_EQ(-1, dev.drawLines(points, 2));
+    EXPECT_EQ(-1, dev.drawPoly(points, 2));
+    EXPECT_EQ(-1, dev.drawFillPoly(points, 2));
+    EXPECT_EQ(-1, dev.drawRect(0, 0, 1, 1));
+    EXPECT_EQ(-1, dev.drawFillRect(0, 0, 1, 1));
+    EXPECT_EQ(-1, dev.drawRects(rects, 2));
+    EXPECT_EQ(-1, dev.drawFillRects(rects, 2));
+    EXPECT_EQ(-1, dev.drawGradation(0, 1, 2, 3, 0, 0, 1, 1, 0));
+    EXPECT_EQ(-1, dev.drawImage(0, 0, 1, 1, nullptr, 0));
+    EXPECT_EQ(-1, dev.drawImage(0, 0, 0, 0, 1, 1, nullptr));
+    EXPECT_EQ(-1, dev.drawStretchedImage(0, 0, 1, 1, nullptr));
+    EXPECT_EQ(-1, dev.drawString(0, 0, 1, 1, 0, 0, text, 1));
+    EXPECT_EQ(-1, dev.drawFillString(0, 0, 1, 1, 0, 0, text, 1));
+    EXPECT_EQ(-1, dev.drawUString(0, 0, 1, 1, utext, 0, 0, -1, 0, 0, 0));
+    EXPECT_EQ(-1, dev.drawFillUString(0, 0, 1, 1, utext, 0, 0, -1, 0));
+    EXPECT_EQ(-1, dev.setRegion(0, 0, 1, 1));
+    EXPECT_EQ(-1, dev.setOperation(1));
+    EXPECT_EQ(0, dev.getOperation());
+
+    TQDdev::setDraw(saved);
+}
+
+// ---- opening an area ----
+
+class DevOpening : public DevDrawing {
+protected:
+    void SetUp() override
+    {
+        DevDrawing::SetUp();
+        window.setExposedArea(15, 25, 100, 100);
+        dev.setEventParentDev(&window);
+    }
+    FakeWindowDev window;
+};
+
+TEST_F(DevOpening, PartialAreaIsClippedToTheExposedArea)
+{
+    ASSERT_EQ(0, dev.beginDraw(10, 20, 30, 40, 0, 0));
+    short x, y;
+    unsigned short w, h;
+    dev.getGeom(&x, &y, &w, &h);
+    EXPECT_EQ((std::vector<long>{10, 20, 30, 40}), (std::vector<long>{x, y, w, h}));
+    EXPECT_EQ((Strings{"beginDraw(TQDdev,1,2,3)", "setRegion(15,25,25,35)"}),
+              draw.callStrings());
+    EXPECT_EQ(0, dev.endDraw());
+    EXPECT_EQ(1, draw.count("endDraw"));
+}
+
+TEST_F(DevOpening, WholeAreaIsTheMappedAreaWithOffsetBeforeScale)
+{
+    double scale = 2.0;
+    short xOffset = 3, yOffset = 5;
+    dev.setScalePtr(&scale);
+    dev.setXOffsetPtr(&xOffset);
+    dev.setYOffsetPtr(&yOffset);
+
+    ASSERT_EQ(0, dev.beginDraw(1, 1, 4, 4, 1, 1));
+    EXPECT_EQ((Strings{"setRegion(8,12,8,8)"}), draw.callStrings("setRegion"));
+    // A later region is mapped like any primitive and not clipped while
+    // the whole area is open.
+    EXPECT_EQ(0, dev.setRegion(0, 0, 200, 200));
+    EXPECT_EQ("setRegion(8,12,400,400)", draw.callStrings("setRegion").back());
+}
+
+TEST_F(DevOpening, RegionOutsideTheExposedAreaIsEmpty)
+{
+    ASSERT_EQ(0, dev.beginDraw(0, 0, 10, 10, 0, 0));
+    EXPECT_EQ(0, dev.setRegion(200, 200, 5, 5));
+    EXPECT_EQ("setRegion(0,0,0,0)", draw.callStrings("setRegion").back());
+}
+
+TEST_F(DevOpening, NoEventParentOrNotReadyRefusesBeforeThePass)
+{
+    dev.ready = 0;
+    EXPECT_EQ(-1, dev.beginDraw(0, 0, 10, 10, 0, 0));
+    dev.ready = 1;
+    dev.setEventParentDev(nullptr);
+    EXPECT_EQ(-1, dev.beginDraw(0, 0, 10, 10, 0, 0));
+    EXPECT_EQ(0, draw.count("beginDraw"));
+}
+
+TEST_F(DevOpening, ExposureTestTouchesWithInclusiveEdges)
+{
+    EXPECT_EQ(1, dev.isExposed(5, 5, 10, 20, 0));
+    EXPECT_EQ(0, dev.isExposed(0, 0, 14, 14, 0));
+    EXPECT_EQ(1, dev.isExposed(115, 125, 3, 3, 0));
+}
+
+// ---- event delivery ----
+
+namespace {
+
+class DevEvents : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.setVisible(1);
+        button.setVisible(1);
+        dev.attachClient(&button);
+    }
+    void TearDown() override { dev.detachClient(); }
+
+    Strings log;
+    EventClient window{&log, "w", nullptr, 7};
+    EventClient button{&log, "b", &window};
+    FakeDev dev;
+};
+
+// Installs a stand-in application device for one test unless one exists,
+// and leaves no modal state behind.
+class AppScope {
+public:
+    AppScope()
+    {
+        app = TQGIappDev();
+        if (app == nullptr && !TQDappDev::getInstanceExist()) {
+            previous = TQDappDev::getCreateInstanceHandler();
+            TQDappDev::setCreateInstanceHandler(FakeAppDev::create);
+            app = TQGIappDev();
+            owned = true;
+        }
+    }
+    ~AppScope()
+    {
+        if (app != nullptr) {
+            app->setModalClient(nullptr);
+            app->setPopupModalClient(nullptr);
+            app->setModalProc(nullptr);
+        }
+        if (owned) {
+            delete app;
+            TQDappDev::setCreateInstanceHandler(previous);
+        }
+    }
+    TQDappDev* app = nullptr;
+
+private:
+    bool owned = false;
+    TQDappDev::CreateInstanceHandler previous = nullptr;
+};
+
+Strings g_modalProcCalls;
+
+void recordModalProc(TQDdev*, long event, void*)
+{
+    g_modalProcCalls.push_back(std::to_string(event));
+}
+
+} // namespace
+
+TEST_F(DevEvents, PointerEventsAreMappedDeliveredAndNeverConsumed)
+{
+    double scale = 2.0;
+    short xOffset = 3, yOffset = 5;
+    dev.setScalePtr(&scale);
+    dev.setXOffsetPtr(&xOffset);
+    dev.setYOffsetPtr(&yOffset);
+    button.answers[13] = 0;
+    button.answers[19] = 0;
+    TQCpoint point = {21, 31};
+
+    EXPECT_EQ(-1, dev.informEventToClient(13, &point));
+    // A double click passes unchanged and its answer counts.
+    EXPECT_EQ(0, dev.informEventToClient(19, &point));
+    EXPECT_EQ((Strings{"b 13 (7,10)", "b 19 (21,31)"}), log);
+    EXPECT_EQ(21, point.x);
+}
+
+TEST_F(DevEvents, InsensitiveClientGetsNoPointerEventsButOthers)
+{
+    button.setSensitive(0);
+    TQCpoint point = {1, 1};
+    button.answers[16] = 0;
+    EXPECT_EQ(-1, dev.informEventToClient(13, &point));
+    EXPECT_EQ(0, dev.informEventToClient(16, nullptr));
+    EXPECT_EQ((Strings{"b 16"}), log);
+}
+
+TEST_F(DevEvents, HiddenOrMissingClientGetsNothing)
+{
+    button.setVisible(0);
+    log.clear();
+    EXPECT_EQ(-1, dev.informEventToClient(16, nullptr));
+    FakeDev lonely;
+    EXPECT_EQ(-1, lonely.informEventToClient(16, nullptr));
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(DevEvents, ModalClientElsewhereSendsEventsToTheModalProcedure)
+{
+    AppScope scope;
+    if (scope.app == nullptr)
+        GTEST_SKIP() << "an application device exists that this test cannot use";
+    EventClient dialog(&log, "d", nullptr, 7);
+    scope.app->setModalClient(&dialog);
+    TQCrect area = {0, 0, 5, 5};
+    TQCpoint point = {1, 1};
+    button.answers[9] = 0;
+    button.answers[10] = 0;
+
+    EXPECT_EQ(-1, dev.informEventToClient(13, &point));
+    EXPECT_EQ(0, dev.informEventToClient(9, &area));
+    EXPECT_EQ(0, dev.informEventToClient(10, &area));
+    g_modalProcCalls.clear();
+    scope.app->setModalProc(recordModalProc);
+    EXPECT_EQ(0, dev.informEventToClient(16, nullptr));
+    EXPECT_EQ((Strings{"16"}), g_modalProcCalls);
+    EXPECT_EQ((Strings{"b 9 (0,0,5,5)", "b 10 (0,0,5,5)"}), log);
+}
+
+TEST_F(DevEvents, ModalAncestorOrGrabbingDeviceLetsEventsThrough)
+{
+    AppScope scope;
+    if (scope.app == nullptr)
+        GTEST_SKIP() << "an application device exists that this test cannot use";
+    scope.app->setModalClient(&window);
+    EXPECT_EQ(-1, dev.informEventToClient(16, nullptr));
+
+    EventClient dialog(&log, "d", nullptr, 7);
+    scope.app->setModalClient(&dialog);
+    FakeWindowDev grabbing;
+    unsigned char on = 1;
+    grabbing.setValue(TQDdev::VALUE_GRAB, &on);
+    dev.setParentDev(&grabbing);
+    EXPECT_EQ(-1, dev.informEventToClient(17, nullptr));
+    dev.setParentDev(nullptr);
+    EXPECT_EQ((Strings{"b 16", "b 17"}), log);
+}
+
+TEST_F(DevEvents, PopupModalClientTakesEverythingButExpose)
+{
+    AppScope scope;
+    if (scope.app == nullptr)
+        GTEST_SKIP() << "an application device exists that this test cannot use";
+    EventClient popup(&log, "p", nullptr, 7);
+    scope.app->setPopupModalClient(&popup);
+    TQCrect area = {0, 0, 1, 1};
+    EXPECT_EQ(-1, dev.informEventToClient(16, nullptr));
+    dev.informEventToClient(9, &area);
+    scope.app->setPopupModalClient(&button);
+    dev.informEventToClient(16, nullptr);
+    EXPECT_EQ((Strings{"b 9 (0,0,1,1)", "b 16"}), log);
+}
+
+// ---- client and life cycle ----
+
+TEST(Dev, AttachingAnotherClientDetachesTheFirstAndForgetsItsPointers)
+{
+    Strings log;
+    EventClient first(&log, "a", nullptr, 7);
+    EventClient second(&log, "b", nullptr, 7);
+    FakeDev dev;
+    double scale = 3.0;
+
+    EXPECT_EQ(0, dev.attachClient(&first));
+    EXPECT_EQ(1, dev.getInitialized());
+    dev.setScalePtr(&scale);
+    dev.setVisible(1);
+    EXPECT_EQ(0, dev.attachClient(&second));
+    EXPECT_EQ(&second, dev.getAttachedClient());
+    EXPECT_EQ(0, dev.getVisible());
+    EXPECT_EQ(1.0, dev.getScale());
+    dev.detachClient();
+    EXPECT_EQ(0, dev.getAttached());
+}
+
+TEST(Dev, SecondDeleteInstanceDoesNothing)
+{
+    Strings deleted;
+    EventClient owner(nullptr, "o", nullptr, 7);
+    RecordingDevice* dev = new RecordingDevice("dev", &deleted);
+    dev->attachClient(&owner);
+
+    dev->deleteInstance();
+    dev->deleteInstance();
+    EXPECT_EQ(nullptr, dev->getAttachedClient());
+    EXPECT_EQ(0, dev->getInitialized());
+    EXPECT_TRUE(deleted.empty());
+    TQGIappDevice()->clearDeleteList();
+    EXPECT_EQ((Strings{"dev"}), deleted);
+}
+
+TEST(Dev, DrawingInterfacesAreProcessWide)
+{
+    TQDdraw* saved = TQDdev::getDraw();
+    TQDdraw* savedNative = TQDdev::getNativeDraw();
+    RecordingDraw other;
+    EXPECT_EQ(0, TQDdev::setDraw(&other));
+    EXPECT_EQ(&other, TQDdev::getDraw());
+    EXPECT_EQ(&other, TQDdraw::getCurrentDraw());
+    EXPECT_NE(nullptr, TQDdev::getNativeDraw());
+    EXPECT_EQ(0, TQDdev::setNativeDraw(&other));
+    EXPECT_EQ(&other, TQDdev::getNativeDraw());
+
+    FakeDev dev;
+    EXPECT_EQ(0, dev.setOperation(5));
+    EXPECT_EQ(1, dev.getOperation());
+    EXPECT_EQ((Strings{"setOperation(5)"}), other.callStrings());
+
+    TQDdev::setNativeDraw(savedNative);
+    TQDdev::setDraw(saved);
+}
