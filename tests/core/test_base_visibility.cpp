@@ -5,6 +5,7 @@
 #include "VisibilityProbes.h"
 #include "_TQCbaseList.h"
 #include "_TQCdevice.h"
+#include "_TQGFtrigger.h"
 
 #include <gtest/gtest.h>
 
@@ -165,7 +166,9 @@ TEST_F(BaseVisibility, InsensitiveParentTellsChildrenButNotThroughAnInsensitiveC
 
 TEST_F(BaseVisibility, SensitivityChangeQueuesAVisibleObjectForAFullRedraw)
 {
-    std::unique_ptr<VisProbe> window(VisProbe::make(nullptr, "sq", 7));
+    // No procedures: a procedure run would run the update queue at once.
+    std::unique_ptr<VisProbe> window(new VisProbe(nullptr, "sq", 7));
+    window->initialize();
     EXPECT_EQ(window->getSensitive(), 1) << "a new object is sensitive";
     window->setVisible(1);
     TQGIappObjectList()->execUpdate();

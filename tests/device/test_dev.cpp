@@ -433,24 +433,3 @@ TEST(Dev, SecondDeleteInstanceDoesNothing)
     TQGIappDevice()->clearDeleteList();
     EXPECT_EQ((Strings{"dev"}), deleted);
 }
-
-TEST(Dev, DrawingInterfacesAreProcessWide)
-{
-    TQDdraw* saved = TQDdev::getDraw();
-    TQDdraw* savedNative = TQDdev::getNativeDraw();
-    RecordingDraw other;
-    EXPECT_EQ(0, TQDdev::setDraw(&other));
-    EXPECT_EQ(&other, TQDdev::getDraw());
-    EXPECT_EQ(&other, TQDdraw::getCurrentDraw());
-    EXPECT_NE(nullptr, TQDdev::getNativeDraw());
-    EXPECT_EQ(0, TQDdev::setNativeDraw(&other));
-    EXPECT_EQ(&other, TQDdev::getNativeDraw());
-
-    FakeDev dev;
-    EXPECT_EQ(0, dev.setOperation(5));
-    EXPECT_EQ(1, dev.getOperation());
-    EXPECT_EQ((Strings{"setOperation(5)"}), other.callStrings());
-
-    TQDdev::setNativeDraw(savedNative);
-    TQDdev::setDraw(saved);
-}

@@ -151,7 +151,6 @@ protected:
     void setLockStatus(unsigned char status) { lockStatus = status; }
     long getPolicyLoadMarker() const { return policyLoadMarker; }
     void setPolicyLoadMarker(long marker) { policyLoadMarker = marker; }
-    TQCindexData* getKeyedTable() { return keyedTable; }
 
 private:
     static void setInstance(TQDappDev* dev);

@@ -193,6 +193,13 @@ public:
                         char alignment, char* text, long length);
 
 protected:
+    // For the platform, which calls the handler when the device moves on
+    // the screen.
+    AbsoluteAddrChangeHandler getAbsoluteAddrChangeHandler(void** data) const
+    {
+        *data = addrHandlerData;
+        return addrHandler;
+    }
     // Double to integer, truncated toward zero and saturated at the 64-bit
     // range, so out-of-range products stay defined.
     static long long truncToInt64(double v);

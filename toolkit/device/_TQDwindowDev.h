@@ -93,6 +93,9 @@ public:
     void onUnmap();
 
 protected:
+    // Read by the platform when it sets up the window.
+    short getMouseCursorId() const { return mouseCursorId; }
+    short getBackImageNo() const { return backImageNo; }
     void setPixmapCreated(unsigned char on) { pixmapCreated = on ? 1 : 0; }
     void setDiffCoordinates(short x, short y)
     {
