@@ -88,6 +88,23 @@ TEST_F(StretchPopup, ClosingDuringTheOpeningHidesAtOnce)
     EXPECT_EQ(75u, list.h()) << "the partial height stays";
     EXPECT_FALSE(list.timer("stretch-timer")->fire());
     EXPECT_EQ(nullptr, list.timer("stretch-timer2")) << "no closing animation";
+
+    TQGFstretchPopup(&list);
+    EXPECT_EQ(kOpening, steps("stretch-timer")) << "the next opening reaches the full height";
+}
+
+TEST_F(StretchPopup, OpeningDuringTheClosingKeepsTheFullHeightForLater)
+{
+    TQGFstretchPopup(&list);
+    steps("stretch-timer");
+    TQGFstretchPopdown(&list);
+    steps("stretch-timer2", 7);
+    TQGFstretchPopup(&list);
+    EXPECT_EQ(1, list.getVisible());
+    EXPECT_EQ(50u, list.h()) << "the partial height stays";
+
+    TQGFstretchPopdown(&list);
+    EXPECT_EQ(kClosing, steps("stretch-timer2"));
 }
 
 // Repeating an animation while it runs keeps the full height it began with.

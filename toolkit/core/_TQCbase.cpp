@@ -197,6 +197,7 @@ TQCbase::~TQCbase()
     lifeGuards = nullptr;
 
     leaveExportLists();
+    releaseFocusHolders();
     _exec_del_procedure();
     // Also before initialize(): an INITIALIZE procedure queues the object.
     TQGIappObjectList()->delClient(this, classInfo ? classInfo->getClassInstanceList() : nullptr);

@@ -248,6 +248,37 @@ public:
     // The table's empty variant when absent.
     TQCvariant* getVariantData(const char* key);
 
+    // Focus. The keyboard focus and the special focus each have one holder
+    // for the whole application (null when none).
+    static TQCbase* getFocusInstance();
+    static TQCbase* getSpecialFocusInstance();
+    unsigned char getFocus();
+    unsigned char getSpecialFocus();
+    // The old holder hears of the loss before the new one of the gain; a
+    // container that takes the focus hands it back to the descendant that
+    // held it. Always 0.
+    long setFocus(unsigned char on);
+    long setSpecialFocus(unsigned char on);
+    // Joins the parent's focus order ("FOCUS_LIST"); nothing without a parent.
+    void _register_focus_move();
+    // Direction codes of a focus move.
+    enum {
+        FOCUS_LEFT = 0,
+        FOCUS_RIGHT = 1,
+        FOCUS_UP = 3,
+        FOCUS_DOWN = 4,
+        FOCUS_RETURN = 9,
+        FOCUS_TAB = 11,
+        FOCUS_BACKTAB = 12
+    };
+    // The object a focus move in the direction gives the focus to, or the
+    // part of it that takes the focus; null when there is none.
+    TQCbase* getFocusMoveInstance(long direction);
+    // The search itself: the names in the direction property first, then
+    // the nearest sibling in the parent's focus order; Tab and Back-Tab
+    // wrap to the next row.
+    TQCbase* _get_focus_move_instance(long direction, unsigned char retry, TQCbase* origin);
+
     // State.
     unsigned char getInitialized() const { return state.initialized; }
     unsigned char getDotMode() const { return state.editMode; }
@@ -386,6 +417,9 @@ private:
     void releaseDataSourceLinks();
     void leaveExportLists();
     void leaveParentFocusList();
+    // Destruction: lets go of the special focus without telling anyone,
+    // then gives up the keyboard focus.
+    void releaseFocusHolders();
 
     bool sensitiveForEditMode();
     unsigned char visibleBeforeChange();

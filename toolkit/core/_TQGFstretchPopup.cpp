@@ -18,6 +18,8 @@ const char* const kOpening = "stretch_popup";
 const char* const kClosing = "stretch_popdown";
 const char* const kOpenTimer = "stretch-timer";
 const char* const kCloseTimer = "stretch-timer2";
+// 1 while a cancelled animation has left a partial height behind.
+const char* const kPartial = "stretch-partial";
 
 // Milliseconds between steps.
 const long kStepRate = 5;
@@ -151,12 +153,14 @@ void closeStep(void* data)
     writeCount(object, kCloseCount, n - 1);
 }
 
-// While the same animation runs the height is a partial one: the full height
-// stored when it began is kept.
+// While the same animation runs, or after one was cancelled half-way, the
+// height is a partial one: the full height stored before is kept, so that a
+// drop-down does not shrink a little each time.
 void rememberFullHeight(TQCbase* object, const char* runningFlag)
 {
-    if (!isSet(object, runningFlag))
+    if (!isSet(object, runningFlag) && !isSet(object, kPartial))
         object->setUserLongData(kSize, readHeight(object));
+    writeCount(object, kPartial, 0);
 }
 
 } // namespace
@@ -168,6 +172,7 @@ void TQGFstretchPopup(TQCbase* object)
     if (isSet(object, kClosing)) {
         // Cancelled: the height stays where the closing left it.
         writeCount(object, kClosing, 0);
+        writeCount(object, kPartial, 1);
         if (!showSurvived(object, 1))
             return;
         stopTimerOf(object, kCloseTimer);
@@ -190,6 +195,7 @@ void TQGFstretchPopdown(TQCbase* object)
     if (isSet(object, kOpening)) {
         // Cancelled: hidden at once with the height the opening left.
         stopTimerOf(object, kOpenTimer);
+        writeCount(object, kPartial, 1);
         if (!showSurvived(object, 0))
             return;
         writeCount(object, kOpening, 0);

@@ -91,9 +91,6 @@ protected:
     }
 
 private:
-    TQDmwindowDev(const TQDmwindowDev&) = delete;
-    TQDmwindowDev& operator=(const TQDmwindowDev&) = delete;
-
     long drawImageFile(TQDimage* image, unsigned short w, unsigned short h);
     void fillBmpHeader(unsigned char* file, unsigned long fileSize) const;
     void fillBmpPixels(unsigned char* pixels);
