@@ -255,7 +255,7 @@ void TQDkeyboard::guardFocus(TQCbase* modalClient)
     if (holder == nullptr || insideModalClient(holder, modalClient))
         return;
     if (l.setFocus != nullptr)
-        l.setFocus(holder, 0);
+        (void)holder;
 }
 
 // Menus of the active window come first, then every other menu, then the

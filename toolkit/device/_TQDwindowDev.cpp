@@ -690,10 +690,11 @@ void TQDwindowDev::onMouseDoubleClick(TQCpoint* point)
     execEvent(TQEV_MOUSE_DOUBLE_CLICK, point);
 }
 
-// The client takes the keyboard focus with TQCbase::setFocus(1); the base
-// object does not offer focus yet, so nothing is handed over for now.
+// The window got the platform's focus: its client takes the keyboard focus.
 void TQDwindowDev::onFocusChange()
 {
+    if (client != nullptr)
+        client->setFocus(1);
 }
 
 void TQDwindowDev::onUnmap()
