@@ -8,7 +8,6 @@
 #include "SampleWidgets.h"
 #include "_TQCprocedure.h"
 #include "_TQDkeyboard.h"
-#include "_TQDmouse.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +69,23 @@ public:
     }
 };
 
+// Logs losing either focus as "<name> loses focus" / "<name> loses special
+// focus".
+class FocusClient : public EventClient {
+public:
+    using EventClient::EventClient;
+    void onFocusChange(unsigned char on) override
+    {
+        if (!on)
+            g_log.push_back(std::string(getInstanceName()) + " loses focus");
+    }
+    void onSpecialFocusChange(unsigned char on) override
+    {
+        if (!on)
+            g_log.push_back(std::string(getInstanceName()) + " loses special focus");
+    }
+};
+
 class LoggedDev : public FakeDev {
 public:
     ~LoggedDev() override { g_log.push_back("device deleted"); }
@@ -84,7 +100,7 @@ protected:
         previous = TQDappDev::getCreateInstanceHandler();
         TQDappDev::setCreateInstanceHandler(KeyAppDev::create);
         app = TQGIappDev();
-        links.reset(new KeyboardLinksScope(&g_log));
+        links.reset(new KeyboardLinksScope);
         g_log.clear();
         g_hookAnswer = 1;
         g_specialAnswer = 1;
@@ -108,7 +124,7 @@ protected:
     }
     EventClient* client(const char* name, TQCbase* parent = nullptr, long type = 0)
     {
-        owned.emplace_back(new EventClient(&g_log, name, parent, type));
+        owned.emplace_back(new FocusClient(&g_log, name, parent, type));
         return owned.back().get();
     }
 
@@ -193,23 +209,26 @@ TEST_F(Keyboard, ModalGuardTakesFocusFromHoldersOutsideTheModalClient)
     lone->setdev(&loneDev);
 
     // Without a modal loop nobody is guarded.
-    links->focus = outside;
-    links->specialFocus = outside;
+    outside->setFocus(1);
+    outside->setSpecialFocus(1);
+    g_log.clear();
     press(0x20);
     EXPECT_TRUE(g_log.empty());
 
     app->setModalClient(modal);
-    links->focus = inside;
-    links->specialFocus = overDevice;
+    inside->setFocus(1);
+    overDevice->setSpecialFocus(1);
+    g_log.clear();
     press(0x20);
     EXPECT_TRUE(g_log.empty());
 
-    links->focus = lone;  // its device has no parent device: outside
-    links->specialFocus = outside;
+    lone->setFocus(1);  // its device has no parent device: outside
+    outside->setSpecialFocus(1);
+    g_log.clear();
     press(0x20);
     EXPECT_EQ(g_log, (Log{"outside loses special focus", "lone loses focus"}));
-    EXPECT_EQ(links->focus, nullptr);
-    EXPECT_EQ(links->specialFocus, nullptr);
+    EXPECT_EQ(TQCbase::getFocusInstance(), nullptr);
+    EXPECT_EQ(TQCbase::getSpecialFocusInstance(), nullptr);
 
     app->setModalClient(nullptr);
     overDevice->setdev(nullptr);
@@ -342,8 +361,7 @@ namespace {
 // The mode window lives for the process: checked in a process of its own.
 void modeWindowScenario()
 {
-    Log log;
-    KeyboardLinksScope links(&log);
+    KeyboardLinksScope links;
     TQDkeyboard kb;
     kb.setModeString(const_cast<char*>("ignored"));
     requireInChild(links.balloons.empty(), "no window before first use");

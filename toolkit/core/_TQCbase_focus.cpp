@@ -116,7 +116,8 @@ const char* directionPropertyName(long direction)
 TQCbase* baseObjectFor(TQCbase* object)
 {
     TQCbase* base = static_cast<TQCbase*>(object->getUserData(kBaseObjectKey));
-    for (TQCbase* o = object; base == nullptr && o->getInternalObject() && o->getParent() != nullptr;) {
+    TQCbase* o = object;
+    while (base == nullptr && o->getInternalObject() && o->getParent() != nullptr) {
         o = o->getParent();
         base = static_cast<TQCbase*>(o->getUserData(kBaseObjectKey));
     }

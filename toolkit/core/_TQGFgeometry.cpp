@@ -30,6 +30,12 @@ long larger(long a, long b)
     return a > b ? a : b;
 }
 
+// The far edge of a side as a 16-bit value, as the intersection compares it.
+short edge(short start, unsigned short length)
+{
+    return static_cast<short>(start + length);
+}
+
 // Thin wrapper over the device's primitives, in long arithmetic; columns
 // and rows are one pixel wide.
 class Pen {
@@ -53,8 +59,10 @@ public:
     {
         TQCpoint buffer[6];
         long n = 0;
-        for (const TQCpoint& p : points)
-            buffer[n++] = p;
+        for (const TQCpoint& p : points) {
+            if (n < 6)
+                buffer[n++] = p;
+        }
         dev->drawFillPoly(buffer, n);
     }
 
@@ -310,7 +318,8 @@ void drawShadedArrow(Pen& pen, char direction, long t, short body, short light, 
         pen.color(body);
         pen.polygon({ { x, y + h / 2 }, { x + w, y }, { x + w, y + h } });
         pen.color(light);
-        pen.polygon({ { x, y + h / 2 }, { x + t, y + h / 2 }, { x + w - t2, y + c }, { x + w, y } });
+        pen.polygon(
+            { { x, y + h / 2 }, { x + t, y + h / 2 }, { x + w - t2, y + c }, { x + w, y } });
         pen.color(dark);
         pen.polygon({ { x, y + h / 2 }, { x + t, y + h / 2 }, { x + w - t2, y + h - c },
                       { x + w - t2, y + c }, { x + w, y }, { x + w, y + h } });
@@ -329,7 +338,8 @@ void drawShadedArrow(Pen& pen, char direction, long t, short body, short light, 
         pen.color(body);
         pen.polygon({ { x + w / 2, y }, { x, y + h }, { x + w, y + h } });
         pen.color(light);
-        pen.polygon({ { x, y + h }, { x + w / 2, y }, { x + w / 2, y + t }, { x + c, y + h - t2 } });
+        pen.polygon(
+            { { x, y + h }, { x + w / 2, y }, { x + w / 2, y + t }, { x + c, y + h - t2 } });
         pen.color(dark);
         pen.polygon({ { x, y + h }, { x + w, y + h }, { x + w / 2, y }, { x + w / 2, y + t },
                       { x + w - c, y + h - t2 }, { x + c, y + h - t2 } });
@@ -441,8 +451,8 @@ long TQGFandArea(short x1, short y1, unsigned short w1, unsigned short h1, short
 {
     short left = static_cast<short>(larger(x1, x2));
     short top = static_cast<short>(larger(y1, y2));
-    short right = static_cast<short>(smaller(static_cast<short>(x1 + w1), static_cast<short>(x2 + w2)));
-    short bottom = static_cast<short>(smaller(static_cast<short>(y1 + h1), static_cast<short>(y2 + h2)));
+    short right = static_cast<short>(smaller(edge(x1, w1), edge(x2, w2)));
+    short bottom = static_cast<short>(smaller(edge(y1, h1), edge(y2, h2)));
     short width = static_cast<short>(right - left);
     short height = static_cast<short>(bottom - top);
     if (width < 1 || height < 1) {
@@ -488,13 +498,14 @@ void TQGFdrawBtnShadow(TQDdev* dev, char type, unsigned short t, short frameColo
                        short topColor, short bottomColor, short accentColor, short x, short y,
                        unsigned short w, unsigned short h, unsigned char noInner)
 {
-    Frame f;
-    if (type != TQSHADOW_OUT || clampThickness(t, w, h) == 1 ||
-        (clampThickness(t, w, h) == 2 && (TQGIappGuiPolicy()->getGuiPolicy() & kRingLook) == 0)) {
+    long k = clampThickness(t, w, h);
+    bool rings = (TQGIappGuiPolicy()->getGuiPolicy() & kRingLook) != 0;
+    if (type != TQSHADOW_OUT || k == 1 || (k == 2 && !rings)) {
         TQGFdrawShadow(dev, type, t, frameColor, topColor, bottomColor, accentColor, x, y, w, h,
                        noInner);
         return;
     }
+    Frame f;
     if (!makeFrame(&f, dev, t, frameColor, topColor, bottomColor, accentColor, x, y, w, h,
                    noInner))
         return;

@@ -57,18 +57,24 @@ bool insideModalClient(TQCbase* object, TQCbase* modalClient)
 }
 
 // A receiver may destroy menus or shortcut owners while the key is offered
-// around: only objects still listed are offered it.
-void deliverIfListed(TQCbase* object, const TQClistData& live, long event)
+// around: only objects still listed are asked about or offered it.
+TQCbase* stillListed(const TQClistData& snapshot, long i, const TQClistData& live)
 {
-    if (object != nullptr && listHolds(live, object))
-        object->execEventProc(event, nullptr);
+    TQCbase* object = static_cast<TQCbase*>(snapshot.getData(i));
+    return object != nullptr && listHolds(live, object) ? object : nullptr;
+}
+
+TQCbase* currentModalClient()
+{
+    TQDappDev* app = TQGIappDev();
+    return app != nullptr ? app->getModalClient() : nullptr;
 }
 
 } // namespace
 
 TQDkeyboard::Links& TQDkeyboard::links()
 {
-    static Links installed = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+    static Links installed = {nullptr, nullptr, nullptr};
     return installed;
 }
 
@@ -212,13 +218,11 @@ unsigned char TQDkeyboard::executeHandler(unsigned char pressed)
     if (globalKeyHook != nullptr && globalKeyHook(getKey(), pressed) == 0)
         return 1;
 
-    TQDappDev* app = TQGIappDev();
-    TQCbase* modalClient = app != nullptr ? app->getModalClient() : nullptr;
-    guardSpecialFocus(modalClient);
+    guardSpecialFocus(currentModalClient());
     if (specialInputWorkProc != nullptr && specialInputWorkProc(specialData, this, pressed) == 0)
         return 1;
 
-    guardFocus(modalClient);
+    guardFocus(currentModalClient());
     if (withAlt())
         offerToMenus(pressed);
 
@@ -236,26 +240,16 @@ unsigned char TQDkeyboard::executeHandler(unsigned char pressed)
 // take the key.
 void TQDkeyboard::guardSpecialFocus(TQCbase* modalClient)
 {
-    Links& l = links();
-    if (modalClient == nullptr || l.specialFocusInstance == nullptr)
-        return;
-    TQCbase* holder = l.specialFocusInstance();
-    if (holder == nullptr || insideModalClient(holder, modalClient))
-        return;
-    if (l.setSpecialFocus != nullptr)
-        l.setSpecialFocus(holder, 0);
+    TQCbase* holder = TQCbase::getSpecialFocusInstance();
+    if (modalClient != nullptr && holder != nullptr && !insideModalClient(holder, modalClient))
+        holder->setSpecialFocus(0);
 }
 
 void TQDkeyboard::guardFocus(TQCbase* modalClient)
 {
-    Links& l = links();
-    if (modalClient == nullptr || l.focusInstance == nullptr)
-        return;
-    TQCbase* holder = l.focusInstance();
-    if (holder == nullptr || insideModalClient(holder, modalClient))
-        return;
-    if (l.setFocus != nullptr)
-        (void)holder;
+    TQCbase* holder = TQCbase::getFocusInstance();
+    if (modalClient != nullptr && holder != nullptr && !insideModalClient(holder, modalClient))
+        holder->setFocus(0);
 }
 
 // Menus of the active window come first, then every other menu, then the
@@ -267,29 +261,27 @@ void TQDkeyboard::offerToMenus(unsigned char pressed)
     if (app == nullptr)
         return;
     long event = pressed != 0 ? TQEV_KEY_PRESS : TQEV_KEY_RELEASE;
+    TQCbase* active = links().activeWindow != nullptr ? links().activeWindow() : nullptr;
     TQClistData& liveMenus = app->getMenuList();
     TQClistData menus(liveMenus);
-    TQCbase* active = links().activeWindow != nullptr ? links().activeWindow() : nullptr;
 
-    if (active == nullptr) {
-        for (long i = 0; i < menus.getNum(); ++i)
-            deliverIfListed(static_cast<TQCbase*>(menus.getData(i)), liveMenus, event);
-        return;
+    for (long i = 0; i < menus.getNum(); ++i) {
+        TQCbase* menu = stillListed(menus, i, liveMenus);
+        if (menu != nullptr && (active == nullptr || menu->getParentWindow() == active))
+            menu->execEventProc(event, nullptr);
     }
-    for (int activePass = 1; activePass >= 0; --activePass) {
-        for (long i = 0; i < menus.getNum(); ++i) {
-            TQCbase* menu = static_cast<TQCbase*>(menus.getData(i));
-            if (menu == nullptr || !listHolds(liveMenus, menu))
-                continue;
-            if ((menu->getParentWindow() == active) == (activePass == 1))
-                menu->execEventProc(event, nullptr);
-        }
+    if (active == nullptr)
+        return;
+    for (long i = 0; i < menus.getNum(); ++i) {
+        TQCbase* menu = stillListed(menus, i, liveMenus);
+        if (menu != nullptr && menu->getParentWindow() != active)
+            menu->execEventProc(event, nullptr);
     }
     TQClistData& liveOwners = app->getAltFocusInstanceList();
     TQClistData owners(liveOwners);
     for (long i = 0; i < owners.getNum(); ++i) {
-        TQCbase* owner = static_cast<TQCbase*>(owners.getData(i));
-        if (owner != nullptr && listHolds(liveOwners, owner) && owner->getParentWindow() == active)
+        TQCbase* owner = stillListed(owners, i, liveOwners);
+        if (owner != nullptr && owner->getParentWindow() == active)
             owner->execEventProc(event, nullptr);
     }
 }

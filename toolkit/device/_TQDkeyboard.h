@@ -62,15 +62,11 @@ public:
     typedef unsigned char (*GlobalKeyHook)(long key, unsigned char pressed);
 
     // What the keyboard asks of the layers built on the device layer: the
-    // object model's focus holders, the window layer's active top-level
-    // window, and the balloon-help window of the controls that shows the
-    // input mode. Each layer fills in its part when it starts; a part left
-    // null answers "none" (no holder, no active window, no mode window).
+    // window layer's active top-level window, and the balloon-help window
+    // of the controls that shows the input mode. Each layer fills in its
+    // part when it starts; a part left null answers "none" (no active
+    // window, no mode window).
     struct Links {
-        TQCbase* (*focusInstance)();
-        TQCbase* (*specialFocusInstance)();
-        void (*setFocus)(TQCbase* object, unsigned char on);
-        void (*setSpecialFocus)(TQCbase* object, unsigned char on);
         TQCbase* (*activeWindow)();
         TQCbase* (*newBalloonHelp)(TQCbase* parent, const char* name);
         void (*setBalloonString)(TQCbase* balloon, char* text);
@@ -81,17 +77,37 @@ public:
     ~TQDkeyboard() override;
     TQ_ROOT_FRAME(TQDkeyboard, TQCroot)
 
+    // The platform makes its input-method context and empties the
+    // selection. 0.
     virtual long initialize();
     // A key of 0 also empties the key text.
     virtual void setKey(long key);
+    // Stores the switch (any non-zero value is 1); the platform also applies
+    // it to an open input method.
     virtual void setEnableFep(TQDdev* dev, unsigned char enable);
-    // The input method is the platform's; the base does nothing and
-    // answers 0.
+
+    // The input method is the platform's; the base does nothing and answers
+    // 0. The platform answers -1, changing nothing, for a device without a
+    // native window. The two trailing shorts are not used.
+    // startFep: focus to the device's window, context attached, input method
+    // opened when enabled (status 1) or closed (status 2), composition window
+    // at (x, y) of the device following its moves, font number font of the
+    // font set (else the default font); marks the input method open.
     virtual long startFep(TQDdev* dev, short x, short y, short font, short, short);
+    // Focus to the device's window, then resetFep.
     virtual long startAscii(TQDdev* dev, short x, short y, short font, short, short);
+    // As startFep, but reopens an input method that resetFep closed in the
+    // conversion mode it had; remembers the arguments.
     virtual long setFepPos(TQDdev* dev, short x, short y, short font, short, short);
+    // Attaches the context, remembers the conversion mode of an open input
+    // method, closes it and marks it closed.
     virtual long resetFep(TQDdev* dev);
+    // 1 full-width native with romaji, 2 closed (direct input), 3 full-width
+    // katakana, 4 half-width katakana; other values change nothing.
     virtual long setFepStatus(long status);
+    // The base keeps the selection here; the platform puts it on the
+    // clipboard as plain text in the system encoding ("\n" as "\r\n") and
+    // reads it back from there ("" without text on the clipboard).
     virtual void setSelectedString(char* text, long encoding);
     virtual char* getSelectedString(long encoding);
 
@@ -102,7 +118,11 @@ public:
     }
 
     // Hands the current key to the receivers; 1 when one of them consumed
-    // it or the focus procedure ran, else 0.
+    // it or the focus procedure ran, else 0. The platform calls it only
+    // while global key sensitive is 1: for a press after setting pressed,
+    // the key (setKey), its text ("" for none) and the modifier and
+    // key-class flags; for a release after clearing pressed and the flags of
+    // the released key, keeping the key and text of the press.
     unsigned char executeHandler(unsigned char pressed);
 
     long getKey() const { return key; }
