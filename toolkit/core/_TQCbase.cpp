@@ -10,6 +10,7 @@
 #include "_TQCdevice.h"
 #include "_TQCindexVariantData.h"
 #include "_TQCprocedure.h"
+#include "_TQCproperty.h"
 #include "_TQDappDev.h"
 #include "_TQDdev.h"
 #include "_TQDmouse.h"
@@ -21,20 +22,6 @@
 #include "_TQN.h"
 
 namespace {
-
-// One value of any property type, as the handlers read and write it.
-union ValueCell {
-    long l;
-    unsigned long ul;
-    short s;
-    unsigned short us;
-    char c;
-    unsigned char uc;
-    float f;
-    double d;
-    void* p;
-    char* str;
-};
 
 const char* const kFocusListKey = "FOCUS_LIST";
 const char* const kExportNameKey = "export-name";
@@ -1404,7 +1391,7 @@ long TQCbase::setProperty(const char* name, const TQCvariant& value)
         TQCbase* child = getPropertyInheritChild();
         return child != nullptr ? child->setProperty(name, value) : 0;
     }
-    ValueCell cell = {};
+    TQCpropertyValue cell = {};
     switch (prop->getPropObjType()) {
     case TQPROP_LONG:
         cell.l = value.getLong();
@@ -1505,7 +1492,7 @@ TQCvariant TQCbase::getProperty(const char* name)
         TQCbase* child = getPropertyInheritChild();
         return child != nullptr ? child->getProperty(name) : TQCvariant(static_cast<const char*>(""));
     }
-    ValueCell cell = {};
+    TQCpropertyValue cell = {};
     prop->getValue(this, &cell);
     switch (prop->getPropObjType()) {
     case TQPROP_LONG:

@@ -42,6 +42,21 @@ TQCproperty* findByName(const TQClistData& list, const char* name)
     return nullptr;
 }
 
+// Position of the name's descriptor in a hash bucket, which holds pairs of
+// contributing class record and descriptor; -1 when absent. Names normally
+// arrive as the shared vocabulary pointers: those are tried first.
+long bucketPosition(const TQClistData& bucket, const char* name)
+{
+    for (int byPointer = 1; byPointer >= 0; --byPointer) {
+        for (long i = 1; i < bucket.getNum(); i += 2) {
+            const char* candidate = propAt(bucket, i)->getPropObjName();
+            if (byPointer ? candidate == name : sameName(candidate, name))
+                return i;
+        }
+    }
+    return -1;
+}
+
 bool containsCode(const TQClistData& list, long code)
 {
     for (long i = 0; i < list.getNum(); ++i) {
@@ -289,19 +304,12 @@ long TQCclassInformation::getPropObj(const char* name, TQCproperty** prop)
         return 1;
     }
     const TQClistData& bucket = hashTable[getNameHash(name)];
-    // Names normally arrive as the shared vocabulary pointers: try those first.
-    for (int byPointer = 1; byPointer >= 0; --byPointer) {
-        for (long i = 1; i < bucket.getNum(); i += 2) {
-            TQCproperty* p = propAt(bucket, i);
-            bool match = byPointer ? p->getPropObjName() == name : sameName(p->getPropObjName(), name);
-            if (match) {
-                lastFound = p;
-                *prop = p;
-                return 1;
-            }
-        }
-    }
-    return 0;
+    long pos = bucketPosition(bucket, name);
+    if (pos < 0)
+        return 0;
+    lastFound = propAt(bucket, pos);
+    *prop = lastFound;
+    return 1;
 }
 
 long TQCclassInformation::getPropObj(const char* name, const char** contributingClassName)
@@ -309,18 +317,12 @@ long TQCclassInformation::getPropObj(const char* name, const char** contributing
     if (hashTable == nullptr || name == nullptr)
         return 0;
     const TQClistData& bucket = hashTable[getNameHash(name)];
-    for (int byPointer = 1; byPointer >= 0; --byPointer) {
-        for (long i = 1; i < bucket.getNum(); i += 2) {
-            TQCproperty* p = propAt(bucket, i);
-            bool match = byPointer ? p->getPropObjName() == name : sameName(p->getPropObjName(), name);
-            if (match) {
-                auto* owner = static_cast<TQCclassInformation*>(bucket.getData(i - 1));
-                *contributingClassName = owner->getClassName();
-                return 1;
-            }
-        }
-    }
-    return 0;
+    long pos = bucketPosition(bucket, name);
+    if (pos < 0)
+        return 0;
+    auto* owner = static_cast<TQCclassInformation*>(bucket.getData(pos - 1));
+    *contributingClassName = owner->getClassName();
+    return 1;
 }
 
 void TQCclassInformation::setTrigger(long code)

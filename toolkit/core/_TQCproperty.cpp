@@ -7,24 +7,8 @@
 
 #include "_TQCroot.h"
 #include "_TQClocaleSet.h"
-#include "TQtypes.h"
 
 namespace {
-
-// One value of any property type, as the handlers read and write it.
-union ValueCell {
-    long l;
-    unsigned long ul;
-    short s;
-    unsigned short us;
-    char c;
-    unsigned char uc;
-    float f;
-    double d;
-    void* p;
-    char* str;
-    TQCbool b;
-};
 
 const char* const typeNames[] = {
     "long", "unsigned long", "short", "unsigned short", "char", "unsigned char",
@@ -194,7 +178,7 @@ long TQCproperty::execSetHandler(void* object)
 {
     if (defaultHandler == nullptr || setHandler == nullptr)
         return -1;
-    ValueCell cell = {};
+    TQCpropertyValue cell = {};
     defaultHandler(&cell);
     setHandler(object, &cell);
     return 0;
@@ -204,10 +188,10 @@ long TQCproperty::setDefaultValue(TQCbase* object)
 {
     if (defaultHandler == nullptr)
         return -1;
-    ValueCell cell = {};
+    TQCpropertyValue cell = {};
     defaultHandler(&cell);
     bool isString = flags.type == TQPROP_STRING;
-    ValueCell previous = {};
+    TQCpropertyValue previous = {};
     if (isString)
         getValue(object, &previous);
     if (setValue(object, &cell) != 0) {
@@ -225,8 +209,8 @@ long TQCproperty::isDefaultValue(TQCbase* object)
 {
     if (defaultHandler == nullptr || flags.type == TQPROP_VOID)
         return 0;
-    ValueCell def = {};
-    ValueCell cur = {};
+    TQCpropertyValue def = {};
+    TQCpropertyValue cur = {};
     defaultHandler(&def);
     bool readable = getValue(object, &cur) == 0;
     long result = 0;

@@ -4,6 +4,8 @@
 #ifndef _TQCPROPERTY_H
 #define _TQCPROPERTY_H
 
+#include "TQtypes.h"
+
 class TQCbase;
 
 // Value type codes; the value cell that the handlers exchange has the type
@@ -21,6 +23,21 @@ enum {
     TQPROP_STRING = 9,          // char*, see the ownership rule below
     TQPROP_VOID = 10,           // cannot be set or read
     TQPROP_BOOL = 11            // 8-bit truth value
+};
+
+// One value of any property type, as the handlers read and write it.
+union TQCpropertyValue {
+    long l;
+    unsigned long ul;
+    short s;
+    unsigned short us;
+    char c;
+    unsigned char uc;
+    float f;
+    double d;
+    void* p;
+    char* str;
+    TQCbool b;
 };
 
 // String properties: the object owns its current string; the get handler

@@ -58,6 +58,16 @@ private:
     struct HasCreateInstance<T, std::void_t<decltype(&T::createInstance)>> : std::true_type {};
 };
 
+// Base of the companions: a class is found among the ancestors along the
+// chain of direct parents.
+class TQCframeTypeServer : public TQCtypeServer {
+public:
+    void* getParentClassPtr(const char* name, void* obj) override
+    {
+        return TQCtypeServerFrame::parentClassPtr(this, name, obj);
+    }
+};
+
 // Companion of class Class, whose direct parent class is Parent: the four
 // handlers Class_create, Class_delete, Class_save and Class_load (saving and
 // loading are the root's work), the class Class_dr_client and its single
@@ -71,7 +81,7 @@ private:
     void Class##_delete(void* obj) { TQCtypeServerFrame::deleteObject(obj); }          \
     void Class##_save(TQDserialize*, void*) {}                                         \
     void Class##_load(TQDserialize*, void*) {}                                         \
-    class Class##_dr_client : public TQCtypeServer {                                   \
+    class Class##_dr_client : public TQCframeTypeServer {                              \
     public:                                                                            \
         Class##_dr_client()                                                            \
         {                                                                              \
@@ -80,26 +90,18 @@ private:
             TQCbase::setCreateHandler(#Class, Class::createInstance);                  \
         }                                                                              \
         ~Class##_dr_client() override { TQCbase::setCreateHandler(#Class, nullptr); }  \
-        void* getParentClassPtr(const char* name, void* obj) override                  \
-        {                                                                              \
-            return TQCtypeServerFrame::parentClassPtr(this, name, obj);                \
-        }                                                                              \
     };                                                                                 \
     Class##_dr_client Class##_ins_dc
 
 // Companion of a root type Class with its own handlers; it has no parent and
 // registers no creator by name.
 #define TQ_ROOT_TYPE_SERVER_FRAME(Class, CreateFn, DeleteFn, SaveFn, LoadFn)            \
-    class Class##_dr_client : public TQCtypeServer {                                   \
+    class Class##_dr_client : public TQCframeTypeServer {                              \
     public:                                                                            \
         Class##_dr_client()                                                            \
         {                                                                              \
             TQCtypeServerFrame::setUp(this, #Class, nullptr, CreateFn, DeleteFn, SaveFn, \
                                       LoadFn);                                         \
-        }                                                                              \
-        void* getParentClassPtr(const char* name, void* obj) override                  \
-        {                                                                              \
-            return TQCtypeServerFrame::parentClassPtr(this, name, obj);                \
         }                                                                              \
     };                                                                                 \
     Class##_dr_client Class##_ins_dc

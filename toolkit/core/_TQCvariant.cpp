@@ -61,16 +61,6 @@ uint32_t textToUnsigned(const char* text)
     return static_cast<uint32_t>(TQGFatol(text));
 }
 
-char* copyText(const char* text)
-{
-    if (!text)
-        return nullptr;
-    size_t n = strlen(text) + 1;
-    char* copy = new char[n];
-    memcpy(copy, text, n);
-    return copy;
-}
-
 char* formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 char* formatted(const char* format, ...)
@@ -141,14 +131,14 @@ void TQCvariant::copyFrom(const TQCvariant& other)
     value = other.value;
     flags = kOwnsNothing;
     if (other.typeName) {
-        typeName = copyText(other.typeName);
+        typeName = TQGFstrdup(other.typeName);
         flags &= ~kOwnsNothing;
     }
     if (type == TQVT_CHARPTR) {
         if (other.flags & kBorrowed)
             storeText(const_cast<char*>(other.textValue()), true);
         else
-            storeText(copyText(reinterpret_cast<const char*>(other.value)), false);
+            storeText(TQGFstrdup(reinterpret_cast<const char*>(other.value)), false);
     } else if (type == TQVT_DOUBLE) {
         value = reinterpret_cast<uintptr_t>(new double(other.floatingValue()));
         flags &= ~kOwnsNothing;
@@ -224,7 +214,7 @@ void TQCvariant::setValue(char* text)
 {
     clearIfOwning();
     // The toolkit never passes null text; keep the variant usable if it does.
-    storeText(copyText(text ? text : ""), false);
+    storeText(TQGFstrdup(text ? text : ""), false);
 }
 
 void TQCvariant::setValue(const char* text)
@@ -240,7 +230,7 @@ void TQCvariant::setValue(void* p, const char* name)
     value = reinterpret_cast<uintptr_t>(p);
     flags = kOwnsNothing;
     delete[] typeName;
-    typeName = copyText(name);
+    typeName = TQGFstrdup(name);
     if (typeName)
         flags = 0;
 }

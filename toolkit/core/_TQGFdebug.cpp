@@ -15,11 +15,7 @@
 #include "_TQDmessage.h"
 
 // Last, so that its macros reach none of the toolkit's headers.
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "TQwin32.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// Colour set: colour numbers, names and roles over one owned list, with two
-// direct-mapped 32-slot caches (by name and by number) in front of it.
+// Colour set: colour numbers, names and roles over one owned list, with the
+// name and number caches in front of it.
 #include "_TQCcolorSet.h"
 
 #include "_TQDcolor.h"
@@ -16,10 +16,6 @@ const short LAST_NO = 32767;
 
 TQCcolorSet::TQCcolorSet() : m_createHandler(nullptr), m_nextNo(FIRST_NAMED_NO)
 {
-    for (long i = 0; i < CACHE_SLOTS; ++i) {
-        m_nameCache[i] = nullptr;
-        m_numberCache[i] = nullptr;
-    }
     for (long i = 0; i < ROLE_SLOTS; ++i) {
         m_roleNo[i] = 1;
         m_roleColor[i] = nullptr;
@@ -60,12 +56,7 @@ long TQCcolorSet::delColor(TQDcolor* color)
 
 void TQCcolorSet::forget(TQDcolor* color)
 {
-    for (long i = 0; i < CACHE_SLOTS; ++i) {
-        if (m_nameCache[i] == color)
-            m_nameCache[i] = nullptr;
-        if (m_numberCache[i] == color)
-            m_numberCache[i] = nullptr;
-    }
+    m_cache.forget(color);
     for (long i = 0; i < ROLE_SLOTS; ++i) {
         if (m_roleColor[i] == color)
             m_roleColor[i] = nullptr;
@@ -89,47 +80,19 @@ short TQCcolorSet::roleNameToNo(const char* name)
     return static_cast<short>(0UL - static_cast<unsigned long>(n));
 }
 
-// First and last characters as signed bytes.
-long TQCcolorSet::nameSlot(const char* name)
-{
-    size_t length = std::strlen(name);
-    if (length == 0)
-        return 0;
-    long first = static_cast<signed char>(name[0]);
-    long last = static_cast<signed char>(name[length - 1]);
-    return (first + 4 * last) & (CACHE_SLOTS - 1);
-}
-
 bool TQCcolorSet::validRole(long role)
 {
     return 0UL - static_cast<unsigned long>(role) <= ROLE_SLOTS - 1;
 }
 
-bool TQCcolorSet::hasName(TQDcolor* color, const char* name)
-{
-    const char* src = color->getSrc();
-    return src[0] == name[0] && std::strcmp(src, name) == 0;
-}
-
 TQDcolor* TQCcolorSet::cachedByName(const char* name) const
 {
-    TQDcolor* color = m_nameCache[nameSlot(name)];
-    return color != nullptr && hasName(color, name) ? color : nullptr;
+    return static_cast<TQDcolor*>(m_cache.byName(name));
 }
 
 TQDcolor* TQCcolorSet::findByNumber(short no)
 {
-    TQDcolor* cached = m_numberCache[numberSlot(no)];
-    if (cached != nullptr && cached->getId() == no)
-        return cached;
-    for (long i = 0; i < m_colors.getNum(); ++i) {
-        TQDcolor* color = colorAt(i);
-        if (color->getId() == no) {
-            m_numberCache[numberSlot(no)] = color;
-            return color;
-        }
-    }
-    return nullptr;
+    return static_cast<TQDcolor*>(m_cache.findByNumber(m_colors, no));
 }
 
 // Naming the colour realises it on the platform at once. Numbers run out at
@@ -171,14 +134,14 @@ TQDcolor* TQCcolorSet::getColor(const char* name)
         return color;
     for (long i = 0; i < m_colors.getNum(); ++i) {
         color = colorAt(i);
-        if (hasName(color, name)) {
-            m_nameCache[nameSlot(name)] = color;
+        if (TQCresourceCache::hasName(color, name)) {
+            m_cache.keepByName(name, color);
             return color;
         }
     }
     color = makeNamedColor(name);
     if (color != nullptr)
-        m_nameCache[nameSlot(name)] = color;
+        m_cache.keepByName(name, color);
     return color;
 }
 
@@ -204,16 +167,16 @@ short TQCcolorSet::getColorNo(const char* name)
     TQDcolor* lastNamed = nullptr;
     for (long i = 0; i < m_colors.getNum(); ++i) {
         TQDcolor* color = colorAt(i);
-        if (!hasName(color, name))
+        if (!TQCresourceCache::hasName(color, name))
             continue;
         if (color->getId() < FIRST_NAMED_NO) {
-            m_nameCache[nameSlot(name)] = color;
+            m_cache.keepByName(name, color);
             return color->getId();
         }
         lastNamed = color;
     }
     if (lastNamed != nullptr) {
-        m_nameCache[nameSlot(name)] = lastNamed;
+        m_cache.keepByName(name, lastNamed);
         return lastNamed->getId();
     }
     TQDcolor* made = makeNamedColor(name);
@@ -228,7 +191,7 @@ short TQCcolorSet::getStaticColorNo(const char* name)
         return roleNameToNo(name);
     for (long i = 0; i < m_colors.getNum(); ++i) {
         TQDcolor* color = colorAt(i);
-        if (color->getId() >= FIRST_NAMED_NO && hasName(color, name))
+        if (color->getId() >= FIRST_NAMED_NO && TQCresourceCache::hasName(color, name))
             return color->getId();
     }
     TQDcolor* made = makeNamedColor(name);

@@ -8,6 +8,7 @@
 
 #include "TQtypes.h"
 #include "_TQClistData.h"
+#include "_TQCresourceCache.h"
 
 class TQDcolor;
 
@@ -44,14 +45,11 @@ public:
     TQDcolor* getDefaultColor(long role);
 
 private:
-    enum { CACHE_SLOTS = 32, ROLE_SLOTS = 24, FIRST_NAMED_NO = 1024 };
+    enum { ROLE_SLOTS = 24, FIRST_NAMED_NO = 1024 };
 
     static bool isRoleName(const char* name);
     static short roleNameToNo(const char* name);
-    static long nameSlot(const char* name);
-    static long numberSlot(short no) { return no & (CACHE_SLOTS - 1); }
     static bool validRole(long role);
-    static bool hasName(TQDcolor* color, const char* name);
 
     TQDcolor* colorAt(long pos) const;
     TQDcolor* cachedByName(const char* name) const;
@@ -59,8 +57,7 @@ private:
     TQDcolor* makeNamedColor(const char* name);
     void forget(TQDcolor* color);
 
-    TQDcolor* m_nameCache[CACHE_SLOTS];
-    TQDcolor* m_numberCache[CACHE_SLOTS];
+    TQCresourceCache m_cache;
     TQClistData m_colors;
     TQDcolor* (*m_createHandler)();
     long m_nextNo;

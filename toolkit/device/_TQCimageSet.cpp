@@ -1,10 +1,8 @@
-// Image set: images by number and by file name over one owned list, with two
-// direct-mapped 32-slot caches in front of it.
+// Image set: images by number and by file name over one owned list, with the
+// name and number caches in front of it.
 #include "_TQCimageSet.h"
 
 #include "_TQDimage.h"
-
-#include <cstring>
 
 namespace {
 
@@ -14,10 +12,6 @@ const long LAST_NO = 32767;
 
 TQCimageSet::TQCimageSet() : m_createHandler(nullptr), m_nextNo(1)
 {
-    for (long i = 0; i < CACHE_SLOTS; ++i) {
-        m_nameCache[i] = nullptr;
-        m_numberCache[i] = nullptr;
-    }
 }
 
 TQCimageSet::~TQCimageSet()
@@ -37,27 +31,9 @@ TQDimage* TQCimageSet::imageAt(long pos) const
     return static_cast<TQDimage*>(m_images.getData(pos));
 }
 
-// First and last characters as signed bytes.
-long TQCimageSet::nameSlot(const char* name)
-{
-    size_t length = std::strlen(name);
-    if (length == 0)
-        return 0;
-    long first = static_cast<signed char>(name[0]);
-    long last = static_cast<signed char>(name[length - 1]);
-    return (first + 4 * last) & (CACHE_SLOTS - 1);
-}
-
-bool TQCimageSet::hasName(TQDimage* image, const char* name)
-{
-    const char* src = image->getSrc();
-    return src[0] == name[0] && std::strcmp(src, name) == 0;
-}
-
 TQDimage* TQCimageSet::cachedByName(const char* name) const
 {
-    TQDimage* image = m_nameCache[nameSlot(name)];
-    return image != nullptr && hasName(image, name) ? image : nullptr;
+    return static_cast<TQDimage*>(m_cache.byName(name));
 }
 
 TQDimage* TQCimageSet::findByName(const char* name, bool namedOnly)
@@ -66,8 +42,8 @@ TQDimage* TQCimageSet::findByName(const char* name, bool namedOnly)
         TQDimage* image = imageAt(i);
         if (namedOnly && image->getSrc()[0] == '\0')
             continue;
-        if (hasName(image, name)) {
-            m_nameCache[nameSlot(name)] = image;
+        if (TQCresourceCache::hasName(image, name)) {
+            m_cache.keepByName(name, image);
             return image;
         }
     }
@@ -89,7 +65,7 @@ TQDimage* TQCimageSet::makeImage(const char* name, bool load)
     if (load)
         image->getValue1();
     m_images.add(image);
-    m_nameCache[nameSlot(name)] = image;
+    m_cache.keepByName(name, image);
     return image;
 }
 
@@ -97,17 +73,7 @@ TQDimage* TQCimageSet::getImage(short no)
 {
     if (no < 0)
         return nullptr;
-    TQDimage* cached = m_numberCache[numberSlot(no)];
-    if (cached != nullptr && cached->getId() == no)
-        return cached;
-    for (long i = 0; i < m_images.getNum(); ++i) {
-        TQDimage* image = imageAt(i);
-        if (image->getId() == no) {
-            m_numberCache[numberSlot(no)] = image;
-            return image;
-        }
-    }
-    return nullptr;
+    return static_cast<TQDimage*>(m_cache.findByNumber(m_images, no));
 }
 
 TQDimage* TQCimageSet::getImage(const char* fileName)

@@ -8,6 +8,7 @@
 
 #include "_TQCindexData.h"
 #include "_TQClistData.h"
+#include "_TQCresourceCache.h"
 
 class TQDimage;
 
@@ -36,19 +37,12 @@ public:
     void* getDefaultImageHandle(const char* name);
 
 private:
-    enum { CACHE_SLOTS = 32 };
-
-    static long nameSlot(const char* name);
-    static long numberSlot(short no) { return no & (CACHE_SLOTS - 1); }
-    static bool hasName(TQDimage* image, const char* name);
-
     TQDimage* imageAt(long pos) const;
     TQDimage* cachedByName(const char* name) const;
     TQDimage* findByName(const char* name, bool namedOnly);
     TQDimage* makeImage(const char* name, bool load);
 
-    TQDimage* m_nameCache[CACHE_SLOTS];
-    TQDimage* m_numberCache[CACHE_SLOTS];
+    TQCresourceCache m_cache;
     TQClistData m_images;
     TQDimage* (*m_createHandler)();
     long m_nextNo;

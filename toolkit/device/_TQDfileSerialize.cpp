@@ -137,23 +137,16 @@ TQDserialize* TQDfileSerialize::createSerialize()
 }
 
 // The file is rewritten whole, and only when something was saved; records
-// of other names survive because the transaction read them all.
+// of other names survive because the transaction read them all. Reopening
+// for writing empties the file before the base writes the records.
 long TQDfileSerialize::endTransaction()
 {
-    _close();
-    if (!(m_flags & FLAG_MODIFIED)) {
-        m_flags &= ~FLAG_UNDER_TRANSACTION;
-        clearRecords();
-        return SER_OK;
+    if (m_flags & FLAG_MODIFIED) {
+        long opened = _open(m_transactionName.getString(-2), 1);
+        if (opened != 0)
+            return opened;
     }
-    long opened = _open(m_transactionName.getString(-2), 1);
-    if (opened != 0)
-        return opened;
-    m_flags &= ~FLAG_MODIFIED;
-    _seek(0);
-    writeRecords();
-    _close();
-    return SER_OK;
+    return TQDserialize::endTransaction();
 }
 
 void TQGFinitFS()

@@ -1,13 +1,7 @@
 // Environment lookup on Windows.
 #include "TQDwinEnv.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "TQwin32.h"
 
 #include <cstdio>
 #include <cstdlib>

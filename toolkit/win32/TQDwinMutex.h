@@ -4,13 +4,7 @@
 
 #include "_TQDmutex.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "TQwin32.h"
 
 class TQDwinMutex : public TQDmutex {
 public:

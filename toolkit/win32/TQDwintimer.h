@@ -5,13 +5,7 @@
 
 #include "_TQDtimer.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "TQwin32.h"
 
 class TQDwintimer : public TQDtimer {
 public:

@@ -5,13 +5,7 @@
 #ifndef TQGFWINAPPWINDOW_H
 #define TQGFWINAPPWINDOW_H
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "TQwin32.h"
 
 // wParam of the private WM_USER message that carries a thread callback.
 const WPARAM TQ_WM_USER_THREAD_CALLBACK = 3;

@@ -1,9 +1,7 @@
 // Conversion between the toolkit's encodings and UCS-2: one character at a
 // time through the XU tables, whole texts by walking the characters, and the
 // system's own ANSI code page through the Win32 conversion functions.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "TQwin32.h"
 
 #include "XUconvert.h"
 #include "XUtables.h"
@@ -501,8 +499,6 @@ int XUEncode(wchar_t* out, int outLen, const char* in, int inLen, int enc)
     enc = resolveEncoding(enc);
     if (enc == kAnsi)
         return ansiEncode(out, outLen, in, inLen);
-    if (enc == kUtf8)
-        return XUutf8Encode(out, outLen, in, inLen);
 
     // Measuring and converting take the same steps, so a measured size always
     // holds the converted text.
@@ -534,8 +530,6 @@ int XUDecode(char* out, int outLen, const wchar_t* in, int inLen, int enc)
     enc = resolveEncoding(enc);
     if (enc == kAnsi)
         return ansiDecode(out, outLen, in, inLen);
-    if (enc == kUtf8)
-        return XUutf8Decode(out, outLen, in, inLen);
 
     // Once a character does not fit, nothing more is written: the output
     // never has a gap, and the count goes on to the size of the whole text.
@@ -663,45 +657,16 @@ int XUutf8CharRLen(const char* end, int len)
     return 1;
 }
 
+// The whole-text walks of XUEncode and XUDecode reach the UTF-8 character
+// functions for this encoding.
 int XUutf8Encode(wchar_t* out, int outLen, const char* in, int inLen)
 {
-    if (!out || outLen < 0)
-        outLen = 0;
-    if (in && inLen < 0)
-        inLen = static_cast<int>(std::strlen(in));
-    int count = 0;
-    for (int pos = 0; in && pos < inLen;) {
-        int used = 1;
-        const wchar_t c = XUutf8CharEncode(in + pos, inLen - pos, &used);
-        if (count < outLen)
-            out[count] = c;
-        ++count;
-        pos += used;
-    }
-    if (count < outLen)
-        out[count] = 0;
-    return count;
+    return XUEncode(out, outLen, in, inLen, kUtf8);
 }
 
 int XUutf8Decode(char* out, int outLen, const wchar_t* in, int inLen)
 {
-    if (!out || outLen < 0)
-        outLen = 0;
-    if (in && inLen < 0)
-        inLen = XUStrLen(in);
-    int total = 0;
-    bool full = false;
-    for (int i = 0; in && i < inLen; ++i) {
-        const int n = utf8NeededBytes(in[i]);
-        if (!full && total + n <= outLen)
-            XUutf8CharDecode(out + total, n, in[i]);
-        else
-            full = true;
-        total += n;
-    }
-    if (!full && total < outLen)
-        out[total] = '\0';
-    return total;
+    return XUDecode(out, outLen, in, inLen, kUtf8);
 }
 
 int XUutf8Len(const char* s, int len)

@@ -1,8 +1,6 @@
 // The system locale name and system encoding, found once per process from
 // the system default locale identifier and the LANG variable.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "TQwin32.h"
 
 #include "XUconvert.h"
 #include "XUtables.h"

@@ -5,9 +5,7 @@
 // the set's own range (GB 2312 from code page 936), or the table is our own
 // (ISO 8859-10 and 8859-14, which Wine lacks). Private-use characters of the
 // vendor code pages are not part of any set here and are left out.
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
+#include "TQwin32.h"
 
 #include "XUtables.h"
 
