@@ -1,7 +1,8 @@
 // Base object: names and hashes, version checks, the object tree, creation
-// by class name, export flags and what destruction undoes.
-#include "SampleWidgets.h"
+// by class name and what destruction undoes.
+#include "CapturedText.h"
 #include "FakeResources.h"
+#include "SampleWidgets.h"
 #include "_TQCbase.h"
 #include "_TQCbaseList.h"
 #include "_TQCprocedure.h"
@@ -9,18 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 
 namespace {
-
-std::string capturedStderr()
-{
-    std::string text = testing::internal::GetCapturedStderr();
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
-}
 
 long listIndex(TQClistData& list, void* p)
 {
@@ -33,18 +26,14 @@ long listIndex(TQClistData& list, void* p)
 
 } // namespace
 
-TEST(BaseIdentity, UnnamedObjectsReadEmptyWithHashZero)
-{
-    TQCbase unnamed(nullptr, nullptr);
-    TQCbase empty(nullptr, "");
-    EXPECT_STREQ(unnamed.getInstanceName(), "");
-    EXPECT_EQ(unnamed.getInstanceNameHashValue(), 0);
-    EXPECT_STREQ(empty.getInstanceName(), "");
-    EXPECT_EQ(empty.getInstanceNameHashValue(), 0);
-}
-
 TEST(BaseIdentity, NamesCarryTheirHash)
 {
+    for (const char* none : {static_cast<const char*>(nullptr), ""}) {
+        TQCbase unnamed(nullptr, none);
+        EXPECT_STREQ(unnamed.getInstanceName(), "");
+        EXPECT_EQ(unnamed.getInstanceNameHashValue(), 0);
+    }
+
     TQCbase object(nullptr, "abc");
     EXPECT_STREQ(object.getInstanceName(), "abc");
     EXPECT_EQ(object.getInstanceNameHashValue(), ('a' + 4 * 'c') & 31);
@@ -58,8 +47,6 @@ TEST(BaseIdentity, NamesCarryTheirHash)
     name[0] = 'x';
     EXPECT_STREQ(object.getInstanceName(), "zq") << "setInstanceName keeps a copy";
     EXPECT_EQ(object.getInstanceNameHashValue(), ('z' + 4 * 'q') & 31);
-    EXPECT_STREQ(object.getClassName(), "TQCbase");
-    EXPECT_EQ(object.canBurstCast(&object), 1);
 }
 
 TEST(BaseIdentity, VersionCheckAcceptsTheSameTenth)
@@ -103,10 +90,6 @@ TEST(BaseTree, InitializeMakesTheObjectItsParentsChild)
 {
     SampleForm form(nullptr, "form");
     form.initialize();
-    form.addProcedureV("added", "childAdded", [](TQCbase*) { sampleLog().push_back("added"); },
-                       TQCbase::TRIGGER_CHILD_ADDED);
-    EXPECT_EQ(form.getProcedureList()->getNum(), 0) << "trigger 49 is the class's to allow";
-
     TQCprocedure* internal = new TQCprocedure("added", TQCbase::TRIGGER_CHILD_ADDED);
     internal->setInternal(1);
     internal->setFunction([](TQCbase*) { sampleLog().push_back("added"); }, "childAdded");
@@ -131,9 +114,6 @@ TEST(BaseTree, InitializeMakesTheObjectItsParentsChild)
     EXPECT_EQ(form.getParentWindow(), &form);
     EXPECT_EQ(a->isParent(&form), 1);
     EXPECT_EQ(form.isParent(a), 0);
-
-    delete a;
-    EXPECT_EQ(form.getNextChild(nullptr), b) << "a destroyed child leaves its parent";
 }
 
 TEST(BaseTree, ChildSearchIsDepthFirstFromTheObjectItself)
@@ -215,39 +195,6 @@ TEST(BaseCreation, ClassNamesSelectCreators)
     EXPECT_EQ(TQCbase::getNewInstance("SampleNothing", nullptr, "n"), nullptr)
         << "a registered null creator does not fall back";
     TQCbase::setCreateInstanceHandler(nullptr);
-}
-
-TEST(BaseExport, FlagsFeedTheExportLists)
-{
-    TQCbaseList* list = TQGIappObjectList();
-    TQCbase* object = new TQCbase(nullptr, "exported");
-    object->initialize();
-    object->setExportName("pub");
-    EXPECT_STREQ(object->getExportName(), "pub");
-    object->setExportName("public");
-    EXPECT_STREQ(object->getExportName(), "public");
-
-    object->setExported(1);
-    EXPECT_EQ(object->getExported(), 1);
-    EXPECT_GE(listIndex(*list->getExportInstanceUpdateList(), object), 0);
-    list->addExportInstanceList(object);
-
-    long deletesBefore = list->getExportInstanceDeleteList()->getNum();
-    delete object;
-    EXPECT_EQ(listIndex(*list->getExportInstanceList(), object), -1);
-    EXPECT_EQ(listIndex(*list->getExportInstanceUpdateList(), object), -1);
-    ASSERT_EQ(list->getExportInstanceDeleteList()->getNum(), deletesBefore + 1);
-    auto* entry = static_cast<TQCbaseList::ExportDeleteEntry*>(
-        list->getExportInstanceDeleteList()->getData(-1));
-    EXPECT_STREQ(entry->publicName, "public");
-    EXPECT_STREQ(entry->instanceName, "exported");
-    list->delExportInstanceDeleteList(entry->object);
-
-    TQCbase plain(nullptr, "plain");
-    plain.setExported(0);
-    EXPECT_EQ(list->getExportInstanceDeleteList()->getNum(), deletesBefore)
-        << "switching off what was never on lists nothing";
-    EXPECT_STREQ(plain.getExportName(), "");
 }
 
 TEST(BaseLifecycle, DestructionUndoesRegistration)

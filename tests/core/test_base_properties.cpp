@@ -245,12 +245,6 @@ TEST_F(BaseProperties, ArraysListWhatIsOffItsDefault)
     EXPECT_EQ(widget.setDefaultValue("x"), 1);
     EXPECT_EQ(widget.x, 0);
     EXPECT_EQ(widget.setDefaultValue("nothing"), 0);
-
-    TQClistData descriptors;
-    widget.getPropObjArray(&descriptors);
-    EXPECT_EQ(descriptors.getNum(), widget.getPropertyList()->getNum());
-    EXPECT_NE(widget.getPropObj("x"), nullptr);
-    EXPECT_EQ(widget.getPropObj("interval"), nullptr);
 }
 
 TEST(BasePropertiesBeforeInitialize, AreRefused)

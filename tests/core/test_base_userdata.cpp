@@ -67,9 +67,6 @@ TEST(UserData, AbsentKeysReadEmpty)
 TEST(UserData, TypedFormsShareTheTables)
 {
     TQCbase object(nullptr, "data");
-    object.setUserLongData("count", 0xFFFFFFFFul);
-    EXPECT_EQ(object.getUserLongData("count"), 0xFFFFFFFFul);
-
     char text[] = "first";
     object.setUserStringData("label", text);
     text[0] = 'F';

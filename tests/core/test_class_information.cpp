@@ -85,18 +85,11 @@ TEST(ClassRoot, CastFollowsTheClassChainExactly)
     EXPECT_STREQ("Box", root->getClassName());
     EXPECT_EQ(&box, root->cast(nullptr));
     EXPECT_EQ(&box, root->cast("TQCroot"));
-    EXPECT_EQ(&box, root->cast("Shape"));
-    EXPECT_EQ(&box, root->cast2("Box"));
-    EXPECT_EQ(&box, root->cast2("TQCroot"));
+    EXPECT_EQ(&box, root->cast2("Shape"));
     EXPECT_EQ(nullptr, root->cast("Box2"));
     EXPECT_EQ(nullptr, root->cast("Bo"));
-    EXPECT_EQ(nullptr, root->cast2("Circle"));
-
     Shape shape;
-    EXPECT_EQ(nullptr, shape.cast("Box"));
-    TQCroot plain;
-    EXPECT_EQ(&plain, plain.cast(nullptr));
-    EXPECT_EQ(nullptr, plain.cast2("Shape"));
+    EXPECT_EQ(nullptr, shape.cast2("Box")) << "a subclass is no ancestor";
 }
 
 TEST(ClassInformation, NameHashUsesFirstAndLastSignedCharacters)
@@ -149,6 +142,11 @@ TEST(ClassInformation, InitListKeepsWithdrawnPropertiesAndEndsWithVis)
     addLong(sub, "z");
     EXPECT_EQ(subVis, sub.getPropertyListForInit()->getData(-1));
     EXPECT_EQ("x y foreColor label w label z vis", names(sub.getPropertyListForInit()));
+
+    // A class that registers nothing of its own sees its parent's tables.
+    TQCclassInformation empty("TEmpty", &h.leaf);
+    EXPECT_EQ(names(h.leaf.getAllPropertyList()), names(empty.getAllPropertyList()));
+    EXPECT_EQ(names(init), names(empty.getPropertyListForInit()));
 }
 
 TEST(ClassInformation, OverrideReachesOnlyDescriptorsMetAfterIt)
@@ -161,14 +159,6 @@ TEST(ClassInformation, OverrideReachesOnlyDescriptorsMetAfterIt)
     TQCproperty* own = addLong(leaf, "z");
     EXPECT_EQ("z", names(leaf.getAllPropertyList()));
     EXPECT_EQ(own, lookup(leaf, "z"));
-}
-
-TEST(ClassInformation, EmptyClassSeesItsParentsProperties)
-{
-    Hierarchy h;
-    TQCclassInformation empty("TEmpty", &h.leaf);
-    EXPECT_EQ(names(h.leaf.getAllPropertyList()), names(empty.getAllPropertyList()));
-    EXPECT_EQ(names(h.leaf.getPropertyListForInit()), names(empty.getPropertyListForInit()));
 }
 
 TEST(ClassInformation, LookupMatchesEqualNamesAndIgnoresLateRegistrations)
@@ -204,24 +194,7 @@ TEST(ClassInformation, TriggersFollowRemovalThenSupportThenParent)
     EXPECT_EQ(0, sub.existTrigger(25));
 }
 
-TEST(ClassInformation, ExtensionTriggersPassOnceTheTablesExist)
-{
-    TQCclassInformation base("TBase", nullptr);
-    TQCclassInformation sub("TSub", &base);
-    base.setExtTrigger(44, "SCR-MOUSE-PRESS");
-    sub.setExtTrigger(32, "EXIT");
-
-    EXPECT_EQ(0, sub.existTrigger(44)) << "the merged map is read as it stands";
-    TQCindexData* all = sub.getAllExtTriggerList();
-    EXPECT_EQ(2, all->getNum());
-    EXPECT_EQ(reinterpret_cast<void*>(44), all->getData("SCR-MOUSE-PRESS"));
-    EXPECT_EQ(1, sub.existTrigger(44));
-    EXPECT_EQ(1, sub.existTrigger(32));
-    EXPECT_EQ(0, sub.existTrigger(33));
-    EXPECT_EQ(1, sub.getExtTriggerList()->getNum());
-}
-
-TEST(ClassInformation, RemovedExtensionTriggerLeavesTheClassAndItsDescendants)
+TEST(ClassInformation, ExtensionTriggersMergeDownTheChainUnlessRemoved)
 {
     TQCclassInformation base("TBase", nullptr);
     TQCclassInformation mid("TMid", &base);
@@ -230,13 +203,20 @@ TEST(ClassInformation, RemovedExtensionTriggerLeavesTheClassAndItsDescendants)
     base.setExtTrigger(44, "SCR-MOUSE-PRESS");
     base.setExtTrigger(45, "SCR-MOUSE-RELEASE");
     mid.setDelExtTrigger(44);
+    leaf.setExtTrigger(32, "EXIT");
     readding.setExtTrigger(44, "MY-PRESS");
-    EXPECT_EQ(2, base.getAllExtTriggerList()->getNum());
 
-    EXPECT_EQ(nullptr, mid.getAllExtTriggerList()->getData("SCR-MOUSE-PRESS"));
-    EXPECT_EQ(1, leaf.getAllExtTriggerList()->getNum());
-    EXPECT_EQ(0, leaf.existTrigger(44));
+    EXPECT_EQ(0, leaf.existTrigger(45)) << "the merged map is read as it stands";
+    TQCindexData* all = leaf.getAllExtTriggerList();
+    EXPECT_EQ(2, all->getNum());
+    EXPECT_EQ(nullptr, all->getData("SCR-MOUSE-PRESS"));
+    EXPECT_EQ(reinterpret_cast<void*>(45), all->getData("SCR-MOUSE-RELEASE"));
     EXPECT_EQ(1, leaf.existTrigger(45));
+    EXPECT_EQ(1, leaf.existTrigger(32));
+    EXPECT_EQ(0, leaf.existTrigger(44));
+    EXPECT_EQ(0, leaf.existTrigger(33));
+    EXPECT_EQ(1, leaf.getExtTriggerList()->getNum());
+    EXPECT_EQ(2, base.getAllExtTriggerList()->getNum());
     EXPECT_EQ(0, mid.existTrigger(44));
     EXPECT_EQ(reinterpret_cast<void*>(44), readding.getAllExtTriggerList()->getData("MY-PRESS"));
     EXPECT_EQ(1, readding.existTrigger(44));

@@ -3,44 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include "CapturedText.h"
+#include "EnvGuard.h"
 #include "FakeCodeConvert.h"
+#include "FileBytes.h"
 #include "SampleWidgets.h"
 #include "TempDir.h"
 #include "_TQDappDev.h"
 #include "_TQDmessage.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Sets an environment variable (null removes it) and puts the old value back.
-class ScopedVariable {
-public:
-    ScopedVariable(const std::string& name, const char* value) : name(name)
-    {
-        const char* old = std::getenv(name.c_str());
-        hadValue = old != nullptr;
-        if (hadValue)
-            oldValue = old;
-        _putenv((name + "=" + (value != nullptr ? value : "")).c_str());
-    }
-    ~ScopedVariable() { _putenv((name + "=" + (hadValue ? oldValue : "")).c_str()); }
-
-private:
-    std::string name;
-    std::string oldValue;
-    bool hadValue = false;
-};
 
 // Makes a folder the working directory and goes back afterwards.
 class ScopedWorkingDirectory {
@@ -55,19 +36,9 @@ private:
     fs::path saved;
 };
 
-// A file's bytes with the CRs of text mode taken out.
-std::string withoutCR(std::string text)
-{
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
-}
-
 std::string readLines(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return withoutCR(bytes.str());
+    return withoutCR(readFileBytes(path));
 }
 
 // ---------------------------------------------------------------------------
@@ -94,13 +65,13 @@ TEST(DebugLogDeathTest, AppendsToTqdbgAcrossStartsOfTheProgram)
     if (inherited == nullptr)
         own.emplace();
     const std::string folder = inherited != nullptr ? inherited : own->path();
-    ScopedVariable sharedFolder(kFolderVariable, folder.c_str());
-    ScopedVariable debug("TQDEBUG", "1");
+    EnvGuard sharedFolder(kFolderVariable, folder.c_str());
+    EnvGuard debug("TQDEBUG", "1");
     ScopedWorkingDirectory inFolder(folder);
 
     EXPECT_EXIT(writeOneLineAndExit("start 1"), ::testing::ExitedWithCode(7), "");
     {
-        ScopedVariable stress("TQMEMDEBUG2", "1");
+        EnvGuard stress("TQMEMDEBUG2", "1");
         EXPECT_EXIT(writeOneLineAndExit("start 2"), ::testing::ExitedWithCode(7), "");
     }
     EXPECT_EQ(readLines("tqdbg.txt"), "start 1\nstart 2\n");
@@ -109,7 +80,7 @@ TEST(DebugLogDeathTest, AppendsToTqdbgAcrossStartsOfTheProgram)
 TEST(DebugLog, WithoutTqdebugNothingIsWritten)
 {
     TempDir dir;
-    ScopedVariable debug("TQDEBUG", nullptr);
+    EnvGuard debug("TQDEBUG", nullptr);
     ScopedWorkingDirectory inFolder(dir.path());
     EXPECT_EQ(__dbprintf_init(), 0);
     EXPECT_EQ(__dbprintf("line\n"), -1);
@@ -117,30 +88,23 @@ TEST(DebugLog, WithoutTqdebugNothingIsWritten)
     EXPECT_FALSE(fs::exists(dir.file("tqdbg.txt")));
 }
 
-TEST(DbgMsg, AppendsEachLineToUdebugLogAndStandardOutput)
-{
-    TempDir dir;
-    ScopedWorkingDirectory inFolder(dir.path());
-    ::testing::internal::CaptureStdout();
-    DBG_msg("a %d", 1);
-    DBG_msg("b");
-    EXPECT_EQ(withoutCR(::testing::internal::GetCapturedStdout()), "a 1\nb\n");
-    EXPECT_EQ(readLines("udebug.log"), "a 1\nb\n");
-}
-
-TEST(DbgMsg, CutsATextLongerThanItsBuffer)
+TEST(DbgMsg, AppendsEachLineToUdebugLogAndStandardOutputCutToItsBuffer)
 {
     TempDir dir;
     ScopedWorkingDirectory inFolder(dir.path());
     const std::string longText(100000, 'x');
     ::testing::internal::CaptureStdout();
+    DBG_msg("a %d", 1);
+    DBG_msg("b");
     DBG_msg("%s", longText.c_str());
-    std::string printed = withoutCR(::testing::internal::GetCapturedStdout());
+    std::string printed = capturedStdout();
     std::string logged = readLines("udebug.log");
     EXPECT_EQ(printed, logged);
-    ASSERT_GT(logged.size(), 1000u);
-    EXPECT_LT(logged.size(), longText.size());
-    EXPECT_EQ(logged, std::string(logged.size() - 1, 'x') + "\n");
+    ASSERT_EQ(logged.compare(0, 6, "a 1\nb\n"), 0);
+    std::string cut = logged.substr(6);
+    ASSERT_GT(cut.size(), 1000u);
+    EXPECT_LT(cut.size(), longText.size());
+    EXPECT_EQ(cut, std::string(cut.size() - 1, 'x') + "\n");
 }
 
 TEST(DbgMsg, StillPrintsWhenUdebugLogCannotBeOpened)
@@ -150,7 +114,7 @@ TEST(DbgMsg, StillPrintsWhenUdebugLogCannotBeOpened)
     fs::create_directory("udebug.log");
     ::testing::internal::CaptureStdout();
     DBG_msg("kept");
-    EXPECT_EQ(withoutCR(::testing::internal::GetCapturedStdout()), "kept\n");
+    EXPECT_EQ(capturedStdout(), "kept\n");
 }
 
 // ---------------------------------------------------------------------------

@@ -22,7 +22,7 @@ TQDdev* makeSecond()
 
 } // namespace
 
-TEST(DeviceRegistry, FirstRegistrationOfANameWins)
+TEST(DeviceRegistry, CreatorsAreFoundByExactNameAndTheFirstRegistrationWins)
 {
     TQCdevice registry;
     created.clear();
@@ -39,25 +39,13 @@ TEST(DeviceRegistry, FirstRegistrationOfANameWins)
     ASSERT_NE(dev, nullptr);
     EXPECT_EQ(static_cast<RecordingDevice*>(dev)->name, "second");
     delete dev;
+
+    // Names match whole and case-sensitively.
+    for (const char* name : {"FormDev", "formDe", "formDevX", "", static_cast<const char*>(nullptr)})
+        EXPECT_EQ(registry.getDevObject(name, nullptr), nullptr) << (name ? name : "(null)");
     EXPECT_EQ(created, (std::vector<std::string>{"first", "second"}));
-}
 
-TEST(DeviceRegistry, NamesMatchExactlyAndCaseSensitively)
-{
-    TQCdevice registry;
-    created.clear();
-    registry.setCreateHandler("formDev", makeFirst);
-    EXPECT_EQ(registry.getDevObject("FormDev", nullptr), nullptr);
-    EXPECT_EQ(registry.getDevObject("formDe", nullptr), nullptr);
-    EXPECT_EQ(registry.getDevObject("formDevX", nullptr), nullptr);
-    EXPECT_EQ(registry.getDevObject("", nullptr), nullptr);
-    EXPECT_EQ(registry.getDevObject(nullptr, nullptr), nullptr);
-    EXPECT_TRUE(created.empty());
-}
-
-TEST(DeviceRegistry, NullNameIsRefusedAndNullCreatorGivesNoDevice)
-{
-    TQCdevice registry;
+    // A null name is refused; a null creator takes the name and makes nothing.
     EXPECT_EQ(registry.setCreateHandler(nullptr, makeFirst), -1);
     EXPECT_EQ(registry.setCreateHandler("windowDev", nullptr), 0);
     registry.setCreateHandler("windowDev", makeSecond);

@@ -46,7 +46,7 @@ TEST(EncodingNames, DefaultIsNamedAfterTheSystemEncoding)
     EXPECT_STREQ(TQGFgetEncodingName(-2), "UTF8");
 }
 
-TEST(LocaleEncoding, EncodingPartComesFirst)
+TEST(LocaleEncoding, EncodingPartThenLanguageThenPlain)
 {
     EXPECT_EQ(TQGFgetEncoding("ja_JP.eucjp"), 20);
     EXPECT_EQ(TQGFgetEncoding("ja_JP.SJIS"), 21);
@@ -56,10 +56,7 @@ TEST(LocaleEncoding, EncodingPartComesFirst)
     EXPECT_EQ(TQGFgetEncoding("ru_RU.KOI8-R"), 17);
     EXPECT_EQ(TQGFgetEncoding("zh_TW.Big5"), 50);
     EXPECT_EQ(TQGFgetEncoding("pl_PL.utf8"), 16);
-}
-
-TEST(LocaleEncoding, LanguageThenPlain)
-{
+    // Then the language, then the plain set.
     EXPECT_EQ(TQGFgetEncoding("ru_RU"), 17);
     EXPECT_EQ(TQGFgetEncoding("pl_PL"), 2);
     EXPECT_EQ(TQGFgetEncoding("he"), 8);

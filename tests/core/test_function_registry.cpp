@@ -21,7 +21,7 @@ void* addr(int (*f)(int))
 
 } // namespace
 
-TEST(FunctionList, SecondRegistrationKeepsOneRecordWithNewAddress)
+TEST(FunctionList, SecondRegistrationKeepsOneRecordWithNewAddressAndNamesMatchWhole)
 {
     TQCfunctionList list;
     TQCfunction* a = list.addFunction("open_ep", addr(first));
@@ -33,11 +33,8 @@ TEST(FunctionList, SecondRegistrationKeepsOneRecordWithNewAddress)
     EXPECT_EQ(addr(second), list.getFunctionAddr("open_ep"));
     list.delAll();
     EXPECT_EQ(0, list.getNum());
-}
 
-TEST(FunctionList, NamesAreComparedWhole)
-{
-    TQCfunctionList list;
+    // Names are compared whole.
     list.addFunction("ab_ep", addr(first));
     list.addFunction("ac_ep", addr(second));
     list.addFunction("", addr(second));

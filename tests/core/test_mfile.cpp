@@ -5,20 +5,13 @@
 
 #include "_TQCmfile.h"
 
-TEST(MemoryFile, ClosedFileIsAtEnd)
-{
-    TQCmfile f;
-    EXPECT_EQ(f.eof(), 1);
-    char b[4];
-    EXPECT_EQ(f.read(b, 4), 0);
-    EXPECT_EQ(f.getSize(), 0);
-}
-
 TEST(MemoryFile, ReadStopsAtTheEnd)
 {
     TQCmfile f;
-    ASSERT_EQ(f.open("0123456789", 10), 0);
     char b[16] = {};
+    EXPECT_EQ(f.eof(), 1) << "a file never opened is at its end";
+    EXPECT_EQ(f.read(b, 4), 0);
+    ASSERT_EQ(f.open("0123456789", 10), 0);
     EXPECT_EQ(f.seek(6), 0);
     EXPECT_EQ(f.read(b, 10), 4);
     EXPECT_STREQ(b, "6789");
@@ -53,20 +46,14 @@ TEST(MemoryFile, WritePastTheEndGrowsFromThePosition)
     f.seekSet();
     f.read(b, 10);
     EXPECT_STREQ(b, "ab12345678");
-}
 
-TEST(MemoryFile, WriteInsideOverwritesInPlace)
-{
-    TQCmfile f;
-    f.open("abcde", 5);
     f.seek(1);
     EXPECT_EQ(f.write("XY", 2), 2);
-    EXPECT_EQ(f.getSize(), 5);
+    EXPECT_EQ(f.getSize(), 10) << "inside the file it overwrites";
     EXPECT_EQ(f.tell(), 3);
-    char b[6] = {};
     f.seekSet();
-    f.read(b, 5);
-    EXPECT_STREQ(b, "aXYde");
+    f.read(b, 10);
+    EXPECT_STREQ(b, "aXY2345678");
 }
 
 TEST(MemoryFile, OpenCopiesAndSetBufTakesOver)

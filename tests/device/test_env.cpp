@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "EnvGuard.h"
+
 #include <map>
 #include <random>
 #include <string>
@@ -184,11 +185,8 @@ TEST(AppEnvironment, ReadsTheProcessEnvironmentThroughOneObject)
     ASSERT_NE(nullptr, environment);
     EXPECT_EQ(environment, TQGIappEnvironment());
 
-    const char* old = std::getenv("TQDIR");
-    std::string saved = old != nullptr ? old : "";
-    ASSERT_EQ(0, _putenv("TQDIR=C:\\q"));
+    EnvGuard toolkitDir("TQDIR", "C:\\q");
     EXPECT_STREQ("C:\\q/sys/pixmaps/bi23.xpm",
                  environment->getPlaneString("$(TQDIR)/sys/pixmaps/bi23.xpm"));
     EXPECT_STREQ("xy", environment->getPlaneString("x$(TQ_TEST_SURELY_UNSET)y"));
-    _putenv(("TQDIR=" + saved).c_str());
 }

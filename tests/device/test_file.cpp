@@ -1,9 +1,8 @@
 // Named in-memory files: the registry, reading and writing in place, the
-// bounds of the position, and the file-system service's base and instance.
+// bounds of the position.
 #include <gtest/gtest.h>
 
 #include "_TQDfile.h"
-#include "_TQDfileSystem.h"
 
 #include <cstring>
 #include <memory>
@@ -88,8 +87,6 @@ TEST(File, PlainObjectOpensOnlyAsMemoryFile)
 
     ASSERT_EQ(nullptr, TQDfile::getCreateInstanceHandler());
     std::unique_ptr<TQDfile> file(TQDfile::getNewInstance());
-    EXPECT_STREQ("TQDfile", file->getClassName());
-    EXPECT_NE(nullptr, file->cast("TQDfile"));
     EXPECT_EQ(0, file->getType());
     EXPECT_EQ(-1, file->open(name, nullptr));
 
@@ -99,24 +96,7 @@ TEST(File, PlainObjectOpensOnlyAsMemoryFile)
     EXPECT_EQ(0, file->getSize());
     EXPECT_EQ(0, file->open(name, nullptr));
     EXPECT_EQ(2, file->getSize());
-
-    file->setReadOnly(7);
-    EXPECT_EQ(1, file->isReadOnly());
     TQDfile::delFileHandle(name);
-}
-
-TEST(File, NewInstanceComesFromTheInstalledHandler)
-{
-    struct PlatformFile : TQDfile {};
-    TQDfile* (*make)() = []() -> TQDfile* {
-        PlatformFile* f = new PlatformFile;
-        f->setType(5);
-        return f;
-    };
-    TQDfile::setCreateInstanceHandler(reinterpret_cast<void*>(make));
-    std::unique_ptr<TQDfile> file(TQDfile::getNewInstance());
-    TQDfile::setCreateInstanceHandler(nullptr);
-    EXPECT_EQ(5, file->getType());
 }
 
 TEST_F(MemoryFile, ReadStopsAtTheEnd)
@@ -175,36 +155,4 @@ TEST_F(MemoryFile, CloseLeavesAPlainObjectThatRefusesEverything)
     EXPECT_EQ(0, file.tell());
     // Closed, it opens again only when made a memory file once more.
     EXPECT_EQ(-1, file.open(kName, nullptr));
-}
-
-// ---------------------------------------------------------------------------
-// File system
-
-namespace {
-
-class CountingFileSystem : public TQDfileSystem {
-public:
-    static long made;
-    long check(char*) override { return CHECK_DIR; }
-};
-long CountingFileSystem::made = 0;
-
-TQDfileSystem* makeCountingFileSystem()
-{
-    ++CountingFileSystem::made;
-    return new CountingFileSystem;
-}
-
-} // namespace
-
-TEST(FileSystem, InstanceIsMadeOnceAfterAHandlerIsInstalled)
-{
-    EXPECT_EQ(nullptr, TQGIappFileSystem());
-    TQDfileSystem::setCreateInstanceHandler(&makeCountingFileSystem);
-    TQDfileSystem* fs = TQGIappFileSystem();
-    ASSERT_NE(nullptr, fs);
-    EXPECT_EQ(fs, TQGIappFileSystem());
-    EXPECT_EQ(1, CountingFileSystem::made);
-    char path[] = "x";
-    EXPECT_EQ(TQDfileSystem::CHECK_DIR, fs->check(path));
 }

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
 
 #include "ByteStreamSerialize.h"
 #include "FakeCodeConvert.h"
+#include "FileBytes.h"
 #include "TempDir.h"
 #include "TestTypeServers.h"
 #include "_TQCconductor.h"
@@ -19,18 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 class FileSerialize : public ::testing::Test {
 protected:
@@ -49,23 +36,19 @@ protected:
 
 } // namespace
 
-TEST_F(FileSerialize, SavingToAMissingFileCreatesIt)
+TEST_F(FileSerialize, MissingFileIsCreatedForSavingAndNotOpenedForReading)
 {
+    EXPECT_EQ(14, s.beginTransaction("w.dat", 0));
+    EXPECT_EQ(0, s.underTransaction());
     ASSERT_FALSE(fs::exists(file("w.dat")));
+
     ASSERT_EQ(0, s.beginTransaction("w.dat", 2));
     EXPECT_TRUE(fs::exists(file("w.dat")));
     long v = 5;
     s.save("#lng", "win", &v);
     EXPECT_EQ(0, s.endTransaction());
     EXPECT_EQ(0, s.underTransaction());
-    EXPECT_EQ(stream(1, valueRecord("win", 3, be32(5))), readFile(file("w.dat")));
-}
-
-TEST_F(FileSerialize, ReadingAMissingFileIsNotOpened)
-{
-    EXPECT_EQ(14, s.beginTransaction("missing.dat", 0));
-    EXPECT_EQ(0, s.underTransaction());
-    EXPECT_FALSE(fs::exists(file("missing.dat")));
+    EXPECT_EQ(stream(1, valueRecord("win", 3, be32(5))), readFileBytes(file("w.dat")));
 }
 
 TEST_F(FileSerialize, SavingAnotherNameKeepsTheRecordsAlreadyThere)
@@ -75,7 +58,7 @@ TEST_F(FileSerialize, SavingAnotherNameKeepsTheRecordsAlreadyThere)
     ASSERT_EQ(0, s.beginTransaction("w.dat", 2));
     s.save("TestShape", "a", &a);
     ASSERT_EQ(0, s.endTransaction());
-    std::string afterA = readFile(file("w.dat"));
+    std::string afterA = readFileBytes(file("w.dat"));
 
     TestCircle b;
     b.id = 2;
@@ -83,7 +66,7 @@ TEST_F(FileSerialize, SavingAnotherNameKeepsTheRecordsAlreadyThere)
     s.save("TestCircle", "b", &b);
     ASSERT_EQ(0, s.endTransaction());
 
-    std::string both = readFile(file("w.dat"));
+    std::string both = readFileBytes(file("w.dat"));
     ASSERT_EQ(be32(2), both.substr(0, 4));
     EXPECT_EQ(afterA.substr(4), both.substr(4, afterA.size() - 4));
 
@@ -105,21 +88,21 @@ TEST_F(FileSerialize, LoadingWithoutSavingLeavesTheFileUntouched)
 {
     // Bytes after the counted records would not survive a rewrite.
     std::string bytes = stream(1, valueRecord("n", 3, be32(7))) + "trailing";
-    writeFile(file("w.dat"), bytes);
+    writeFileBytes(file("w.dat"), bytes);
     for (int mode : { 0, 2 }) {
         ASSERT_EQ(0, s.beginTransaction("w.dat", mode));
         long v = 0;
         EXPECT_EQ(0, s.load("#lng", "n", &v));
         EXPECT_EQ(7, v);
         EXPECT_EQ(0, s.endTransaction());
-        EXPECT_EQ(bytes, readFile(file("w.dat")));
+        EXPECT_EQ(bytes, readFileBytes(file("w.dat")));
     }
 }
 
 TEST_F(FileSerialize, UnmodifiedEndEndsTheTransaction)
 {
-    writeFile(file("a.dat"), stream(1, valueRecord("a", 5, std::string("from a", 7))));
-    writeFile(file("b.dat"), stream(1, valueRecord("b", 5, std::string("from b", 7))));
+    writeFileBytes(file("a.dat"), stream(1, valueRecord("a", 5, std::string("from a", 7))));
+    writeFileBytes(file("b.dat"), stream(1, valueRecord("b", 5, std::string("from b", 7))));
     ASSERT_EQ(0, s.beginTransaction("a.dat", 0));
     EXPECT_EQ(0, s.endTransaction());
     EXPECT_EQ(0, s.underTransaction());
@@ -147,11 +130,11 @@ TEST_F(FileSerialize, ControlBytesAndLineEndsReadBackExactly)
     }
     ASSERT_EQ(0, s.endTransaction());
     std::string expected = stream(0x1A, records);
-    EXPECT_EQ(expected, readFile(file("bin.dat")));
+    EXPECT_EQ(expected, readFileBytes(file("bin.dat")));
 
     // Every byte read comes back out unchanged when the file is rewritten.
     std::string raw = valueRecord("c", 4, data);
-    writeFile(file("raw.dat"), stream(1, raw));
+    writeFileBytes(file("raw.dat"), stream(1, raw));
     ASSERT_EQ(0, s.beginTransaction("raw.dat", 2));
     char first = 0;
     EXPECT_EQ(0, s.load("#chr", "c", &first));
@@ -159,13 +142,7 @@ TEST_F(FileSerialize, ControlBytesAndLineEndsReadBackExactly)
     long v = 1;
     s.save("#lng", "v", &v);
     ASSERT_EQ(0, s.endTransaction());
-    EXPECT_EQ(stream(2, raw + valueRecord("v", 3, be32(1))), readFile(file("raw.dat")));
-
-    ASSERT_EQ(0, s.beginTransaction("bin.dat", 2));
-    s.save("#lng", "r25", &v);
-    s.save("#str", "r25", const_cast<char*>("\r\n\x1a"));
-    ASSERT_EQ(0, s.endTransaction());
-    EXPECT_EQ(expected, readFile(file("bin.dat")));
+    EXPECT_EQ(stream(2, raw + valueRecord("v", 3, be32(1))), readFileBytes(file("raw.dat")));
 
     ASSERT_EQ(0, s.beginTransaction("bin.dat", 0));
     char text[8] = {};
@@ -186,7 +163,7 @@ TEST_F(FileSerialize, NamesAreTakenRelativeToThePath)
     EXPECT_EQ(0, relative.endTransaction());
     relative.setPath("");
     EXPECT_EQ(0, relative._open("w.dat", 0));
-    EXPECT_EQ(static_cast<long>(readFile(file("w.dat")).size()), relative._size());
+    EXPECT_EQ(static_cast<long>(readFileBytes(file("w.dat")).size()), relative._size());
     relative._close();
     fs::current_path(previous);
     EXPECT_TRUE(fs::exists(file("w.dat")));
@@ -213,7 +190,7 @@ TEST_F(FileSerialize, FailedRewriteKeepsTheRecordsForAnotherTry)
 
     s.setPath(dir.path().c_str());
     EXPECT_EQ(0, s.endTransaction());
-    EXPECT_EQ(stream(1, valueRecord("n", 3, be32(9))), readFile(file("w.dat")));
+    EXPECT_EQ(stream(1, valueRecord("n", 3, be32(9))), readFileBytes(file("w.dat")));
 }
 
 TEST_F(FileSerialize, ConductorChoosesIdleFilePrototypes)
@@ -259,7 +236,7 @@ TEST_F(FileSerialize, CorruptedFilesLoadSafelyAndRewriteConsistently)
     s.save("TestShape", "top", shape.get());
     s.save("#str", "note", const_cast<char*>("\r\n\x1a"));
     ASSERT_EQ(0, s.endTransaction());
-    const std::string valid = readFile(file("valid.dat"));
+    const std::string valid = readFileBytes(file("valid.dat"));
 
     std::mt19937 rng(7);
     for (int i = 0; i < 400; ++i) {
@@ -270,7 +247,7 @@ TEST_F(FileSerialize, CorruptedFilesLoadSafelyAndRewriteConsistently)
         case 1: bytes.resize(at); break;
         default: bytes.insert(at, 1 + rng() % 4, static_cast<char>(rng())); break;
         }
-        writeFile(file("bad.dat"), bytes);
+        writeFileBytes(file("bad.dat"), bytes);
 
         std::string rewritten;
         for (int pass = 0; pass < 2; ++pass) {
@@ -281,7 +258,7 @@ TEST_F(FileSerialize, CorruptedFilesLoadSafelyAndRewriteConsistently)
             long v = 1;
             s.save("#lng", "zz", &v);
             ASSERT_EQ(0, s.endTransaction());
-            std::string now = readFile(file("bad.dat"));
+            std::string now = readFileBytes(file("bad.dat"));
             if (pass == 1) {
                 ASSERT_EQ(rewritten, now) << "variant " << i;
             }

@@ -42,31 +42,8 @@ TEST_F(FontTest, CharsByWidthStopsAtLineFeedOrOverflow)
     EXPECT_EQ(0, charsByWidth("abcdef", 7));
     EXPECT_EQ(0, charsByWidth("a\n", 0));
     EXPECT_EQ(1, charsByWidth("\nab", 0));  // the line feed comes before any width
-}
-
-TEST_F(FontTest, CharsByWidthCountsCharactersNotBytes)
-{
-    // Two three-byte characters and an ASCII one, 8 units each.
+    // Characters, not bytes: two three-byte characters fit in 16.
     EXPECT_EQ(2, charsByWidth("\xe6\x97\xa5\xe6\x9c\xac" "x", 16));
-}
-
-TEST_F(FontTest, MeasuresTextInAnEncodingAndHasALineHeight)
-{
-    EXPECT_EQ(24, font.getStringWidth("abc", TQENC_UTF8));
-    EXPECT_EQ(FakeFont::HEIGHT, font.getStringHeight("abc", TQENC_UTF8));
-    EXPECT_EQ(FakeFont::HEIGHT, font.getFontHeight());
-}
-
-TEST_F(FontTest, ReadyOnlyOnceRealised)
-{
-    EXPECT_EQ(0, font.getReady(0));
-    EXPECT_EQ(0, font.initializeCalls);
-    EXPECT_EQ(1, font.getReady(1));
-    EXPECT_EQ(1, font.getReady(0));
-
-    FakeFont broken;
-    broken.failRealise = true;
-    EXPECT_EQ(0, broken.getReady(1));
 }
 
 TEST_F(FontTest, VirtualFontKeepsItsOwnNameAndDropsThePlatformFontOnRename)

@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "CapturedText.h"
+#include "EnvGuard.h"
+#include "FileBytes.h"
 #include "TempDir.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,22 +39,10 @@ public:
     int updates = 0;
 };
 
-void writeFile(const std::string& path, const std::string& content)
-{
-    std::ofstream(path) << content;
-}
-
+// The look file is text: its lines end in CR LF on disk.
 std::string readFile(const std::string& path)
 {
-    std::ifstream in(path);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-bool exists(const std::string& path)
-{
-    return std::ifstream(path).good();
+    return withoutCR(readFileBytes(path));
 }
 
 } // namespace
@@ -92,18 +80,14 @@ TEST(GuiPolicy, ExtendedLookSetsAndClearsBit3)
     policy.setExtGuiPolicy("Modern1", 0);
     policy.setExtGuiPolicy(nullptr, 0);
     EXPECT_EQ(0, policy.getExtGuiPolicySelected());
-}
 
-TEST(GuiPolicy, SelectingAndClearingOnTheUnsetWordKeepsOneBuiltInLook)
-{
+    // On the unset word, selecting and clearing keep one built-in look.
     TQCguiPolicy cleared;
     cleared.setExtGuiPolicy(nullptr, 0);
     EXPECT_EQ(6, cleared.getGuiPolicy());
-
     TQCguiPolicy selected;
     selected.setExtGuiPolicy("Modern1", 0);
     EXPECT_EQ(14, selected.getGuiPolicy());
-    EXPECT_EQ(1, selected.getExtGuiPolicySelected());
 }
 
 TEST(GuiPolicyLooks, AnswersTheSelectedLooksProcedures)
@@ -164,21 +148,21 @@ protected:
 
 TEST_F(LookFile, AppliesThePolicyAndTheExtendedLook)
 {
-    writeFile(path, "#POLICY\n1\n#EXPOLICY\nModern1\n");
+    writeFileBytes(path, "#POLICY\n1\n#EXPOLICY\nModern1\n");
     EXPECT_EQ(0, policy.loadLookFile(&marker, path.c_str()));
     EXPECT_EQ(9, policy.getGuiPolicy());
     EXPECT_STREQ("Modern1", policy.getExtGuiPolicyName().getString(-2));
     EXPECT_EQ(2, marker);
 
     // The policy of a later load is ignored.
-    writeFile(path, "#POLICY\n2\n");
+    writeFileBytes(path, "#POLICY\n2\n");
     EXPECT_EQ(0, policy.loadLookFile(&marker, path.c_str()));
     EXPECT_EQ(9, policy.getGuiPolicy());
 }
 
 TEST_F(LookFile, TrimsLinesAndAppliesPairsInFileOrder)
 {
-    writeFile(path, "  #EXPOLICY  \r\n  Modern1 \r\n#POLICY\r\n 1\r\n#POLICY\r\n2x\r\n");
+    writeFileBytes(path, "  #EXPOLICY  \r\n  Modern1 \r\n#POLICY\r\n 1\r\n#POLICY\r\n2x\r\n");
     EXPECT_EQ(0, policy.loadLookFile(&marker, path.c_str()));
     EXPECT_EQ(2, policy.getGuiPolicy());
     EXPECT_STREQ("Modern1", policy.getExtGuiPolicyName().getString(-2));
@@ -186,7 +170,7 @@ TEST_F(LookFile, TrimsLinesAndAppliesPairsInFileOrder)
 
 TEST_F(LookFile, SkipsUnknownEmptyAndIncompletePairs)
 {
-    writeFile(path, "#policy\n1\n#POLICY\n\n#OTHER\n5\n#EXPOLICY\n\n#POLICY");
+    writeFileBytes(path, "#policy\n1\n#POLICY\n\n#OTHER\n5\n#EXPOLICY\n\n#POLICY");
     EXPECT_EQ(0, policy.loadLookFile(&marker, path.c_str()));
     EXPECT_EQ(6, policy.getGuiPolicy());
     EXPECT_EQ(0, policy.getExtGuiPolicySelected());
@@ -194,7 +178,7 @@ TEST_F(LookFile, SkipsUnknownEmptyAndIncompletePairs)
 
     TQCguiPolicy other;
     long otherMarker = -1;
-    writeFile(path, "#POLICY\nnone\n");
+    writeFileBytes(path, "#POLICY\nnone\n");
     other.loadLookFile(&otherMarker, path.c_str());
     EXPECT_EQ(2, other.getGuiPolicy());
 }
@@ -213,7 +197,7 @@ TEST_F(LookFile, SavesFourLinesAndBacksUpOnlyChangedContent)
     EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
     EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
     EXPECT_EQ("#POLICY\n6\n#EXPOLICY\n\n", readFile(path));
-    EXPECT_FALSE(exists(backup));
+    EXPECT_FALSE(fileExists(backup));
 
     policy.setGuiPolicy(1, 0);
     policy.setExtGuiPolicy("Modern1", 0);
@@ -238,17 +222,11 @@ TEST_F(LookFile, FailsToSaveIntoAMissingFolder)
 
 TEST_F(LookFile, LivesInTheUserProfileByDefault)
 {
-    const char* old = std::getenv("USERPROFILE");
-    std::string saved = old != nullptr ? old : "";
-    ASSERT_EQ(0, _putenv(("USERPROFILE=" + dir.path()).c_str()));
+    EnvGuard profile("USERPROFILE", dir.path().c_str());
     policy.setGuiPolicy(1, 0);
-    long saveResult = policy.saveLookFile();
-    TQCguiPolicy reread;
-    long loadResult = reread.loadLookFile(&marker);
-    _putenv(("USERPROFILE=" + saved).c_str());
-
-    EXPECT_EQ(0, saveResult);
+    EXPECT_EQ(0, policy.saveLookFile());
     EXPECT_EQ("#POLICY\n1\n#EXPOLICY\n\n", readFile(path));
-    EXPECT_EQ(0, loadResult);
+    TQCguiPolicy reread;
+    EXPECT_EQ(0, reread.loadLookFile(&marker));
     EXPECT_EQ(1, reread.getGuiPolicy());
 }

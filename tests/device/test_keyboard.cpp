@@ -1,5 +1,6 @@
 // Keyboard dispatch: receiver order, consumed keys, modal guards, Alt to
 // menus, Escape, focus procedures and the singleton.
+#include "CapturedText.h"
 #include "FakeAppDev.h"
 #include "FakeDevices.h"
 #include "FreshProcess.h"
@@ -278,8 +279,7 @@ void appKeyboardScenario()
 {
     ::testing::internal::CaptureStderr();
     bool none = TQGIappKeyboard() == nullptr && TQGIappKeyboard() == nullptr;
-    std::string err = ::testing::internal::GetCapturedStderr();
-    err.erase(std::remove(err.begin(), err.end(), '\r'), err.end());
+    std::string err = capturedStderr();
     const std::string message = "Error: TQDkeyboard* TQGIappKeyboard() _create_handler is null.\n";
     requireInChild(none && err == message + message, "null and a message on every call");
     TQDkeyboard::setCreateInstanceHandler(makeKeyboard);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeResources.h"
+#include "FileBytes.h"
 #include "FreshProcess.h"
 #include "MemoryMwindowDev.h"
 #include "RecordingDraw.h"
@@ -12,8 +13,6 @@
 #include "_TQCimageSet.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,13 +24,8 @@ using Bytes = std::vector<unsigned char>;
 
 Bytes readFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool fileExists(const std::string& path)
-{
-    return std::ifstream(path).good();
+    std::string bytes = readFileBytes(path);
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 unsigned long le32(const Bytes& b, std::size_t at)

@@ -16,33 +16,44 @@ public:
     long getRate() const { return rate; }
     unsigned char getCont() const { return continuous; }
     unsigned char getRunning() const { return running; }
-    WorkProc getWorkProc() const { return workProc; }
 
     std::string calls;
 };
 
 } // namespace
 
-TEST(PrivateTimerBase, StartsWithRate50ContinuousIdleAndNoProcedure)
+TEST(PrivateTimerBase, StartsAtRate50ContinuousIdleAndANewRateRestartsOnlyARunningTimer)
 {
     RecordingTimer timer;
     EXPECT_EQ(50, timer.getRate());
     EXPECT_EQ(1, timer.getCont());
     EXPECT_EQ(0, timer.getRunning());
-    EXPECT_EQ(nullptr, timer.getWorkProc());
     EXPECT_EQ(nullptr, timer.getData());
-}
 
-TEST(PrivateTimerBase, SetRateRestartsOnlyARunningTimer)
-{
-    RecordingTimer timer;
     timer.setRate(120);
     EXPECT_EQ(120, timer.getRate());
     EXPECT_EQ("", timer.calls);
-
     timer.startTimer();
     timer.calls.clear();
     timer.setRate(30);
     EXPECT_EQ(30, timer.getRate());
     EXPECT_EQ("stop start ", timer.calls);
+}
+
+TEST(PrivateTimerBase, WithoutAPlatformFactoryATimerIsMadeThatNeverFires)
+{
+    void* installed = TQDprivateTimer::getCreateInstanceHandler();
+    TQDprivateTimer::setCreateInstanceHandler(nullptr);
+    TQDprivateTimer* timer = TQDprivateTimer::getNewInstance();
+    TQDprivateTimer::setCreateInstanceHandler(installed);
+
+    ASSERT_NE(nullptr, timer);
+    EXPECT_STREQ("TQDprivateTimer", timer->getClassName());
+    int fired = 0;
+    timer->setWorkProc([](void* count) { ++*static_cast<int*>(count); }, &fired);
+    timer->setRate(1);
+    timer->startTimer();
+    timer->stopTimer();
+    EXPECT_EQ(0, fired);
+    delete timer;
 }

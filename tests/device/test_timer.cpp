@@ -219,13 +219,3 @@ TEST(Timer, RecordsAddedDuringATickWaitForTheNext)
     other.tick();
     EXPECT_EQ(1u, calls.received.size());
 }
-
-TEST(Timer, ProcessTimerComesFromTheInstalledHandler)
-{
-    EXPECT_EQ(nullptr, TQGIappTimer());
-    TQDtimer::setCreateInstanceHandler(FakeTimer::create);
-    TQDtimer* timer = TQGIappTimer();
-    ASSERT_NE(nullptr, timer);
-    EXPECT_EQ(timer, TQGIappTimer());
-    EXPECT_STREQ("TQDtimer", timer->getClassName());
-}

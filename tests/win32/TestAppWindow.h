@@ -5,13 +5,7 @@
 #ifndef TESTAPPWINDOW_H
 #define TESTAPPWINDOW_H
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "TQwin32.h"
 
 #include <functional>
 

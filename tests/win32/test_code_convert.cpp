@@ -2,17 +2,12 @@
 // byte-level rules, and the system locale it derives.
 #include <gtest/gtest.h>
 
+#include "EnvGuard.h"
 #include "TQDwinCodeConvert.h"
 #include "XUconvert.h"
 #include "XUtables.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "TQwin32.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -234,33 +229,16 @@ TEST(WinCodeConvert, ShortBufferKeepsWholeCharacters)
     EXPECT_EQ('x', out[2]);
 }
 
+// Each test sets LANG through an EnvGuard of its own, which puts LANG back
+// before the system locale is initialised again for the next test.
 class WinSystemLocale : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char* lang = std::getenv("LANG");
-        savedLang = lang ? lang : "";
-        hadLang = lang != nullptr;
-    }
-    void TearDown() override
-    {
-        setLang(hadLang ? savedLang.c_str() : nullptr);
-        XUInitSystemLocale(GetSystemDefaultLCID());
-    }
-    static void setLang(const char* value)
-    {
-        static std::string entry;
-        entry = std::string("LANG=") + (value ? value : "");
-        _putenv(entry.c_str());
-    }
-
-    std::string savedLang;
-    bool hadLang = false;
+    void TearDown() override { XUInitSystemLocale(GetSystemDefaultLCID()); }
 };
 
 TEST_F(WinSystemLocale, JapaneseSystemWithoutLangUsesShiftJis)
 {
-    setLang(nullptr);
+    EnvGuard lang("LANG", nullptr);
     XUInitSystemLocale(0x0411);
     EXPECT_EQ(21, XUGetLocale());
     EXPECT_STREQ("ja_JP.sjis", XUGetLang());
@@ -273,13 +251,13 @@ TEST_F(WinSystemLocale, JapaneseSystemWithoutLangUsesShiftJis)
 
 TEST_F(WinSystemLocale, OtherSystemsWithoutLangSetIt)
 {
-    setLang(nullptr);
+    EnvGuard lang("LANG", nullptr);
     XUInitSystemLocale(0x0409);
     ASSERT_NE(nullptr, std::getenv("LANG"));
     EXPECT_STREQ("en_US", std::getenv("LANG"));
     EXPECT_EQ(1, XUGetLocale());
 
-    setLang(nullptr);
+    EnvGuard langAgain("LANG", nullptr);
     XUInitSystemLocale(0x080A);  // Mexican Spanish
     EXPECT_STREQ("es_ES", std::getenv("LANG"));
     EXPECT_EQ(-1, XUGetLocale());
@@ -287,12 +265,12 @@ TEST_F(WinSystemLocale, OtherSystemsWithoutLangSetIt)
 
 TEST_F(WinSystemLocale, LangDecidesWhenSet)
 {
-    setLang("en_GB");
+    EnvGuard lang("LANG", "en_GB");
     XUInitSystemLocale(0x0411);
     EXPECT_EQ(-1, XUGetLocale());
     EXPECT_STREQ("en_GB", XUGetLang());
 
-    setLang("ru_RU.KOI8-R");
+    EnvGuard koi8("LANG", "ru_RU.KOI8-R");
     XUInitSystemLocale(0x0409);
     EXPECT_EQ(17, XUGetLocale());
 }
@@ -300,7 +278,7 @@ TEST_F(WinSystemLocale, LangDecidesWhenSet)
 // The ANSI code page serves encoding -1 when the system encoding is -1.
 TEST_F(WinSystemLocale, AnsiCodePageServesTheSystemEncoding)
 {
-    setLang("de_DE");
+    EnvGuard lang("LANG", "de_DE");
     XUInitSystemLocale(0x0407);
     ASSERT_EQ(-1, XUGetLocale());
     const UINT acp = GetACP();
@@ -317,7 +295,7 @@ TEST_F(WinSystemLocale, AnsiCodePageServesTheSystemEncoding)
 TEST_F(WinSystemLocale, OverlongLangIsKeptWholeAndNameIsBounded)
 {
     const std::string longLang = "xx_" + std::string(300, 'Y') + ".UTF-8";
-    setLang(longLang.c_str());
+    EnvGuard lang("LANG", longLang.c_str());
     XUInitSystemLocale(0x0409);
     EXPECT_EQ(longLang, XUGetLang());
     TQDwinCodeConvert cc;
@@ -330,7 +308,8 @@ TEST_F(WinSystemLocale, InitializeFixesTheSystemEncodingAndLocaleName)
     TQDwinCodeConvert cc;
     cc.initialize();
     EXPECT_EQ(cc.getSystemEncoding(), TQGFgetSystemDefaultEncoding());
-    if (savedLang != "en_US.UTF-8")
+    const char* lang = std::getenv("LANG");
+    if (lang == nullptr || std::string(lang) != "en_US.UTF-8")
         GTEST_SKIP() << "the expected name assumes LANG=en_US.UTF-8";
     EXPECT_EQ(16, cc.getSystemEncoding());
     EXPECT_STREQ("en_US.utf8", cc.getSystemLocaleName());

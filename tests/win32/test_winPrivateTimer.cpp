@@ -44,7 +44,7 @@ void countAndDelete(void* data)
 
 } // namespace
 
-TEST(WinPrivateTimer, OneShotRunsOnceAndStartsAgain)
+TEST(WinPrivateTimer, OneShotRunsOnceAndStopsWithOrWithoutAProcedure)
 {
     TestAppWindow app;
     ProbeTimer timer;
@@ -63,14 +63,9 @@ TEST(WinPrivateTimer, OneShotRunsOnceAndStartsAgain)
     EXPECT_TRUE(app.pumpUntil([&] { return expiries.count > 1; }, kPatience));
     app.pumpFor(100);
     EXPECT_EQ(2, expiries.count);
-}
 
-TEST(WinPrivateTimer, OneShotWithoutProcedureStillStops)
-{
-    TestAppWindow app;
-    ProbeTimer timer;
-    timer.setCont(0);
-    timer.setRate(10);
+    // Without a work procedure it stops all the same.
+    timer.setWorkProc(nullptr, nullptr);
     timer.startTimer();
     EXPECT_TRUE(app.pumpUntil([&] { return !timer.isRunning(); }, kPatience));
 }

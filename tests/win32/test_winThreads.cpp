@@ -56,19 +56,6 @@ std::unique_ptr<TQDthread> newThread(TQDthread::ThreadFunction function)
 
 } // namespace
 
-TEST(WinThread, FactoriesMakePlatformObjects)
-{
-    std::unique_ptr<TQDthread> thread(TQDthread::getNewInstance());
-    std::unique_ptr<TQDmutex> mutex(TQDmutex::getNewInstance());
-    std::unique_ptr<TQDsemaphore> semaphore(TQDsemaphore::getNewInstance());
-    EXPECT_STREQ("TQDwinThread", thread->getClassName());
-    EXPECT_STREQ("TQDwinMutex", mutex->getClassName());
-    EXPECT_STREQ("TQDwinSemaphore", semaphore->getClassName());
-    EXPECT_EQ(thread.get(), thread->cast("TQDthread"));
-    EXPECT_EQ(thread.get(), thread->cast2("TQDwinThread"));
-    EXPECT_EQ(nullptr, mutex->cast("TQDsemaphore"));
-}
-
 TEST(WinThread, CreateWithoutFunctionFailsAndStaysIdle)
 {
     std::unique_ptr<TQDthread> thread(TQDthread::getNewInstance());
@@ -343,7 +330,6 @@ TEST(WinMutex, IsRecursiveForItsHolderAndTrylockWaitsForOthers)
     CloseHandle(other);
     EXPECT_EQ(0, trylockResult);
     EXPECT_TRUE(taken);
-    EXPECT_EQ(0u, trylockResult);
     EXPECT_EQ(0, mutex->destroy());
 }
 
