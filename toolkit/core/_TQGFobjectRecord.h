@@ -3,6 +3,9 @@
 // parent chain. A record holds ">name", ">props" (name and value texts, each
 // ended by byte 0xFF, the last by the terminator), ">ops" (one line
 // "trigger function procedure" per procedure) and one record per child.
+// The ">props" layout is that of existing window files and stays as it is:
+// a value holding byte 0xFF itself (such as "\xFF" in ISO-8859-1 text) is
+// split there on load, so such values do not survive a save.
 #ifndef _TQGFOBJECTRECORD_H
 #define _TQGFOBJECTRECORD_H
 
