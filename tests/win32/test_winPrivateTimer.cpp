@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -143,6 +144,48 @@ TEST(WinPrivateTimer, ProcedureMayDeleteItsOwnTimer)
     app.pumpFor(100);
     EXPECT_EQ(1, expiries.count);
     EXPECT_EQ(nullptr, expiries.timer);
+}
+
+namespace {
+
+// A procedure that replaces its timer by a new one-shot timer in the same
+// memory, as an allocator commonly hands out the block just freed.
+struct Replacement {
+    alignas(ProbeTimer) unsigned char storage[sizeof(ProbeTimer)];
+    ProbeTimer* timer = nullptr;
+    Expiries first;
+    Expiries second;
+};
+
+void replaceByOneShot(void* data)
+{
+    Replacement* r = static_cast<Replacement*>(data);
+    r->first.count++;
+    r->timer->~ProbeTimer();
+    r->timer = new (r->storage) ProbeTimer;
+    r->timer->setWorkProc(countExpiry, &r->second);
+    r->timer->setCont(0);
+    r->timer->setRate(10);
+    r->timer->startTimer();
+}
+
+} // namespace
+
+TEST(WinPrivateTimer, TimerMadeInTheMemoryOfOneItsProcedureDeletedStillRuns)
+{
+    TestAppWindow app;
+    Replacement r;
+    r.timer = new (r.storage) ProbeTimer;
+    r.timer->setWorkProc(replaceByOneShot, &r);
+    r.timer->setRate(10);
+    r.timer->startTimer();
+    EXPECT_TRUE(app.pumpUntil([&] { return r.second.count > 0; }, kPatience))
+        << "the replacement was stopped as if it were the deleted timer";
+    app.pumpFor(100);
+    EXPECT_EQ(1, r.first.count);
+    EXPECT_EQ(1, r.second.count);
+    EXPECT_FALSE(r.timer->isRunning());
+    r.timer->~ProbeTimer();
 }
 
 TEST(WinPrivateTimer, FailingToArmLeavesTheTimerStopped)

@@ -25,6 +25,26 @@ TQDwinPrivateTimer* findLiveTimer(uintptr_t id)
     return nullptr;
 }
 
+// One per work procedure running, innermost first (a procedure may pump
+// messages and so run further timers). A timer deleted while its procedure
+// runs marks its frames, which tells it from a new timer that has taken the
+// same memory, and so the same id, meanwhile.
+struct RunningProc {
+    TQDwinPrivateTimer* timer;
+    bool deleted;
+    RunningProc* outer;
+};
+
+RunningProc* g_runningProcs = nullptr;
+
+void markDeleted(TQDwinPrivateTimer* timer)
+{
+    for (RunningProc* proc = g_runningProcs; proc != nullptr; proc = proc->outer) {
+        if (proc->timer == timer)
+            proc->deleted = true;
+    }
+}
+
 } // namespace
 
 TQDwinPrivateTimer::TQDwinPrivateTimer()
@@ -36,6 +56,7 @@ TQDwinPrivateTimer::~TQDwinPrivateTimer()
 {
     stopTimer();
     liveTimers().del(this);
+    markDeleted(this);
 }
 
 void TQDwinPrivateTimer::startTimer()
@@ -70,9 +91,12 @@ void TQDwinPrivateTimer::_timer_callback(uintptr_t id)
     if (timer == nullptr)
         return;
     if (timer->workProc != nullptr) {
+        RunningProc running = {timer, false, g_runningProcs};
+        g_runningProcs = &running;
         timer->workProc(timer->data);
+        g_runningProcs = running.outer;
         // The procedure may have deleted its own timer.
-        if (findLiveTimer(id) != timer)
+        if (running.deleted)
             return;
     }
     if (!(timer->continuous && timer->running == 1))
