@@ -266,3 +266,21 @@ TEST_F(FileSerialize, CorruptedFilesLoadSafelyAndRewriteConsistently)
         }
     }
 }
+
+// More than 0x8000 records would read back as none, and the next save would
+// then drop them all: such a rewrite is refused and the file kept.
+TEST_F(FileSerialize, RewriteWithMoreRecordsThanAReaderTakesIsRefused)
+{
+    std::string records;
+    for (unsigned long i = 0; i < 0x8000; ++i)
+        records += valueRecord("r" + std::to_string(i), 3, be32(i));
+    const std::string full = stream(0x8000, records);
+    writeFileBytes(file("w.dat"), full);
+
+    ASSERT_EQ(0, s.beginTransaction("w.dat", 2));
+    long v = 1;
+    s.save("#lng", "one-more", &v);
+    EXPECT_EQ(-1, s.endTransaction());
+    EXPECT_EQ(1, s.underTransaction()) << "the records stay for the caller";
+    EXPECT_EQ(full, readFileBytes(file("w.dat")));
+}

@@ -93,7 +93,7 @@ TQDserialize* ByteStreamSerialize::createSerialize()
 
 long ByteStreamSerialize::endTransaction()
 {
-    if (m_flags & FLAG_MODIFIED)
+    if ((m_flags & FLAG_MODIFIED) && writableRecordCount())
         bytes.clear();
     return TQDserialize::endTransaction();
 }

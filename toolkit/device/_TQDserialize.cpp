@@ -501,11 +501,21 @@ long TQDserialize::endTransaction()
         clearRecords();
         return SER_OK;
     }
+    if (!writableRecordCount())
+        return -1;
     m_flags &= ~FLAG_MODIFIED;
     _seek(0);
     writeRecords();
     _close();
     return SER_OK;
+}
+
+// A reader takes a count above 0x8000 as no records at all, so such a
+// transaction is refused: written, it would read back empty and the next
+// save would drop every record in it.
+bool TQDserialize::writableRecordCount()
+{
+    return static_cast<unsigned long>(m_records.getNum()) <= kMaxRecords;
 }
 
 void TQDserialize::writeRecords()

@@ -102,6 +102,8 @@ protected:
 
     // Writes the record count and every record, then empties the list.
     void writeRecords();
+    // False when the records are more than a reader would take.
+    bool writableRecordCount();
     void clearRecords();
 
     TQCstring m_transactionName;
