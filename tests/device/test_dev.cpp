@@ -33,16 +33,9 @@ public:
 // previous one back.
 class DevDrawing : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = TQDdev::getDraw();
-        TQDdev::setDraw(&draw);
-    }
-    void TearDown() override { TQDdev::setDraw(saved); }
-
     PointerProbeDraw draw;
+    CurrentDraw current{&draw};
     FakeDev dev;
-    TQDdraw* saved = nullptr;
 };
 
 // True when p lies in the stack just below the caller's frame marker.

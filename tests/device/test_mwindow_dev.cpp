@@ -36,16 +36,9 @@ unsigned long le32(const Bytes& b, std::size_t at)
 // A recording drawing object is current for the test.
 class OffScreenDraw : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = TQDdev::getDraw();
-        TQDdev::setDraw(&draw);
-    }
-    void TearDown() override { TQDdev::setDraw(saved); }
-
     RecordingDraw draw;
+    CurrentDraw current{&draw};
     MemoryMwindowDev dev;
-    TQDdraw* saved = nullptr;
 };
 
 std::string saveTo(TempDir& dir, MemoryMwindowDev& dev, long type, long* result)

@@ -18,12 +18,9 @@ class NwDev : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        saved = TQDdev::getDraw();
-        TQDdev::setDraw(&draw);
         window.setExposedArea(15, 25, 100, 100);
         dev.setParentDev(&window);
     }
-    void TearDown() override { TQDdev::setDraw(saved); }
 
     void useOffsetsAndScale()
     {
@@ -34,13 +31,13 @@ protected:
     void setWindowStyle(char style) { window.setValue(TQDdev::VALUE_PIXMAP_STYLE, &style); }
 
     RecordingDraw draw;
+    CurrentDraw current{&draw};
     Strings prims;
     FakeWindowDev window{&prims};
     FakeNwDev dev{&prims};
     double scale = 2.0;
     short xOffset = 3;
     short yOffset = 5;
-    TQDdraw* saved = nullptr;
 };
 
 std::vector<long> geom(short x, short y, unsigned short w, unsigned short h)

@@ -318,17 +318,10 @@ namespace {
 
 class WindowDrawing : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = TQDdev::getDraw();
-        TQDdev::setDraw(&draw);
-    }
-    void TearDown() override { TQDdev::setDraw(saved); }
-
     RecordingDraw draw;
+    CurrentDraw current{&draw};
     Strings prims;
     FakeWindowDev win{&prims};
-    TQDdraw* saved = nullptr;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #ifndef RECORDINGDRAW_H
 #define RECORDINGDRAW_H
 
+#include "_TQDdev.h"
 #include "_TQDdraw.h"
 
 #include <string>
@@ -101,6 +102,19 @@ private:
     long drawnResult() const { return isBound() ? 0 : -1; }
 
     std::vector<DrawCall> recorded;
+};
+
+// Makes a drawing object the current one for as long as it lives, then
+// puts the previous one back.
+class CurrentDraw {
+public:
+    explicit CurrentDraw(TQDdraw* draw) : previous(TQDdev::getDraw()) { TQDdev::setDraw(draw); }
+    ~CurrentDraw() { TQDdev::setDraw(previous); }
+    CurrentDraw(const CurrentDraw&) = delete;
+    CurrentDraw& operator=(const CurrentDraw&) = delete;
+
+private:
+    TQDdraw* previous;
 };
 
 #endif
