@@ -1,14 +1,25 @@
 // Event procedures: attaching, the order of a pass, changes and deletions
 // during a pass, event dispatch and functions bound by name.
+#include "CapturedText.h"
+#include "EnvGuard.h"
+#include "FileBytes.h"
+#include "FreshProcess.h"
 #include "SampleWidgets.h"
+#include "TempDir.h"
 #include "_TQCbaseList.h"
 #include "_TQCfunctionRegister.h"
 #include "_TQCprocedure.h"
 #include "_TQDappDev.h"
+#include "_TQGFdebug.h"
 #include "_TQGFtrigger.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <regex>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -325,4 +336,87 @@ TEST(ProcedureRecord, KeepsCopiesAndALowByteTrigger)
     EXPECT_EQ(p.getProc(), nullptr) << "not registered";
     TQCfunctionRegister registration("base_test_record_ep", reinterpret_cast<void*>(note<2>));
     EXPECT_EQ(p.getProc(), note<2>);
+}
+
+TEST(ProcedureRecord, TakingItsOwnNamesAgainKeepsThem)
+{
+    const char* procName = "a procedure name long enough to reach past the heap's bookkeeping";
+    const char* functionName = "a_function_name_long_enough_to_reach_past_the_heaps_bookkeeping";
+    TQCprocedure p(procName, TQEV_ACTIVATE);
+    p.setFunction(nullptr, functionName);
+    p.setProcName(p.getProcName());
+    p.setFunction(nullptr, p.getFunctionName());
+    EXPECT_STREQ(p.getProcName(), procName);
+    EXPECT_STREQ(p.getFunctionName(), functionName);
+}
+
+// ---------------------------------------------------------------------------
+// Debug log of runs. The log opens once per process, so the runs happen in
+// a child process that re-runs the test body; it finds its parent's folder
+// in the environment.
+
+namespace {
+
+const char kRunLogFolder[] = "TQTEST_RUN_LOG_FOLDER";
+
+void logRunsOfEachKindAndExit()
+{
+    __dbprintf_init();
+    SampleButton button(nullptr, "logged");
+    button.initialize();
+    attach(button, note<1>, TQEV_ACTIVATE, 0, "named");
+    button.execProcedure(TQEV_ACTIVATE);
+    button.execProcedure("named");
+    button.execProcedure(TQEV_EXPOSE);
+    button.execEventProc(TQEV_MOUSE_OUT, nullptr);
+    passInChild();
+}
+
+// The run lines of the log, with their source line numbers taken out.
+std::string runLines(const std::string& log)
+{
+    static const std::regex run("^TQCbase::(execProcedure|_exec_procedure|execEventProc) ");
+    static const std::regex lineNumber(":[0-9]+ ");
+    std::istringstream in(log);
+    std::string line;
+    std::string kept;
+    while (std::getline(in, line)) {
+        if (std::regex_search(line, run))
+            kept += std::regex_replace(line, lineNumber, ":N ", std::regex_constants::format_first_only) + "\n";
+    }
+    return kept;
+}
+
+} // namespace
+
+TEST(ProceduresDeathTest, RunsAreLoggedWhenTheDebugLogIsOpen)
+{
+    const char* inherited = std::getenv(kRunLogFolder);
+    std::optional<TempDir> own;
+    if (inherited == nullptr)
+        own.emplace();
+    const std::string folder = inherited != nullptr ? inherited : own->path();
+    EnvGuard sharedFolder(kRunLogFolder, folder.c_str());
+    EnvGuard debug("TQDEBUG", "1");
+    const std::filesystem::path saved = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    EXPECT_EXIT(logRunsOfEachKindAndExit(), ::testing::ExitedWithCode(0), "");
+    std::filesystem::current_path(saved);
+
+    const std::string log = withoutCR(readFileBytes(folder + "/tqdbg.txt"));
+    EXPECT_EQ(runLines(log),
+              "TQCbase::execProcedure _TQCbase:N logged start ev=0x2\n"
+              "TQCbase::_exec_procedure _TQCbase:N logged start op=fn\n"
+              "TQCbase::_exec_procedure _TQCbase:N logged done op=fn\n"
+              "TQCbase::execProcedure _TQCbase:N logged done2 ev=0x2\n"
+              "TQCbase::execProcedure _TQCbase:N logged start opname=named\n"
+              "TQCbase::_exec_procedure _TQCbase:N logged start op=fn\n"
+              "TQCbase::_exec_procedure _TQCbase:N logged done op=fn\n"
+              "TQCbase::execProcedure _TQCbase:N logged done opname=named\n"
+              "TQCbase::execProcedure _TQCbase:N logged start ev=0x9\n"
+              "TQCbase::execProcedure _TQCbase:N logged done ev=0x9\n"
+              "TQCbase::execEventProc _TQCbase:N logged start ev=12\n"
+              "TQCbase::execProcedure _TQCbase:N logged start ev=0xc\n"
+              "TQCbase::execProcedure _TQCbase:N logged done2 ev=0xc\n"
+              "TQCbase::execEventProc _TQCbase:N logged done ev=12\n");
 }

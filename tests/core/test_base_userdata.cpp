@@ -96,3 +96,16 @@ TEST(UserData, EachTableHoldsAtMost127Keys)
     EXPECT_EQ(object.setUserData(static_cast<const char*>("byRef"), value(1)), 0)
         << "the other table has room";
 }
+
+TEST(UserData, StoringAStringItsOwnTextAgainKeepsTheText)
+{
+    TQCbase object(nullptr, "data");
+    const char* text = "a text long enough to reach past the heap's own bookkeeping";
+    object.setUserStringData("label", text);
+    object.setUserStringData("label", object.getUserStringData("label"));
+    EXPECT_STREQ(object.getUserStringData("label"), text);
+
+    object.setExportName(text);
+    object.setExportName(object.getExportName());
+    EXPECT_STREQ(object.getExportName(), text);
+}

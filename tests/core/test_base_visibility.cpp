@@ -164,6 +164,17 @@ TEST_F(BaseVisibility, InsensitiveParentTellsChildrenButNotThroughAnInsensitiveC
     EXPECT_EQ(grandchild->getSensitive(), 0);
 }
 
+TEST_F(BaseVisibility, ParentlessObjectReadsItsCachedParentSensitivityOnceRead)
+{
+    std::unique_ptr<VisProbe> window(VisProbe::make(nullptr, "ps-lone", 7));
+    EXPECT_EQ(window->getSensitive(), 1) << "no parent counts as sensitive";
+    window->setParentSensitive(0);
+    EXPECT_EQ(window->getParentSensitive(), 0);
+    EXPECT_EQ(window->getSensitive(), 0) << "the cache answers once it was read";
+    window->setParentSensitive(1);
+    EXPECT_EQ(window->getSensitive(), 1);
+}
+
 TEST_F(BaseVisibility, SensitivityChangeQueuesAVisibleObjectForAFullRedraw)
 {
     // No procedures: a procedure run would run the update queue at once.

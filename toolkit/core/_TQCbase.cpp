@@ -2,6 +2,7 @@
 // properties by name, event procedures and user data.
 #include "_TQCbase.h"
 
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -97,6 +98,33 @@ bool listHolds(const TQClistData* list, const void* p)
 
 // Source name of the debug log lines of this file.
 const char kSourceName[] = "_TQCbase";
+
+// The debug log's closing line of a run, written when it goes out of scope.
+// It is made together with the opening line, while the object, its name and
+// the procedure still exist: a run may destroy them. Nothing is made when
+// the log is closed.
+class ClosingLogLine {
+public:
+    ClosingLogLine() { text[0] = '\0'; }
+    ~ClosingLogLine()
+    {
+        if (text[0] != '\0')
+            __dbprintf("%s", text);
+    }
+    void prepare(const char* format, ...) __attribute__((format(gnu_printf, 2, 3)))
+    {
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+    }
+
+private:
+    ClosingLogLine(const ClosingLogLine&) = delete;
+    ClosingLogLine& operator=(const ClosingLogLine&) = delete;
+
+    char text[512];
+};
 
 } // namespace
 
@@ -559,14 +587,15 @@ unsigned char TQCbase::getSensitive()
     return _get_parent_sensitive();
 }
 
-// A parentless object is sensitive on its own and keeps its cache unread.
+// A parentless object counts as sensitive here; its cached bit keeps what
+// it was given (set at construction) and answers from then on.
 unsigned char TQCbase::_get_parent_sensitive()
 {
     if (state.parentSensitiveValid)
         return state.parentSensitive;
+    state.parentSensitiveValid = 1;
     if (parent == nullptr)
         return 1;
-    state.parentSensitiveValid = 1;
     state.parentSensitive = parent->getSensitive() ? 1 : 0;
     return state.parentSensitive;
 }
@@ -925,13 +954,7 @@ bool TQCbase::stillDue(TQCprocedure* procedure, unsigned long attachesAtStart) c
 
 bool TQCbase::holdsProcedure(TQCprocedure* procedure) const
 {
-    if (procedureList == nullptr)
-        return false;
-    for (long i = 0; i < procedureList->getNum(); ++i) {
-        if (procedureList->getData(i) == procedure)
-            return true;
-    }
-    return false;
+    return listHolds(procedureList, procedure);
 }
 
 long TQCbase::addProcedure(TQCprocedure* procedure)
@@ -995,8 +1018,18 @@ void TQCbase::execProcedure(long trigger)
 {
     if (procedureList == nullptr)
         return;
-    if (trigger == TQEV_EXPOSE && !state.hasExpose)
+    unsigned int code = static_cast<unsigned int>(trigger);
+    bool logged = __dbprintf("TQCbase::execProcedure %s:%d %s start ev=0x%x\n", kSourceName,
+                             __LINE__, getInstanceName(), code) >= 0;
+    if (trigger == TQEV_EXPOSE && !state.hasExpose) {
+        __dbprintf("TQCbase::execProcedure %s:%d %s done ev=0x%x\n", kSourceName, __LINE__,
+                   getInstanceName(), code);
         return;
+    }
+    ClosingLogLine done;
+    if (logged)
+        done.prepare("TQCbase::execProcedure %s:%d %s done2 ev=0x%x\n", kSourceName, __LINE__,
+                     getInstanceName(), code);
     runPasses(trigger, nullptr, true);
 }
 
@@ -1004,7 +1037,14 @@ void TQCbase::execProcedure(const char* procName)
 {
     if (procedureList == nullptr)
         return;
-    runPasses(0, procName != nullptr ? procName : "", false);
+    if (procName == nullptr)
+        procName = "";
+    ClosingLogLine done;
+    if (__dbprintf("TQCbase::execProcedure %s:%d %s start opname=%s\n", kSourceName, __LINE__,
+                   getInstanceName(), procName) >= 0)
+        done.prepare("TQCbase::execProcedure %s:%d %s done opname=%s\n", kSourceName, __LINE__,
+                     getInstanceName(), procName);
+    runPasses(0, procName, false);
 }
 
 void TQCbase::_exec_del_procedure()
@@ -1077,6 +1117,11 @@ void TQCbase::_exec_procedure(TQCprocedure* procedure)
         std::snprintf(endLine, sizeof endLine, "function %s() end\n",
                       procedure->getFunctionName());
     }
+    ClosingLogLine done;
+    if (__dbprintf("TQCbase::_exec_procedure %s:%d %s start op=%s\n", kSourceName, __LINE__,
+                   getInstanceName(), procedure->getFunctionName()) >= 0)
+        done.prepare("TQCbase::_exec_procedure %s:%d %s done op=%s\n", kSourceName, __LINE__,
+                     getInstanceName(), procedure->getFunctionName());
     TQCprocedureFunction function = procedure->getProc();
     TQCprocedureHandler handler = reinterpret_cast<TQCprocedureHandler>(TQGFgetProcedureHandler());
     if (function != nullptr)
@@ -1105,6 +1150,11 @@ TQCindexData* TQCbase::getExtTriggerList()
 long TQCbase::execEventProc(long event, void* data)
 {
     LifeGuard guard(this);
+    ClosingLogLine done;
+    if (__dbprintf("TQCbase::execEventProc %s:%d %s start ev=%d\n", kSourceName, __LINE__,
+                   getInstanceName(), static_cast<int>(event)) >= 0)
+        done.prepare("TQCbase::execEventProc %s:%d %s done ev=%d\n", kSourceName, __LINE__,
+                     getInstanceName(), static_cast<int>(event));
     TQCpoint* point = static_cast<TQCpoint*>(data);
     switch (event) {
     case TQEV_EXPOSE:
@@ -1461,8 +1511,7 @@ void TQCbase::setStringProperty(TQCproperty* prop, const char* text)
         delete[] copy;
         return;
     }
-    if (current != copy)
-        delete[] current;
+    delete[] current;
 }
 
 // Images are set by name: numbers and the "no image" texts give -1.
@@ -1901,13 +1950,14 @@ unsigned long TQCbase::getUserLongData(const char* key)
 
 long TQCbase::setUserStringData(const char* key, const char* text)
 {
+    // Copied before the old string goes: the text may be that string.
+    char* copy = TQGFstrdup(text);
     void** slot = findUserData(key);
     if (slot != nullptr) {
         delete[] static_cast<char*>(*slot);
-        *slot = TQGFstrdup(text);
+        *slot = copy;
         return 0;
     }
-    char* copy = TQGFstrdup(text);
     long result = storeCopied(key, copy);
     if (result != 0)
         delete[] copy;

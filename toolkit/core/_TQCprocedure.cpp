@@ -9,10 +9,12 @@ namespace {
 
 TQCprocedureHandler g_procedureHandler = nullptr;
 
+// The text may be the slot's own string: copy it before freeing that.
 void replaceCopy(char*& slot, const char* text)
 {
+    char* copy = TQGFstrdup(text);
     delete[] slot;
-    slot = TQGFstrdup(text);
+    slot = copy;
 }
 
 } // namespace
