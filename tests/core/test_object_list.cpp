@@ -1,15 +1,26 @@
 // Application object list: lookup by class and instance name, the deferred
 // queues, application-wide events, global event procedures, process-wide
 // user data, export lists and introspection by id.
+#include "CapturedText.h"
+#include "EnvGuard.h"
+#include "FakeAppDev.h"
+#include "FileBytes.h"
+#include "FreshProcess.h"
 #include "ObjectListProbes.h"
+#include "TempDir.h"
+#include "_TQGFdebug.h"
 #include "_TQCbaseList.h"
 #include "_TQCprocedure.h"
 #include "_TQDappDev.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <regex>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -171,6 +182,73 @@ TEST(InitializeQueue, NothingRunsBeforeTheFirstInitRun)
     EXPECT_EQ(procedureRuns, 0);
     objects()->execInitialize();
     EXPECT_EQ(procedureRuns, 0);
+}
+
+namespace {
+
+const char kTraceFolder[] = "TQTEST_OBJECT_LIST_TRACE_FOLDER";
+
+// Runs in a process of its own: the debug log, once open, stays open, and
+// the initialisation run can happen only once.
+void traceQueueRuns()
+{
+    std::filesystem::current_path(std::getenv(kTraceFolder));
+    __dbprintf_init();
+    std::vector<int> log;
+    ProbeItem item("ol-trace", 1, &log);
+    item.initialize();
+    TQCbaseList* list = TQGIappObjectList();
+    list->execUpdate();
+    for (int queued : {1, 2, 65}) {
+        for (int i = 0; i < queued; ++i)
+            list->addNeedUpdate(&item);
+        list->execUpdate();
+    }
+    list->execInitialize();
+    TQDappDev::setCreateInstanceHandler(FakeAppDev::create);
+    TQGIappDev()->initialize();
+    TQGIappDev()->execInitHandler();
+    list->execInitialize();
+    passInChild();
+}
+
+// The object list's own trace lines, with the source place blanked out.
+std::string objectListTraces(const std::string& text)
+{
+    static const std::regex place(" [^ ]+:[0-9]+ ");
+    std::istringstream lines(text);
+    std::string line, kept;
+    while (std::getline(lines, line)) {
+        if (line.rfind("TQCbaseList::", 0) == 0)
+            kept += std::regex_replace(line, place, " @ ") + "\n";
+    }
+    return kept;
+}
+
+} // namespace
+
+TEST(QueueTraceDeathTest, EachRunTellsTheDebugLogHowItEnded)
+{
+    const char* inherited = std::getenv(kTraceFolder);
+    std::unique_ptr<TempDir> own(inherited == nullptr ? new TempDir : nullptr);
+    const std::string folder = inherited != nullptr ? inherited : own->path();
+    EnvGuard sharedFolder(kTraceFolder, folder.c_str());
+    EnvGuard debug("TQDEBUG", "1");
+    EXPECT_EXIT(traceQueueRuns(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(objectListTraces(withoutCR(readFileBytes(folder + "/tqdbg.txt"))),
+              "TQCbaseList::execUpdate @ start.\n"
+              "TQCbaseList::execUpdate @ start.\n"
+              "TQCbaseList::execUpdate @ done3.\n"
+              "TQCbaseList::execUpdate @ start.\n"
+              "TQCbaseList::execUpdate @ done2.\n"
+              "TQCbaseList::execUpdate @ start.\n"
+              "TQCbaseList::execUpdate @ done1.\n"
+              "TQCbaseList::execInitialize @ start.\n"
+              // the start-up's own pass, then the one after it
+              "TQCbaseList::execInitialize @ start.\n"
+              "TQCbaseList::execInitialize @ done.\n"
+              "TQCbaseList::execInitialize @ start.\n"
+              "TQCbaseList::execInitialize @ done.\n");
 }
 
 // ---------------------------------------------------------------------------

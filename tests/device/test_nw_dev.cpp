@@ -155,6 +155,14 @@ TEST_F(NwDev, RegistrationGoesThroughTheParentsList)
     EXPECT_EQ(-1, dev.setDisableEvent(13));
     EXPECT_EQ(0, dev.setDisableEvent(16));
     EXPECT_EQ(0, window.getEventDevList().getNum());
+
+    // Having left the list, the device enters it again when it next asks.
+    EXPECT_EQ(0, dev.getEventRegistered());
+    EXPECT_EQ(0, dev.setEnableEvent(13));
+    ASSERT_EQ(1, window.getEventDevList().getNum());
+    EXPECT_EQ(&dev, window.getEventDevList().getData(0));
+    EXPECT_EQ(0x2000, dev.getEventMaskBit());
+    window.cancelEvent(&dev);
 }
 
 TEST_F(NwDev, CancelOnAnUnregisteredDeviceLeavesTheParentAlone)

@@ -7,6 +7,7 @@
 #include "RecordingDraw.h"
 #include "_TQDwindowDev.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -238,6 +239,30 @@ TEST_F(WindowDispatch, ExposeWithoutPixmapAsksTheClientsAndThenClearsTheArea)
     win.getExposedArea(&x, &y, &w, &h, 0);
     EXPECT_EQ((std::vector<long>{0, 0, 0, 0}), (std::vector<long>{x, y, w, h}));
     EXPECT_EQ(0, win.getExposeSequence());
+}
+
+// An expose run from inside another gives the outer one back its area in
+// device coordinates, also on a scaled window.
+TEST_F(WindowDispatch, NestedExposeRestoresTheOuterAreaUnscaled)
+{
+    double scale = 2.0;
+    win.setScalePtr(&scale);
+    std::vector<long> during;
+    bool nested = false;
+    b1.whenCalled = [&](long event) {
+        if (event != 9 || nested)
+            return;
+        nested = true;
+        win.exposeExecute(0, 0, 5, 5);
+        short x, y;
+        unsigned short w, h;
+        win.getExposedArea(&x, &y, &w, &h, 0);
+        during = {x, y, w, h};
+    };
+    TQCrect area = {10, 10, 20, 20};
+    win.onExpose(&area);
+    EXPECT_EQ((std::vector<long>{10, 10, 20, 20}), during);
+    EXPECT_EQ(1u, std::count(events.begin(), events.end(), "b2 9 (10,10,20,20)"));
 }
 
 TEST_F(WindowDispatch, ExposeWithPixmapCopiesFromItAndSendsNoExposeEvent)

@@ -7,6 +7,7 @@
 #include "_TQCproperty.h"
 #include "_TQClocaleSet.h"
 #include "_TQDappDev.h"
+#include "_TQGFdebug.h"
 #include "_TQGFstring.h"
 #include "_TQN.h"
 
@@ -27,6 +28,8 @@ struct TQCbaseList::RunFrame {
 namespace {
 
 const char USER_DATA_NAME[] = "_user_data_";
+// Source name in the debug log's trace lines.
+const char kSource[] = "_TQCbaseList";
 
 TQCbaseList::InternalWindowHandler internalWindowCreateHandler = nullptr;
 TQCbaseList::InternalWindowHandler internalWindowVisibleHandler = nullptr;
@@ -412,6 +415,7 @@ void TQCbaseList::addNeedInitialize(TQCbase* object)
 // the next run.
 void TQCbaseList::execUpdate()
 {
+    __dbprintf("TQCbaseList::execUpdate %s:%d start.\n", kSource, __LINE__);
     long n = updateQueue->getNum();
     if (n == 0)
         return;
@@ -419,6 +423,7 @@ void TQCbaseList::execUpdate()
         TQCbase* only = static_cast<TQCbase*>(updateQueue->getData(0));
         updateQueue->clear();
         only->update();
+        __dbprintf("TQCbaseList::execUpdate %s:%d done3.\n", kSource, __LINE__);
         return;
     }
     enum { STACK_SNAPSHOT = 64 };
@@ -432,6 +437,10 @@ void TQCbaseList::execUpdate()
     std::memcpy(snapshot, updateQueue->getBuf(), sizeof(TQCbase*) * n);
     updateQueue->clear();
     runUpdates(snapshot, n);
+    if (onHeap)
+        __dbprintf("TQCbaseList::execUpdate %s:%d done1.\n", kSource, __LINE__);
+    else
+        __dbprintf("TQCbaseList::execUpdate %s:%d done2.\n", kSource, __LINE__);
 }
 
 void TQCbaseList::runUpdates(TQCbase** snapshot, long n)
@@ -450,12 +459,18 @@ void TQCbaseList::runUpdates(TQCbase** snapshot, long n)
 // process-wide flag is set, so this never brings the device into being.
 void TQCbaseList::execInitialize()
 {
+    __dbprintf("TQCbaseList::execInitialize %s:%d start.\n", kSource, __LINE__);
     if (!TQDappDev::getInitializeExecuted())
         return;
     TQDappDev* app = TQGIappDev();
     if (app != nullptr && app->getUnderExecInitialize())
         return;
+    runInitializeQueue();
+    __dbprintf("TQCbaseList::execInitialize %s:%d done.\n", kSource, __LINE__);
+}
 
+void TQCbaseList::runInitializeQueue()
+{
     long n = initializeQueue->getNum();
     if (n == 0)
         return;

@@ -158,6 +158,7 @@ private:
     typedef void (*Delivery)(TQCbase* object, long code, void* arg);
 
     void runUpdates(TQCbase** snapshot, long n);
+    void runInitializeQueue();
     void broadcast(bool anyCode, long code, Delivery deliver, void* arg);
     bool isRegistered(TQCbase* object, long code) const;
     void forgetInRunningFrames(TQCbase* object);

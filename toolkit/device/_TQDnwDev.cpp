@@ -202,6 +202,9 @@ long TQDnwDev::setDisableEvent(long event)
         return -1;
     if (getEventMaskBit() != 0)
         return -1;
+    // The parent only takes the device off its list; without its own mark
+    // cleared the device could never enter the list again.
+    setEventRegistered(0);
     parent->setEvent(this, 0);
     return 0;
 }

@@ -460,11 +460,12 @@ void TQDwindowDev::mapWindowArea(long* x, long* y, unsigned long* w, unsigned lo
     }
 }
 
+// The area is saved as stored, in device coordinates, so that an outer
+// expose gets back exactly what it had, scaled window or not.
 long TQDwindowDev::exposeExecute(short x, short y, unsigned short w, unsigned short h)
 {
-    short savedX, savedY;
-    unsigned short savedW, savedH;
-    getExposedArea(&savedX, &savedY, &savedW, &savedH, 1);
+    short savedX = exposedX, savedY = exposedY;
+    unsigned short savedW = exposedW, savedH = exposedH;
     unsigned char savedSequence = getExposeSequence();
     setExposeSequence(1);
     setExposedArea(x, y, w, h);
