@@ -263,6 +263,16 @@ TEST_F(String, ReplaceHonoursTheCount)
     EXPECT_STREQ(d.getString(-2), "ab-c");
 }
 
+TEST_F(String, ReplaceRefusesAResultTooLongToMeasure)
+{
+    // 65536 matches growing by 32768 bytes each would need 2^31 bytes more.
+    std::string text(65536, 'a');
+    std::string to(32769, 'b');
+    TQCstring s(text.c_str(), TQENC_UTF8);
+    EXPECT_EQ(s.replaceString("a", to.c_str(), 0, TQENC_UTF8), 0);
+    EXPECT_EQ(std::string(s.getString(0)), text);
+}
+
 TEST_F(String, BackslashReplaceInShiftJisLeavesTrailBytesAlone)
 {
     std::string sjis = cat({kHyouS, "\\x"});
@@ -352,6 +362,14 @@ TEST_F(String, ReplaceWordSwapsOneField)
     TQCstring one("abc", TQENC_UTF8);
     EXPECT_EQ(one.replaceWord(0, ",", "z"), 0);
     EXPECT_STREQ(one.getString(-2), "z");
+
+    // The new text may be the string's own text or one of its copies.
+    TQCstring self("first,second,third", TQENC_UTF8);
+    EXPECT_EQ(self.replaceWord(1, ",", self.getString(-2)), 0);
+    EXPECT_STREQ(self.getString(-2), "first,first,second,third,third");
+    TQCstring copy("abcdefgh,ijklmnop", TQENC_UTF8);
+    EXPECT_EQ(copy.replaceWord(0, ",", copy.getString(TQENC_SJIS), TQENC_SJIS), 0);
+    EXPECT_STREQ(copy.getString(-2), "abcdefgh,ijklmnop,ijklmnop");
 }
 
 TEST_F(String, GetsReadsLinesWithoutLineEnds)

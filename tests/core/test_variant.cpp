@@ -175,6 +175,25 @@ TEST(Variant, NullTextIsReadAsEmpty)
     TQCvariant borrowed(static_cast<const char*>(nullptr));
     EXPECT_STREQ(borrowed.getCharPtr(), "");
     EXPECT_EQ(borrowed.getLong(), 0);
+    TQCvariant sharing(borrowed);
+    EXPECT_EQ(sharing.getCharPtr(), borrowed.getCharPtr()) << "the pointer is shared as it is";
     TQCvariant copied(static_cast<char*>(nullptr));
     EXPECT_STREQ(copied.getCharPtr(), "");
+}
+
+TEST(Variant, SettingFromItsOwnTextOrTypeNameCopiesFirst)
+{
+    TQCvariant number(1234567L);
+    number = number.getCharPtr(); // the rendering becomes the text
+    EXPECT_EQ(number.getType(), TQVT_CHARPTR);
+    EXPECT_STREQ(number.getCharPtr(), "1234567");
+
+    TQCvariant text(const_cast<char*>("a text longer than a heap header"));
+    text.setValue(text.getCharPtr());
+    EXPECT_STREQ(text.getCharPtr(), "a text longer than a heap header");
+
+    int target = 0;
+    TQCvariant typed(&target, "AnotherLongTypeName*");
+    typed.setValue(&target, typed.getTypeName());
+    EXPECT_STREQ(typed.getTypeName(), "AnotherLongTypeName*");
 }

@@ -2,6 +2,7 @@
 // converter; character editing goes through the UTF-8 form of the text.
 #include "_TQCstring.h"
 
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -707,7 +708,12 @@ long TQCstring::replaceString(const char* from, const char* to, long count, long
     if (matches == 0)
         return 0;
 
-    long size = length + matches * (toLen - fromLen) + 1;
+    // A result longer than a long can measure is refused: its size would
+    // wrap into a short buffer.
+    long long grown = static_cast<long long>(matches) * (toLen - fromLen);
+    if (length + grown >= LONG_MAX)
+        return 0;
+    long size = length + static_cast<long>(grown) + 1;
     char* result = new char[size < 1 ? 1 : size];
     long out = 0, done = 0;
     for (long p = 0; p < length;) {
@@ -743,8 +749,9 @@ long TQCstring::replaceWord(long n, const char* separator, const char* newText, 
     if (pos < 0)
         return -1;
     TQCstring field = getWord(n, separator, enc);
-    deleteChars(static_cast<unsigned long>(pos), static_cast<unsigned long>(field.getChars()));
+    // Copied before the edit, which frees this string's text and its copies.
     TQCstring inserted(newText ? newText : "", enc);
+    deleteChars(static_cast<unsigned long>(pos), static_cast<unsigned long>(field.getChars()));
     insertString(static_cast<unsigned long>(pos), inserted);
     return 0;
 }

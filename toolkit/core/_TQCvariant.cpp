@@ -136,7 +136,7 @@ void TQCvariant::copyFrom(const TQCvariant& other)
     }
     if (type == TQVT_CHARPTR) {
         if (other.flags & kBorrowed)
-            storeText(const_cast<char*>(other.textValue()), true);
+            storeText(reinterpret_cast<char*>(other.value), true);
         else
             storeText(TQGFstrdup(reinterpret_cast<const char*>(other.value)), false);
     } else if (type == TQVT_DOUBLE) {
@@ -212,9 +212,11 @@ void TQCvariant::setValue(double v)
 
 void TQCvariant::setValue(char* text)
 {
-    clearIfOwning();
     // The toolkit never passes null text; keep the variant usable if it does.
-    storeText(TQGFstrdup(text ? text : ""), false);
+    // Copied before clearing: it may be this variant's text or rendering.
+    char* copy = TQGFstrdup(text ? text : "");
+    clearIfOwning();
+    storeText(copy, false);
 }
 
 void TQCvariant::setValue(const char* text)
@@ -225,14 +227,14 @@ void TQCvariant::setValue(const char* text)
 
 void TQCvariant::setValue(void* p, const char* name)
 {
+    // Copied before clearing: it may be this variant's own type name.
+    char* copy = TQGFstrdup(name);
     clearIfOwning();
     type = TQVT_VOIDPTR;
     value = reinterpret_cast<uintptr_t>(p);
-    flags = kOwnsNothing;
+    flags = copy ? 0 : kOwnsNothing;
     delete[] typeName;
-    typeName = TQGFstrdup(name);
-    if (typeName)
-        flags = 0;
+    typeName = copy;
 }
 
 void TQCvariant::setValue(TQCbase* object)
