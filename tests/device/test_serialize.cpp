@@ -61,6 +61,24 @@ TEST_F(Serialize, SavingANameTwiceKeepsOneRecordWithTheSecondValue)
     EXPECT_EQ(stream(1, valueRecord("n", 3, be32(2))), bytes);
 }
 
+// A type name handed out by a search belongs to the record; saving under it
+// again must not free it before it is read.
+TEST_F(Serialize, SavingAgainUnderTheTypeNameASearchHandedOutKeepsIt)
+{
+    const char* type = "AStructureTypeWithoutAServer";
+    std::string bytes = saved([&](ByteStreamSerialize& s) {
+        s.save(type, "w", nullptr);
+        char** types = nullptr;
+        char** names = nullptr;
+        long count = 0;
+        ASSERT_EQ(0, s.searchInstance(type, 0, &types, &names, &count));
+        s.save(types[0], names[0], nullptr);
+        delete[] types;
+        delete[] names;
+    });
+    EXPECT_EQ(stream(1, structRecord("w", type, 0)), bytes);
+}
+
 TEST_F(Serialize, StructureFieldsFollowTheParentChainRootFirst)
 {
     TestCircle circle;

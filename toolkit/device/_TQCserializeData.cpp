@@ -214,9 +214,15 @@ void TQCserializeData::makeStructure(const char* type)
 {
     clearChildren();
     dropData();
-    dropTypeName();
     m_kind = KIND_STRUCT;
-    if (type == nullptr || type == m_typeName)
+    // The record's own type name (as handed out by a search) stays as it is;
+    // dropping it first would leave type pointing at freed storage.
+    if (type != nullptr && type == m_typeName) {
+        m_typeLength = static_cast<uint8_t>(boundedLength(type));
+        return;
+    }
+    dropTypeName();
+    if (type == nullptr)
         return;
     long length = boundedLength(type);
     m_typeName = length < INLINE_SIZE ? m_typeBuf : new char[length + 1];
