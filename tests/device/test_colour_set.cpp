@@ -216,6 +216,12 @@ TEST(ColourText, NumbersRolesAndNames)
     EXPECT_EQ(-7, TQGFcolor("DEF7"));
     EXPECT_EQ(12, TQGFindexColor("12"));
     EXPECT_EQ(-1, TQGFindexColor("-7"));
+    // Numbers are cut to 16 bits and never taken for colour names.
+    long listed = set->getColorList()->getNum();
+    EXPECT_EQ(0, TQGFcolor("65536"));
+    EXPECT_EQ(0, TQGFindexColor("65536"));
+    EXPECT_EQ(-25536, TQGFcolor("40000"));
+    EXPECT_EQ(listed, set->getColorList()->getNum());
 
     short named = TQGFcolor("#0a0b0c");
     EXPECT_GE(named, 1024);

@@ -155,6 +155,12 @@ TEST(ImageSet, CollidingNamesAndNumbersStillFindTheirImages)
         EXPECT_STREQ("a1", set.getImageName(1));
         EXPECT_STREQ("x33", set.getImageName(33));
     }
+
+    // "" and "@" share name slot 0; the list finds the image of "" again.
+    EXPECT_EQ(34, set.getImageNo(""));
+    EXPECT_EQ(35, set.getImageNo("@"));
+    EXPECT_EQ(34, set.getImageNo(""));
+    EXPECT_EQ(36, set.getImageNo("y"));  // nothing else was made
 }
 
 TEST(ImageSet, ReleasedImagesReloadOnNextUse)

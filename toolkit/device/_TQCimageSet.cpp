@@ -36,12 +36,12 @@ TQDimage* TQCimageSet::cachedByName(const char* name) const
     return static_cast<TQDimage*>(m_cache.byName(name));
 }
 
-TQDimage* TQCimageSet::findByName(const char* name, bool namedOnly)
+// Every image of the set has a file name (possibly ""): each is named when
+// it is made, so the search need not pass over unnamed ones.
+TQDimage* TQCimageSet::findByName(const char* name)
 {
     for (long i = 0; i < m_images.getNum(); ++i) {
         TQDimage* image = imageAt(i);
-        if (namedOnly && image->getSrc()[0] == '\0')
-            continue;
         if (TQCresourceCache::hasName(image, name)) {
             m_cache.keepByName(name, image);
             return image;
@@ -82,7 +82,7 @@ TQDimage* TQCimageSet::getImage(const char* fileName)
         return nullptr;
     TQDimage* image = cachedByName(fileName);
     if (image == nullptr)
-        image = findByName(fileName, false);
+        image = findByName(fileName);
     if (image == nullptr)
         image = makeImage(fileName, false);
     return image;
@@ -94,7 +94,7 @@ short TQCimageSet::getImageNo(const char* fileName)
         return -1;
     TQDimage* image = cachedByName(fileName);
     if (image == nullptr)
-        image = findByName(fileName, true);
+        image = findByName(fileName);
     if (image == nullptr)
         image = makeImage(fileName, true);
     return image != nullptr ? image->getId() : -1;

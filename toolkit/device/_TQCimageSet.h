@@ -39,7 +39,7 @@ public:
 private:
     TQDimage* imageAt(long pos) const;
     TQDimage* cachedByName(const char* name) const;
-    TQDimage* findByName(const char* name, bool namedOnly);
+    TQDimage* findByName(const char* name);
     TQDimage* makeImage(const char* name, bool load);
 
     TQCresourceCache m_cache;

@@ -7,13 +7,15 @@
 
 namespace {
 
-// 0 means the text is no number (or zero) and has to be looked up by name.
-short numberOf(const char* text)
+// False when the text is no number (or zero) and has to be looked up by
+// name. A positive number is cut to 16 bits, which may give 0 (65536).
+bool numberOf(const char* text, short* no)
 {
     long v = std::atol(text);
-    if (v > 0)
-        return static_cast<short>(v);
-    return v < 0 ? -1 : 0;
+    if (v == 0)
+        return false;
+    *no = v > 0 ? static_cast<short>(v) : -1;
+    return true;
 }
 
 } // namespace
@@ -22,16 +24,16 @@ short TQGFcolor(const char* text)
 {
     if (text == nullptr)
         return -1;
-    short no = numberOf(text);
-    return no != 0 ? no : TQGIappColorSet()->getStaticColorNo(text);
+    short no = 0;
+    return numberOf(text, &no) ? no : TQGIappColorSet()->getStaticColorNo(text);
 }
 
 short TQGFindexColor(const char* text)
 {
     if (text == nullptr)
         return -1;
-    short no = numberOf(text);
-    return no != 0 ? no : TQGIappColorSet()->getColorNo(text);
+    short no = 0;
+    return numberOf(text, &no) ? no : TQGIappColorSet()->getColorNo(text);
 }
 
 char* TQGFcolorName(short no)
