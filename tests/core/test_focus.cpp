@@ -162,6 +162,22 @@ TEST_F(Focus, NamedTargetsSkipThoseThatCannotTakeTheFocus)
     EXPECT_EQ(c, a->getFocusMoveInstance(TQCbase::FOCUS_TAB));
 }
 
+// An empty name (a stray comma) names nothing: it must not pick some
+// object that was given no name.
+TEST_F(Focus, EmptyNamesInADirectionPropertyAreSkipped)
+{
+    FocusButton* a = button("fc-a", 10);
+    FocusButton* b = button("fc-b", 100);
+    FocusButton* c = button("fc-c", 200);
+    FocusButton* unnamed = new FocusButton(window, nullptr);
+    unnamed->initialize();
+    unnamed->setVisible(1);
+    b->setSensitive(0);
+
+    a->setProperty(_TQNtab(), TQCvariant("fc-b, ,"));
+    EXPECT_EQ(c, a->getFocusMoveInstance(TQCbase::FOCUS_TAB));
+}
+
 TEST_F(Focus, NamedTargetsThatAllFailPassTheSearchOn)
 {
     FocusButton* a = button("fc-a", 10);

@@ -93,6 +93,27 @@ TEST_F(StretchPopup, ClosingDuringTheOpeningHidesAtOnce)
     EXPECT_EQ(kOpening, steps("stretch-timer")) << "the next opening reaches the full height";
 }
 
+// A height the owner sets after a cancel is the new full height, as a combo
+// box sets its drop-down's height before every opening.
+TEST_F(StretchPopup, AHeightSetAfterACancelIsTheNewFullHeight)
+{
+    TQGFstretchPopup(&list);
+    steps("stretch-timer", 3);
+    TQGFstretchPopdown(&list);
+    list.setProperty(_TQNheight(), TQCvariant(static_cast<unsigned short>(200)));
+    TQGFstretchPopup(&list);
+    EXPECT_EQ(200u, steps("stretch-timer").back());
+
+    TQGFstretchPopdown(&list);
+    steps("stretch-timer2", 3);
+    TQGFstretchPopup(&list);
+    list.setProperty(_TQNheight(), TQCvariant(static_cast<unsigned short>(60)));
+    TQGFstretchPopdown(&list);
+    Heights closing = steps("stretch-timer2");
+    EXPECT_EQ(59u, closing.front()) << "60 * 63 / 64";
+    EXPECT_EQ(60u, closing.back());
+}
+
 TEST_F(StretchPopup, OpeningDuringTheClosingKeepsTheFullHeightForLater)
 {
     TQGFstretchPopup(&list);

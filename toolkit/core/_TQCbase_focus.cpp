@@ -137,8 +137,8 @@ TQCbase* resolveName(TQCbase* base, const char* name)
     return found;
 }
 
-// The objects named in the direction property, in word order; unknown
-// names are left out.
+// The objects named in the direction property, in word order; unknown and
+// empty names are left out.
 void namedTargets(TQCbase* object, long direction, TQClistData& targets)
 {
     char* text = nullptr;
@@ -152,6 +152,9 @@ void namedTargets(TQCbase* object, long direction, TQClistData& targets)
         TQCstring word = names.getWord(i, ",");
         word.delHeadSpace();
         word.delTailSpace();
+        // An empty name (a stray comma) would match objects given no name.
+        if (word.getChars() == 0)
+            continue;
         TQCbase* target = resolveName(base, word.getString());
         if (target != nullptr)
             targets.add(target);
@@ -388,12 +391,13 @@ TQCbase* TQCbase::_get_focus_move_instance(long direction, unsigned char retry, 
         if (canTakeFocus(target))
             return target;
     }
-    // Named objects that cannot take the focus pass the search on, with
-    // the object that began it as the origin; the origin itself does not.
+    // None of the named objects can take the focus: each passes the search
+    // on, with the object that began it as the origin; the origin itself
+    // does not.
     TQCbase* from = origin != nullptr ? origin : this;
     for (long i = 0; i < targets.getNum() && origin != this; ++i) {
         TQCbase* target = static_cast<TQCbase*>(targets.getData(i));
-        if (canTakeFocus(target) || searchRunning(target, direction, retry, from))
+        if (searchRunning(target, direction, retry, from))
             continue;
         TQCbase* found = target->_get_focus_move_instance(direction, retry, from);
         if (found != nullptr && (origin != nullptr || found != this))

@@ -18,7 +18,8 @@ const char* const kOpening = "stretch_popup";
 const char* const kClosing = "stretch_popdown";
 const char* const kOpenTimer = "stretch-timer";
 const char* const kCloseTimer = "stretch-timer2";
-// 1 while a cancelled animation has left a partial height behind.
+// The partial height a cancelled animation left behind, plus one; 0 when
+// none is left.
 const char* const kPartial = "stretch-partial";
 
 // Milliseconds between steps.
@@ -153,13 +154,22 @@ void closeStep(void* data)
     writeCount(object, kCloseCount, n - 1);
 }
 
-// While the same animation runs, or after one was cancelled half-way, the
-// height is a partial one: the full height stored before is kept, so that a
-// drop-down does not shrink a little each time.
+// A cancelled animation leaves a partial height that is not the full one.
+void markPartialHeight(TQCbase* object)
+{
+    object->setUserLongData(kPartial, readHeight(object) + 1);
+}
+
+// While the same animation runs, or while a cancelled one's partial height
+// is still there, the full height stored before is kept, so that a drop-down
+// does not shrink a little each time. A height the owner set since then is
+// the new full height.
 void rememberFullHeight(TQCbase* object, const char* runningFlag)
 {
-    if (!isSet(object, runningFlag) && !isSet(object, kPartial))
-        object->setUserLongData(kSize, readHeight(object));
+    unsigned long height = readHeight(object);
+    bool partial = object->getUserLongData(kPartial) == height + 1;
+    if (!isSet(object, runningFlag) && !partial)
+        object->setUserLongData(kSize, height);
     writeCount(object, kPartial, 0);
 }
 
@@ -172,7 +182,7 @@ void TQGFstretchPopup(TQCbase* object)
     if (isSet(object, kClosing)) {
         // Cancelled: the height stays where the closing left it.
         writeCount(object, kClosing, 0);
-        writeCount(object, kPartial, 1);
+        markPartialHeight(object);
         if (!showSurvived(object, 1))
             return;
         stopTimerOf(object, kCloseTimer);
@@ -195,7 +205,7 @@ void TQGFstretchPopdown(TQCbase* object)
     if (isSet(object, kOpening)) {
         // Cancelled: hidden at once with the height the opening left.
         stopTimerOf(object, kOpenTimer);
-        writeCount(object, kPartial, 1);
+        markPartialHeight(object);
         if (!showSurvived(object, 0))
             return;
         writeCount(object, kOpening, 0);
