@@ -91,11 +91,15 @@ TEST(PlainCodeConvert, Utf8CharLenStaysWithinTheTextAndEndsBrokenSequences)
 }
 
 // A fresh process: no factory has been installed and no default set yet.
+// Without a factory the converter says so on standard output.
 static void checkFreshProcessState()
 {
     if (TQGFgetDefaultEncoding() != -1 || TQGFgetSystemDefaultEncoding() != 0)
         exit(2);
+    ::testing::internal::CaptureStdout();
     TQDcodeConvert* cc = TQGIappCodeConvert();
+    if (::testing::internal::GetCapturedStdout() != "ERROR: TQDcodeConvert create global instance..\n")
+        exit(6);
     if (!cc || TQGIappCodeConvert() != cc)
         exit(3);
     if (strcmp(cc->getSystemLocaleName(), "en_US") != 0)

@@ -222,9 +222,9 @@ TEST(WinCodeConvert, Utf8SequenceRules)
 // still reports the size of the whole text.
 TEST(WinCodeConvert, ShortBufferKeepsWholeCharacters)
 {
-    const wchar_t text[] = {0x3042, 0x3044, 0};
+    const wchar_t text[] = {0x3042, 0x3044, L'a', 0};
     char out[4] = {'x', 'x', 'x', 'x'};
-    EXPECT_EQ(4, XUDecode(out, 3, text, -1, 21));
+    EXPECT_EQ(5, XUDecode(out, 3, text, -1, 21)) << "the 'a' would fit, but after a gap";
     EXPECT_EQ("\x82\xA0", std::string(out, 2));
     EXPECT_EQ('x', out[2]);
 }

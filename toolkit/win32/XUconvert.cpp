@@ -531,20 +531,18 @@ int XUDecode(char* out, int outLen, const wchar_t* in, int inLen, int enc)
     if (enc == kAnsi)
         return ansiDecode(out, outLen, in, inLen);
 
-    // Once a character does not fit, nothing more is written: the output
-    // never has a gap, and the count goes on to the size of the whole text.
+    // The count goes on past a character that does not fit, so no later
+    // character fits either: the output never has a gap, and the result is
+    // the size of the whole text.
     int total = 0;
-    bool full = false;
     for (int i = 0; i < inLen; ++i) {
         char bytes[4];
         const int n = XUCharDecode(bytes, sizeof bytes, in[i], enc);
-        if (!full && total + n <= outLen)
+        if (total + n <= outLen)
             std::memcpy(out + total, bytes, static_cast<size_t>(n));
-        else
-            full = true;
         total += n;
     }
-    if (!full && total < outLen)
+    if (total < outLen)
         out[total] = '\0';
     return total;
 }

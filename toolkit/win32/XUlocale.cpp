@@ -151,7 +151,6 @@ void XUInit()
     g_initDone = true;
     XUInitSystemLocale(GetSystemDefaultLCID());
     XUInitTable();
-    TQGFsetSystemDefaultEncoding(g_encoding);
 }
 
 char* XUGetLang()
