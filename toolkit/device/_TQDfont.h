@@ -1,4 +1,4 @@
-// A font resource: its source is the platform's font specification. A
+// A font resource: its source is the platform's font description. A
 // virtual font keeps its own name instead. Measuring is the platform's; the
 // base measures everything as 0.
 #ifndef _TQDFONT_H

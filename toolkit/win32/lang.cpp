@@ -1,4 +1,4 @@
-// Message catalogue of the Win32 layer: the parts of a font specification and
+// Message catalogue of the Win32 layer: the parts of a font description and
 // the font dialog's sample and error texts, in five locales.
 #include "_TQCinitializeManager.h"
 #include "_TQClocaleSet.h"
