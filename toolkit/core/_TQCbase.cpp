@@ -20,6 +20,11 @@
 #include "_TQN.h"
 #include "_TQCbase_internal.h"
 
+using tqbase::ClosingLogLine;
+using tqbase::kExportNameKey;
+using tqbase::kSourceName;
+using tqbase::listHolds;
+
 namespace {
 
 const char* const kFocusListKey = "FOCUS_LIST";
@@ -53,11 +58,6 @@ CreateRegistry& createRegistry()
 }
 
 } // namespace
-
-using tqbase::ClosingLogLine;
-using tqbase::kExportNameKey;
-using tqbase::kSourceName;
-using tqbase::listHolds;
 
 // ---------------------------------------------------------------------------
 // Life guards

@@ -16,6 +16,10 @@
 #include "_TQGFtrigger.h"
 #include "_TQCbase_internal.h"
 
+using tqbase::ClosingLogLine;
+using tqbase::kSourceName;
+using tqbase::listHolds;
+
 namespace {
 
 const size_t kTraceLineSize = 1024;
@@ -29,10 +33,6 @@ void sendTraceLine(const char* line)
 }
 
 } // namespace
-
-using tqbase::ClosingLogLine;
-using tqbase::kSourceName;
-using tqbase::listHolds;
 
 // The snapshot a pass walks: the object's own array, reused from run to
 // run, or, for a pass nested in another pass of the same object, an array

@@ -9,6 +9,8 @@
 #include "_TQGFstring.h"
 #include "_TQCbase_internal.h"
 
+using tqbase::kExportNameKey;
+
 namespace {
 
 const long kUserDataLimit = 127;
@@ -20,8 +22,6 @@ bool sameText(const char* a, const char* b)
 }
 
 } // namespace
-
-using tqbase::kExportNameKey;
 
 long TQCbase::findKey(const UserDataEntry* table, signed char count, const char* key)
 {
