@@ -1,6 +1,7 @@
 // Abstract device: coordinate mapping of the drawing family, opening an
-// area with its clip, event delivery with the modal tests, client
-// attachment and deferred deletion.
+// area with its clip, the exposed area in client coordinates (also on a
+// window device), event delivery with the modal tests, client attachment
+// and deferred deletion.
 #include <gtest/gtest.h>
 
 #include "FakeAppDev.h"
@@ -202,6 +203,70 @@ TEST_F(DevOpening, ExposureTestTouchesWithInclusiveEdges)
     EXPECT_EQ(1, dev.isExposed(5, 5, 10, 20, 0));
     EXPECT_EQ(0, dev.isExposed(0, 0, 14, 14, 0));
     EXPECT_EQ(1, dev.isExposed(115, 125, 3, 3, 0));
+}
+
+// ---- the exposed area in client coordinates ----
+
+namespace {
+
+// A client at scale 2 and offsets (3, 5) repaints the exposed part of its
+// window the usual way: it opens its whole area, reads the exposed area in
+// its own coordinates and fills that. The window exposes (40, 60, 20, 30).
+class ScaledExpose : public DevDrawing {
+protected:
+    void SetUp() override
+    {
+        DevDrawing::SetUp();
+        window.setExposedArea(40, 60, 20, 30);
+    }
+    void scaleAndOffset(TQDdev& device)
+    {
+        device.setScalePtr(&scale);
+        device.setXOffsetPtr(&xOffset);
+        device.setYOffsetPtr(&yOffset);
+    }
+    // The exposed area as the client read it.
+    std::vector<long> repaintExposedPart(TQDdev& device)
+    {
+        EXPECT_EQ(0, device.beginDraw(0, 0, 100, 100, 0, 1));
+        short x = 0, y = 0;
+        unsigned short w = 0, h = 0;
+        EXPECT_EQ(0, device.getExposedArea(&x, &y, &w, &h, 1));
+        device.drawFillRect(x, y, w, h);
+        device.endDraw();
+        return {x, y, w, h};
+    }
+    void expectExactlyTheExposedPartRepainted()
+    {
+        EXPECT_EQ((Strings{"setRegion(40,60,20,30)"}), draw.callStrings("setRegion"));
+        EXPECT_EQ((Strings{"drawFillRect(40,60,20,30)"}), draw.callStrings("drawFillRect"));
+    }
+
+    double scale = 2.0;
+    short xOffset = 3, yOffset = 5;
+    FakeWindowDev window;
+};
+
+} // namespace
+
+TEST_F(ScaledExpose, DeviceInAWindowRepaintsExactlyTheExposedPart)
+{
+    scaleAndOffset(dev);
+    dev.setEventParentDev(&window);
+    EXPECT_EQ((std::vector<long>{17, 25, 10, 15}), repaintExposedPart(dev));
+    expectExactlyTheExposedPartRepainted();
+}
+
+TEST_F(ScaledExpose, WindowRepaintsExactlyItsExposedPart)
+{
+    scaleAndOffset(window);
+    EXPECT_EQ((std::vector<long>{17, 25, 10, 15}), repaintExposedPart(window));
+    expectExactlyTheExposedPartRepainted();
+    // The exposure test compares device areas: (0, 0, 10, 10) lands on
+    // (6, 10, 20, 20), short of the exposed part.
+    EXPECT_EQ(1, window.isExposed(17, 25, 10, 15, 1));
+    EXPECT_EQ(0, window.isExposed(0, 0, 10, 10, 1));
+    EXPECT_EQ(1, window.isExposed(40, 60, 1, 1, 0));
 }
 
 // ---- event delivery ----

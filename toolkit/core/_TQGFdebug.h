@@ -84,7 +84,13 @@ struct TQGFlocalTime {
     long second;
     long millisecond;
 };
+// The reader of the system's local time. The platform layer installs its
+// own at start-up; null puts back the portable one, which reads whole
+// seconds from the C library (milliseconds 0).
+void _TQGFsetLocalTimeReader(void (*reader)(TQGFlocalTime* now));
 // Replaces the system clock of the local-time functions; null restores it.
 void _TQGFsetLocalTimeSource(void (*source)(TQGFlocalTime* now));
+// The local time as the local-time functions read it.
+TQGFlocalTime _TQGFlocalNow();
 
 #endif

@@ -115,18 +115,8 @@ long TQDdev::getExposedArea(short* x, short* y, unsigned short* w, unsigned shor
     if (eventParent == nullptr)
         return -1;
     eventParent->getExposedArea(x, y, w, h, 0);
-    if (!clientCoordinates)
-        return 0;
-    if (getScaled()) {
-        double s = getScale();
-        *x = static_cast<short>(truncToShort(*x / s) - getXOffset());
-        *y = static_cast<short>(truncToShort(*y / s) - getYOffset());
-        *w = static_cast<unsigned short>(truncToInt64(*w / s));
-        *h = static_cast<unsigned short>(truncToInt64(*h / s));
-    } else {
-        *x = static_cast<short>(*x - getXOffset());
-        *y = static_cast<short>(*y - getYOffset());
-    }
+    if (clientCoordinates)
+        unmapArea(x, y, w, h);
     return 0;
 }
 
@@ -585,6 +575,19 @@ void TQDdev::unmapPoint(TQCpoint* point) const
     } else {
         point->x -= getXOffset();
         point->y -= getYOffset();
+    }
+}
+
+void TQDdev::unmapArea(short* x, short* y, unsigned short* w, unsigned short* h) const
+{
+    TQCpoint corner = {*x, *y};
+    unmapPoint(&corner);
+    *x = static_cast<short>(corner.x);
+    *y = static_cast<short>(corner.y);
+    if (getScaled()) {
+        double s = getScale();
+        *w = static_cast<unsigned short>(truncToInt64(*w / s));
+        *h = static_cast<unsigned short>(truncToInt64(*h / s));
     }
 }
 

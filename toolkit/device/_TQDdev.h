@@ -213,6 +213,9 @@ protected:
     unsigned short mapSize(unsigned short size) const;
     // Device point to client point.
     void unmapPoint(TQCpoint* point) const;
+    // Device area to client area, the inverse of mapArea: the scale is
+    // undone first, then the offset.
+    void unmapArea(short* x, short* y, unsigned short* w, unsigned short* h) const;
     // Shared last-area size.
     static void setWH(unsigned short w, unsigned short h);
     void setOrigin(short x, short y)

@@ -334,31 +334,9 @@ long TQDwindowDev::getExposedArea(short* x, short* y, unsigned short* w, unsigne
     *y = exposedY;
     *w = exposedW;
     *h = exposedH;
-    if (!clientCoordinates)
-        return 0;
-    if (getScaled()) {
-        double s = getScale();
-        *x = truncToShort((exposedX - getXOffset()) * s);
-        *y = truncToShort((exposedY - getYOffset()) * s);
-        *w = static_cast<unsigned short>(truncToInt64(exposedW * s));
-        *h = static_cast<unsigned short>(truncToInt64(exposedH * s));
-    } else {
-        *x = static_cast<short>(exposedX - getXOffset());
-        *y = static_cast<short>(exposedY - getYOffset());
-    }
+    if (clientCoordinates)
+        unmapArea(x, y, w, h);
     return 0;
-}
-
-long TQDwindowDev::isExposed(short x, short y, unsigned short w, unsigned short h,
-                             unsigned char mapped)
-{
-    if (mapped)
-        mapArea(&x, &y, &w, &h);
-    short ex, ey;
-    unsigned short ew, eh;
-    getExposedArea(&ex, &ey, &ew, &eh, 1);
-    bool touches = ex <= x + w && ey <= y + h && x <= ex + ew && y <= ey + eh;
-    return touches ? 1 : 0;
 }
 
 // ---- drawing ----
@@ -407,9 +385,10 @@ long TQDwindowDev::beginDraw(short x, short y, unsigned short w, unsigned short 
     short ox, oy;
     unsigned short ow, oh;
     getGeom(&ox, &oy, &ow, &oh);
+    // The open area is in device coordinates: so is the clip.
     short ex, ey;
     unsigned short ew, eh;
-    getExposedArea(&ex, &ey, &ew, &eh, 1);
+    getExposedArea(&ex, &ey, &ew, &eh, 0);
     draw->beginDraw(this, getDeviceResource(), getWindowResource(), getContextResource());
     if (whole == 0) {
         short cx, cy;

@@ -29,8 +29,6 @@ public:
     void setExposedArea(short x, short y, unsigned short w, unsigned short h) override;
     long getExposedArea(short* x, short* y, unsigned short* w, unsigned short* h,
                         unsigned char client) override;
-    long isExposed(short x, short y, unsigned short w, unsigned short h,
-                   unsigned char mapped) override;
     long beginDraw(short x, short y, unsigned short w, unsigned short h, unsigned char whole,
                    unsigned char mapped) override;
     long internalBeginDraw(short x, short y, unsigned short w, unsigned short h,
