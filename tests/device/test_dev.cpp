@@ -254,7 +254,7 @@ public:
 
 private:
     bool owned = false;
-    TQDappDev::CreateInstanceHandler previous = nullptr;
+    void* previous = nullptr;
 };
 
 Strings g_modalProcCalls;
