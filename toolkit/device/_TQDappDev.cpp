@@ -75,8 +75,8 @@ unsigned char TQDappDev::getInstanceExist()
     return g_instance != nullptr ? 1 : 0;
 }
 
-// Not getAppInstance(): a deleted device stops being the singleton, and the
-// next call makes a new one.
+// A deleted device stops being the singleton, and the next call makes a new
+// one.
 TQDappDev* TQGIappDev()
 {
     if (g_singleton == nullptr)

@@ -8,9 +8,7 @@
 // Place it in the public part of class Class. The handler is a function
 // without arguments that returns a new Class*; it may be given typed or as
 // void*. createFromHandler() makes an object with it, null while none is
-// installed; the caller owns the object. getAppInstance() is the process's
-// one object: made with the handler on the first call after one is
-// installed, then kept for the life of the process.
+// installed; the caller owns the object.
 #define TQ_CREATE_HANDLER_FRAME(Class)                                     \
     typedef Class* (*CreateInstanceHandler)();                             \
     static void setCreateInstanceHandler(CreateInstanceHandler handler)    \
@@ -35,13 +33,6 @@
         CreateInstanceHandler handler = createHandlerSlot();               \
         return handler != nullptr ? handler() : nullptr;                   \
     }                                                                      \
-    static Class* getAppInstance()                                         \
-    {                                                                      \
-        static Class* instance = nullptr;                                  \
-        if (instance == nullptr)                                           \
-            instance = createFromHandler();                                \
-        return instance;                                                   \
-    }                                                                      \
                                                                            \
 private:                                                                   \
     static CreateInstanceHandler& createHandlerSlot()                      \
@@ -63,6 +54,18 @@ public:
         CreateInstanceHandler handler = createHandlerSlot();               \
         return handler != nullptr ? handler() : new Class;                 \
     }
+
+// The process's one object of a service reached through an accessor: made
+// with the service's handler on the first call after one is installed, then
+// kept for the life of the process; null while no handler is installed.
+template <class Service>
+Service* TQGFappInstance()
+{
+    static Service* instance = nullptr;
+    if (instance == nullptr)
+        instance = Service::createFromHandler();
+    return instance;
+}
 
 // Makes PlatformClass the object of Service: defines the factory and the
 // installer that hands it to Service, and runs the installer during static

@@ -159,5 +159,5 @@ char* TQDenv::getPlaneString(const char* string)
 
 TQDenv* TQGIappEnvironment()
 {
-    return TQDenv::getAppInstance();
+    return TQGFappInstance<TQDenv>();
 }

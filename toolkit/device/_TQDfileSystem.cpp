@@ -50,5 +50,5 @@ TQClistData* TQDfileSystem::showFile(char*)
 
 TQDfileSystem* TQGIappFileSystem()
 {
-    return TQDfileSystem::getAppInstance();
+    return TQGFappInstance<TQDfileSystem>();
 }

@@ -130,5 +130,5 @@ unsigned char TQDmouse::execGlobalMouseHook(long event, TQCbase* obj)
 
 TQDmouse* TQGIappMouse()
 {
-    return TQDmouse::getAppInstance();
+    return TQGFappInstance<TQDmouse>();
 }

@@ -145,5 +145,5 @@ void TQDtimer::runTriggerProcs(u32 tick)
 
 TQDtimer* TQGIappTimer()
 {
-    return TQDtimer::getAppInstance();
+    return TQGFappInstance<TQDtimer>();
 }
