@@ -319,7 +319,7 @@ public:
 
 private:
     bool owned = false;
-    TQDappDev::CreateInstanceHandler previous = nullptr;
+    void* previous = nullptr;
 };
 
 Strings g_modalProcCalls;

@@ -114,7 +114,7 @@ protected:
 
     TQDkeyboard kb;
     TQDappDev* app = nullptr;
-    TQDappDev::CreateInstanceHandler previous = nullptr;
+    void* previous = nullptr;
     std::vector<std::unique_ptr<Probe>> owned;
 };
 

@@ -43,6 +43,13 @@ void TQCinitializeManager::execInitializeProcs()
     executed = 1;
 }
 
+TQCinitializeManager::Registration::Registration(std::initializer_list<void (*)()> procs)
+{
+    TQCinitializeManager* manager = TQGIappInitializeManager();
+    for (void (*proc)() : procs)
+        manager->addInitializeProc(proc);
+}
+
 TQCinitializeManager* TQGIappInitializeManager()
 {
     static TQCinitializeManager* manager = new TQCinitializeManager;

@@ -6,6 +6,8 @@
 
 #include "_TQClistData.h"
 
+#include <initializer_list>
+
 class TQCinitializeManager {
 public:
     TQCinitializeManager();
@@ -16,6 +18,13 @@ public:
     // Runs the procedures listed when the call starts, in the order they were
     // added; every call runs them again.
     void execInitializeProcs();
+
+    // Adds procedures to the process's manager, in the order given, when it
+    // is constructed. A library's catalogue defines one at namespace scope:
+    //     const TQCinitializeManager::Registration registration{proc, proc1};
+    struct Registration {
+        Registration(std::initializer_list<void (*)()> procs);
+    };
 
 private:
     TQCinitializeManager(const TQCinitializeManager&) = delete;

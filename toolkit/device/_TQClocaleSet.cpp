@@ -78,6 +78,13 @@ long TQClocaleSet::setLocaleString(const char* localeName, const char* key, cons
     return 0;
 }
 
+void TQClocaleSet::setLocaleStrings(const char* locale, const char* const* keys,
+                                    const char* const* texts, long count)
+{
+    for (long i = 0; i < count; ++i)
+        setLocaleString(locale, keys[i], texts[i]);
+}
+
 char* TQClocaleSet::getLocaleString(const char* localeName, const char* key, long encoding)
 {
     TQClocale* locale = getLocale(localeName);

@@ -25,6 +25,10 @@ public:
     // Stores key -> text in the named locale, creating it when missing. The
     // set keeps the pointers: keys and texts must live as long as the set.
     long setLocaleString(const char* locale, const char* key, const char* text);
+    // Stores a catalogue's texts of one locale, texts[i] for keys[i], under
+    // the same rule.
+    void setLocaleStrings(const char* locale, const char* const* keys,
+                          const char* const* texts, long count);
     // The locale's text of key; the locale argument itself for an unknown
     // locale.
     char* getLocaleString(const char* locale, const char* key, long encoding);

@@ -16,7 +16,6 @@ namespace {
 
 const char kSource[] = "_TQDappDev";
 
-TQDappDev::CreateInstanceHandler g_createInstanceHandler = nullptr;
 TQDappDev* g_singleton = nullptr;
 TQDappDev* g_instance = nullptr;
 unsigned char g_traceMode = 0;
@@ -76,20 +75,12 @@ unsigned char TQDappDev::getInstanceExist()
     return g_instance != nullptr ? 1 : 0;
 }
 
-void TQDappDev::setCreateInstanceHandler(CreateInstanceHandler handler)
-{
-    g_createInstanceHandler = handler;
-}
-
-TQDappDev::CreateInstanceHandler TQDappDev::getCreateInstanceHandler()
-{
-    return g_createInstanceHandler;
-}
-
+// A deleted device stops being the singleton, and the next call makes a new
+// one.
 TQDappDev* TQGIappDev()
 {
-    if (g_singleton == nullptr && g_createInstanceHandler != nullptr)
-        g_singleton = g_createInstanceHandler();
+    if (g_singleton == nullptr)
+        g_singleton = TQDappDev::createFromHandler();
     return g_singleton;
 }
 

@@ -13,6 +13,7 @@
 #include "_TQCguiPolicy.h"
 #include "_TQClistData.h"
 #include "_TQCstring.h"
+#include "_TQDcreateInstance.h"
 #include "_TQDdev.h"
 
 class TQCbase;
@@ -20,7 +21,6 @@ class TQCindexData;
 
 class TQDappDev : public TQDdev {
 public:
-    typedef TQDappDev* (*CreateInstanceHandler)();
     // Called instead of a client that the modal client blocks.
     typedef void (*ModalProc)(TQDdev* dev, long event, void* data);
     typedef void (*InitHandler)();
@@ -55,8 +55,7 @@ public:
     virtual void syncDisplay();
 
     // Singleton.
-    static void setCreateInstanceHandler(CreateInstanceHandler handler);
-    static CreateInstanceHandler getCreateInstanceHandler();
+    TQ_CREATE_HANDLER_FRAME(TQDappDev)
     static unsigned char getInstanceExist();
 
     // Arguments, filled by the platform from the command line.

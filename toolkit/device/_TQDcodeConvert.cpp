@@ -8,7 +8,6 @@
 
 namespace {
 
-TQDcodeConvert* (*g_factory)() = nullptr;
 TQDcodeConvert* g_instance = nullptr;
 
 long __tqgv_default_encoding = -1;
@@ -132,11 +131,6 @@ char* TQDcodeConvert::getSystemLocaleName()
     return m_systemLocaleName;
 }
 
-void TQDcodeConvert::_set_code_convert_handler(TQDcodeConvert* (*factory)())
-{
-    g_factory = factory;
-}
-
 int TQDplainCodeConvert::codeConvert(char* dst, int dstSize, int, const char* src,
                                      int srcLength, int)
 {
@@ -215,8 +209,7 @@ TQDcodeConvert* TQGIappCodeConvert()
 {
     if (g_instance)
         return g_instance;
-    if (g_factory)
-        g_instance = g_factory();
+    g_instance = TQDcodeConvert::createFromHandler();
     if (g_instance)
         return g_instance;
 

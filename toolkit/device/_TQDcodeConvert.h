@@ -4,6 +4,7 @@
 #define _TQDCODECONVERT_H
 
 #include "TQtypes.h"
+#include "_TQDcreateInstance.h"
 
 // Encoding codes shared by strings, serialisers, catalogues and the converter.
 // -2 and -1 are resolved late, to the application and system default encodings.
@@ -53,7 +54,11 @@ public:
     void setSystemLocaleName(const char* name, long encoding);
     char* getSystemLocaleName();
 
-    static void _set_code_convert_handler(TQDcodeConvert* (*factory)());
+    TQ_CREATE_HANDLER_FRAME(TQDcodeConvert)
+    static void _set_code_convert_handler(CreateInstanceHandler factory)
+    {
+        setCreateInstanceHandler(factory);
+    }
 
 private:
     char m_systemLocaleName[32];

@@ -157,21 +157,7 @@ char* TQDenv::getPlaneString(const char* string)
     return publish(tail.text(), tail.length());
 }
 
-TQDenv::CreateHandler& TQDenv::createHandlerSlot()
-{
-    static CreateHandler handler = nullptr;
-    return handler;
-}
-
-void TQDenv::setCreateInstanceHandler(void* handler)
-{
-    createHandlerSlot() = reinterpret_cast<CreateHandler>(handler);
-}
-
 TQDenv* TQGIappEnvironment()
 {
-    static TQDenv* environment = nullptr;
-    if (environment == nullptr && TQDenv::createHandlerSlot() != nullptr)
-        environment = TQDenv::createHandlerSlot()();
-    return environment;
+    return TQGFappInstance<TQDenv>();
 }

@@ -4,6 +4,8 @@
 #ifndef _TQDENV_H
 #define _TQDENV_H
 
+#include "_TQDcreateInstance.h"
+
 class TQDenv {
 public:
     // Longest text the expansion hands back, and the size of its stores.
@@ -23,13 +25,7 @@ public:
     // characters or when an expansion would be longer than 8190.
     virtual char* getPlaneString(const char* string);
 
-    // handler: a function without arguments returning a new TQDenv*.
-    static void setCreateInstanceHandler(void* handler);
-
-private:
-    friend TQDenv* TQGIappEnvironment();
-    typedef TQDenv* (*CreateHandler)();
-    static CreateHandler& createHandlerSlot();
+    TQ_CREATE_HANDLER_FRAME(TQDenv)
 };
 
 // The process's environment object, made by the installed factory on the

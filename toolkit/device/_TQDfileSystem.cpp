@@ -1,8 +1,6 @@
 // File-system service: the base versions and the application's instance.
 #include "_TQDfileSystem.h"
 
-TQDfileSystem* (*TQDfileSystem::s_createHandler)() = nullptr;
-
 TQDfileSystem::~TQDfileSystem() = default;
 
 char* TQDfileSystem::adjustFileName(char* name)
@@ -50,15 +48,7 @@ TQClistData* TQDfileSystem::showFile(char*)
     return nullptr;
 }
 
-void TQDfileSystem::setCreateInstanceHandler(TQDfileSystem* (*handler)())
-{
-    s_createHandler = handler;
-}
-
 TQDfileSystem* TQGIappFileSystem()
 {
-    static TQDfileSystem* fileSystem = nullptr;
-    if (fileSystem == nullptr && TQDfileSystem::s_createHandler != nullptr)
-        fileSystem = TQDfileSystem::s_createHandler();
-    return fileSystem;
+    return TQGFappInstance<TQDfileSystem>();
 }

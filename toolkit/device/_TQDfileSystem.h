@@ -4,6 +4,8 @@
 #ifndef _TQDFILESYSTEM_H
 #define _TQDFILESYSTEM_H
 
+#include "_TQDcreateInstance.h"
+
 class TQClistData;
 
 class TQDfileSystem {
@@ -36,11 +38,7 @@ public:
     virtual TQClistData* showDir(char* path);
     virtual TQClistData* showFile(char* path);
 
-    static void setCreateInstanceHandler(TQDfileSystem* (*handler)());
-
-private:
-    friend TQDfileSystem* TQGIappFileSystem();
-    static TQDfileSystem* (*s_createHandler)();
+    TQ_CREATE_HANDLER_FRAME(TQDfileSystem)
 };
 
 // The application's file system, made by the installed handler on the first

@@ -95,12 +95,11 @@ TQDkeyboard* TQGIappKeyboard()
 {
     if (g_keyboard != nullptr)
         return g_keyboard;
-    void* handler = TQDkeyboard::getCreateInstanceHandler();
-    if (handler == nullptr) {
+    if (TQDkeyboard::getCreateInstanceHandler() == nullptr) {
         std::fprintf(stderr, "Error: TQDkeyboard* TQGIappKeyboard() _create_handler is null.\n");
         return nullptr;
     }
-    g_keyboard = reinterpret_cast<TQDkeyboard* (*)()>(handler)();
+    g_keyboard = TQDkeyboard::createFromHandler();
     return g_keyboard;
 }
 

@@ -112,10 +112,6 @@ public:
     virtual char* getSelectedString(long encoding);
 
     TQ_CREATE_INSTANCE_FRAME(TQDkeyboard)
-    static void setCreateInstanceHandler(TQDkeyboard* (*handler)())
-    {
-        setCreateInstanceHandler(reinterpret_cast<void*>(handler));
-    }
 
     // Hands the current key to the receivers; 1 when one of them consumed
     // it or the focus procedure ran, else 0. The platform calls it only

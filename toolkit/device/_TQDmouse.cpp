@@ -3,12 +3,6 @@
 
 #include "_TQCmouseData.h"
 
-namespace {
-
-TQDmouse* (*g_createInstanceHandler)() = nullptr;
-
-} // namespace
-
 TQDmouse::TQDmouse()
     : m_targetBtn(0),
       m_status(0),
@@ -62,11 +56,6 @@ void TQDmouse::delMouseCursor(long position)
         return;
     delete entryAt(position);
     m_cursors.delPos(position);
-}
-
-void TQDmouse::setCreateInstanceHandler(TQDmouse* (*handler)())
-{
-    g_createInstanceHandler = handler;
 }
 
 TQCmouseData* TQDmouse::entryAt(long position) const
@@ -141,8 +130,5 @@ unsigned char TQDmouse::execGlobalMouseHook(long event, TQCbase* obj)
 
 TQDmouse* TQGIappMouse()
 {
-    static TQDmouse* mouse = nullptr;
-    if (mouse == nullptr && g_createInstanceHandler != nullptr)
-        mouse = g_createInstanceHandler();
-    return mouse;
+    return TQGFappInstance<TQDmouse>();
 }

@@ -9,6 +9,7 @@
 #include "TQtypes.h"
 #include "_TQClistData.h"
 #include "_TQCroot.h"
+#include "_TQDcreateInstance.h"
 
 class TQCbase;
 class TQCmouseData;
@@ -39,7 +40,7 @@ public:
     // are ignored.
     virtual void delMouseCursor(long position);
 
-    static void setCreateInstanceHandler(TQDmouse* (*handler)());
+    TQ_CREATE_HANDLER_FRAME(TQDmouse)
 
     void setStatus(u32 status) { m_status = status; }
     u32 getStatus() const { return m_status; }

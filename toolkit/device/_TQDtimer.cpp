@@ -5,12 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace {
-
-TQDtimer* (*g_createInstanceHandler)() = nullptr;
-
-} // namespace
-
 // The walks run over a copy of the list taken when they start: a procedure
 // may add or delete records (its own or others') while it runs. A record that
 // left the list meanwhile is skipped; one added meanwhile waits for the next
@@ -54,11 +48,6 @@ TQDtimer::~TQDtimer()
         delete static_cast<ProcRecord*>(m_timerProcs.getData(i));
     for (long i = 0; i < m_triggerProcs.getNum(); ++i)
         delete static_cast<ProcRecord*>(m_triggerProcs.getData(i));
-}
-
-void TQDtimer::setCreateInstanceHandler(TQDtimer* (*handler)())
-{
-    g_createInstanceHandler = handler;
 }
 
 // The phase is the low byte of the tick count minus one (wrapping at 256),
@@ -156,8 +145,5 @@ void TQDtimer::runTriggerProcs(u32 tick)
 
 TQDtimer* TQGIappTimer()
 {
-    static TQDtimer* timer = nullptr;
-    if (timer == nullptr && g_createInstanceHandler != nullptr)
-        timer = g_createInstanceHandler();
-    return timer;
+    return TQGFappInstance<TQDtimer>();
 }

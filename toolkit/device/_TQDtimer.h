@@ -8,6 +8,7 @@
 #include "TQtypes.h"
 #include "_TQClistData.h"
 #include "_TQCroot.h"
+#include "_TQDcreateInstance.h"
 
 class TQDtimer : public TQCroot {
 public:
@@ -18,7 +19,7 @@ public:
     ~TQDtimer() override;
     TQ_ROOT_FRAME(TQDtimer, TQCroot)
 
-    static void setCreateInstanceHandler(TQDtimer* (*handler)());
+    TQ_CREATE_HANDLER_FRAME(TQDtimer)
 
     // Rates are 1..255 ticks; 0 is taken as 1. The id is the registration's
     // address and is never 0.

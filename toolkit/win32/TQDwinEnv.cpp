@@ -92,20 +92,4 @@ char* TQDwinEnv::getEnv(const char* name)
     return empty;
 }
 
-TQDenv* _win_env_chandler()
-{
-    return new TQDwinEnv;
-}
-
-void TQGFwinEnvInit()
-{
-    TQDenv::setCreateInstanceHandler(reinterpret_cast<void*>(_win_env_chandler));
-}
-
-namespace {
-
-struct InstallAtStartUp {
-    InstallAtStartUp() { TQGFwinEnvInit(); }
-} g_installAtStartUp;
-
-} // namespace
+TQ_PLATFORM_FACTORY(TQDenv, TQDwinEnv, _win_env_chandler, TQGFwinEnvInit)

@@ -1,7 +1,13 @@
 // A mutex on a Win32 critical section.
 #include "TQDwinMutex.h"
 
-TQDwinMutex::TQDwinMutex() : section(), initialised(false)
+#include "TQwin32.h"
+
+struct TQDwinMutex::Section {
+    CRITICAL_SECTION critical;
+};
+
+TQDwinMutex::TQDwinMutex() : section(nullptr)
 {
 }
 
@@ -13,27 +19,28 @@ TQDwinMutex::~TQDwinMutex()
 long TQDwinMutex::initialize()
 {
     // Initialising a section in use would lose its holders.
-    if (!initialised) {
-        InitializeCriticalSection(&section);
-        initialised = true;
+    if (section == nullptr) {
+        section = new Section;
+        InitializeCriticalSection(&section->critical);
     }
     return 0;
 }
 
 long TQDwinMutex::destroy()
 {
-    if (initialised) {
-        DeleteCriticalSection(&section);
-        initialised = false;
+    if (section != nullptr) {
+        DeleteCriticalSection(&section->critical);
+        delete section;
+        section = nullptr;
     }
     return 0;
 }
 
 long TQDwinMutex::lock()
 {
-    if (!initialised)
+    if (section == nullptr)
         return -1;
-    EnterCriticalSection(&section);
+    EnterCriticalSection(&section->critical);
     return 0;
 }
 
@@ -45,26 +52,10 @@ long TQDwinMutex::trylock()
 
 long TQDwinMutex::unlock()
 {
-    if (!initialised)
+    if (section == nullptr)
         return -1;
-    LeaveCriticalSection(&section);
+    LeaveCriticalSection(&section->critical);
     return 0;
 }
 
-TQDmutex* _win_mutex_chandler()
-{
-    return new TQDwinMutex;
-}
-
-void TQGFinitializeWinMutex()
-{
-    TQDmutex::setCreateInstanceHandler(reinterpret_cast<void*>(_win_mutex_chandler));
-}
-
-namespace {
-
-struct InstallAtStartUp {
-    InstallAtStartUp() { TQGFinitializeWinMutex(); }
-} g_installAtStartUp;
-
-} // namespace
+TQ_PLATFORM_FACTORY(TQDmutex, TQDwinMutex, _win_mutex_chandler, TQGFinitializeWinMutex)

@@ -4,8 +4,6 @@
 
 #include "_TQDmutex.h"
 
-#include "TQwin32.h"
-
 class TQDwinMutex : public TQDmutex {
 public:
     TQDwinMutex();
@@ -20,8 +18,8 @@ public:
     long unlock() override;
 
 private:
-    CRITICAL_SECTION section;
-    bool initialised;
+    struct Section;  // the critical section, made by initialize
+    Section* section;
 };
 
 TQDmutex* _win_mutex_chandler();

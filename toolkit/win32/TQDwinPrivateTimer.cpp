@@ -3,6 +3,7 @@
 #include "TQDwinPrivateTimer.h"
 
 #include "TQGFwinAppWindow.h"
+#include "TQwin32.h"
 #include "_TQClistData.h"
 
 namespace {
@@ -103,19 +104,5 @@ void TQDwinPrivateTimer::_timer_callback(uintptr_t id)
         timer->stopTimer();
 }
 
-TQDprivateTimer* _winPrivatetimer_create()
-{
-    return new TQDwinPrivateTimer;
-}
-
-namespace {
-
-struct InstallAtStartUp {
-    InstallAtStartUp()
-    {
-        TQDprivateTimer::setCreateInstanceHandler(
-            reinterpret_cast<void*>(_winPrivatetimer_create));
-    }
-} g_installAtStartUp;
-
-} // namespace
+TQ_PLATFORM_FACTORY(TQDprivateTimer, TQDwinPrivateTimer, _winPrivatetimer_create,
+                    TQGFinitializeWinPrivateTimer)

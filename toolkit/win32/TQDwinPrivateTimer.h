@@ -27,5 +27,6 @@ private:
 };
 
 TQDprivateTimer* _winPrivatetimer_create();
+void TQGFinitializeWinPrivateTimer();
 
 #endif

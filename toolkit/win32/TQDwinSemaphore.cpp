@@ -1,6 +1,8 @@
 // A counting semaphore on a Win32 semaphore.
 #include "TQDwinSemaphore.h"
 
+#include "TQwin32.h"
+
 namespace {
 
 const LONG kInitialCount = 1;
@@ -49,20 +51,4 @@ long TQDwinSemaphore::unlock()
     return 0;
 }
 
-TQDsemaphore* _win_sem_chandler()
-{
-    return new TQDwinSemaphore;
-}
-
-void TQGFinitializeWinSemaphore()
-{
-    TQDsemaphore::setCreateInstanceHandler(reinterpret_cast<void*>(_win_sem_chandler));
-}
-
-namespace {
-
-struct InstallAtStartUp {
-    InstallAtStartUp() { TQGFinitializeWinSemaphore(); }
-} g_installAtStartUp;
-
-} // namespace
+TQ_PLATFORM_FACTORY(TQDsemaphore, TQDwinSemaphore, _win_sem_chandler, TQGFinitializeWinSemaphore)

@@ -5,8 +5,6 @@
 
 #include "_TQDsemaphore.h"
 
-#include "TQwin32.h"
-
 class TQDwinSemaphore : public TQDsemaphore {
 public:
     TQDwinSemaphore();
@@ -20,7 +18,7 @@ public:
     long unlock() override;
 
 private:
-    HANDLE semaphore;
+    void* semaphore;  // the Win32 semaphore's HANDLE
 };
 
 TQDsemaphore* _win_sem_chandler();

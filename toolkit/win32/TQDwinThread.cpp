@@ -3,6 +3,7 @@
 #include "TQDwinThread.h"
 
 #include "TQGFwinAppWindow.h"
+#include "TQwin32.h"
 
 #include <cstdint>
 #include <new>
@@ -239,20 +240,4 @@ void TQDwinThread::_exec_callback_message(void* message)
     delete record;
 }
 
-TQDthread* _win_th_chandler()
-{
-    return new TQDwinThread;
-}
-
-void TQGFinitializeWinThread()
-{
-    TQDthread::setCreateInstanceHandler(reinterpret_cast<void*>(_win_th_chandler));
-}
-
-namespace {
-
-struct InstallAtStartUp {
-    InstallAtStartUp() { TQGFinitializeWinThread(); }
-} g_installAtStartUp;
-
-} // namespace
+TQ_PLATFORM_FACTORY(TQDthread, TQDwinThread, _win_th_chandler, TQGFinitializeWinThread)

@@ -2,11 +2,17 @@
 #include "TQDwintimer.h"
 
 #include "TQGFwinAppWindow.h"
+#include "TQwin32.h"
 
 namespace {
 
 const UINT_PTR kTickTimerId = 1;
 const UINT kTickMs = 250;
+
+void CALLBACK tickProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    TQDwintimer::_timer_callback();
+}
 
 } // namespace
 
@@ -26,7 +32,7 @@ void TQDwintimer::_timer_set()
 {
     HWND window = TQGFgetAppWindow();
     if (window != nullptr)
-        SetTimer(window, kTickTimerId, kTickMs, _timer_callback);
+        SetTimer(window, kTickTimerId, kTickMs, tickProc);
 }
 
 void TQDwintimer::_timer_stop()
@@ -36,7 +42,7 @@ void TQDwintimer::_timer_stop()
         KillTimer(window, kTickTimerId);
 }
 
-void CALLBACK TQDwintimer::_timer_callback(HWND, UINT, UINT_PTR, DWORD)
+void TQDwintimer::_timer_callback()
 {
     TQDtimer* appTimer = TQGIappTimer();
     TQDwintimer* timer = appTimer != nullptr

@@ -5,8 +5,6 @@
 
 #include "_TQDtimer.h"
 
-#include "TQwin32.h"
-
 class TQDwintimer : public TQDtimer {
 public:
     // Arms the tick on the application window, which must exist by then.
@@ -14,8 +12,8 @@ public:
     ~TQDwintimer() override;
     TQ_ROOT_FRAME(TQDwintimer, TQDtimer)
 
-    // The timer procedure of the tick; it works on TQGIappTimer().
-    static void CALLBACK _timer_callback(HWND window, UINT message, UINT_PTR id, DWORD time);
+    // One tick, run by the timer procedure; it works on TQGIappTimer().
+    static void _timer_callback();
 
 private:
     void _timer_set();

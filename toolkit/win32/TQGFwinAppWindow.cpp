@@ -2,6 +2,8 @@
 // worker threads reach the application thread.
 #include "TQGFwinAppWindow.h"
 
+#include "TQwin32.h"
+
 #include <atomic>
 
 namespace {
@@ -21,7 +23,7 @@ HWND TQGFgetAppWindow()
     return g_appWindow.load();
 }
 
-long TQGFsendToAppWindow(WPARAM code, void* record, UINT timeoutMs)
+long TQGFsendToAppWindow(std::uintptr_t code, void* record, unsigned int timeoutMs)
 {
     HWND window = TQGFgetAppWindow();
     if (window == nullptr)

@@ -5,20 +5,23 @@
 #ifndef TQGFWINAPPWINDOW_H
 #define TQGFWINAPPWINDOW_H
 
-#include "TQwin32.h"
+#include <cstdint>
+
+// HWND, declared without the Win32 headers.
+struct HWND__;
 
 // wParam of the private WM_USER message that carries a thread callback.
-const WPARAM TQ_WM_USER_THREAD_CALLBACK = 3;
+const std::uintptr_t TQ_WM_USER_THREAD_CALLBACK = 3;
 
-void TQGFsetAppWindow(HWND window);
+void TQGFsetAppWindow(HWND__* window);
 // Null until the application device has registered its window.
-HWND TQGFgetAppWindow();
+HWND__* TQGFgetAppWindow();
 
 // Sends WM_USER with code and record to the application window and waits
 // for it to be handled, at most timeoutMs. 0 when it was handled; -2 when
 // the time ran out (the window procedure still receives the message later
 // and owns the record); -1 when it could not be delivered at all (no
 // application window, or the window is gone), so the caller keeps the record.
-long TQGFsendToAppWindow(WPARAM code, void* record, UINT timeoutMs);
+long TQGFsendToAppWindow(std::uintptr_t code, void* record, unsigned int timeoutMs);
 
 #endif

@@ -1,5 +1,6 @@
-// The catalogues of the two extra widget libraries: what the initialize
-// manager's two registration runs leave in each of the ten locales.
+// The catalogues of the two extra widget libraries, read back through the
+// Win32 converter: what the initialize manager's two registration runs leave
+// in each of the ten locales.
 #include <gtest/gtest.h>
 
 #include "FakeCodeConvert.h"

@@ -79,7 +79,7 @@ const char* const kZhCn[kKeyCount] = {
     "\xBD\xE1\xCA\xF8",
 };
 
-// Texts of es_ES
+// Texts of es_ES and es_ES.utf8 (ASCII only, so the same bytes in both)
 const char* const kEsEs[kKeyCount] = {
     "No se puede crear el directorio\n",
     "",
@@ -89,28 +89,8 @@ const char* const kEsEs[kKeyCount] = {
     "Terminar",
 };
 
-// Texts of es_AR
+// Texts of es_AR and es_AR.utf8 (ASCII only, so the same bytes in both)
 const char* const kEsAr[kKeyCount] = {
-    "No puede crear directorio\n",
-    "",
-    "< Volver,Siguiente >,Terminar",
-    "< Volver",
-    "Siguiente >",
-    "Terminar",
-};
-
-// Texts of es_ES.utf8
-const char* const kEsEsUtf8[kKeyCount] = {
-    "No se puede crear el directorio\n",
-    "",
-    "< Volver,Siguiente >,Terminar",
-    "< Volver",
-    "Siguiente >",
-    "Terminar",
-};
-
-// Texts of es_AR.utf8
-const char* const kEsArUtf8[kKeyCount] = {
     "No puede crear directorio\n",
     "",
     "< Volver,Siguiente >,Terminar",
@@ -121,9 +101,7 @@ const char* const kEsArUtf8[kKeyCount] = {
 
 void registerTexts(const char* locale, const char* const (&texts)[kKeyCount])
 {
-    TQClocaleSet* set = TQGIappLocaleSet();
-    for (int i = 0; i < kKeyCount; ++i)
-        set->setLocaleString(locale, kKeys[i], texts[i]);
+    TQGIappLocaleSet()->setLocaleStrings(locale, kKeys, texts, kKeyCount);
 }
 
 } // namespace
@@ -166,27 +144,17 @@ void _libtqc_lang_init_proc6()
 
 void _libtqc_lang_init_proc7()
 {
-    registerTexts("es_ES.utf8", kEsEsUtf8);
-    registerTexts("es_AR.utf8", kEsArUtf8);
+    registerTexts("es_ES.utf8", kEsEs);
+    registerTexts("es_AR.utf8", kEsAr);
 }
 
 namespace {
 
-// Hands the procedures to the initialize manager, which runs them once the
-// devices exist and again when the event loop starts.
-struct CatalogueRegistration {
-    CatalogueRegistration()
-    {
-        TQCinitializeManager* manager = TQGIappInitializeManager();
-        manager->addInitializeProc(_libtqc_lang_init_proc);
-        manager->addInitializeProc(_libtqc_lang_init_proc1);
-        manager->addInitializeProc(_libtqc_lang_init_proc2);
-        manager->addInitializeProc(_libtqc_lang_init_proc3);
-        manager->addInitializeProc(_libtqc_lang_init_proc4);
-        manager->addInitializeProc(_libtqc_lang_init_proc5);
-        manager->addInitializeProc(_libtqc_lang_init_proc6);
-        manager->addInitializeProc(_libtqc_lang_init_proc7);
-    }
-} registration;
+// The initialize manager runs the procedures once the devices exist and
+// again when the event loop starts.
+const TQCinitializeManager::Registration registration{
+    _libtqc_lang_init_proc, _libtqc_lang_init_proc1, _libtqc_lang_init_proc2,
+    _libtqc_lang_init_proc3, _libtqc_lang_init_proc4, _libtqc_lang_init_proc5,
+    _libtqc_lang_init_proc6, _libtqc_lang_init_proc7};
 
 } // namespace

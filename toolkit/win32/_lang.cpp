@@ -94,9 +94,7 @@ const char* const kZhCn[kKeyCount] = {
 
 void registerTexts(const char* locale, const char* const (&texts)[kKeyCount])
 {
-    TQClocaleSet* set = TQGIappLocaleSet();
-    for (int i = 0; i < kKeyCount; ++i)
-        set->setLocaleString(locale, kKeys[i], texts[i]);
+    TQGIappLocaleSet()->setLocaleStrings(locale, kKeys, texts, kKeyCount);
 }
 
 } // namespace
@@ -112,14 +110,8 @@ void _libtqwin_lang_init_proc()
 
 namespace {
 
-// Hands the procedures to the initialize manager, which runs them once the
-// devices exist and again when the event loop starts.
-struct CatalogueRegistration {
-    CatalogueRegistration()
-    {
-        TQCinitializeManager* manager = TQGIappInitializeManager();
-        manager->addInitializeProc(_libtqwin_lang_init_proc);
-    }
-} registration;
+// The initialize manager runs the procedures once the devices exist and
+// again when the event loop starts.
+const TQCinitializeManager::Registration registration{_libtqwin_lang_init_proc};
 
 } // namespace

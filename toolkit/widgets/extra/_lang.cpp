@@ -208,7 +208,7 @@ const char* const kEsEs[kKeyCount] = {
     ":%2d",
 };
 
-// Texts of es_AR
+// Texts of es_AR and es_AR.utf8 (ASCII only, so the same bytes in both)
 const char* const kEsAr[kKeyCount] = {
     "DOM",
     "LUN",
@@ -258,36 +258,9 @@ const char* const kEsEsUtf8[kKeyCount] = {
     ":%2d",
 };
 
-// Texts of es_AR.utf8
-const char* const kEsArUtf8[kKeyCount] = {
-    "DOM",
-    "LUN",
-    "MAR",
-    "MIE",
-    "JUE",
-    "VIE",
-    "SAB",
-    "A.M.",
-    "P.M.",
-    "AM",
-    "PM",
-    "%2d/%2d/%4d",
-    "%4d/%2d/%2d",
-    "%2d/%2d/%2d",
-    "%2d/%2d/%2d",
-    "%2d/%2d/%4d",
-    "%4d/%2d/%2d",
-    " %s ",
-    "%2d:%2d",
-    "%s %2d:%2d",
-    ":%2d",
-};
-
 void registerTexts(const char* locale, const char* const (&texts)[kKeyCount])
 {
-    TQClocaleSet* set = TQGIappLocaleSet();
-    for (int i = 0; i < kKeyCount; ++i)
-        set->setLocaleString(locale, kKeys[i], texts[i]);
+    TQGIappLocaleSet()->setLocaleStrings(locale, kKeys, texts, kKeyCount);
 }
 
 } // namespace
@@ -331,26 +304,16 @@ void _libtqb_lang_init_proc6()
 void _libtqb_lang_init_proc7()
 {
     registerTexts("es_ES.utf8", kEsEsUtf8);
-    registerTexts("es_AR.utf8", kEsArUtf8);
+    registerTexts("es_AR.utf8", kEsAr);
 }
 
 namespace {
 
-// Hands the procedures to the initialize manager, which runs them once the
-// devices exist and again when the event loop starts.
-struct CatalogueRegistration {
-    CatalogueRegistration()
-    {
-        TQCinitializeManager* manager = TQGIappInitializeManager();
-        manager->addInitializeProc(_libtqb_lang_init_proc);
-        manager->addInitializeProc(_libtqb_lang_init_proc1);
-        manager->addInitializeProc(_libtqb_lang_init_proc2);
-        manager->addInitializeProc(_libtqb_lang_init_proc3);
-        manager->addInitializeProc(_libtqb_lang_init_proc4);
-        manager->addInitializeProc(_libtqb_lang_init_proc5);
-        manager->addInitializeProc(_libtqb_lang_init_proc6);
-        manager->addInitializeProc(_libtqb_lang_init_proc7);
-    }
-} registration;
+// The initialize manager runs the procedures once the devices exist and
+// again when the event loop starts.
+const TQCinitializeManager::Registration registration{
+    _libtqb_lang_init_proc, _libtqb_lang_init_proc1, _libtqb_lang_init_proc2,
+    _libtqb_lang_init_proc3, _libtqb_lang_init_proc4, _libtqb_lang_init_proc5,
+    _libtqb_lang_init_proc6, _libtqb_lang_init_proc7};
 
 } // namespace
