@@ -1,5 +1,5 @@
-// Registration of the application window and the one send path by which
-// worker threads reach the application thread.
+// Registration of the application window and palette, and the one send
+// path by which worker threads reach the application thread.
 #include "TQGFwinAppWindow.h"
 
 #include <atomic>
@@ -8,6 +8,8 @@ namespace {
 
 // Written once on the application thread, read by worker threads.
 std::atomic<HWND> g_appWindow{nullptr};
+// Used on the application thread only.
+HPALETTE g_appPalette = nullptr;
 
 } // namespace
 
@@ -19,6 +21,16 @@ void TQGFsetAppWindow(HWND window)
 HWND TQGFgetAppWindow()
 {
     return g_appWindow.load();
+}
+
+void TQGFsetAppPalette(HPALETTE palette)
+{
+    g_appPalette = palette;
+}
+
+HPALETTE TQGFgetAppPalette()
+{
+    return g_appPalette;
 }
 
 long TQGFsendToAppWindow(WPARAM code, void* record, UINT timeoutMs)
