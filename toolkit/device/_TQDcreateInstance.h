@@ -67,6 +67,15 @@ Service* TQGFappInstance()
     return instance;
 }
 
+// Runs installer (a function without arguments) during static
+// initialisation. One line at namespace scope, without a semicolon.
+#define TQ_RUN_AT_START_UP(installer)                                      \
+    namespace {                                                            \
+    struct installer##AtStartUp {                                          \
+        installer##AtStartUp() { installer(); }                            \
+    } installer##AtStartUpRun;                                             \
+    }
+
 // Makes PlatformClass the object of Service: defines the factory and the
 // installer that hands it to Service, and runs the installer during static
 // initialisation (device start-up may run it again). One line at namespace
@@ -75,10 +84,6 @@ Service* TQGFappInstance()
 #define TQ_PLATFORM_FACTORY(Service, PlatformClass, factory, installer)   \
     Service* factory() { return new PlatformClass; }                       \
     void installer() { Service::setCreateInstanceHandler(factory); }       \
-    namespace {                                                            \
-    struct installer##AtStartUp {                                          \
-        installer##AtStartUp() { installer(); }                            \
-    } installer##AtStartUpRun;                                             \
-    }
+    TQ_RUN_AT_START_UP(installer)
 
 #endif

@@ -35,6 +35,7 @@ public:
     long setFontStyle(unsigned char style);
     unsigned char getFontStyle() const { return m_fontStyle; }
     long setVirtualFlag(unsigned char on);
+    unsigned char getVirtualFlag() const { return m_virtual; }
 
     // A virtual font drops its realised platform font when renamed, so that
     // the next use makes one of the new name.

@@ -1,5 +1,5 @@
-// Registration of the application window and the one send path by which
-// worker threads reach the application thread.
+// Registration of the application window and palette, and the one send
+// path by which worker threads reach the application thread.
 #include "TQGFwinAppWindow.h"
 
 #include "TQwin32.h"
@@ -10,6 +10,8 @@ namespace {
 
 // Written once on the application thread, read by worker threads.
 std::atomic<HWND> g_appWindow{nullptr};
+// Used on the application thread only.
+HPALETTE g_appPalette = nullptr;
 
 } // namespace
 
@@ -21,6 +23,16 @@ void TQGFsetAppWindow(HWND window)
 HWND TQGFgetAppWindow()
 {
     return g_appWindow.load();
+}
+
+void TQGFsetAppPalette(HPALETTE palette)
+{
+    g_appPalette = palette;
+}
+
+HPALETTE TQGFgetAppPalette()
+{
+    return g_appPalette;
 }
 
 long TQGFsendToAppWindow(std::uintptr_t code, void* record, unsigned int timeoutMs)

@@ -1,5 +1,6 @@
 // The local time as Win32 keeps it, with milliseconds, installed at start-up
 // as the toolkit's reader of the local time.
+#include "_TQDcreateInstance.h"
 #include "_TQGFdebug.h"
 
 #include "TQwin32.h"
@@ -20,8 +21,11 @@ void readWinLocalTime(TQGFlocalTime* now)
     now->millisecond = st.wMilliseconds;
 }
 
-struct InstallAtStartUp {
-    InstallAtStartUp() { _TQGFsetLocalTimeReader(readWinLocalTime); }
-} g_installAtStartUp;
+void installWinLocalTime()
+{
+    _TQGFsetLocalTimeReader(readWinLocalTime);
+}
 
 } // namespace
+
+TQ_RUN_AT_START_UP(installWinLocalTime)

@@ -1,0 +1,234 @@
+// GDI drawing object: text in a rectangle, one line or many, with cursor,
+// reversed selection and underline. Text is drawn as UCS-2 from its UTF-8
+// form; every width is measured with the font of the text.
+#include "TQDwindraw.h"
+
+#include "TQGFwinGdi.h"
+#include "TQwin32.h"
+#include "_TQCfontSet.h"
+#include "_TQCstring.h"
+#include "_TQDfont.h"
+#include "_TQGFstring.h"
+#include "_TQGFtextLayout.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const long kUtf8 = 16;
+
+std::unique_ptr<u16[]> ucs2Of(TQCstring* text)
+{
+    return std::unique_ptr<u16[]>(TQGFgetUCS2(text->getString(kUtf8), kUtf8));
+}
+
+// Width of the first n characters (all of them when there are fewer).
+long widthOf(TQDfont* font, const u16* chars, long n)
+{
+    if (n <= 0)
+        return 0;
+    n = std::min(n, TQGFstrlenUCS2(chars));
+    std::vector<u16> prefix(chars, chars + n);
+    prefix.push_back(0);
+    return font->getStringWidthUCS2(prefix.data());
+}
+
+// A UCS-2 text as a string tagged UTF-8.
+TQCstring stringOf(const unsigned short* text)
+{
+    std::unique_ptr<char[]> utf8(TQGFgetString(text, kUtf8));
+    return TQCstring(utf8.get(), kUtf8);
+}
+
+} // namespace
+
+struct TQDwindraw::TextRun {
+    HDC dc;
+    TQDfont* font;
+    TQCstring* text;
+    const u16* chars;  // the whole text
+    long length;
+    long lineHeight;
+    TQCrect rect;
+    char align;
+    long cursor;
+    unsigned char cursorMode;
+    long selStart;
+    long selEnd;
+};
+
+// Text colour and background swap places for the run.
+void TQDwindraw::drawReversed(const TextRun& run, long x, long y, const u16* chars, long n)
+{
+    if (n <= 0)
+        return;
+    SetTextColor(run.dc, m_background);
+    SetBkColor(run.dc, m_foreground);
+    SetBkMode(run.dc, OPAQUE);
+    TextOutW(run.dc, x, y, reinterpret_cast<const wchar_t*>(chars), n);
+    SetBkMode(run.dc, TRANSPARENT);
+    SetTextColor(run.dc, m_foreground);
+}
+
+long TQDwindraw::drawString(long x, long y, unsigned long w, unsigned long h, TQCstring* text,
+                            char fontNo, char align, long cursor, unsigned char cursorMode,
+                            long selStart, long selEnd)
+{
+    HDC dc = static_cast<HDC>(context());
+    if (dc == nullptr)
+        return -1;
+    Box saved = currentRegion();
+    Box clip = clipToRegion(x, y, static_cast<long>(w), static_cast<long>(h));
+    setRegion(clip);
+    TQDfont* font = TQGIappFontSet()->getFont(fontNo);
+    if (font == nullptr) {
+        setRegion(saved);
+        return -1;
+    }
+    TQCstring none;
+    if (text == nullptr)
+        text = &none;
+
+    long handle = font->getValue1();
+    tqgdi::Selection selectFont(dc, handle != -1 ? reinterpret_cast<HGDIOBJ>(handle) : nullptr);
+    SetTextColor(dc, m_foreground);
+    SetBkMode(dc, TRANSPARENT);
+    std::unique_ptr<u16[]> chars = ucs2Of(text);
+    TextRun run = {dc, font, text, chars.get(), TQGFstrlenUCS2(chars.get()),
+                   font->getFontHeight(), TQCrect{x, y, w, h}, align, cursor, cursorMode,
+                   selStart, selEnd};
+    if (text->isExist("\n", kUtf8) != -1)
+        drawTextLines(run, clip);
+    else
+        drawTextLine(run);
+    SetBkMode(dc, OPAQUE);
+    setRegion(saved);
+    return 0;
+}
+
+long TQDwindraw::drawTextLines(TextRun& run, const Box& clip)
+{
+    TQCpoint* origins = nullptr;
+    long count = 0;
+    TQGFcalcStringAddr(run.text, &run.rect, run.align, run.font, &origins, &count);
+    std::unique_ptr<TQCpoint[]> ownOrigins(origins);
+    run.text->seek(0);
+    long selStart = std::min(run.selStart, run.selEnd);
+    long selEnd = std::max(run.selStart, run.selEnd);
+    long lineStart = 0;
+
+    for (long i = 0; i < count; ++i) {
+        TQCstring line = run.text->gets();
+        std::unique_ptr<u16[]> lineChars = ucs2Of(&line);
+        long n = TQGFstrlenUCS2(lineChars.get());
+        long lineLen = n + 1;  // with its line feed
+        const TQCpoint& o = origins[i];
+        if (o.y + run.lineHeight >= clip.y && o.y <= clip.y + clip.h) {
+            TextOutW(run.dc, o.x, o.y, reinterpret_cast<const wchar_t*>(lineChars.get()), n);
+
+            if (run.cursor >= lineStart && run.cursor < lineStart + lineLen) {
+                long p = widthOf(run.font, lineChars.get(), run.cursor - lineStart);
+                if (run.cursorMode == 0) {
+                    drawReversed(run, o.x + p, o.y, run.chars + run.cursor,
+                                 run.cursor < run.length ? 1 : 0);
+                } else {
+                    drawFillRect(static_cast<short>(o.x + p), static_cast<short>(o.y - 2), 2,
+                                 static_cast<unsigned short>(run.lineHeight));
+                    // The bar leaves the context opaque; later lines are not.
+                    SetBkMode(run.dc, TRANSPARENT);
+                }
+            }
+
+            if (selStart >= 0 && selStart != selEnd && lineStart <= selEnd &&
+                selStart <= lineStart + lineLen) {
+                long s = std::max(selStart, lineStart);
+                long e = std::min({selEnd, lineStart + lineLen, run.length});
+                long offset = widthOf(run.font, run.chars + lineStart, s - lineStart);
+                std::vector<u16> part;
+                for (long k = s; k < e; ++k) {
+                    if (run.chars[k] != '\n')
+                        part.push_back(run.chars[k]);
+                }
+                drawReversed(run, o.x + offset, o.y, part.data(),
+                             static_cast<long>(part.size()));
+            }
+        }
+        lineStart += lineLen;
+    }
+    run.text->seek(0);
+    return 0;
+}
+
+long TQDwindraw::drawTextLine(TextRun& run)
+{
+    TQCpoint o = {0, 0};
+    TQGFcalcOneLineStringAddr(run.text, &run.rect, run.align, run.font, &o);
+    TextOutW(run.dc, o.x, o.y, reinterpret_cast<const wchar_t*>(run.chars), run.length);
+
+    long first = pass.underLine1;
+    long count = pass.underLine2;
+    if (count > 0 && first + count > 0) {
+        first = std::max(first, 0L);
+        long x0 = widthOf(run.font, run.chars, first);
+        long x1 = widthOf(run.font, run.chars, first + count);
+        long underY = o.y + run.lineHeight - 1;
+        short width = pass.lineWidth;
+        setLineWidth(1);
+        drawLine(static_cast<short>(o.x + x0), static_cast<short>(underY),
+                 static_cast<short>(o.x + x1), static_cast<short>(underY));
+        setLineWidth(width);
+    }
+
+    if (run.cursor >= 0) {
+        long p = widthOf(run.font, run.chars, run.cursor);
+        if (run.cursorMode == 0) {
+            drawReversed(run, o.x + p, o.y, run.chars + std::min(run.cursor, run.length),
+                         run.cursor < run.length ? 1 : 0);
+        } else {
+            // The bar stands at the rectangle's x, not the line's.
+            drawFillRect(static_cast<short>(run.rect.x + p), static_cast<short>(o.y - 2), 2,
+                         static_cast<unsigned short>(run.lineHeight));
+        }
+    }
+
+    long s = std::max(run.selStart, 0L);
+    long e = std::max(run.selEnd, 0L);
+    if (s != e) {
+        if (s > e)
+            std::swap(s, e);
+        s = std::min(s, run.length);
+        e = std::min(e, run.length);
+        drawReversed(run, o.x + widthOf(run.font, run.chars, s), o.y, run.chars + s, e - s);
+    }
+    return 0;
+}
+
+long TQDwindraw::drawUString(long x, long y, unsigned long w, unsigned long h,
+                             unsigned short* text, char fontNo, char align, long cursor,
+                             unsigned char cursorMode, long selStart, long selEnd)
+{
+    TQCstring string = stringOf(text);
+    return drawString(x, y, w, h, &string, fontNo, align, cursor, cursorMode, selStart, selEnd);
+}
+
+long TQDwindraw::drawFillString(long x, long y, unsigned long w, unsigned long h,
+                                TQCstring* text, char fontNo, char align, long cursor,
+                                unsigned char cursorMode)
+{
+    std::swap(m_foreground, m_background);
+    drawFillRect(static_cast<short>(x), static_cast<short>(y), static_cast<unsigned short>(w),
+                 static_cast<unsigned short>(h));
+    std::swap(m_foreground, m_background);
+    drawString(x, y, w, h, text, fontNo, align, cursor, cursorMode, 0, 0);
+    return 0;
+}
+
+long TQDwindraw::drawFillUString(long x, long y, unsigned long w, unsigned long h,
+                                 unsigned short* text, char fontNo, char align, long cursor,
+                                 unsigned char cursorMode)
+{
+    TQCstring string = stringOf(text);
+    return drawFillString(x, y, w, h, &string, fontNo, align, cursor, cursorMode);
+}
