@@ -138,6 +138,11 @@ void workerLockScenario()
     pumpMessagesUntil([&] { return log.size() >= 4; }, kPatience);
     requireInChild(log == (Log{"A wheel", "A paint", "B paint", "timer"}),
                    "one paint per window, then the timer, in arrival order");
+
+    // Released already: a second unlock would let two holders in later.
+    long result = 0;
+    requireInChild(finishesWithin(kPatience, [&] { result = app->unlock(); }) && result == -1,
+                   "unlock after the release answers -1 and sends nothing");
     passInChild();
 }
 

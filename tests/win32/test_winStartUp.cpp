@@ -4,7 +4,6 @@
 #include "FreshProcess.h"
 #include "TQDwinCodeConvert.h"
 #include "TQDwinPrivateTimer.h"
-#include "TQDwinformDev.h"
 #include "TQGFwinMain.h"
 #include "_TQCdevice.h"
 #include "_TQCimageSet.h"

@@ -20,6 +20,9 @@ void CALLBACK tickProc(HWND, UINT, UINT_PTR, DWORD)
 // (the hit test finds no part of the window there, frame and caption count).
 void checkPointerLeft()
 {
+    // Before start-up there is no device under the pointer to tell.
+    if (!TQDappDev::getInstanceExist())
+        return;
     TQDwinAppDev* app = TQGIwinAppDev();
     TQDwinformDev* focus = app != nullptr ? app->getMouseFocusDev() : nullptr;
     if (focus == nullptr || focus->getHWND() == nullptr)
