@@ -61,6 +61,16 @@ TestAppWindow::~TestAppWindow()
 
 bool TestAppWindow::pumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
+    return pumpMessagesUntil(done, timeoutMs);
+}
+
+void TestAppWindow::pumpFor(DWORD ms)
+{
+    pumpUntil([] { return false; }, ms);
+}
+
+bool pumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
     DWORD start = GetTickCount();
     while (!done()) {
         DWORD elapsed = GetTickCount() - start;
@@ -76,11 +86,6 @@ bool TestAppWindow::pumpUntil(const std::function<bool()>& done, DWORD timeoutMs
         }
     }
     return true;
-}
-
-void TestAppWindow::pumpFor(DWORD ms)
-{
-    pumpUntil([] { return false; }, ms);
 }
 
 HANDLE startWork(std::function<void()> work)

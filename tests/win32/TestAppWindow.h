@@ -26,6 +26,10 @@ private:
     HWND window;
 };
 
+// Dispatches the calling thread's messages until done() holds or timeoutMs
+// have passed; answers done().
+bool pumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs);
+
 // Runs work on a new thread, which owns it; the caller closes the handle.
 HANDLE startWork(std::function<void()> work);
 // Runs work on a thread of its own and answers whether it finished within

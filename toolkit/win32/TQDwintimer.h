@@ -1,5 +1,6 @@
 // The application tick on Win32: timer 1 of the application window, every
-// 250 ms, advancing the application timer and running its procedures.
+// 250 ms, advancing the application timer, telling the device under the
+// pointer when the pointer has left its window, and running the procedures.
 #ifndef TQDWINTIMER_H
 #define TQDWINTIMER_H
 
@@ -20,7 +21,7 @@ private:
     void _timer_stop();
 };
 
-// Factory for TQDtimer::setCreateInstanceHandler.
 TQDtimer* _wintimer_create_handler();
+void TQGFinitializeWinTimer();
 
 #endif

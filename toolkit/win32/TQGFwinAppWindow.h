@@ -12,8 +12,31 @@
 struct HWND__;
 struct HPALETTE__;
 
-// wParam of the private WM_USER message that carries a thread callback.
+// wParams of the private WM_USER messages to the application window: a
+// child process has output or has ended (lParam the process object); a
+// heap WinEventRecord to call; a heap thread callback record; the lock is
+// taken; pump one message for a thread that holds the lock. Any other
+// wParam is an inter-application message.
+const std::uintptr_t TQ_WM_USER_CHILD_PROCESS = 1;
+const std::uintptr_t TQ_WM_USER_EVENT_RECORD = 2;
 const std::uintptr_t TQ_WM_USER_THREAD_CALLBACK = 3;
+const std::uintptr_t TQ_WM_USER_LOCK = 4;
+const std::uintptr_t TQ_WM_USER_PUMP = 5;
+// Further private messages: the lock is released; create a window, create
+// one with an extended style, destroy one, on the application thread.
+const unsigned int TQ_WM_UNLOCK = 0xA000;
+const unsigned int TQ_WM_CREATE_WINDOW = 0xA001;
+const unsigned int TQ_WM_CREATE_WINDOW_EX = 0xA002;
+const unsigned int TQ_WM_DESTROY_WINDOW = 0xA003;
+
+// The record of TQ_WM_USER_EVENT_RECORD, made with new by the sending
+// thread: the window procedure calls function(a, b, c) and deletes it.
+struct WinEventRecord {
+    long a;
+    long b;
+    long c;
+    void (*function)(long a, long b, long c);
+};
 
 void TQGFsetAppWindow(HWND__* window);
 // Null until the application device has registered its window.

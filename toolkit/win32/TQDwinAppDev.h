@@ -1,0 +1,123 @@
+// The application device on Win32: the hidden application window, the one
+// window procedure that every toolkit window shares, the event loop, the
+// private messages by which other threads reach the application thread, and
+// the lock that lets another thread hold the user interface while the
+// window procedure keeps input and paint messages for later.
+#ifndef TQDWINAPPDEV_H
+#define TQDWINAPPDEV_H
+
+#include "_TQDappDev.h"
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+
+struct HINSTANCE__;
+struct HWND__;
+struct tagMSG;
+struct WinEvent;
+class TQDsemaphore;
+class TQDwinformDev;
+
+class TQDwinAppDev : public TQDappDev {
+public:
+    // The constructing thread becomes the application thread.
+    TQDwinAppDev();
+    ~TQDwinAppDev() override;
+    TQ_ROOT_FRAME(TQDwinAppDev, TQDappDev)
+
+    // Records this device as the application's; the role colours and the
+    // look file are bound by the application device's resources.
+    long initialize() override;
+    // The instance handle, the application window, 0 and 0.
+    long getDeviceResource() override;
+    long getWindowResource() override;
+    long getContextResource() override;
+    long getSpecialResource() override;
+    long loadGuiPolicy() override;
+    long saveGuiPolicy() override;
+
+    // One message, waiting for it; 0 for WM_QUIT. On another thread while
+    // that thread holds the lock, the application thread takes and
+    // dispatches the message on its behalf.
+    long dispatchEvent() override;
+    // One message if there is one; 0 when the queue was empty.
+    long processEvent() override;
+    // The event loop: runs until WM_QUIT or exitEventLoop(), and answers
+    // the wParam of the last message read.
+    long handleEvents() override;
+    long _dispatchEvent(unsigned char wait);
+
+    // Called by another thread: 0 once the application thread queues input
+    // for it, -1 when that thread already holds the lock or the application
+    // window does not answer. On the application thread both answer -1 at
+    // once and change nothing: it cannot wait for itself. unlock answers -1,
+    // sending nothing, while no thread holds the lock.
+    long lock() override;
+    long unlock() override;
+
+    // The window procedure of the toolkit's window class.
+    static long __stdcall WndProc(HWND__* hwnd, unsigned int message, std::uintptr_t wParam,
+                                  long lParam);
+    // The messages kept while another thread holds the application: a
+    // WM_PAINT equal to one kept already is dropped.
+    static void _add_pending_event(WinEvent* event);
+    // Hands the kept messages to the window procedure in arrival order.
+    static void _execute_pending_events();
+
+    HWND__* getHWND() const { return window; }
+    // Also creates the application tick on the window.
+    void setWnd(HWND__* hwnd);
+    void setInstanceHandle(HINSTANCE__* instance) { instanceHandle = instance; }
+    HINSTANCE__* getInstanceHandle() const { return instanceHandle; }
+    // The command line as the program received it; not owned.
+    long setInitPrm(char* text);
+    long setInitPrm(int argc, char** argv);
+    char* getCommandLineText() const { return commandLineText; }
+    long setWndProc(void* proc);
+    void* getWndProc() const { return wndProcHook; }
+    // The window of the last message handed to a device.
+    static HWND__* getEventWnd();
+
+    void setMouseFocusDev(TQDwinformDev* dev) { mouseFocusDev = dev; }
+    TQDwinformDev* getMouseFocusDev() const { return mouseFocusDev; }
+    // A window captures the pointer; null releases it.
+    void setGrabedWnd(HWND__* hwnd);
+    HWND__* getGrabedWnd() const { return grabbedWindow; }
+    void showCursor(unsigned char show);
+
+    unsigned long getAppThreadId() const { return appThreadId; }
+    void setAppThreadId(unsigned long id) { appThreadId = id; }
+    unsigned char getAllowed() const { return allowed; }
+    void setAllowed(unsigned char on) { allowed = on; }
+
+private:
+    // Whether the window procedure keeps the message for after the unlock.
+    bool queues() const;
+    // Busy is set only on the application thread.
+    void setBusy(unsigned char on);
+    TQDsemaphore* lockSemaphore();
+
+    HINSTANCE__* instanceHandle;
+    char* commandLineText;
+    HWND__* window;
+    tagMSG* lastMessage;
+    TQDwinformDev* mouseFocusDev;
+    HWND__* grabbedWindow;
+    void* wndProcHook;
+    std::mutex semaphoreMaking;
+    std::atomic<TQDsemaphore*> semaphore;
+    unsigned long appThreadId;
+    std::atomic<unsigned long> lockOwner;
+    unsigned char allowed;
+    unsigned char cursorShown;
+    std::atomic<unsigned char> busy;
+    unsigned char cursorState;
+};
+
+// The application device as the Win32 device: null when it is another class.
+TQDwinAppDev* TQGIwinAppDev();
+TQDappDev* _win_app_dev_create_handler();
+void TQGFinitializeWinAppDev();
+
+#endif

@@ -1,0 +1,95 @@
+// Device initialisation: every Win32 implementation of a device or service
+// is installed, the catalogues enter the locale set and the built-in icons
+// stand in for the toolkit's picture files.
+#include "TQGFwinMain.h"
+
+#include "TQDwinAppDev.h"
+#include "TQDwinCodeConvert.h"
+#include "TQDwinEnv.h"
+#include "TQDwinMutex.h"
+#include "TQDwinfont.h"
+#include "TQDwinPrivateTimer.h"
+#include "TQDwinSemaphore.h"
+#include "TQDwinThread.h"
+#include "TQDwinformDev.h"
+#include "TQDwintimer.h"
+#include "_TQCdevice.h"
+#include "_TQCimageSet.h"
+#include "_TQCinitializeManager.h"
+#include "_TQDfileSerialize.h"
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+bool g_deviceInitialized = false;
+
+const int kFirstDefaultImageId = 202;
+
+// Icon resources 202, 203, ... in this order.
+const char* const kDefaultImageFiles[] = {
+    "psave.ico",  "pend.ico",   "wload.ico",  "wsave.ico",   "obox.ico",   "make.ico",
+    "run.ico",    "search.ico", "search2.ico", "help.ico",   "runx.ico",   "bi4.ico",
+    "bi13.ico",   "bi15.ico",   "bi16.ico",   "bi17.ico",    "bi18.ico",   "bi19.ico",
+    "bi23.ico",   "bi24.ico",   "bi25.ico",   "endbtn.ico",  "ope.ico",    "wcreate.ico",
+    "wtrash.ico", "edit.ico",   "pset.ico",   "bi8.ico",     "pcreate.ico", "pload.ico",
+    "bi40.ico",   "bi41.ico",   "bi42.ico",   "bi43.ico",
+};
+
+void bindDefaultImages()
+{
+    TQCimageSet* images = TQGIappImageSet();
+    int id = kFirstDefaultImageId;
+    for (const char* file : kDefaultImageFiles) {
+        std::string name = std::string("$(TQDIR)/sys/pixmaps/") + file;
+        images->setDefaultImageHandle(name.c_str(),
+                                      reinterpret_cast<void*>(static_cast<std::intptr_t>(id++)));
+    }
+}
+
+void installServices()
+{
+    TQGFinitFS();
+    TQGFwinEnvInit();
+    // child processes
+    // loadable modules
+    // files
+    TQGFinitializeWinMutex();
+    TQGFinitializeWinSemaphore();
+    TQGFinitializeWinThread();
+}
+
+void registerDeviceKinds()
+{
+    TQCdevice* devices = TQGIappDevice();
+    devices->setCreateHandler("formDev", _tqcdwinformdev_init_);
+    // top-level window device: "windowDev"
+    // window-less device: "nwDev"
+    // scrolled-frame device: "scrFrameDev"
+    // off-screen device: "mwindowDev"
+}
+
+} // namespace
+
+// A comment marks the place of each service whose Win32 side is still to
+// come.
+void TQGFdeviceInitialize()
+{
+    if (g_deviceInitialized)
+        return;
+    TQGFinitializeWinAppDev();
+    TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
+    TQGIappCodeConvert()->initialize();
+    g_deviceInitialized = true;
+    TQGIappInitializeManager()->execInitializeProcs();
+    bindDefaultImages();
+    installServices();
+    // mouse
+    registerDeviceKinds();
+    TQGFinitializeWinPrivateTimer();
+    TQGFinitializeWinTimer();
+    _win_font_init();
+    // colours, with the file system and files
+    // images
+}
