@@ -10,7 +10,9 @@
 // HWND, declared without the Win32 headers.
 struct HWND__;
 
-// wParam of the private WM_USER message that carries a thread callback.
+// wParams of the private WM_USER messages: news of a child process, and a
+// thread callback.
+const std::uintptr_t TQ_WM_USER_CHILD_PROCESS = 1;
 const std::uintptr_t TQ_WM_USER_THREAD_CALLBACK = 3;
 
 void TQGFsetAppWindow(HWND__* window);
