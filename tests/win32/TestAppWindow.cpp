@@ -1,6 +1,9 @@
 // Message-only application window and bounded pump for the Win32 tests.
 #include "TestAppWindow.h"
 
+#include "TQDwinCodeConvert.h"
+#include "TQDwinExecute.h"
+#include "TQDwinMessage.h"
 #include "TQDwinPrivateTimer.h"
 #include "TQDwinThread.h"
 #include "TQGFwinAppWindow.h"
@@ -9,12 +12,23 @@ namespace {
 
 const char kClassName[] = "TQ test application window";
 
+// WM_USER codes 1 to 5 are the application window's own; any other is
+// an inter-application message for the channel it names.
+const WPARAM kLastPrivateCode = 5;
+
 LRESULT CALLBACK testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_USER && wParam == TQ_WM_USER_THREAD_CALLBACK) {
         TQDwinThread::_exec_callback_message(reinterpret_cast<void*>(lParam));
         return 0;
     }
+    if (message == WM_USER && wParam == TQ_WM_USER_CHILD_PROCESS) {
+        TQDwinExecute::_callback(lParam);
+        return 0;
+    }
+    if (message == WM_USER && (wParam == 0 || wParam > kLastPrivateCode)
+        && TQDwinMessage::receiveMessage(wParam, lParam) != 0)
+        return 0;
     if (message == WM_TIMER) {
         TQDwinPrivateTimer::_timer_callback(wParam);
         return 0;
@@ -105,4 +119,22 @@ bool finishesWithin(DWORD timeoutMs, std::function<void()> work)
     bool finished = WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;
     CloseHandle(thread);
     return finished;
+}
+
+void useWin32CodeConvert()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
+    TQGIappCodeConvert()->initialize();
+    installed = true;
+}
+
+std::string besideTestProgram(const char* fileName)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1) + fileName;
 }

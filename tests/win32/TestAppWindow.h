@@ -1,13 +1,15 @@
 // Stand-in for the application window in tests of the Win32 services: a
 // hidden message-only window registered as the application window, whose
-// procedure hands thread callbacks and timer messages to their services the
-// way the application's window procedure does, and a bounded message pump.
+// procedure hands thread callbacks, child-process news, inter-application
+// messages and timer messages to their services the way the application's
+// window procedure does, and a bounded message pump.
 #ifndef TESTAPPWINDOW_H
 #define TESTAPPWINDOW_H
 
 #include "TQwin32.h"
 
 #include <functional>
+#include <string>
 
 class TestAppWindow {
 public:
@@ -36,5 +38,11 @@ HANDLE startWork(std::function<void()> work);
 // timeoutMs. A thread that did not finish is left behind, so a blocked test
 // fails instead of hanging.
 bool finishesWithin(DWORD timeoutMs, std::function<void()> work);
+// Installs the Win32 code converter as start-up does, once per process, for
+// tests of services that hand names to the system in its encoding.
+void useWin32CodeConvert();
+// The full path of a file in the test program's folder, where the helper
+// program and modules are built.
+std::string besideTestProgram(const char* fileName);
 
 #endif

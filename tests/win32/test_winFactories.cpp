@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "TQDwinEnv.h"
+#include "TQDwinExecute.h"
+#include "TQDwinExternal.h"
+#include "TQDwinMessage.h"
 #include "TQDwinMutex.h"
 #include "TQDwinPrivateTimer.h"
 #include "TQDwinSemaphore.h"
@@ -27,6 +30,9 @@ TEST(WinFactories, EveryServiceHoldsItsWin32FactoryFromStartUp)
     EXPECT_EQ(address(_win_sem_chandler), TQDsemaphore::getCreateInstanceHandler());
     EXPECT_EQ(address(_win_th_chandler), TQDthread::getCreateInstanceHandler());
     EXPECT_EQ(address(_winPrivatetimer_create), TQDprivateTimer::getCreateInstanceHandler());
+    EXPECT_EQ(address(_win_execute_chandler), TQDexecute::getCreateInstanceHandler());
+    EXPECT_EQ(address(_win_external_create), TQDexternal::getCreateInstanceHandler());
+    EXPECT_EQ(address(_winclient_msg_create), TQDmessage::getCreateInstanceHandler());
 }
 
 TEST(WinFactories, InstallerPutsTheFactoryBack)

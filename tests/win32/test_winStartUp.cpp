@@ -5,6 +5,7 @@
 #include "TQDwinCodeConvert.h"
 #include "TQDwinPrivateTimer.h"
 #include "TQGFwinMain.h"
+#include "TestAppWindow.h"
 #include "_TQCdevice.h"
 #include "_TQCimageSet.h"
 #include "_TQDtimer.h"
@@ -152,4 +153,24 @@ void realStartUpScenario()
 TEST(WinStartUpDeathTest, EntryRunsProgramStartUpInitHandlersAndLoopToItsEnd)
 {
     EXPECT_EXIT(realStartUpScenario(), ::testing::ExitedWithCode(0), "");
+}
+
+// A program that carries no icon resource and has no "main.ico" still
+// registers its class and runs.
+TEST(WinStartUp, RegistersTheClassWithoutAnyIcon)
+{
+    std::string line = "\"" + besideTestProgram("tq_test_helper.exe") + "\" startup";
+    STARTUPINFOA start = {};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION child = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &start, &child));
+    CloseHandle(child.hThread);
+    DWORD code = 99;
+    if (WaitForSingleObject(child.hProcess, 20000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(child.hProcess, &code);
+    else
+        TerminateProcess(child.hProcess, 98);
+    CloseHandle(child.hProcess);
+    EXPECT_EQ(0u, code) << "start-up without an icon: 0 registered and ended, 1 failed, 98 hung";
 }

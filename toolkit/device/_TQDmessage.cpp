@@ -3,7 +3,6 @@
 
 namespace {
 
-TQDmessage::CreateHandler g_createHandler = nullptr;
 // Kept untyped, the way the platform hands them over.
 void* g_sendProc = nullptr;
 void* g_sendNewProc = nullptr;
@@ -32,13 +31,13 @@ void TQDmessage::sendMessage(char* text)
 
 TQDmessage* TQDmessage::getNewInstance()
 {
-    TQDmessage* channel = g_createHandler != nullptr ? g_createHandler() : nullptr;
+    TQDmessage* channel = createFromHandler();
     return channel != nullptr ? channel : new TQDmessage;
 }
 
 void TQDmessage::setCreateHandler(CreateHandler handler)
 {
-    g_createHandler = handler;
+    setCreateInstanceHandler(handler);
 }
 
 void TQDmessage::_setup_ext_send_msg_proc(void* sendProc, void* sendNewProc)

@@ -7,6 +7,7 @@
 
 #include "_TQCroot.h"
 #include "_TQCstring.h"
+#include "_TQDcreateInstance.h"
 
 class TQDmessage : public TQCroot {
 public:
@@ -27,6 +28,8 @@ public:
     // A text has arrived for this channel. The base channel drops it; the
     // platform's channel hands it on with deliver().
     virtual void sendMessage(char* text);
+
+    TQ_CREATE_HANDLER_FRAME(TQDmessage)
 
     // A channel of the platform's class, or a base channel when no factory
     // is installed. Never null; the caller owns it.

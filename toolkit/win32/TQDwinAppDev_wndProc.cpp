@@ -109,7 +109,7 @@ void callEventRecord(LPARAM lParam)
 LRESULT handleWorkerMessage(WPARAM wParam, LPARAM lParam)
 {
     if (wParam == TQ_WM_USER_CHILD_PROCESS) {
-        TQDwinExecute::_callback(reinterpret_cast<void*>(lParam));
+        TQDwinExecute::_callback(lParam);
     } else if (wParam == TQ_WM_USER_EVENT_RECORD) {
         callEventRecord(lParam);
     } else {
@@ -215,8 +215,7 @@ LRESULT CALLBACK TQDwinAppDev::WndProc(HWND hwnd, UINT message, WPARAM wParam, L
     if (message == WM_USER) {
         if (keptForLater())
             return 0;
-        if (TQDwinMessage::receiveMessage(reinterpret_cast<TQDwinMessage*>(wParam),
-                                          reinterpret_cast<void*>(lParam)) != 0)
+        if (TQDwinMessage::receiveMessage(wParam, lParam) != 0)
             return 0;
     }
 

@@ -4,6 +4,7 @@
 
 #include "TQGFwinAppWindow.h"
 #include "TQwin32.h"
+#include "TQwinSectionLock.h"
 
 #include <cstdint>
 #include <new>
@@ -29,20 +30,6 @@ struct TQDwinThreadBlock {
 namespace {
 
 const UINT kCallbackTimeoutMs = 1000;
-
-class BlockLock {
-public:
-    explicit BlockLock(TQDwinThreadBlock* block) : block(block)
-    {
-        EnterCriticalSection(&block->lock);
-    }
-    ~BlockLock() { LeaveCriticalSection(&block->lock); }
-    BlockLock(const BlockLock&) = delete;
-    BlockLock& operator=(const BlockLock&) = delete;
-
-private:
-    TQDwinThreadBlock* block;
-};
 
 TQDwinThreadBlock* newBlock(TQDwinThread* owner)
 {
@@ -91,7 +78,7 @@ TQDwinThread::TQDwinThread() : block(newBlock(this))
 TQDwinThread::~TQDwinThread()
 {
     {
-        BlockLock guard(block);
+        TQwinSectionLock guard(block->lock);
         block->owner = nullptr;
         // A thread still running closes its handle itself when it ends.
         if (!block->running)
@@ -102,7 +89,7 @@ TQDwinThread::~TQDwinThread()
 
 long TQDwinThread::createThread(void* argument)
 {
-    BlockLock guard(block);
+    TQwinSectionLock guard(block->lock);
     if (threadFunction == nullptr || block->running)
         return -1;
     // An earlier thread that ended without a join gives up its exit value.
@@ -134,7 +121,7 @@ DWORD WINAPI TQDwinThread::_thread_start_handler(void* parameter)
     if (block->function != nullptr)
         result = block->function(block->startObject, block->argument);
     {
-        BlockLock guard(block);
+        TQwinSectionLock guard(block->lock);
         block->running = false;
         if (block->owner == nullptr)
             closeHandle(block);
@@ -153,7 +140,7 @@ long TQDwinThread::joinThread(void** result)
     HANDLE waitHandle = nullptr;
     unsigned long generation = 0;
     {
-        BlockLock guard(block);
+        TQwinSectionLock guard(block->lock);
         if (block->handle == nullptr)
             return -1;
         // Wait on a copy, so that nothing else closing the handle meanwhile
@@ -170,7 +157,7 @@ long TQDwinThread::joinThread(void** result)
     if (!ended)
         return -1;
     {
-        BlockLock guard(block);
+        TQwinSectionLock guard(block->lock);
         if (block->generation == generation && !block->running)
             closeHandle(block);
     }
@@ -182,7 +169,7 @@ long TQDwinThread::joinThread(void** result)
 long TQDwinThread::terminateThread()
 {
     {
-        BlockLock guard(block);
+        TQwinSectionLock guard(block->lock);
         if (!block->running)
             return -1;
         // The thread cannot hold the block's lock now: it takes it only in
@@ -204,7 +191,7 @@ long TQDwinThread::terminateThread()
 
 long TQDwinThread::getStatus()
 {
-    BlockLock guard(block);
+    TQwinSectionLock guard(block->lock);
     return block->running ? 1 : 0;
 }
 
@@ -231,7 +218,7 @@ void TQDwinThread::_exec_callback_message(void* message)
     // The message may arrive after a timed-out send, when the object is gone.
     TQDwinThread* thread = nullptr;
     {
-        BlockLock guard(record->block);
+        TQwinSectionLock guard(record->block->lock);
         thread = record->block->owner;
     }
     if (thread != nullptr && thread->getCallbackFunction() != nullptr)

@@ -6,6 +6,8 @@
 #include "TQDwinAppDev.h"
 #include "TQDwinCodeConvert.h"
 #include "TQDwinEnv.h"
+#include "TQDwinExecute.h"
+#include "TQDwinExternal.h"
 #include "TQDwinMutex.h"
 #include "TQDwinfont.h"
 #include "TQDwinPrivateTimer.h"
@@ -52,8 +54,8 @@ void installServices()
 {
     TQGFinitFS();
     TQGFwinEnvInit();
-    // child processes
-    // loadable modules
+    TQGFwinExecuteInit();
+    TQGFwinExternalInit();
     // files
     TQGFinitializeWinMutex();
     TQGFinitializeWinSemaphore();
