@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "TQDwinEnv.h"
+#include "TQDwinFS.h"
+#include "TQDwinFile.h"
+#include "TQDwinKeyboard.h"
+#include "TQDwinMouse.h"
 #include "TQDwinMutex.h"
 #include "TQDwinPrivateTimer.h"
 #include "TQDwinSemaphore.h"
@@ -27,6 +31,10 @@ TEST(WinFactories, EveryServiceHoldsItsWin32FactoryFromStartUp)
     EXPECT_EQ(address(_win_sem_chandler), TQDsemaphore::getCreateInstanceHandler());
     EXPECT_EQ(address(_win_th_chandler), TQDthread::getCreateInstanceHandler());
     EXPECT_EQ(address(_winPrivatetimer_create), TQDprivateTimer::getCreateInstanceHandler());
+    EXPECT_EQ(address(_win_file_chandler), TQDfile::getCreateInstanceHandler());
+    EXPECT_EQ(address(_win_fs_chandler), TQDfileSystem::getCreateInstanceHandler());
+    EXPECT_EQ(address(_winMouse_create_handler), TQDmouse::getCreateInstanceHandler());
+    EXPECT_EQ(address(_winKeyboard_create_handler), TQDkeyboard::getCreateInstanceHandler());
 }
 
 TEST(WinFactories, InstallerPutsTheFactoryBack)
