@@ -3,25 +3,17 @@
 // streams used up.
 #include <gtest/gtest.h>
 
+#include "FileBytes.h"
 #include "SystemEncoding.h"
 #include "TQDwinFile.h"
 #include "TempDir.h"
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
-
-void writeFile(const std::string& path, const std::string& text)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(nullptr, f) << path;
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
-}
 
 std::string contents(TQDwinFile& file)
 {
@@ -53,7 +45,7 @@ protected:
 TEST_F(WinFile, DiskFilesReadWriteSeekAndMeasure)
 {
     std::string path = dir.file("x.txt");
-    writeFile(path, "hello");
+    writeFileBytes(path, "hello");
     ASSERT_EQ(0, openFile(file, "  " + path, "r+")) << "leading blanks are dropped";
     EXPECT_EQ(5, file.getSize());
     EXPECT_EQ(0, file.seek(1));
@@ -101,7 +93,7 @@ TEST_F(WinFile, RegisteredNamesOpenTheInMemoryFile)
     TQDfile::delFileHandle(name);
 
     std::string path = dir.file("disk.txt");
-    writeFile(path, "disk");
+    writeFileBytes(path, "disk");
     ASSERT_EQ(0, openFile(file, path, "r"));
     EXPECT_EQ("disk", contents(file));
 }
@@ -113,9 +105,9 @@ TEST_F(WinFile, WithoutStreamsFilesOpenThroughHandles)
     std::string keep = dir.file("keep.txt");
     std::string append = dir.file("append.txt");
     std::string empty = dir.file("empty.txt");
-    writeFile(keep, "kept");
-    writeFile(append, "one");
-    writeFile(empty, "gone");
+    writeFileBytes(keep, "kept");
+    writeFileBytes(append, "one");
+    writeFileBytes(empty, "gone");
 
     std::vector<std::FILE*> held;
     int oldMax = _getmaxstdio();

@@ -185,15 +185,6 @@ TEST_F(WinKeyboard, ControlLettersFollowShiftAndLeaveTheirCharacterAlone)
     EXPECT_TRUE(upper->shift);
 }
 
-TEST_F(WinKeyboard, ReturnIsDeliveredOnceAsASpecialKey)
-{
-    typeAndWait({VK_RETURN}, 2);
-    app.pumpFor(50);
-    ASSERT_EQ(2u, g_delivered.size()) << "press and release; its WM_CHAR is consumed";
-    EXPECT_EQ(0x0D, g_delivered[0].key);
-    EXPECT_EQ("", g_delivered[0].text);
-}
-
 TEST_F(WinKeyboard, AltLettersGoToTheToolkitAndNeverToTheDefaultProcedure)
 {
     typeAndWait({VK_MENU, 'F'}, 4);
