@@ -151,33 +151,34 @@ long TQDwinFile::read(void* buffer, long n)
 {
     if (getType() == TYPE_MEMORY)
         return TQDfile::read(buffer, n);
-    if (buffer == nullptr || n <= 0)
-        return 0;
-    if (m_memory != nullptr)
-        return m_memory->read(buffer, n);
-    if (m_stream != nullptr)
-        return static_cast<long>(std::fread(buffer, 1, static_cast<size_t>(n), m_stream));
-    DWORD done = 0;
-    if (hasHandle() && ReadFile(asHandle(m_handle), buffer, static_cast<DWORD>(n), &done, nullptr))
-        return static_cast<long>(done);
-    return 0;
+    return transfer(buffer, n, false);
 }
 
 long TQDwinFile::write(void* buffer, long n)
 {
     if (getType() == TYPE_MEMORY)
         return TQDfile::write(buffer, n);
+    return transfer(buffer, n, true);
+}
+
+// The bytes moved by whichever back-end is open; 0 when the move fails.
+long TQDwinFile::transfer(void* buffer, long n, bool writing)
+{
     if (buffer == nullptr || n <= 0)
         return 0;
     if (m_memory != nullptr)
-        return m_memory->write(buffer, n);
+        return writing ? m_memory->write(buffer, n) : m_memory->read(buffer, n);
+    size_t count = static_cast<size_t>(n);
     if (m_stream != nullptr)
-        return static_cast<long>(std::fwrite(buffer, 1, static_cast<size_t>(n), m_stream));
+        return static_cast<long>(writing ? std::fwrite(buffer, 1, count, m_stream)
+                                         : std::fread(buffer, 1, count, m_stream));
+    if (!hasHandle())
+        return 0;
     DWORD done = 0;
-    if (hasHandle() &&
-        WriteFile(asHandle(m_handle), buffer, static_cast<DWORD>(n), &done, nullptr))
-        return static_cast<long>(done);
-    return 0;
+    HANDLE handle = asHandle(m_handle);
+    BOOL moved = writing ? WriteFile(handle, buffer, static_cast<DWORD>(n), &done, nullptr)
+                         : ReadFile(handle, buffer, static_cast<DWORD>(n), &done, nullptr);
+    return moved ? static_cast<long>(done) : 0;
 }
 
 long TQDwinFile::eof()
@@ -199,16 +200,7 @@ long TQDwinFile::seek(long offset)
 {
     if (getType() == TYPE_MEMORY)
         return TQDfile::seek(offset);
-    if (m_memory != nullptr)
-        return m_memory->seek(offset);
-    if (m_stream != nullptr)
-        return std::fseek(m_stream, offset, SEEK_SET) == 0 ? 0 : -1;
-    if (hasHandle())
-        return SetFilePointer(asHandle(m_handle), offset, nullptr, FILE_BEGIN) ==
-                       INVALID_SET_FILE_POINTER
-                   ? -1
-                   : 0;
-    return -1;
+    return moveTo(offset, false);
 }
 
 long TQDwinFile::seekSet()
@@ -222,16 +214,22 @@ long TQDwinFile::seekEnd()
 {
     if (getType() == TYPE_MEMORY)
         return TQDfile::seekEnd();
+    return moveTo(0, true);
+}
+
+// To offset from the start, or to the end; -1 when nothing is open or the
+// move fails.
+long TQDwinFile::moveTo(long offset, bool toEnd)
+{
     if (m_memory != nullptr)
-        return m_memory->seekEnd();
+        return toEnd ? m_memory->seekEnd() : m_memory->seek(offset);
     if (m_stream != nullptr)
-        return std::fseek(m_stream, 0, SEEK_END) == 0 ? 0 : -1;
-    if (hasHandle())
-        return SetFilePointer(asHandle(m_handle), 0, nullptr, FILE_END) ==
-                       INVALID_SET_FILE_POINTER
-                   ? -1
-                   : 0;
-    return -1;
+        return std::fseek(m_stream, offset, toEnd ? SEEK_END : SEEK_SET) == 0 ? 0 : -1;
+    if (!hasHandle())
+        return -1;
+    DWORD moved =
+        SetFilePointer(asHandle(m_handle), offset, nullptr, toEnd ? FILE_END : FILE_BEGIN);
+    return moved == INVALID_SET_FILE_POINTER ? -1 : 0;
 }
 
 long TQDwinFile::getSize()

@@ -39,6 +39,8 @@ private:
     long openStream(const char* name, const char* mode);
     long openHandle(const char* name, const char* mode);
     bool hasHandle() const;
+    long transfer(void* buffer, long n, bool writing);
+    long moveTo(long offset, bool toEnd);
 
     std::FILE* m_stream;
     TQCmfile* m_memory;
