@@ -277,6 +277,8 @@ TQDkeyboard* makeKeyboard() { return new TQDkeyboard; }
 
 void appKeyboardScenario()
 {
+    // Without the factory the platform layer installs at start-up.
+    TQDkeyboard::setCreateInstanceHandler(nullptr);
     ::testing::internal::CaptureStderr();
     bool none = TQGIappKeyboard() == nullptr && TQGIappKeyboard() == nullptr;
     std::string err = capturedStderr();

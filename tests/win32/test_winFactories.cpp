@@ -6,6 +6,10 @@
 #include "TQDwinExecute.h"
 #include "TQDwinExternal.h"
 #include "TQDwinMessage.h"
+#include "TQDwinFS.h"
+#include "TQDwinFile.h"
+#include "TQDwinKeyboard.h"
+#include "TQDwinMouse.h"
 #include "TQDwinMutex.h"
 #include "TQDwinPrivateTimer.h"
 #include "TQDwinSemaphore.h"
@@ -33,6 +37,10 @@ TEST(WinFactories, EveryServiceHoldsItsWin32FactoryFromStartUp)
     EXPECT_EQ(address(_win_execute_chandler), TQDexecute::getCreateInstanceHandler());
     EXPECT_EQ(address(_win_external_create), TQDexternal::getCreateInstanceHandler());
     EXPECT_EQ(address(_winclient_msg_create), TQDmessage::getCreateInstanceHandler());
+    EXPECT_EQ(address(_win_file_chandler), TQDfile::getCreateInstanceHandler());
+    EXPECT_EQ(address(_win_fs_chandler), TQDfileSystem::getCreateInstanceHandler());
+    EXPECT_EQ(address(_winMouse_create_handler), TQDmouse::getCreateInstanceHandler());
+    EXPECT_EQ(address(_winKeyboard_create_handler), TQDkeyboard::getCreateInstanceHandler());
 }
 
 TEST(WinFactories, InstallerPutsTheFactoryBack)

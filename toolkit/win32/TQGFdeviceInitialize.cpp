@@ -5,9 +5,12 @@
 
 #include "TQDwinAppDev.h"
 #include "TQDwinCodeConvert.h"
+#include "TQDwinColor.h"
 #include "TQDwinEnv.h"
 #include "TQDwinExecute.h"
 #include "TQDwinExternal.h"
+#include "TQDwinFile.h"
+#include "TQDwinMouse.h"
 #include "TQDwinMutex.h"
 #include "TQDwinfont.h"
 #include "TQDwinPrivateTimer.h"
@@ -56,7 +59,7 @@ void installServices()
     TQGFwinEnvInit();
     TQGFwinExecuteInit();
     TQGFwinExternalInit();
-    // files
+    TQGFinitializeWinFile();
     TQGFinitializeWinMutex();
     TQGFinitializeWinSemaphore();
     TQGFinitializeWinThread();
@@ -87,11 +90,11 @@ void TQGFdeviceInitialize()
     TQGIappInitializeManager()->execInitializeProcs();
     bindDefaultImages();
     installServices();
-    // mouse
+    TQGFinitializeWinMouse();
     registerDeviceKinds();
     TQGFinitializeWinPrivateTimer();
     TQGFinitializeWinTimer();
     _win_font_init();
-    // colours, with the file system and files
+    _win_color_init();
     // images
 }
