@@ -1,6 +1,7 @@
 // The sample widget family: what each class registers, and recorded hooks.
 #include "SampleWidgets.h"
 
+#include "OwnedChildren.h"
 #include "_TQGFtrigger.h"
 #include "_TQN.h"
 
@@ -146,15 +147,9 @@ SampleForm::SampleForm(TQCbase* parent, const char* name) : SampleWidget(parent,
     });
 }
 
-// Each child takes itself out of the list as it goes.
 SampleForm::~SampleForm()
 {
-    while (children.getNum() > 0) {
-        TQCbase* child = static_cast<TQCbase*>(children.getData(0));
-        delete child;
-        if (children.getNum() > 0 && children.getData(0) == child)
-            children.delPos(0);
-    }
+    deleteChildren(children);
     delete[] titleString;
 }
 

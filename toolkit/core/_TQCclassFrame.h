@@ -17,7 +17,7 @@
 //     TQCgauge::TQCgauge(TQCbase* parent, const char* name) : TQCnwbase(parent, name)
 //     {
 //         TQCregisterClass(this, VERSION, [](Registrar& r) {
-//             r.watched<&TQCgauge::m_value>(_TQNvalue(), 0, TQ_HOOKS(value), _TQSvalue());
+//             r.watched<&TQCgauge::m_value>(_TQNvalue(), 0, TQ_HOOKS(value), {_TQSvalue()});
 //             r.watched<&TQCgauge::m_labelString>(_TQNlabelString(), nullptr,
 //                                                 TQ_HOOKS(labelString));
 //             r.changeDefault<&TQCgauge::m_width>(_TQNwidth(), 80);

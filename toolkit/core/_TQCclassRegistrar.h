@@ -81,6 +81,13 @@ public:
     template <class Slot>
     using GetHook = void (Class::*)(typename Slot::Value*);
     typedef void (Class::*SetNotifier)(const char* property);
+    // What the interface builder shows of a property: the catalogue key of
+    // its title and, when given, its choices (display keys and values).
+    struct Builder {
+        const char* titleKey = "";
+        char** display = nullptr;
+        char** values = nullptr;
+    };
 
     explicit TQCclassRegistrar(Class* object)
         : record(object->getClassInformation()),
@@ -96,20 +103,15 @@ public:
     // gave a notifier, tells the object the property's name), the get handler
     // reads it. A slot is a member pointer or a slot type.
     template <class Slot>
-    TQCproperty* field(const char* name, Default<Slot> def, const char* titleKey = "",
-                       char** display = nullptr, char** values = nullptr)
+    TQCproperty* field(const char* name, Default<Slot> def, const Builder& builder = {})
     {
-        Cell<Slot, Plain>::name = name;
-        Cell<Slot, Plain>::def = def;
-        return add(name, Slot::typeText(), storePlain<Slot>, readPlain<Slot>,
-                   defaultOf<Slot, Plain>, titleKey, display, values);
+        return add<Slot, Plain>(name, def, builder);
     }
     template <auto Member>
     TQCproperty* field(const char* name, Default<TQCmember<Member>> def,
-                       const char* titleKey = "", char** display = nullptr,
-                       char** values = nullptr)
+                       const Builder& builder = {})
     {
-        return field<TQCmember<Member>>(name, def, titleKey, display, values);
+        return field<TQCmember<Member>>(name, def, builder);
     }
 
     // The plain properties of this class call notifier after each set.
@@ -125,22 +127,18 @@ public:
     // last one when it is destroyed.
     template <class Slot>
     TQCproperty* watched(const char* name, Default<Slot> def, SetHook<Slot> set,
-                         GetHook<Slot> get, const char* titleKey = "", char** display = nullptr,
-                         char** values = nullptr)
+                         GetHook<Slot> get, const Builder& builder = {})
     {
-        Cell<Slot, Watched>::def = def;
         Cell<Slot, Watched>::setHook = set;
         Cell<Slot, Watched>::getHook = get;
-        return add(name, Slot::typeText(), storeWatched<Slot>, readWatched<Slot>,
-                   defaultOf<Slot, Watched>, titleKey, display, values);
+        return add<Slot, Watched>(name, def, builder);
     }
     template <auto Member>
     TQCproperty* watched(const char* name, Default<TQCmember<Member>> def,
                          SetHook<TQCmember<Member>> set, GetHook<TQCmember<Member>> get,
-                         const char* titleKey = "", char** display = nullptr,
-                         char** values = nullptr)
+                         const Builder& builder = {})
     {
-        return watched<TQCmember<Member>>(name, def, set, get, titleKey, display, values);
+        return watched<TQCmember<Member>>(name, def, set, get, builder);
     }
 
     // Adjustments of an inherited property: a default of this class's own,
@@ -182,12 +180,16 @@ private:
         static inline GetHook<Slot> getHook = nullptr;
     };
 
-    TQCproperty* add(const char* name, const char* typeText, TQCproperty::SetHandler set,
-                     TQCproperty::GetHandler get, TQCproperty::DefaultHandler def,
-                     const char* titleKey, char** display, char** values)
+    template <class Slot, int Kind>
+    TQCproperty* add(const char* name, Default<Slot> def, const Builder& builder)
     {
-        TQCproperty* prop = record->addProperty(name, className(), sameAddress, typeText, set,
-                                                get, def, titleKey, display, values);
+        Cell<Slot, Kind>::name = name;
+        Cell<Slot, Kind>::def = def;
+        TQCproperty* prop = record->addProperty(
+            name, className(), sameAddress, Slot::typeText(),
+            Kind == Plain ? storePlain<Slot> : storeWatched<Slot>,
+            Kind == Plain ? readPlain<Slot> : readWatched<Slot>, defaultOf<Slot, Kind>,
+            builder.titleKey, builder.display, builder.values);
         prop->setInit(1);
         return prop;
     }
