@@ -34,34 +34,17 @@ void noteFocus(TQCbase* object)
 // A focusable widget with the "tab" direction property and FOCUS_CH.
 class FocusButton : public SampleWidget {
 public:
+    TQ_CLASS_FRAME(FocusButton, SampleWidget, 1000, 1000)
     FocusButton(TQCbase* parent, const char* name) : SampleWidget(parent, name)
     {
-        static bool registered = false;
-        if (registered)
-            return;
-        registered = true;
-        TQCclassInformation* info = getClassInformation();
-        info->addProperty(_TQNtab(), "FocusButton", canBurstCast(this), "char*", setTab, getTab,
-                          noText, "")->setInit(1);
-        info->setTrigger(TQEV_FOCUS_CH);
+        TQCregisterClass(this, VERSION, [](Registrar& r) {
+            r.field<&FocusButton::tab>(_TQNtab(), nullptr);
+            r.triggers({ TQEV_FOCUS_CH });
+        });
     }
     ~FocusButton() override { delete[] tab; }
-    TQ_ROOT_FRAME(FocusButton, SampleWidget)
-    TQ_CLASS_INFORMATION_FRAME(FocusButton, SampleWidget)
 
 private:
-    static void setTab(void* object, void* value)
-    {
-        FocusButton* self = static_cast<FocusButton*>(object);
-        delete[] self->tab;
-        self->tab = *static_cast<char**>(value);
-    }
-    static void getTab(void* object, void* value)
-    {
-        *static_cast<char**>(value) = static_cast<FocusButton*>(object)->tab;
-    }
-    static void noText(void* value) { *static_cast<char**>(value) = nullptr; }
-
     char* tab = nullptr;
 };
 

@@ -6,11 +6,6 @@
 
 SampleWindow::SampleWindow(TQCbase* parent, const char* name) : SampleForm(parent, name) {}
 
-TQCbase* SampleWindow::createInstance(TQCbase* parent, const char* name)
-{
-    return new SampleWindow(parent, name);
-}
-
 TQ_TYPE_SERVER_FRAME(SampleWidget, TQCbase);
 TQ_TYPE_SERVER_FRAME(SampleButton, SampleWidget);
 TQ_TYPE_SERVER_FRAME(SampleForm, SampleWidget);

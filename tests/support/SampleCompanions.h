@@ -13,10 +13,8 @@ class TQCtypeServer;
 // A form that is a top-level window: it may be made without a parent.
 class SampleWindow : public SampleForm {
 public:
+    TQ_CLASS_FRAME(SampleWindow, SampleForm, 1010, 1010)
     SampleWindow(TQCbase* parent, const char* name);
-    TQ_ROOT_FRAME(SampleWindow, SampleForm)
-    TQ_CLASS_INFORMATION_FRAME(SampleWindow, SampleForm)
-    static TQCbase* createInstance(TQCbase* parent, const char* name);
 
     long getObjectType() override { return OBJECT_TOP_LEVEL | OBJECT_CONTAINER; }
 };

@@ -10,7 +10,7 @@
 #ifndef SAMPLEWIDGETS_H
 #define SAMPLEWIDGETS_H
 
-#include "_TQCbase.h"
+#include "_TQCclassFrame.h"
 
 #include <cstddef>
 #include <string>
@@ -21,12 +21,9 @@ std::vector<std::string>& sampleLog();
 
 class SampleWidget : public TQCbase {
 public:
+    TQ_CLASS_FRAME(SampleWidget, TQCbase, 1000, 1000)
     SampleWidget(TQCbase* parent, const char* name);
     ~SampleWidget() override;
-    TQ_ROOT_FRAME(SampleWidget, TQCbase)
-    TQ_CLASS_INFORMATION_FRAME(SampleWidget, TQCbase)
-    TQ_VERSION_FRAME(SampleWidget, TQCbase, 1000, 1000)
-    static TQCbase* createInstance(TQCbase* parent, const char* name);
 
     void onExpose(TQCrect* area) override;
     void onResize(TQCrect* area) override;
@@ -63,12 +60,8 @@ protected:
 
 class SampleButton : public SampleWidget {
 public:
+    TQ_CLASS_FRAME(SampleButton, SampleWidget, 1001, 1000)
     SampleButton(TQCbase* parent, const char* name);
-    ~SampleButton() override;
-    TQ_ROOT_FRAME(SampleButton, SampleWidget)
-    TQ_CLASS_INFORMATION_FRAME(SampleButton, SampleWidget)
-    TQ_VERSION_FRAME(SampleButton, SampleWidget, 1001, 1000)
-    static TQCbase* createInstance(TQCbase* parent, const char* name);
 
     TQCbool twinBlink = 0;
     long interval = 0;
@@ -82,13 +75,10 @@ public:
 
 class SampleForm : public SampleWidget {
 public:
+    TQ_CLASS_FRAME(SampleForm, SampleWidget, 1010, 1000)
     SampleForm(TQCbase* parent, const char* name);
     // Deletes the children first.
     ~SampleForm() override;
-    TQ_ROOT_FRAME(SampleForm, SampleWidget)
-    TQ_CLASS_INFORMATION_FRAME(SampleForm, SampleWidget)
-    TQ_VERSION_FRAME(SampleForm, SampleWidget, 1010, 1000)
-    static TQCbase* createInstance(TQCbase* parent, const char* name);
 
     long getObjectType() override { return OBJECT_CONTAINER | OBJECT_NATIVE_WINDOW; }
     TQClistData& getChildren() override { return children; }
@@ -102,11 +92,8 @@ private:
 
 class SampleCombo : public SampleForm {
 public:
+    TQ_CLASS_FRAME(SampleCombo, SampleForm, 1010, 1010)
     SampleCombo(TQCbase* parent, const char* name);
-    TQ_ROOT_FRAME(SampleCombo, SampleForm)
-    TQ_CLASS_INFORMATION_FRAME(SampleCombo, SampleForm)
-    TQ_VERSION_FRAME(SampleCombo, SampleForm, 1010, 1010)
-    static TQCbase* createInstance(TQCbase* parent, const char* name);
 
     // Makes the inner button "<name>-btn" after the combo itself.
     long initialize() override;
@@ -119,10 +106,8 @@ public:
 // construction reports that and registers all the same.
 class SampleStale : public SampleWidget {
 public:
+    TQ_CLASS_FRAME(SampleStale, SampleWidget, 1000, 1020)
     SampleStale(TQCbase* parent, const char* name);
-    TQ_ROOT_FRAME(SampleStale, SampleWidget)
-    TQ_CLASS_INFORMATION_FRAME(SampleStale, SampleWidget)
-    TQ_VERSION_FRAME(SampleStale, SampleWidget, 1000, 1020)
 
     long interval = 0;
 };

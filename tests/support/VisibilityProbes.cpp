@@ -1,6 +1,7 @@
 // Probes for the visibility, sensitivity, device and data-source tests.
 #include "VisibilityProbes.h"
 
+#include "OwnedChildren.h"
 #include "_TQCdevice.h"
 #include "_TQCprocedure.h"
 #include "_TQGFtrigger.h"
@@ -48,12 +49,7 @@ VisProbe::VisProbe(TQCbase* parent, const char* name, long typeArg)
 
 VisProbe::~VisProbe()
 {
-    while (children.getNum() > 0) {
-        TQCbase* child = static_cast<TQCbase*>(children.getData(0));
-        delete child;
-        if (children.getNum() > 0 && children.getData(0) == child)
-            children.delPos(0);
-    }
+    deleteChildren(children);
 }
 
 void* VisProbe::operator new(std::size_t size)
