@@ -73,3 +73,27 @@ int countBadMutations(const std::string& seed, unsigned randomSeed, int runs,
     }
     return bad;
 }
+
+void putLittle32(std::string& bytes, std::size_t at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>(value >> 8 * i & 0xFF);
+}
+
+// A 32-bit bit-field file; pixels are 0xAARRGGBB in file row order.
+std::string bmpBitFieldsFile(std::int32_t width, std::int32_t height,
+                             const std::vector<std::uint32_t>& pixels)
+{
+    // File header, information header, then the three colour masks.
+    const std::uint32_t headers = 14 + 40 + 12;
+    std::string out = "BM";
+    std::vector<std::uint32_t> fields = {headers + static_cast<std::uint32_t>(pixels.size() * 4),
+                                         0, headers, 40, static_cast<std::uint32_t>(width),
+                                         static_cast<std::uint32_t>(height), 1 | 32 << 16, 3,
+                                         0, 0, 0, 0, 0, 0xFF0000, 0xFF00, 0xFF};
+    fields.insert(fields.end(), pixels.begin(), pixels.end());
+    out.resize(2 + 4 * fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        putLittle32(out, 2 + 4 * i, fields[i]);
+    return out;
+}

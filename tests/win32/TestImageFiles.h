@@ -3,6 +3,7 @@
 #ifndef TESTIMAGEFILES_H
 #define TESTIMAGEFILES_H
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -34,5 +35,12 @@ struct ReadPicture {
 // broke that rule.
 int countBadMutations(const std::string& seed, unsigned randomSeed, int runs,
                       const std::function<bool(const std::string&)>& read);
+
+// Writes value least significant byte first at byte at of bytes.
+void putLittle32(std::string& bytes, std::size_t at, std::uint32_t value);
+// A BMP file of 32-bit bit fields, width x height, pixels 0xAARRGGBB in file
+// row order; a positive height puts the bottom row first.
+std::string bmpBitFieldsFile(std::int32_t width, std::int32_t height,
+                             const std::vector<std::uint32_t>& pixels);
 
 #endif

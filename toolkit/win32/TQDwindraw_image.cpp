@@ -41,13 +41,7 @@ void blendOver(HDC dc, HPALETTE palette, HBITMAP background, HDC imageContext,
 {
     if (w <= 0 || h <= 0)
         return;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = tqgdi::dibHeader(w, h);
 
     tqgdi::Object image(copyOfArea(imageContext, palette, sx, sy, w, h));
     tqgdi::Object mask(copyOfArea(maskContext, palette, sx, sy, w, h));

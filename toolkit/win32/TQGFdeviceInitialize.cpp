@@ -16,7 +16,9 @@
 #include "TQDwinPrivateTimer.h"
 #include "TQDwinSemaphore.h"
 #include "TQDwinThread.h"
+#include "TQDwinImage.h"
 #include "TQDwinformDev.h"
+#include "TQDwinmwinDev.h"
 #include "TQDwintimer.h"
 #include "_TQCdevice.h"
 #include "_TQCimageSet.h"
@@ -72,7 +74,7 @@ void registerDeviceKinds()
     // top-level window device: "windowDev"
     // window-less device: "nwDev"
     // scrolled-frame device: "scrFrameDev"
-    // off-screen device: "mwindowDev"
+    devices->setCreateHandler("mwindowDev", _tqcdwinmwindev_init_);
 }
 
 } // namespace
@@ -96,5 +98,5 @@ void TQGFdeviceInitialize()
     TQGFinitializeWinTimer();
     _win_font_init();
     _win_color_init();
-    // images
+    _win_image_init();
 }

@@ -2,6 +2,7 @@
 #include "TQGFwinDib.h"
 
 #include "TQGFwinAppWindow.h"
+#include "TQGFwinGdi.h"
 #include "TQwin32.h"
 #include "_TQClocaleSet.h"
 #include "_TQCstring.h"
@@ -31,18 +32,6 @@ HBITMAP compatibleBitmap(long width, long height)
     return bitmap;
 }
 
-BITMAPINFO dibHeader(long width, long height)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 } // namespace
 
 unsigned long TQGFdibStride(unsigned long width)
@@ -67,7 +56,7 @@ void* TQGFdibToBitmap(const unsigned char* dib, long width, long height)
     HBITMAP bitmap = compatibleBitmap(width, height);
     if (bitmap == nullptr)
         return nullptr;
-    BITMAPINFO info = dibHeader(width, height);
+    BITMAPINFO info = tqgdi::dibHeader(width, height);
     HDC memory = CreateCompatibleDC(nullptr);
     int lines = memory != nullptr
                     ? SetDIBits(memory, bitmap, 0, static_cast<UINT>(height), dib, &info,

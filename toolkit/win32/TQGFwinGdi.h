@@ -7,6 +7,21 @@
 
 namespace tqgdi {
 
+// The header of a bottom-up 24-bit picture, w x h, rows padded to four
+// bytes: the layout the image readers decode into and GetDIBits and
+// SetDIBits exchange.
+inline BITMAPINFO dibHeader(long width, long height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // A pen, brush, bitmap or region deleted at the end of the scope. Declare it
 // before any selection of it, so that the selection ends first.
 class Object {
