@@ -152,6 +152,15 @@ const char* TQCwindow::getUseDevName()
     return "windowDev";
 }
 
+bool TQCwindow::holds(const TQClistData& list, const void* entry)
+{
+    for (long i = 0; i < list.getNum(); ++i) {
+        if (list.getData(i) == entry)
+            return true;
+    }
+    return false;
+}
+
 void TQCwindow::setChildren(TQClistData& children)
 {
     if (&children != &m_children)
@@ -250,21 +259,22 @@ void TQCwindow::getWorkTQNy(short* v)
         *v = static_cast<short>(getUserLongData(kEditY));
 }
 
-// The size reaches a device that is not there yet at its set-up; the
-// resize event it owes is sent by the next update or draw.
 void TQCwindow::setWorkTQNwidth(unsigned short v)
 {
-    if (realised())
-        sendKey(TQDdev::VALUE_WIDTH, v);
-    m_resizePending = 1;
-    setGeometryChanged(1);
-    adjustForm();
+    sizeSet(TQDdev::VALUE_WIDTH, v);
 }
 
 void TQCwindow::setWorkTQNheight(unsigned short v)
 {
+    sizeSet(TQDdev::VALUE_HEIGHT, v);
+}
+
+// The size reaches a device that is not there yet at its set-up; the
+// resize event it owes is sent by the next update or draw.
+void TQCwindow::sizeSet(long key, unsigned short v)
+{
     if (realised())
-        sendKey(TQDdev::VALUE_HEIGHT, v);
+        sendKey(key, v);
     m_resizePending = 1;
     setGeometryChanged(1);
     adjustForm();

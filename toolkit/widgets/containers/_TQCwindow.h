@@ -183,6 +183,8 @@ private:
     // A device key with a value to the own device, when there is one.
     template <typename T> void sendKey(long key, T value);
     void sendTitleBar(char kind);
+    void sizeSet(long key, unsigned short v);
+    static bool holds(const TQClistData& list, const void* entry);
     // Clears the active and pre-active slots that hold the window.
     static void forgetActiveWindow(TQCbase* window);
     void runExitRule();

@@ -80,10 +80,7 @@ void TQCwindow::forEachChild(Step step)
     TQClistData snapshot(m_children);
     for (long i = 0; i < snapshot.getNum(); ++i) {
         TQCbase* child = static_cast<TQCbase*>(snapshot.getData(i));
-        bool stillChild = false;
-        for (long j = 0; j < m_children.getNum() && !stillChild; ++j)
-            stillChild = m_children.getData(j) == child;
-        if (!stillChild)
+        if (!holds(m_children, child))
             continue;
         step(child);
         if (!guard.alive())

@@ -143,10 +143,7 @@ void TQCwindow::hideOtherWindowsOfGroup()
     TQClistData snapshot(windows);
     for (long i = 0; i < snapshot.getNum(); ++i) {
         TQCwindow* other = static_cast<TQCwindow*>(snapshot.getData(i));
-        bool stillThere = false;
-        for (long j = 0; j < windows.getNum() && !stillThere; ++j)
-            stillThere = windows.getData(j) == other;
-        if (other == this || !stillThere || !isGroupName(other->m_group) ||
+        if (other == this || !holds(windows, other) || !isGroupName(other->m_group) ||
             std::strcmp(other->m_group, m_group) != 0)
             continue;
         other->setVisible(0);
