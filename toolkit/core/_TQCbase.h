@@ -323,8 +323,8 @@ public:
     void setNoClearFlag(unsigned char on) { state.noClear = on ? 1 : 0; }
     void setGeometryChanged(unsigned char on) { state.geometryChanged = on ? 1 : 0; }
     unsigned char getGeometryChanged() const { return state.geometryChanged; }
-    // Set by a container's layout pass around the update it runs on the
-    // object, so that the object is not updated again from inside it.
+    // Set by a container's layout around an update of the child it runs at
+    // once, so that the child is not updated again from inside it.
     void setUpdateGuard(unsigned char on) { state.updateGuard = on ? 1 : 0; }
     unsigned char getUpdateGuard() const { return state.updateGuard; }
 

@@ -57,13 +57,12 @@
     virtual void setWorkTQN##prop(Type) {}                                       \
     virtual void getWorkTQN##prop(Type*) {}
 
-// The hook pair of prop where the class gives the set hook a body of its
-// own; the get hook does nothing.
-#define TQ_PROPERTY_SET_HOOK(prop, Type)                                         \
+// The same pair, with a set hook that the class defines itself.
+#define TQ_PROPERTY_WORK_HOOK(prop, Type)                                        \
     virtual void setWorkTQN##prop(Type);                                         \
     virtual void getWorkTQN##prop(Type*) {}
 
-// The hook pair of prop where the class gives both hooks bodies of their own.
+// The same pair, with both hooks defined by the class itself.
 #define TQ_PROPERTY_OWN_HOOKS(prop, Type)                                        \
     virtual void setWorkTQN##prop(Type);                                         \
     virtual void getWorkTQN##prop(Type*);
