@@ -121,6 +121,13 @@ public:
     void setInstanceName(const char* name);
     // Takes over a name allocated with new[]; null names the object "none".
     void setInstanceNameNC(char* name);
+    // The name as the "name" property holds it: the object's own text, null
+    // while unnamed.
+    char* getNameText() const { return instanceName; }
+    // Takes text (allocated with new[]) as the name without freeing the one
+    // it replaces, which the caller of a text property's set handler frees;
+    // null leaves the object unnamed.
+    void adoptName(char* text);
     unsigned char getInstanceNameHashValue() const { return state.nameHash; }
 
     // Tree.
@@ -307,12 +314,19 @@ public:
     void setSensitive(unsigned char v);
     void setParentVisible(unsigned char v);
     void setParentSensitive(unsigned char v);
+    // The object's own flag, whatever its parents' visibility.
+    unsigned char getOwnVisible() const { return state.ownVisible; }
     // The next update redraws the whole object.
     void setAbsoluteDraw(unsigned char on) { state.absoluteDraw = on ? 1 : 0; }
     unsigned char getAbsoluteDraw() const { return state.absoluteDraw; }
     // Hiding does not repaint the area the object leaves.
     void setNoClearFlag(unsigned char on) { state.noClear = on ? 1 : 0; }
     void setGeometryChanged(unsigned char on) { state.geometryChanged = on ? 1 : 0; }
+    unsigned char getGeometryChanged() const { return state.geometryChanged; }
+    // Set by a container's layout around an update of the child it runs at
+    // once, so that the child is not updated again from inside it.
+    void setUpdateGuard(unsigned char on) { state.updateGuard = on ? 1 : 0; }
+    unsigned char getUpdateGuard() const { return state.updateGuard; }
 
     // Devices.
     TQDdev* getowndev() const { return ownDevice; }
@@ -494,6 +508,7 @@ private:
         unsigned int exported : 1;
         unsigned int exportState : 1;
         unsigned int keepPixmapCache : 1;
+        unsigned int updateGuard : 1;
     } state;
 };
 

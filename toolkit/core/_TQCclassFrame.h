@@ -57,6 +57,16 @@
     virtual void setWorkTQN##prop(Type) {}                                       \
     virtual void getWorkTQN##prop(Type*) {}
 
+// The same pair, with a set hook that the class defines itself.
+#define TQ_PROPERTY_WORK_HOOK(prop, Type)                                        \
+    virtual void setWorkTQN##prop(Type);                                         \
+    virtual void getWorkTQN##prop(Type*) {}
+
+// The same pair, with both hooks defined by the class itself.
+#define TQ_PROPERTY_OWN_HOOKS(prop, Type)                                        \
+    virtual void setWorkTQN##prop(Type);                                         \
+    virtual void getWorkTQN##prop(Type*);
+
 // The hook pair of prop, as a watched property registers it.
 #define TQ_HOOKS(prop) &ThisClass::setWorkTQN##prop, &ThisClass::getWorkTQN##prop
 
@@ -70,5 +80,52 @@
         static Value read(ThisClass* object) { return object->field; }           \
         static void write(ThisClass* object, Value value) { object->field = value; } \
     };
+
+// Slots of the properties every widget keeps in its TQCbase part.
+//   TQCnameSlot      "name": the object's name (null while unnamed); the
+//                    class registers it with setInit(0), so that the default
+//                    does not undo the name it was made with.
+//   TQCvisSlot       "vis": the own-visible flag; stored by the set hook,
+//                    which shows or hides the object.
+//   TQCdetSlot       "det": the program's own sensitivity; stored by the
+//                    set hook.
+//   TQCexportSlot    "export": the exported state, with its list entries.
+//   TQCkeepPixmapCacheSlot  "keepPixmapCache".
+struct TQCnameSlot {
+    typedef char* Value;
+    static const char* typeText() { return "char*"; }
+    static char* read(TQCbase* object) { return object->getNameText(); }
+    static void write(TQCbase* object, char* value) { object->adoptName(value); }
+};
+
+struct TQCvisSlot {
+    typedef TQCbool Value;
+    static constexpr bool storedByHook = true;
+    static const char* typeText() { return "TQCbool"; }
+    static TQCbool read(TQCbase* object) { return object->getOwnVisible(); }
+    static void write(TQCbase*, TQCbool) {}
+};
+
+struct TQCdetSlot {
+    typedef TQCbool Value;
+    static constexpr bool storedByHook = true;
+    static const char* typeText() { return "TQCbool"; }
+    static TQCbool read(TQCbase* object) { return object->_get_sensitive_work(); }
+    static void write(TQCbase*, TQCbool) {}
+};
+
+struct TQCexportSlot {
+    typedef TQCbool Value;
+    static const char* typeText() { return "TQCbool"; }
+    static TQCbool read(TQCbase* object) { return object->getExported(); }
+    static void write(TQCbase* object, TQCbool value) { object->setExported(value); }
+};
+
+struct TQCkeepPixmapCacheSlot {
+    typedef TQCbool Value;
+    static const char* typeText() { return "TQCbool"; }
+    static TQCbool read(TQCbase* object) { return object->getKeepPixmapCache(); }
+    static void write(TQCbase* object, TQCbool value) { object->setKeepPixmapCache(value); }
+};
 
 #endif
