@@ -170,6 +170,8 @@ public:
     TQCprocedure* addProcedure(const char* procName, const char* functionName, long trigger);
     long addProcedureV(const char* procName, const char* functionName,
                        TQCprocedureFunction function, long trigger);
+    // Appends to the procedure list as it is: no trigger check, no mask.
+    void _add_prcs(TQCprocedure* procedure) { appendProcedure(procedure); }
     // Detaches without deleting; -1 when the procedure is not attached.
     long delProcedure(TQCprocedure* procedure);
     // The argument is a procedure pointer: detached, then deleted.
@@ -181,6 +183,8 @@ public:
     long existTrigger(long code);
     TQCindexData* getExtTriggerList();
     long getEventMask() const { return eventMask; }
+    // Whether the object has procedures on EXPOSE.
+    unsigned char hasExposeProcedures() const { return state.hasExpose; }
 
     // Properties by name (the class record is set by initialize()).
     long setProperty(const char* name, const TQCvariant& value);
@@ -283,6 +287,9 @@ public:
     unsigned char getInitialized() const { return state.initialized; }
     unsigned char getDotMode() const { return state.editMode; }
     unsigned char getPropertyEditMode() const { return state.editMode; }
+    // Switches the edit mode: on, the object also takes presses and
+    // releases. Selection and grip handles belong to the builder. 0.
+    virtual long setPropertyEditMode(unsigned char on);
     unsigned char getMouseAddr(short* x, short* y);
     // Off: image names set by text reuse the number the property holds.
     void setKeepPixmapCache(unsigned char on) { state.keepPixmapCache = on ? 1 : 0; }
@@ -313,6 +320,11 @@ public:
     // Hiding does not repaint the area the object leaves.
     void setNoClearFlag(unsigned char on) { state.noClear = on ? 1 : 0; }
     void setGeometryChanged(unsigned char on) { state.geometryChanged = on ? 1 : 0; }
+    unsigned char getGeometryChanged() const { return state.geometryChanged; }
+    // Set by a container's layout around an update of the child it runs at
+    // once, so that the child is not updated again from inside it.
+    void setUpdateGuard(unsigned char on) { state.updateGuard = on ? 1 : 0; }
+    unsigned char getUpdateGuard() const { return state.updateGuard; }
 
     // Devices.
     TQDdev* getowndev() const { return ownDevice; }
@@ -344,6 +356,13 @@ public:
 
     // Queues a visible object, once, for update() after the current message.
     void needUpdate();
+    // Marks the geometry changed and queues the object: a container lays
+    // out its anchored children at its next update.
+    void needLayout()
+    {
+        setGeometryChanged(1);
+        needUpdate();
+    }
 
     // Data-source link: a server pushes its value to its clients.
     void setDataSourceServer(TQCbase* server) { dataSourceServer = server; }
@@ -378,13 +397,21 @@ public:
         LifeGuard* outer;
     };
 
+    // Containers own their children: deletes them first to last, each
+    // taking itself out of the list (one that does not is taken out here).
+    static void deleteOwnedChildren(TQClistData& children);
+
 protected:
+    // Events the class asks for beyond its procedures' triggers.
+    void addEventMask(long bits) { eventMask |= static_cast<unsigned long>(bits); }
     // A class that hands its device over to a child (getdev) sets the child
     // and switches the hand-over on.
     void setPublicDevChild(TQCbase* child) { publicDevChild = child; }
     void setPublicDevChildInUse(unsigned char on) { state.publicDevChildInUse = on ? 1 : 0; }
 
 private:
+    friend struct TQCbaseSlots;
+
     TQCbase(const TQCbase&) = delete;
     TQCbase& operator=(const TQCbase&) = delete;
 
@@ -446,6 +473,9 @@ private:
     TQClistData* procedureList;
     TQCprocedure** runSnapshot;
     char* instanceName;
+    // Values of the userString and userValue properties.
+    char* userString;
+    long userValue;
     TQDdev* ownDevice;
     TQCbase* publicDevChild;
     TQCbase* parent;
@@ -494,6 +524,7 @@ private:
         unsigned int exported : 1;
         unsigned int exportState : 1;
         unsigned int keepPixmapCache : 1;
+        unsigned int updateGuard : 1;
     } state;
 };
 
