@@ -241,6 +241,12 @@ void TQCbase::setInstanceNameNC(char* name)
     state.nameHash = TQCclassInformation::getNameHash(instanceName);
 }
 
+void TQCbase::adoptName(char* text)
+{
+    instanceName = text;
+    state.nameHash = text != nullptr ? TQCclassInformation::getNameHash(text) : 0;
+}
+
 // ---------------------------------------------------------------------------
 // Tree
 

@@ -121,7 +121,21 @@ public:
     void setInstanceName(const char* name);
     // Takes over a name allocated with new[]; null names the object "none".
     void setInstanceNameNC(char* name);
+    // The name as the "name" property holds it: the object's own text, null
+    // while unnamed.
+    char* getNameText() const { return instanceName; }
+    // Takes text (allocated with new[]) as the name without freeing the one
+    // it replaces, which the caller of a text property's set handler frees;
+    // null leaves the object unnamed.
+    void adoptName(char* text);
     unsigned char getInstanceNameHashValue() const { return state.nameHash; }
+    // The texts of the "userString" and "userValue" properties. The user
+    // string is the object's own; adopting one does not free the old one,
+    // which the caller of a text property's set handler frees.
+    char* getUserStringText() const { return userString; }
+    void adoptUserString(char* text) { userString = text; }
+    long getUserValue() const { return userValue; }
+    void setUserValue(long value) { userValue = value; }
 
     // Tree.
     TQCbase* getParent() const { return parent; }
@@ -314,6 +328,8 @@ public:
     void setSensitive(unsigned char v);
     void setParentVisible(unsigned char v);
     void setParentSensitive(unsigned char v);
+    // The object's own flag, whatever its parents' visibility.
+    unsigned char getOwnVisible() const { return state.ownVisible; }
     // The next update redraws the whole object.
     void setAbsoluteDraw(unsigned char on) { state.absoluteDraw = on ? 1 : 0; }
     unsigned char getAbsoluteDraw() const { return state.absoluteDraw; }
@@ -410,8 +426,6 @@ protected:
     void setPublicDevChildInUse(unsigned char on) { state.publicDevChildInUse = on ? 1 : 0; }
 
 private:
-    friend struct TQCbaseSlots;
-
     TQCbase(const TQCbase&) = delete;
     TQCbase& operator=(const TQCbase&) = delete;
 
@@ -473,7 +487,6 @@ private:
     TQClistData* procedureList;
     TQCprocedure** runSnapshot;
     char* instanceName;
-    // Values of the userString and userValue properties.
     char* userString;
     long userValue;
     TQDdev* ownDevice;

@@ -26,15 +26,16 @@
 //     }
 //
 // A TQCbool member registers as TQCflag<&TQCgauge::m_on>; a bit field through
-// the slot TQ_BIT_FIELD_SLOT declares (TQCflagOf<m_packedSlot> for a flag);
-// a value kept in the TQCbase part through its slot in TQCbaseSlots. A hook
-// with work of its own is declared by TQ_PROPERTY_WORK_HOOK and defined in
-// the class's source. The registrar's forms are in _TQCclassRegistrar.h.
+// the slot TQ_BIT_FIELD_SLOT declares (TQCflagOf<m_packedSlot> for a flag).
+// The registrar's forms are in _TQCclassRegistrar.h.
 #ifndef _TQCCLASSFRAME_H
 #define _TQCCLASSFRAME_H
 
 #include "_TQCbase.h"
 #include "_TQCclassRegistrar.h"
+#include "_TQN.h"
+#include "_TQR.h"
+#include "_TQS.h"
 
 // Place it in the public part of class Class, whose direct parent class is
 // Parent; Class is version Version, built against version ParentVersion of
@@ -64,6 +65,30 @@
     virtual void setWorkTQN##prop(Type);                                         \
     virtual void getWorkTQN##prop(Type*) {}
 
+// The same pair, with both hooks defined by the class itself.
+#define TQ_PROPERTY_OWN_HOOKS(prop, Type)                                        \
+    virtual void setWorkTQN##prop(Type);                                         \
+    virtual void getWorkTQN##prop(Type*);
+
+// The hooks of the properties every widget keeps in its TQCbase part, as
+// TQCbaseProperties registers them: name, userString and userValue have none;
+// vis shows or hides; det sets the sensitivity, except in edit mode, which
+// keeps the object sensitive.
+#define TQ_IDENTITY_HOOKS                                                        \
+    TQ_PROPERTY_HOOKS(name, char*)                                               \
+    TQ_PROPERTY_HOOKS(userString, char*)                                         \
+    TQ_PROPERTY_HOOKS(userValue, long)
+#define TQ_VIS_HOOKS                                                             \
+    virtual void setWorkTQNvis(TQCbool on) { setVisible(on); }                   \
+    virtual void getWorkTQNvis(TQCbool*) {}
+#define TQ_DET_HOOKS                                                             \
+    virtual void setWorkTQNdet(TQCbool on)                                       \
+    {                                                                            \
+        if (!getPropertyEditMode())                                              \
+            setSensitive(on);                                                    \
+    }                                                                            \
+    virtual void getWorkTQNdet(TQCbool*) {}
+
 // The hook pair of prop, as a watched property registers it.
 #define TQ_HOOKS(prop) &ThisClass::setWorkTQN##prop, &ThisClass::getWorkTQN##prop
 
@@ -78,63 +103,113 @@
         static void write(ThisClass* object, Value value) { object->field = value; } \
     };
 
-// Slots of the properties every widget keeps in its TQCbase part. A write
-// only stores; the set hook does the work (setVisible, setSensitive,
-// setExported), which then sees the change. So the flags are stored where
-// the base keeps the program's wish: vis in the own-visible bit (the shown
-// bit still holds the old state), det in the saved sensitivity (edit mode
-// keeps the object sensitive), export in the export state.
-struct TQCbaseSlots {
-    struct Flag {
-        typedef TQCbool Value;
-        static const char* typeText() { return "TQCbool"; }
-    };
-    // The name is taken over as handed in (the caller frees the old one);
-    // its hash follows, so the object is found under its new name.
-    struct Name {
-        typedef char* Value;
-        static const char* typeText() { return "char*"; }
-        static char* read(TQCbase* object) { return object->instanceName; }
-        static void write(TQCbase* object, char* name)
-        {
-            object->instanceName = name;
-            object->state.nameHash = name != nullptr ? TQCclassInformation::getNameHash(name) : 0;
-        }
-    };
-    struct UserString {
-        typedef char* Value;
-        static const char* typeText() { return "char*"; }
-        static char* read(TQCbase* object) { return object->userString; }
-        static void write(TQCbase* object, char* text) { object->userString = text; }
-    };
-    struct UserValue {
-        typedef long Value;
-        static const char* typeText() { return "long"; }
-        static long read(TQCbase* object) { return object->userValue; }
-        static void write(TQCbase* object, long value) { object->userValue = value; }
-    };
-    struct Visible : Flag {
-        static TQCbool read(TQCbase* object) { return object->state.ownVisible; }
-        static void write(TQCbase* object, TQCbool on) { object->state.ownVisible = on & 1; }
-    };
-    struct Sensitive : Flag {
-        static TQCbool read(TQCbase* object) { return object->state.ownSensitiveSaved; }
-        static void write(TQCbase* object, TQCbool on)
-        {
-            object->state.ownSensitiveSaved = on & 1;
-        }
-    };
-    struct Exported : Flag {
-        static TQCbool read(TQCbase* object) { return object->state.exportState; }
-        static void write(TQCbase* object, TQCbool on) { object->state.exportState = on & 1; }
-    };
-    struct KeepPixmapCache : Flag {
-        static TQCbool read(TQCbase* object) { return object->state.keepPixmapCache; }
-        static void write(TQCbase* object, TQCbool on)
-        {
-            object->state.keepPixmapCache = on & 1;
-        }
-    };
+// Slots of the properties every widget keeps in its TQCbase part.
+//   TQCnameSlot      "name": the object's name (null while unnamed); the
+//                    class registers it with setInit(0), so that the default
+//                    does not undo the name it was made with.
+//   TQCvisSlot       "vis": the own-visible flag; stored by the set hook,
+//                    which shows or hides the object.
+//   TQCdetSlot       "det": the program's own sensitivity; stored by the
+//                    set hook.
+//   TQCexportSlot    "export": the exported state, with its list entries.
+//   TQCkeepPixmapCacheSlot  "keepPixmapCache".
+//   TQCuserStringSlot, TQCuserValueSlot  "userString" and "userValue".
+struct TQCnameSlot {
+    typedef char* Value;
+    static const char* typeText() { return "char*"; }
+    static char* read(TQCbase* object) { return object->getNameText(); }
+    static void write(TQCbase* object, char* value) { object->adoptName(value); }
+};
+
+struct TQCvisSlot {
+    typedef TQCbool Value;
+    static constexpr bool storedByHook = true;
+    static const char* typeText() { return "TQCbool"; }
+    static TQCbool read(TQCbase* object) { return object->getOwnVisible(); }
+    static void write(TQCbase*, TQCbool) {}
+};
+
+struct TQCdetSlot {
+    typedef TQCbool Value;
+    static constexpr bool storedByHook = true;
+    static const char* typeText() { return "TQCbool"; }
+    static TQCbool read(TQCbase* object) { return object->_get_sensitive_work(); }
+    static void write(TQCbase*, TQCbool) {}
+};
+
+struct TQCexportSlot {
+    typedef TQCbool Value;
+    static const char* typeText() { return "TQCbool"; }
+    static TQCbool read(TQCbase* object) { return object->getExported(); }
+    static void write(TQCbase* object, TQCbool value) { object->setExported(value); }
+};
+
+struct TQCkeepPixmapCacheSlot {
+    typedef TQCbool Value;
+    static const char* typeText() { return "TQCbool"; }
+    static TQCbool read(TQCbase* object) { return object->getKeepPixmapCache(); }
+    static void write(TQCbase* object, TQCbool value) { object->setKeepPixmapCache(value); }
+};
+
+struct TQCuserStringSlot {
+    typedef char* Value;
+    static const char* typeText() { return "char*"; }
+    static char* read(TQCbase* object) { return object->getUserStringText(); }
+    static void write(TQCbase* object, char* value) { object->adoptUserString(value); }
+};
+
+struct TQCuserValueSlot {
+    typedef long Value;
+    static const char* typeText() { return "long"; }
+    static long read(TQCbase* object) { return object->getUserValue(); }
+    static void write(TQCbase* object, long value) { object->setUserValue(value); }
+};
+
+// Registration of the properties kept in the TQCbase part, with their builder
+// entries and the hooks of Class; a class registers each where its order of
+// properties puts it. identity() registers name, userString and userValue.
+struct TQCbaseProperties {
+    template <class Class>
+    static void identity(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCnameSlot>(_TQNname(), nullptr, &Class::setWorkTQNname,
+                                        &Class::getWorkTQNname, {_TQSname()})
+            ->setInit(0);
+        r.template watched<TQCuserStringSlot>(_TQNuserString(), nullptr,
+                                              &Class::setWorkTQNuserString,
+                                              &Class::getWorkTQNuserString, {_TQSuserString()});
+        r.template watched<TQCuserValueSlot>(_TQNuserValue(), 0, &Class::setWorkTQNuserValue,
+                                             &Class::getWorkTQNuserValue, {_TQSuserValue()});
+    }
+    template <class Class>
+    static void visibility(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCvisSlot>(_TQNvis(), 0, &Class::setWorkTQNvis,
+                                       &Class::getWorkTQNvis,
+                                       {_TQSvis(), _TQRbool2(), _TQRbool2D()});
+    }
+    template <class Class>
+    static void sensitivity(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCdetSlot>(_TQNdet(), 1, &Class::setWorkTQNdet,
+                                       &Class::getWorkTQNdet,
+                                       {_TQSdet(), _TQRbool1(), _TQRbool1D()});
+    }
+    template <class Class>
+    static void exported(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCexportSlot>(_TQNexport(), 0, &Class::setWorkTQNexport,
+                                          &Class::getWorkTQNexport,
+                                          {_TQSexport(), _TQRbool1(), _TQRbool1D()});
+    }
+    template <class Class>
+    static void keepPixmapCache(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCkeepPixmapCacheSlot>(
+            _TQNkeepPixmapCache(), 1, &Class::setWorkTQNkeepPixmapCache,
+            &Class::getWorkTQNkeepPixmapCache,
+            {_TQSkeepPixmapCache(), _TQRbool4(), _TQRbool4D()});
+    }
 };
 
 #endif

@@ -68,6 +68,16 @@ struct TQCflagOf : Slot {
 template <auto Member>
 using TQCflag = TQCflagOf<TQCmember<Member>>;
 
+// A slot whose set hook does the storing declares
+//     static constexpr bool storedByHook = true;
+// and a write that does nothing: a watched property then hands the hook the
+// value it was given instead of the stored one.
+template <class Slot, class = void>
+struct TQCslotStoredByHook : std::false_type {};
+template <class Slot>
+struct TQCslotStoredByHook<Slot, std::void_t<decltype(Slot::storedByHook)>>
+    : std::bool_constant<Slot::storedByHook> {};
+
 template <class Class>
 class TQCclassRegistrar {
 public:
@@ -229,7 +239,10 @@ private:
         Slot::write(owner, given);
         owner->needUpdate();
         owner->setAbsoluteDraw(1);
-        (owner->*Cell<Slot, Watched>::setHook)(Slot::read(owner));
+        if constexpr (TQCslotStoredByHook<Slot>::value)
+            (owner->*Cell<Slot, Watched>::setHook)(given);
+        else
+            (owner->*Cell<Slot, Watched>::setHook)(Slot::read(owner));
     }
 
     template <class Slot>

@@ -13,19 +13,13 @@
 TQ_TYPE_SERVER_FRAME(TQCform, TQCbase);
 
 TQCform::TQCform(TQCbase* parent, const char* name)
-    : TQCbase(parent, name), m_children(8), m_gradation(0), m_anchorTopFlag(0),
-      m_anchorBottomFlag(0), m_anchorLeftFlag(0), m_anchorRightFlag(0), m_shadowThickness(2),
+    : TQCbase(parent, name), m_children(8), m_gradation(0), m_shadowThickness(2),
       m_shadowType(0), m_pixmapStyle(1), m_noRefresh(0), m_sizeChanged(0)
 {
     TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         // The name given at construction is not replaced by the default.
-        r.watched<TQCbaseSlots::Name>(_TQNname(), nullptr, TQ_HOOKS(name), {_TQSname()})
-            ->setInit(0);
-        r.watched<TQCbaseSlots::UserString>(_TQNuserString(), nullptr, TQ_HOOKS(userString),
-                                            {_TQSuserString()});
-        r.watched<TQCbaseSlots::UserValue>(_TQNuserValue(), 0, TQ_HOOKS(userValue),
-                                           {_TQSuserValue()});
+        TQCbaseProperties::identity(r);
         r.watched<&TQCform::m_x>(_TQNx(), 100, TQ_HOOKS(x), {_TQSx()});
         r.watched<&TQCform::m_y>(_TQNy(), 100, TQ_HOOKS(y), {_TQSy()});
         r.watched<&TQCform::m_width>(_TQNwidth(), 100, TQ_HOOKS(width), {_TQSwidth()});
@@ -45,10 +39,8 @@ TQCform::TQCform(TQCbase* parent, const char* name)
                                           {_TQSbackPixmap()});
         r.watched<m_shadowTypeSlot>(_TQNshadowType(), 0, TQ_HOOKS(shadowType),
                                     {_TQSshadowType(), _TQRshadowType(), _TQRshadowTypeD()});
-        r.watched<TQCbaseSlots::Visible>(_TQNvis(), 0, TQ_HOOKS(vis),
-                                         {_TQSvis(), _TQRbool2(), _TQRbool2D()});
-        r.watched<TQCbaseSlots::Sensitive>(_TQNdet(), 1, TQ_HOOKS(det),
-                                           {_TQSdet(), _TQRbool1(), _TQRbool1D()});
+        TQCbaseProperties::visibility(r);
+        TQCbaseProperties::sensitivity(r);
         r.watched<m_pixmapStyleSlot>(_TQNpixmapStyle(), 1, TQ_HOOKS(pixmapStyle),
                                      {_TQSpixmapStyle(), _TQRpixmapStyle(), _TQRpixmapStyleD()});
         r.watched<&TQCform::m_mouse>(_TQNmouse(), 0, TQ_HOOKS(mouse), {_TQSmouse()});
@@ -57,30 +49,9 @@ TQCform::TQCform(TQCbase* parent, const char* name)
         r.watched<&TQCform::m_gradationMargin>(_TQNgradationMargin(), 0,
                                                TQ_HOOKS(gradationMargin),
                                                {_TQSgradationMargin()});
-        r.watched<&TQCform::m_anchorTop>(_TQNanchorTop(), 0, TQ_HOOKS(anchorTop),
-                                         {_TQSanchorTop()});
-        r.watched<&TQCform::m_anchorBottom>(_TQNanchorBottom(), 0, TQ_HOOKS(anchorBottom),
-                                            {_TQSanchorBottom()});
-        r.watched<&TQCform::m_anchorLeft>(_TQNanchorLeft(), 0, TQ_HOOKS(anchorLeft),
-                                          {_TQSanchorLeft()});
-        r.watched<&TQCform::m_anchorRight>(_TQNanchorRight(), 0, TQ_HOOKS(anchorRight),
-                                           {_TQSanchorRight()});
-        r.watched<TQCflagOf<m_anchorTopFlagSlot>>(_TQNanchorTopFlag(), 0, TQ_HOOKS(anchorTopFlag),
-                                                  {_TQSanchorTopFlag(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCflagOf<m_anchorBottomFlagSlot>>(
-            _TQNanchorBottomFlag(), 0, TQ_HOOKS(anchorBottomFlag),
-            {_TQSanchorBottomFlag(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCflagOf<m_anchorLeftFlagSlot>>(
-            _TQNanchorLeftFlag(), 0, TQ_HOOKS(anchorLeftFlag),
-            {_TQSanchorLeftFlag(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCflagOf<m_anchorRightFlagSlot>>(
-            _TQNanchorRightFlag(), 0, TQ_HOOKS(anchorRightFlag),
-            {_TQSanchorRightFlag(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCbaseSlots::Exported>(_TQNexport(), 0, TQ_HOOKS(export),
-                                          {_TQSexport(), _TQRbool1(), _TQRbool1D()});
-        r.watched<TQCbaseSlots::KeepPixmapCache>(_TQNkeepPixmapCache(), 1,
-                                                 TQ_HOOKS(keepPixmapCache),
-                                                 {_TQSkeepPixmapCache(), _TQRbool4(), _TQRbool4D()});
+        registerAnchors(r);
+        TQCbaseProperties::exported(r);
+        TQCbaseProperties::keepPixmapCache(r);
         r.triggers({TQEV_INITIALIZE, TQEV_MOUSE_MOVE, TQEV_MOUSE_IN, TQEV_MOUSE_OUT,
                     TQEV_MOUSE_PRESS, TQEV_MOUSE_RELEASE, TQEV_PARENT_VISIBLE_CH,
                     TQEV_VISIBLE_CH, TQEV_EXPOSE, TQEV_RESIZE});
@@ -124,19 +95,13 @@ long TQCform::_device_initialize()
 // Property hooks. They reach the device only once it is set up; before,
 // _device_initialize hands it the stored values.
 
-TQCbase* TQCform::anchoringParent()
-{
-    TQCbase* parent = getParent();
-    return parent != nullptr && parent->adjustAnchor() ? parent : nullptr;
-}
-
 // The placement of an anchored form in a parent that lays out its children:
 // the near anchor fixes the position; the far one alone leaves it to the
 // parent's layout, which is asked for (true).
 bool TQCform::placedByParent(TQCbool nearFlag, TQCbool farFlag, unsigned short nearDistance,
                              short* position)
 {
-    TQCbase* parent = anchoringParent();
+    TQCbase* parent = anchoringParent(this);
     if (parent == nullptr)
         return false;
     if (nearFlag) {
@@ -177,7 +142,7 @@ void TQCform::resizeDevice(long key, unsigned short size)
         bool horizontal = key == TQDdev::VALUE_WIDTH;
         bool bothAnchors = horizontal ? m_anchorLeftFlag && m_anchorRightFlag
                                       : m_anchorTopFlag && m_anchorBottomFlag;
-        TQCbase* parent = anchoringParent();
+        TQCbase* parent = anchoringParent(this);
         if (bothAnchors && parent != nullptr) {
             parent->needLayout();
             return;
@@ -220,17 +185,6 @@ void TQCform::getWorkTQNbackPixmap(short* image)
     setWorkTQNbackPixmap(*image);
 }
 
-void TQCform::setWorkTQNvis(unsigned char on)
-{
-    setVisible(on);
-}
-
-void TQCform::setWorkTQNdet(unsigned char on)
-{
-    if (!getPropertyEditMode())
-        setSensitive(on);
-}
-
 void TQCform::setWorkTQNpixmapStyle(unsigned char style)
 {
     char value = static_cast<char>(style);
@@ -244,55 +198,10 @@ void TQCform::setWorkTQNmouse(unsigned short cursor)
         getowndev()->setValue(TQDdev::VALUE_MOUSE_CURSOR, &cursor);
 }
 
-// A distance in force, or an anchor switched on, asks the parent for a new
-// layout; switching an anchor off asks for none.
-void TQCform::anchorChanged(TQCbool flag)
+// Switching an anchor on asks the parent for a new layout; switching it off
+// asks for none.
+void TQCform::anchorSwitched(TQCbool on)
 {
-    if (flag && getParent() != nullptr)
+    if (on && getParent() != nullptr)
         getParent()->needLayout();
-}
-
-void TQCform::setWorkTQNanchorTop(unsigned short)
-{
-    anchorChanged(m_anchorTopFlag);
-}
-
-void TQCform::setWorkTQNanchorBottom(unsigned short)
-{
-    anchorChanged(m_anchorBottomFlag);
-}
-
-void TQCform::setWorkTQNanchorLeft(unsigned short)
-{
-    anchorChanged(m_anchorLeftFlag);
-}
-
-void TQCform::setWorkTQNanchorRight(unsigned short)
-{
-    anchorChanged(m_anchorRightFlag);
-}
-
-void TQCform::setWorkTQNanchorTopFlag(unsigned char on)
-{
-    anchorChanged(on);
-}
-
-void TQCform::setWorkTQNanchorBottomFlag(unsigned char on)
-{
-    anchorChanged(on);
-}
-
-void TQCform::setWorkTQNanchorLeftFlag(unsigned char on)
-{
-    anchorChanged(on);
-}
-
-void TQCform::setWorkTQNanchorRightFlag(unsigned char on)
-{
-    anchorChanged(on);
-}
-
-void TQCform::setWorkTQNexport(unsigned char on)
-{
-    setExported(on);
 }

@@ -4,7 +4,7 @@
 #ifndef _TQCFORM_H
 #define _TQCFORM_H
 
-#include "_TQCclassFrame.h"
+#include "_TQCanchored.h"
 
 class TQDdev;
 
@@ -28,7 +28,7 @@ struct TQCformDrawBlock {
     unsigned short gradationMargin;
 };
 
-class TQCform : public TQCbase {
+class TQCform : public TQCbase, public TQCanchored {
 public:
     TQ_CLASS_FRAME(TQCform, TQCbase, 1010, 1000)
     TQCform(TQCbase* parent, const char* name);
@@ -59,9 +59,7 @@ public:
     const char* getUseDevName() override { return "formDev"; }
     long execEventProc(long event, void* data) override;
 
-    TQ_PROPERTY_HOOKS(name, char*)
-    TQ_PROPERTY_HOOKS(userString, char*)
-    TQ_PROPERTY_HOOKS(userValue, long)
+    TQ_IDENTITY_HOOKS
     TQ_PROPERTY_WORK_HOOK(x, short)
     TQ_PROPERTY_WORK_HOOK(y, short)
     TQ_PROPERTY_WORK_HOOK(width, unsigned short)
@@ -75,21 +73,14 @@ public:
     virtual void setWorkTQNbackPixmap(short image);
     virtual void getWorkTQNbackPixmap(short* image);
     TQ_PROPERTY_HOOKS(shadowType, char)
-    TQ_PROPERTY_WORK_HOOK(vis, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(det, unsigned char)
+    TQ_VIS_HOOKS
+    TQ_DET_HOOKS
     TQ_PROPERTY_WORK_HOOK(pixmapStyle, unsigned char)
     TQ_PROPERTY_WORK_HOOK(mouse, unsigned short)
     TQ_PROPERTY_HOOKS(gradation, unsigned char)
     TQ_PROPERTY_HOOKS(gradationMargin, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(anchorTop, unsigned short)
-    TQ_PROPERTY_WORK_HOOK(anchorBottom, unsigned short)
-    TQ_PROPERTY_WORK_HOOK(anchorLeft, unsigned short)
-    TQ_PROPERTY_WORK_HOOK(anchorRight, unsigned short)
-    TQ_PROPERTY_WORK_HOOK(anchorTopFlag, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(anchorBottomFlag, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(anchorLeftFlag, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(anchorRightFlag, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(export, unsigned char)
+    TQ_ANCHOR_HOOKS
+    TQ_PROPERTY_HOOKS(export, TQCbool)
     TQ_PROPERTY_HOOKS(keepPixmapCache, unsigned char)
 
     // Runs the anchor step of every child with this form's size, while the
@@ -115,16 +106,8 @@ protected:
     short m_bottomShadowColor = -4;
     short m_backPixmap = -1;
     unsigned short m_mouse = 0;
-    unsigned short m_anchorTop = 0;
-    unsigned short m_anchorBottom = 0;
-    unsigned short m_anchorLeft = 0;
-    unsigned short m_anchorRight = 0;
     unsigned char m_gradationMargin = 0;
     unsigned char m_gradation : 4;
-    TQCbool m_anchorTopFlag : 1;
-    TQCbool m_anchorBottomFlag : 1;
-    TQCbool m_anchorLeftFlag : 1;
-    TQCbool m_anchorRightFlag : 1;
     unsigned char m_shadowThickness : 4;
     char m_shadowType : 4;
     unsigned char m_pixmapStyle : 2;
@@ -132,25 +115,19 @@ protected:
     // A width or height change waits to be reported as a RESIZE.
     unsigned char m_sizeChanged : 1;
     TQ_BIT_FIELD_SLOT(m_gradation)
-    TQ_BIT_FIELD_SLOT(m_anchorTopFlag)
-    TQ_BIT_FIELD_SLOT(m_anchorBottomFlag)
-    TQ_BIT_FIELD_SLOT(m_anchorLeftFlag)
-    TQ_BIT_FIELD_SLOT(m_anchorRightFlag)
     TQ_BIT_FIELD_SLOT(m_shadowThickness)
     TQ_BIT_FIELD_SLOT(m_shadowType)
     TQ_BIT_FIELD_SLOT(m_pixmapStyle)
 
 private:
     bool deviceReady() { return getInitialized() && getowndev() != nullptr; }
-    TQCbase* anchoringParent();
     bool placedByParent(TQCbool nearFlag, TQCbool farFlag, unsigned short nearDistance,
                         short* position);
     void moveDevice(long key, short position, const short* offset);
     void resizeDevice(long key, unsigned short size);
-    void anchorChanged(TQCbool flag);
+    void anchorSwitched(TQCbool on);
 
     bool layoutAxis(bool horizontal, unsigned short parentSize);
-    void setAxisFlags(bool horizontal, TQCbool nearFlag, TQCbool farFlag);
     void setGeometryProperty(const char* name, long value);
 
     void syncDevicePosition(TQDdev* dev);

@@ -41,23 +41,23 @@ void TQCform::_adjust_for_anchors(unsigned short width, unsigned short height)
 // anchors are in force, which stretches the form.
 bool TQCform::layoutAxis(bool horizontal, unsigned short parentSize)
 {
-    TQCbool nearFlag = horizontal ? m_anchorLeftFlag : m_anchorTopFlag;
-    TQCbool farFlag = horizontal ? m_anchorRightFlag : m_anchorBottomFlag;
-    long nearDistance = horizontal ? m_anchorLeft : m_anchorTop;
-    long farDistance = horizontal ? m_anchorRight : m_anchorBottom;
+    TQCbool nearFlag = nearAnchored(horizontal);
+    TQCbool farFlag = farAnchored(horizontal);
+    long nearDistance = TQCanchored::nearDistance(horizontal);
+    long farDistance = TQCanchored::farDistance(horizontal);
     long position = horizontal ? m_x : m_y;
     long size = horizontal ? m_width : m_height;
     const char* positionName = horizontal ? _TQNx() : _TQNy();
     const char* sizeName = horizontal ? _TQNwidth() : _TQNheight();
 
     if (!nearFlag && farFlag) {
-        setAxisFlags(horizontal, 0, 0);
+        setAxisAnchors(horizontal, 0, 0);
         setGeometryProperty(positionName, parentSize - farDistance - size);
-        setAxisFlags(horizontal, 0, 1);
+        setAxisAnchors(horizontal, 0, 1);
         return false;
     }
     if (nearFlag && farFlag) {
-        setAxisFlags(horizontal, 0, 0);
+        setAxisAnchors(horizontal, 0, 0);
         // Narrower than its two anchors: one pixel, where it is.
         if (parentSize < nearDistance + farDistance) {
             setGeometryProperty(sizeName, 1);
@@ -65,23 +65,12 @@ bool TQCform::layoutAxis(bool horizontal, unsigned short parentSize)
             setGeometryProperty(positionName, nearDistance);
             setGeometryProperty(sizeName, parentSize - farDistance - nearDistance);
         }
-        setAxisFlags(horizontal, 1, 1);
+        setAxisAnchors(horizontal, 1, 1);
         return true;
     }
     if (nearFlag && position != nearDistance)
         setGeometryProperty(positionName, nearDistance);
     return false;
-}
-
-void TQCform::setAxisFlags(bool horizontal, TQCbool nearFlag, TQCbool farFlag)
-{
-    if (horizontal) {
-        m_anchorLeftFlag = nearFlag;
-        m_anchorRightFlag = farFlag;
-    } else {
-        m_anchorTopFlag = nearFlag;
-        m_anchorBottomFlag = farFlag;
-    }
 }
 
 void TQCform::setGeometryProperty(const char* name, long value)

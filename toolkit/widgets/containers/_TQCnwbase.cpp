@@ -25,27 +25,19 @@ const long kPointerDeviceBits = 0x800f;
 } // namespace
 
 TQCnwbase::TQCnwbase(TQCbase* parent, const char* name)
-    : TQCbase(parent, name), m_anchorTopFlag(0), m_anchorBottomFlag(0), m_anchorLeftFlag(0),
-      m_anchorRightFlag(0), m_blinkRate(1), m_blinkRefreshing(0), m_blinkFlag(0),
+    : TQCbase(parent, name), m_blinkRate(1), m_blinkRefreshing(0), m_blinkFlag(0),
       m_twinBlink(0), m_pointerInside(0), m_outsidePress(0), m_outsideRelease(0),
       m_outsideMove(0), m_mouseGrabbed(0), m_layoutGuard(0)
 {
     addEventMask((1L << TQEV_INITIALIZE) | (1L << TQEV_VALUE_CH));
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         // The name given at construction is not replaced by the default.
-        r.watched<TQCbaseSlots::Name>(_TQNname(), nullptr, TQ_HOOKS(name), {_TQSname()})
-            ->setInit(0);
-        r.watched<TQCbaseSlots::UserString>(_TQNuserString(), nullptr, TQ_HOOKS(userString),
-                                            {_TQSuserString()});
-        r.watched<TQCbaseSlots::UserValue>(_TQNuserValue(), 0, TQ_HOOKS(userValue),
-                                           {_TQSuserValue()});
+        TQCbaseProperties::identity(r);
         r.watched<TQCflagOf<m_blinkRefreshingSlot>>(
             _TQNblinkRefreshing(), 0, TQ_HOOKS(blinkRefreshing),
             {_TQSblinkRefreshing(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCbaseSlots::Visible>(_TQNvis(), 0, TQ_HOOKS(vis),
-                                         {_TQSvis(), _TQRbool2(), _TQRbool2D()});
-        r.watched<TQCbaseSlots::Sensitive>(_TQNdet(), 1, TQ_HOOKS(det),
-                                           {_TQSdet(), _TQRbool1(), _TQRbool1D()});
+        TQCbaseProperties::visibility(r);
+        TQCbaseProperties::sensitivity(r);
         r.watched<&TQCnwbase::m_x>(_TQNx(), 0, TQ_HOOKS(x), {_TQSx()});
         r.watched<&TQCnwbase::m_y>(_TQNy(), 0, TQ_HOOKS(y), {_TQSy()});
         r.watched<&TQCnwbase::m_width>(_TQNwidth(), 100, TQ_HOOKS(width), {_TQSwidth()});
@@ -60,28 +52,8 @@ TQCnwbase::TQCnwbase(TQCbase* parent, const char* name)
                                    {_TQSblinkRate(), _TQRrateType(), _TQRrateTypeD()});
         r.watched<TQCflagOf<m_blinkFlagSlot>>(_TQNblinkFlag(), 0, TQ_HOOKS(blinkFlag),
                                               {_TQSblinkFlag(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQCnwbase::m_anchorTop>(_TQNanchorTop(), 0, TQ_HOOKS(anchorTop),
-                                           {_TQSanchorTop()});
-        r.watched<&TQCnwbase::m_anchorBottom>(_TQNanchorBottom(), 0, TQ_HOOKS(anchorBottom),
-                                              {_TQSanchorBottom()});
-        r.watched<&TQCnwbase::m_anchorLeft>(_TQNanchorLeft(), 0, TQ_HOOKS(anchorLeft),
-                                            {_TQSanchorLeft()});
-        r.watched<&TQCnwbase::m_anchorRight>(_TQNanchorRight(), 0, TQ_HOOKS(anchorRight),
-                                             {_TQSanchorRight()});
-        r.watched<TQCflagOf<m_anchorTopFlagSlot>>(
-            _TQNanchorTopFlag(), 0, TQ_HOOKS(anchorTopFlag),
-            {_TQSanchorTopFlag(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCflagOf<m_anchorBottomFlagSlot>>(
-            _TQNanchorBottomFlag(), 0, TQ_HOOKS(anchorBottomFlag),
-            {_TQSanchorBottomFlag(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCflagOf<m_anchorLeftFlagSlot>>(
-            _TQNanchorLeftFlag(), 0, TQ_HOOKS(anchorLeftFlag),
-            {_TQSanchorLeftFlag(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCflagOf<m_anchorRightFlagSlot>>(
-            _TQNanchorRightFlag(), 0, TQ_HOOKS(anchorRightFlag),
-            {_TQSanchorRightFlag(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCbaseSlots::Exported>(_TQNexport(), 0, TQ_HOOKS(export),
-                                          {_TQSexport(), _TQRbool1(), _TQRbool1D()});
+        registerAnchors(r);
+        TQCbaseProperties::exported(r);
         r.watched<&TQCnwbase::m_mouse>(_TQNmouse(), 0, TQ_HOOKS(mouse), {_TQSmouse()});
         r.triggers({TQEV_INITIALIZE, TQEV_EXPOSE, TQEV_VISIBLE_CH, TQEV_MOUSE_MOVE,
                     TQEV_MOUSE_IN, TQEV_MOUSE_OUT, TQEV_MOUSE_PRESS, TQEV_MOUSE_RELEASE,
@@ -176,23 +148,7 @@ long TQCnwbase::addProcedure(TQCprocedure* procedure)
 }
 
 // ---------------------------------------------------------------------------
-// Hooks of the base part and of blinking
-
-void TQCnwbase::setWorkTQNvis(unsigned char on)
-{
-    setVisible(on);
-}
-
-void TQCnwbase::setWorkTQNdet(unsigned char on)
-{
-    if (!getPropertyEditMode())
-        setSensitive(on);
-}
-
-void TQCnwbase::setWorkTQNexport(unsigned char on)
-{
-    setExported(on);
-}
+// Blinking
 
 // Registered once, with the current rate and mode, while blinkFlag is on.
 void TQCnwbase::setWorkTQNblinkFlag(unsigned char on)

@@ -9,9 +9,9 @@
 #ifndef _TQCNWBASE_H
 #define _TQCNWBASE_H
 
-#include "_TQCclassFrame.h"
+#include "_TQCanchored.h"
 
-class TQCnwbase : public TQCbase {
+class TQCnwbase : public TQCbase, public TQCanchored {
 public:
     TQ_CLASS_FRAME(TQCnwbase, TQCbase, 1000, 1000)
     TQCnwbase(TQCbase* parent, const char* name);
@@ -49,12 +49,10 @@ public:
     // 0 when the widget took the event, -1 when not (moves always -1).
     long execEventProc(long event, void* data) override;
 
-    TQ_PROPERTY_HOOKS(name, char*)
-    TQ_PROPERTY_HOOKS(userString, char*)
-    TQ_PROPERTY_HOOKS(userValue, long)
+    TQ_IDENTITY_HOOKS
     TQ_PROPERTY_WORK_HOOK(blinkRefreshing, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(vis, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(det, unsigned char)
+    TQ_VIS_HOOKS
+    TQ_DET_HOOKS
     TQ_PROPERTY_WORK_HOOK(x, short)
     TQ_PROPERTY_WORK_HOOK(y, short)
     TQ_PROPERTY_WORK_HOOK(width, unsigned short)
@@ -64,15 +62,8 @@ public:
     TQ_PROPERTY_HOOKS(twinBlink, unsigned char)
     TQ_PROPERTY_WORK_HOOK(blinkColor, short)
     TQ_PROPERTY_WORK_HOOK(blinkRate, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(anchorTop, unsigned short)
-    TQ_PROPERTY_WORK_HOOK(anchorBottom, unsigned short)
-    TQ_PROPERTY_WORK_HOOK(anchorLeft, unsigned short)
-    TQ_PROPERTY_WORK_HOOK(anchorRight, unsigned short)
-    TQ_PROPERTY_WORK_HOOK(anchorTopFlag, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(anchorBottomFlag, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(anchorLeftFlag, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(anchorRightFlag, unsigned char)
-    TQ_PROPERTY_WORK_HOOK(export, unsigned char)
+    TQ_ANCHOR_HOOKS
+    TQ_PROPERTY_HOOKS(export, TQCbool)
     TQ_PROPERTY_HOOKS(mouse, unsigned short)
 
     // Switches that let presses, releases and moves outside the rectangle
@@ -100,14 +91,6 @@ protected:
     unsigned short m_width = 100;
     unsigned short m_height = 30;
     unsigned short m_mouse = 0;
-    unsigned short m_anchorTop = 0;
-    unsigned short m_anchorBottom = 0;
-    unsigned short m_anchorLeft = 0;
-    unsigned short m_anchorRight = 0;
-    TQCbool m_anchorTopFlag : 1;
-    TQCbool m_anchorBottomFlag : 1;
-    TQCbool m_anchorLeftFlag : 1;
-    TQCbool m_anchorRightFlag : 1;
     // Ticks of the 250 ms application timer.
     unsigned char m_blinkRate : 4;
     TQCbool m_blinkRefreshing : 1;
@@ -119,10 +102,6 @@ protected:
     unsigned char m_outsideMove : 1;
     unsigned char m_mouseGrabbed : 1;
     unsigned char m_layoutGuard : 1;
-    TQ_BIT_FIELD_SLOT(m_anchorTopFlag)
-    TQ_BIT_FIELD_SLOT(m_anchorBottomFlag)
-    TQ_BIT_FIELD_SLOT(m_anchorLeftFlag)
-    TQ_BIT_FIELD_SLOT(m_anchorRightFlag)
     TQ_BIT_FIELD_SLOT(m_blinkRate)
     TQ_BIT_FIELD_SLOT(m_blinkRefreshing)
     TQ_BIT_FIELD_SLOT(m_blinkFlag)
@@ -134,11 +113,10 @@ private:
     long pointerEvent(long event, TQCpoint* point);
     long outsideEvent(long event, TQCpoint* relative);
     void leavePointer();
-    TQCbase* anchoringParent();
-    void anchorChanged(TQCbool flag);
+    void anchorPosition(bool horizontal);
+    void anchorSize(bool horizontal);
     void anchorSwitched(TQCbool on);
     void layoutAxis(bool horizontal, unsigned short parentSize, bool& changed);
-    void setAxisFlags(bool horizontal, TQCbool nearFlag, TQCbool farFlag);
     void changeGeometry(const char* name, long value, bool& changed);
     template <class Pointer>
     void passToInternalParts(void (TQCbase::*set)(Pointer*), Pointer* p);

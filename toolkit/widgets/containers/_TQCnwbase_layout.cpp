@@ -9,59 +9,49 @@
 // ---------------------------------------------------------------------------
 // Geometry and anchor hooks
 
-// A parent that lays out its anchored children, or null.
-TQCbase* TQCnwbase::anchoringParent()
-{
-    TQCbase* parent = getParent();
-    return parent != nullptr && parent->adjustAnchor() ? parent : nullptr;
-}
-
 // The near anchor fixes the position at once; the far one alone leaves the
 // position to the parent's layout.
-void TQCnwbase::setWorkTQNx(short)
+void TQCnwbase::anchorPosition(bool horizontal)
 {
-    TQCbase* parent = anchoringParent();
-    if (m_anchorLeftFlag && parent != nullptr)
-        m_x = static_cast<short>(m_anchorLeft);
-    else if (!m_anchorLeftFlag && m_anchorRightFlag && parent != nullptr)
-        parent->needLayout();
-    setGeometryChanged(1);
-}
-
-void TQCnwbase::setWorkTQNy(short)
-{
-    TQCbase* parent = anchoringParent();
-    if (m_anchorTopFlag && parent != nullptr)
-        m_y = static_cast<short>(m_anchorTop);
-    else if (!m_anchorTopFlag && m_anchorBottomFlag && parent != nullptr)
+    TQCbase* parent = anchoringParent(this);
+    if (nearAnchored(horizontal) && parent != nullptr)
+        (horizontal ? m_x : m_y) = static_cast<short>(nearDistance(horizontal));
+    else if (!nearAnchored(horizontal) && farAnchored(horizontal) && parent != nullptr)
         parent->needLayout();
     setGeometryChanged(1);
 }
 
 // Anchored on both sides, the size is the parent's layout's.
-void TQCnwbase::setWorkTQNwidth(unsigned short)
+void TQCnwbase::anchorSize(bool horizontal)
 {
-    TQCbase* parent = anchoringParent();
-    if (m_anchorLeftFlag && m_anchorRightFlag && parent != nullptr)
+    TQCbase* parent = anchoringParent(this);
+    if (nearAnchored(horizontal) && farAnchored(horizontal) && parent != nullptr)
         parent->needLayout();
     setGeometryChanged(1);
+}
+
+void TQCnwbase::setWorkTQNx(short)
+{
+    anchorPosition(true);
+}
+
+void TQCnwbase::setWorkTQNy(short)
+{
+    anchorPosition(false);
+}
+
+void TQCnwbase::setWorkTQNwidth(unsigned short)
+{
+    anchorSize(true);
 }
 
 void TQCnwbase::setWorkTQNheight(unsigned short)
 {
-    TQCbase* parent = anchoringParent();
-    if (m_anchorTopFlag && m_anchorBottomFlag && parent != nullptr)
-        parent->needLayout();
-    setGeometryChanged(1);
+    anchorSize(false);
 }
 
-void TQCnwbase::anchorChanged(TQCbool flag)
-{
-    if (flag && getParent() != nullptr)
-        getParent()->needLayout();
-}
-
-// Switching an anchor off asks for no new layout.
+// Switching an anchor on asks the widget and its parent for a new layout;
+// switching it off asks for none.
 void TQCnwbase::anchorSwitched(TQCbool on)
 {
     if (!on)
@@ -69,46 +59,6 @@ void TQCnwbase::anchorSwitched(TQCbool on)
     needLayout();
     if (getParent() != nullptr)
         getParent()->needLayout();
-}
-
-void TQCnwbase::setWorkTQNanchorTop(unsigned short)
-{
-    anchorChanged(m_anchorTopFlag);
-}
-
-void TQCnwbase::setWorkTQNanchorBottom(unsigned short)
-{
-    anchorChanged(m_anchorBottomFlag);
-}
-
-void TQCnwbase::setWorkTQNanchorLeft(unsigned short)
-{
-    anchorChanged(m_anchorLeftFlag);
-}
-
-void TQCnwbase::setWorkTQNanchorRight(unsigned short)
-{
-    anchorChanged(m_anchorRightFlag);
-}
-
-void TQCnwbase::setWorkTQNanchorTopFlag(unsigned char on)
-{
-    anchorSwitched(on);
-}
-
-void TQCnwbase::setWorkTQNanchorBottomFlag(unsigned char on)
-{
-    anchorSwitched(on);
-}
-
-void TQCnwbase::setWorkTQNanchorLeftFlag(unsigned char on)
-{
-    anchorSwitched(on);
-}
-
-void TQCnwbase::setWorkTQNanchorRightFlag(unsigned char on)
-{
-    anchorSwitched(on);
 }
 
 // ---------------------------------------------------------------------------
@@ -137,16 +87,16 @@ void TQCnwbase::_adjust_for_anchors(unsigned short width, unsigned short height)
 // it keeps its place and is 2 wide, or 5 high.
 void TQCnwbase::layoutAxis(bool horizontal, unsigned short parentSize, bool& changed)
 {
-    TQCbool nearFlag = horizontal ? m_anchorLeftFlag : m_anchorTopFlag;
-    TQCbool farFlag = horizontal ? m_anchorRightFlag : m_anchorBottomFlag;
-    long nearDistance = horizontal ? m_anchorLeft : m_anchorTop;
-    long farDistance = horizontal ? m_anchorRight : m_anchorBottom;
+    TQCbool nearFlag = nearAnchored(horizontal);
+    TQCbool farFlag = farAnchored(horizontal);
+    long nearDistance = TQCanchored::nearDistance(horizontal);
+    long farDistance = TQCanchored::farDistance(horizontal);
     const char* positionName = horizontal ? _TQNx() : _TQNy();
     const char* sizeName = horizontal ? _TQNwidth() : _TQNheight();
     long size = horizontal ? m_width : m_height;
 
     if (nearFlag && farFlag) {
-        setAxisFlags(horizontal, 0, 0);
+        setAxisAnchors(horizontal, 0, 0);
         if (parentSize < nearDistance + farDistance) {
             changeGeometry(sizeName, horizontal ? 2 : 5, changed);
         } else {
@@ -154,24 +104,13 @@ void TQCnwbase::layoutAxis(bool horizontal, unsigned short parentSize, bool& cha
             long stretched = parentSize - farDistance - nearDistance;
             changeGeometry(sizeName, stretched <= 5 ? 5 : stretched, changed);
         }
-        setAxisFlags(horizontal, 1, 1);
+        setAxisAnchors(horizontal, 1, 1);
     } else if (nearFlag) {
         changeGeometry(positionName, nearDistance, changed);
     } else if (farFlag) {
-        setAxisFlags(horizontal, 0, 0);
+        setAxisAnchors(horizontal, 0, 0);
         changeGeometry(positionName, parentSize - farDistance - size, changed);
-        setAxisFlags(horizontal, 0, 1);
-    }
-}
-
-void TQCnwbase::setAxisFlags(bool horizontal, TQCbool nearFlag, TQCbool farFlag)
-{
-    if (horizontal) {
-        m_anchorLeftFlag = nearFlag;
-        m_anchorRightFlag = farFlag;
-    } else {
-        m_anchorTopFlag = nearFlag;
-        m_anchorBottomFlag = farFlag;
+        setAxisAnchors(horizontal, 0, 1);
     }
 }
 
