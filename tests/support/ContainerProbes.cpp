@@ -120,3 +120,18 @@ void ProbeWidget::onMouseOut()
     record("out");
     TQCnwbase::onMouseOut();
 }
+
+FormInWindow::FormInWindow() : window(std::make_unique<SampleWindow>(nullptr, "win"))
+{
+    window->initialize();
+    window->setVisible(1);
+    form = new ProbeForm(window.get(), "f");
+    form->initialize();
+    containerLog().clear();
+}
+
+FormInWindow::~FormInWindow()
+{
+    window.reset();
+    TQGIappDevice()->clearDeleteList();
+}

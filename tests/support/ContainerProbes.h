@@ -8,6 +8,7 @@
 //   ProbeWidget         a window-less widget on a FakeNwDev that logs its
 //                       draw, clear and update and the pointer handlers
 //                       ("press (x,y)", "in (x,y)", "out", ...).
+//   FormInWindow        a shown sample window holding a ProbeForm.
 // Both devices come from the device registry under names of their own, so
 // they are made on the first showing, as the platform's are. Everything is
 // logged in containerLog(), in call order.
@@ -15,9 +16,11 @@
 #define CONTAINERPROBES_H
 
 #include "FakeDevices.h"
+#include "SampleCompanions.h"
 #include "_TQCform.h"
 #include "_TQCnwbase.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +54,16 @@ public:
     void onMouseMove(TQCpoint* point) override;
     void onMouseIn(TQCpoint* point) override;
     void onMouseOut() override;
+};
+
+// The form is not shown yet; the log starts empty. The window goes first,
+// and with it everything in it, then the devices it left queued.
+struct FormInWindow {
+    FormInWindow();
+    ~FormInWindow();
+
+    std::unique_ptr<SampleWindow> window;
+    ProbeForm* form;
 };
 
 #endif

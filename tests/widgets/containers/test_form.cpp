@@ -5,14 +5,11 @@
 #include "CapturedText.h"
 #include "ContainerProbes.h"
 #include "RecordingDraw.h"
-#include "SampleCompanions.h"
 #include "_TQCbaseList.h"
-#include "_TQCdevice.h"
 #include "_TQCguiPolicy.h"
 #include "_TQGFgeometry.h"
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,20 +19,6 @@ using Strings = std::vector<std::string>;
 
 class Form : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        window->initialize();
-        window->setVisible(1);
-        form = new ProbeForm(window.get(), "f");
-        form->initialize();
-        containerLog().clear();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        TQGIappDevice()->clearDeleteList();
-    }
-
     // Shows the form, which makes and sets up its device; the log of it.
     Strings show()
     {
@@ -60,8 +43,8 @@ protected:
 
     RecordingDraw draw;
     CurrentDraw current{&draw};
-    std::unique_ptr<SampleWindow> window = std::make_unique<SampleWindow>(nullptr, "win");
-    ProbeForm* form = nullptr;
+    FormInWindow scene;
+    ProbeForm* form = scene.form;
 };
 
 } // namespace
@@ -80,7 +63,8 @@ TEST_F(Form, DefaultsVersionCheckAndCasts)
     EXPECT_EQ(1, TQCform::checkVersion(1015));
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(0, TQCform::checkVersion(1020));
-    EXPECT_EQ("VERSION error. class=TQCform object_version=1010  <- differ -> object_version=1020\n",
+    EXPECT_EQ("VERSION error. class=TQCform object_version=1010  <- differ -> "
+              "object_version=1020\n",
               capturedStderr());
 
     EXPECT_EQ(form, form->cast(nullptr));
@@ -159,7 +143,7 @@ TEST_F(Form, RestackCountsFromTheTopAndDeletionTakesTheChildren)
     EXPECT_EQ(c[2], list.getData(0));
     EXPECT_EQ(0, form->restackChild(c[2], 0));
     EXPECT_EQ(c[2], list.getData(2));
-    EXPECT_EQ(-1, form->restackChild(window.get(), 0));
+    EXPECT_EQ(-1, form->restackChild(scene.window.get(), 0));
 
     delete form;
     for (TQCbase* child : c)
@@ -195,13 +179,14 @@ TEST_F(Form, ClassicLookFillsThenDotsThenFrame)
     form->device()->endDraw();
 }
 
-TEST_F(Form, GradationReplacesTheFillAndAnImageBothButNotTheFrame)
+TEST_F(Form, GradationReplacesTheFillAndAnImageLeavesBothOut)
 {
     show();
     set("gradation", 5);
     form->setAbsoluteDraw(1);
     form->draw();
-    EXPECT_EQ((Strings{"drawGradation(5,-3,-1,-4,0,0,100,30,0)"}), draw.callStrings("drawGradation"));
+    EXPECT_EQ((Strings{"drawGradation(5,-3,-1,-4,0,0,100,30,0)"}),
+              draw.callStrings("drawGradation"));
     Strings fills = draw.callStrings("drawFillRect");
     EXPECT_EQ(fills.end(), std::find(fills.begin(), fills.end(), "drawFillRect(0,0,100,30)"));
 

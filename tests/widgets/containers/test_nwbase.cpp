@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "ContainerProbes.h"
-#include "SampleCompanions.h"
 #include "_TQCbaseList.h"
 #include "_TQCblink.h"
-#include "_TQCdevice.h"
 #include "_TQCprocedure.h"
 #include "_TQGFtrigger.h"
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,17 +20,8 @@ class WindowLess : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window->initialize();
-        window->setVisible(1);
-        form = new ProbeForm(window.get(), "f");
-        form->initialize();
         form->setVisible(1);
         widget = add("w", 10, 10, 50, 30);
-    }
-    void TearDown() override
-    {
-        window.reset();
-        TQGIappDevice()->clearDeleteList();
     }
 
     // A shown widget of the form at (x, y, w, h); the log starts afresh.
@@ -77,8 +65,8 @@ protected:
         return n;
     }
 
-    std::unique_ptr<SampleWindow> window = std::make_unique<SampleWindow>(nullptr, "win");
-    ProbeForm* form = nullptr;
+    FormInWindow scene;
+    ProbeForm* form = scene.form;
     ProbeWidget* widget = nullptr;
 };
 
@@ -186,7 +174,8 @@ TEST_F(WindowLess, AnchorsKeepTheDistancesWithTheirOwnMinimumSizes)
     EXPECT_EQ(10, value("y"));
     const Strings& log = containerLog();
     EXPECT_EQ(1, std::count(log.begin(), log.end(), "clear")) << "the old area, cleared once";
-    EXPECT_LT(std::find(log.begin(), log.end(), "clear"), std::find(log.begin(), log.end(), "update"));
+    EXPECT_LT(std::find(log.begin(), log.end(), "clear"),
+              std::find(log.begin(), log.end(), "update"));
 }
 
 TEST_F(WindowLess, BlinkingKeepsOneRegistrationAndSurvivesRateZero)
