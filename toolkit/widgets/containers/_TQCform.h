@@ -70,8 +70,7 @@ public:
     TQ_PROPERTY_HOOKS(topShadowColor, short)
     TQ_PROPERTY_HOOKS(bottomShadowColor, short)
     // Reading backPixmap hands it to the device again, which repaints.
-    virtual void setWorkTQNbackPixmap(short image);
-    virtual void getWorkTQNbackPixmap(short* image);
+    TQ_PROPERTY_OWN_HOOKS(backPixmap, short)
     TQ_PROPERTY_HOOKS(shadowType, char)
     TQ_VIS_HOOKS
     TQ_DET_HOOKS
