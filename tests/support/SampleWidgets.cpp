@@ -1,7 +1,6 @@
 // The sample widget family: what each class registers, and recorded hooks.
 #include "SampleWidgets.h"
 
-#include "OwnedChildren.h"
 #include "_TQGFtrigger.h"
 #include "_TQN.h"
 
@@ -149,7 +148,7 @@ SampleForm::SampleForm(TQCbase* parent, const char* name) : SampleWidget(parent,
 
 SampleForm::~SampleForm()
 {
-    deleteChildren(children);
+    deleteOwnedChildren(children);
     delete[] titleString;
 }
 

@@ -1,7 +1,6 @@
 // Probes for the visibility, sensitivity, device and data-source tests.
 #include "VisibilityProbes.h"
 
-#include "OwnedChildren.h"
 #include "_TQCdevice.h"
 #include "_TQCprocedure.h"
 #include "_TQGFtrigger.h"
@@ -49,7 +48,7 @@ VisProbe::VisProbe(TQCbase* parent, const char* name, long typeArg)
 
 VisProbe::~VisProbe()
 {
-    deleteChildren(children);
+    deleteOwnedChildren(children);
 }
 
 void* VisProbe::operator new(std::size_t size)

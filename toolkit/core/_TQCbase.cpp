@@ -78,7 +78,7 @@ TQCbase::LifeGuard::~LifeGuard()
 
 TQCbase::TQCbase(TQCbase* parentArg, const char* name)
     : classInfo(nullptr), procedureList(nullptr), runSnapshot(nullptr), instanceName(nullptr),
-      ownDevice(nullptr), publicDevChild(nullptr), parent(parentArg), dataSourceServer(nullptr),
+      userString(nullptr), userValue(0), ownDevice(nullptr), publicDevChild(nullptr), parent(parentArg), dataSourceServer(nullptr),
       dataSourceClients(nullptr), refUserData(nullptr), copyUserData(nullptr),
       refUserDataCount(0), copyUserDataCount(0), variantData(nullptr), offsetPointers(nullptr),
       eventMask(0), runSnapshotCapacity(0), runSnapshotInUse(false), procedureRemovals(0),
@@ -127,6 +127,7 @@ TQCbase::~TQCbase()
         variantData->clear();
     delete variantData;
     delete[] instanceName;
+    delete[] userString;
 }
 
 // The delete entry copies the names, so it outlives the object.
@@ -312,6 +313,16 @@ TQCbase* TQCbase::getChildInstance(const char* name)
             return found;
     }
     return nullptr;
+}
+
+void TQCbase::deleteOwnedChildren(TQClistData& children)
+{
+    while (children.getNum() > 0) {
+        TQCbase* child = baseAt(children, 0);
+        delete child;
+        if (children.getNum() > 0 && children.getData(0) == child)
+            children.delPos(0);
+    }
 }
 
 long TQCbase::getAllChildren(TQClistData& list)
@@ -927,6 +938,23 @@ void TQCbase::onEditModeChange(unsigned char on)
     if (on && !state.ownSensitive && !sensitiveForEditMode())
         return;
     execProcedure(TRIGGER_EDIT_MODE);
+}
+
+long TQCbase::setPropertyEditMode(unsigned char on)
+{
+    if (on) {
+        if (state.editMode)
+            return 0;
+        state.editMode = 1;
+        eventMask |= TQDdev::PRESS_GROUP_MASK;
+        if (ownDevice != nullptr)
+            ownDevice->setEnableEventBit(static_cast<long>(eventMask));
+        onEditModeChange(1);
+        return 0;
+    }
+    state.editMode = 0;
+    onEditModeChange(0);
+    return 0;
 }
 
 // False when the object did not survive its sensitivity procedures.

@@ -129,6 +129,13 @@ public:
     // null leaves the object unnamed.
     void adoptName(char* text);
     unsigned char getInstanceNameHashValue() const { return state.nameHash; }
+    // The texts of the "userString" and "userValue" properties. The user
+    // string is the object's own; adopting one does not free the old one,
+    // which the caller of a text property's set handler frees.
+    char* getUserStringText() const { return userString; }
+    void adoptUserString(char* text) { userString = text; }
+    long getUserValue() const { return userValue; }
+    void setUserValue(long value) { userValue = value; }
 
     // Tree.
     TQCbase* getParent() const { return parent; }
@@ -177,6 +184,8 @@ public:
     TQCprocedure* addProcedure(const char* procName, const char* functionName, long trigger);
     long addProcedureV(const char* procName, const char* functionName,
                        TQCprocedureFunction function, long trigger);
+    // Appends to the procedure list as it is: no trigger check, no mask.
+    void _add_prcs(TQCprocedure* procedure) { appendProcedure(procedure); }
     // Detaches without deleting; -1 when the procedure is not attached.
     long delProcedure(TQCprocedure* procedure);
     // The argument is a procedure pointer: detached, then deleted.
@@ -188,6 +197,8 @@ public:
     long existTrigger(long code);
     TQCindexData* getExtTriggerList();
     long getEventMask() const { return eventMask; }
+    // Whether the object has procedures on EXPOSE.
+    unsigned char hasExposeProcedures() const { return state.hasExpose; }
 
     // Properties by name (the class record is set by initialize()).
     long setProperty(const char* name, const TQCvariant& value);
@@ -290,6 +301,9 @@ public:
     unsigned char getInitialized() const { return state.initialized; }
     unsigned char getDotMode() const { return state.editMode; }
     unsigned char getPropertyEditMode() const { return state.editMode; }
+    // Switches the edit mode: on, the object also takes presses and
+    // releases. Selection and grip handles belong to the builder. 0.
+    virtual long setPropertyEditMode(unsigned char on);
     unsigned char getMouseAddr(short* x, short* y);
     // Off: image names set by text reuse the number the property holds.
     void setKeepPixmapCache(unsigned char on) { state.keepPixmapCache = on ? 1 : 0; }
@@ -358,6 +372,13 @@ public:
 
     // Queues a visible object, once, for update() after the current message.
     void needUpdate();
+    // Marks the geometry changed and queues the object: a container lays
+    // out its anchored children at its next update.
+    void needLayout()
+    {
+        setGeometryChanged(1);
+        needUpdate();
+    }
 
     // Data-source link: a server pushes its value to its clients.
     void setDataSourceServer(TQCbase* server) { dataSourceServer = server; }
@@ -392,7 +413,13 @@ public:
         LifeGuard* outer;
     };
 
+    // Containers own their children: deletes them first to last, each
+    // taking itself out of the list (one that does not is taken out here).
+    static void deleteOwnedChildren(TQClistData& children);
+
 protected:
+    // Events the class asks for beyond its procedures' triggers.
+    void addEventMask(long bits) { eventMask |= static_cast<unsigned long>(bits); }
     // A class that hands its device over to a child (getdev) sets the child
     // and switches the hand-over on.
     void setPublicDevChild(TQCbase* child) { publicDevChild = child; }
@@ -460,6 +487,8 @@ private:
     TQClistData* procedureList;
     TQCprocedure** runSnapshot;
     char* instanceName;
+    char* userString;
+    long userValue;
     TQDdev* ownDevice;
     TQCbase* publicDevChild;
     TQCbase* parent;

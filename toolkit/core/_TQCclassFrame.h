@@ -33,6 +33,9 @@
 
 #include "_TQCbase.h"
 #include "_TQCclassRegistrar.h"
+#include "_TQN.h"
+#include "_TQR.h"
+#include "_TQS.h"
 
 // Place it in the public part of class Class, whose direct parent class is
 // Parent; Class is version Version, built against version ParentVersion of
@@ -67,6 +70,25 @@
     virtual void setWorkTQN##prop(Type);                                         \
     virtual void getWorkTQN##prop(Type*);
 
+// The hooks of the properties every widget keeps in its TQCbase part, as
+// TQCbaseProperties registers them: name, userString and userValue have none;
+// vis shows or hides; det sets the sensitivity, except in edit mode, which
+// keeps the object sensitive.
+#define TQ_IDENTITY_HOOKS                                                        \
+    TQ_PROPERTY_HOOKS(name, char*)                                               \
+    TQ_PROPERTY_HOOKS(userString, char*)                                         \
+    TQ_PROPERTY_HOOKS(userValue, long)
+#define TQ_VIS_HOOKS                                                             \
+    virtual void setWorkTQNvis(TQCbool on) { setVisible(on); }                   \
+    virtual void getWorkTQNvis(TQCbool*) {}
+#define TQ_DET_HOOKS                                                             \
+    virtual void setWorkTQNdet(TQCbool on)                                       \
+    {                                                                            \
+        if (!getPropertyEditMode())                                              \
+            setSensitive(on);                                                    \
+    }                                                                            \
+    virtual void getWorkTQNdet(TQCbool*) {}
+
 // The hook pair of prop, as a watched property registers it.
 #define TQ_HOOKS(prop) &ThisClass::setWorkTQN##prop, &ThisClass::getWorkTQN##prop
 
@@ -91,6 +113,7 @@
 //                    set hook.
 //   TQCexportSlot    "export": the exported state, with its list entries.
 //   TQCkeepPixmapCacheSlot  "keepPixmapCache".
+//   TQCuserStringSlot, TQCuserValueSlot  "userString" and "userValue".
 struct TQCnameSlot {
     typedef char* Value;
     static const char* typeText() { return "char*"; }
@@ -126,6 +149,67 @@ struct TQCkeepPixmapCacheSlot {
     static const char* typeText() { return "TQCbool"; }
     static TQCbool read(TQCbase* object) { return object->getKeepPixmapCache(); }
     static void write(TQCbase* object, TQCbool value) { object->setKeepPixmapCache(value); }
+};
+
+struct TQCuserStringSlot {
+    typedef char* Value;
+    static const char* typeText() { return "char*"; }
+    static char* read(TQCbase* object) { return object->getUserStringText(); }
+    static void write(TQCbase* object, char* value) { object->adoptUserString(value); }
+};
+
+struct TQCuserValueSlot {
+    typedef long Value;
+    static const char* typeText() { return "long"; }
+    static long read(TQCbase* object) { return object->getUserValue(); }
+    static void write(TQCbase* object, long value) { object->setUserValue(value); }
+};
+
+// Registration of the properties kept in the TQCbase part, with their builder
+// entries and the hooks of Class; a class registers each where its order of
+// properties puts it. identity() registers name, userString and userValue.
+struct TQCbaseProperties {
+    template <class Class>
+    static void identity(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCnameSlot>(_TQNname(), nullptr, &Class::setWorkTQNname,
+                                        &Class::getWorkTQNname, {_TQSname()})
+            ->setInit(0);
+        r.template watched<TQCuserStringSlot>(_TQNuserString(), nullptr,
+                                              &Class::setWorkTQNuserString,
+                                              &Class::getWorkTQNuserString, {_TQSuserString()});
+        r.template watched<TQCuserValueSlot>(_TQNuserValue(), 0, &Class::setWorkTQNuserValue,
+                                             &Class::getWorkTQNuserValue, {_TQSuserValue()});
+    }
+    template <class Class>
+    static void visibility(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCvisSlot>(_TQNvis(), 0, &Class::setWorkTQNvis,
+                                       &Class::getWorkTQNvis,
+                                       {_TQSvis(), _TQRbool2(), _TQRbool2D()});
+    }
+    template <class Class>
+    static void sensitivity(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCdetSlot>(_TQNdet(), 1, &Class::setWorkTQNdet,
+                                       &Class::getWorkTQNdet,
+                                       {_TQSdet(), _TQRbool1(), _TQRbool1D()});
+    }
+    template <class Class>
+    static void exported(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCexportSlot>(_TQNexport(), 0, &Class::setWorkTQNexport,
+                                          &Class::getWorkTQNexport,
+                                          {_TQSexport(), _TQRbool1(), _TQRbool1D()});
+    }
+    template <class Class>
+    static void keepPixmapCache(TQCclassRegistrar<Class>& r)
+    {
+        r.template watched<TQCkeepPixmapCacheSlot>(
+            _TQNkeepPixmapCache(), 1, &Class::setWorkTQNkeepPixmapCache,
+            &Class::getWorkTQNkeepPixmapCache,
+            {_TQSkeepPixmapCache(), _TQRbool4(), _TQRbool4D()});
+    }
 };
 
 #endif

@@ -1,0 +1,144 @@
+// The child container with a native window of its own ("formDev"): it holds
+// forms and window-less widgets in stacking order, paints its background,
+// dot grid and frame, and keeps its anchored children at their distances.
+#ifndef _TQCFORM_H
+#define _TQCFORM_H
+
+#include "_TQCanchored.h"
+
+class TQDdev;
+
+// What the extended look's form procedure ("TQCform::draw") is handed. The
+// procedure reads the fields in this order.
+struct TQCformDrawBlock {
+    TQCbase* instance;
+    TQDdev* device;
+    short x;
+    short y;
+    unsigned short width;
+    unsigned short height;
+    unsigned short shadowThickness;
+    short foreColor;
+    short backColor;
+    short topShadowColor;
+    short bottomShadowColor;
+    short backPixmap;  // -1: none
+    long shadowType;
+    unsigned short gradation;
+    unsigned short gradationMargin;
+};
+
+class TQCform : public TQCbase, public TQCanchored {
+public:
+    TQ_CLASS_FRAME(TQCform, TQCbase, 1010, 1000)
+    TQCform(TQCbase* parent, const char* name);
+    // Deletes the children first to last.
+    ~TQCform() override;
+
+    void onResize(TQCrect* rect) override;
+    // The first showing makes the device; a RESIZE then reports the size.
+    void onVisibleChange(unsigned char on) override;
+    void onParentVisibleChange(unsigned char on) override;
+    void onGuiPolicyChange(long policy) override;
+    long _device_initialize() override;
+    // Places the form in a parent of that size by its anchors.
+    void _adjust_for_anchors(unsigned short width, unsigned short height) override;
+    long getObjectType() override { return OBJECT_CONTAINER | OBJECT_NATIVE_WINDOW; }
+    TQClistData& getChildren() override { return m_children; }
+    TQClistData* getChildrenPtr() override { return &m_children; }
+    // Position counts from the top (0 = topmost); -1 for a non-child.
+    long restackChild(TQCbase* child, int position) override;
+    void setChildren(TQClistData& children) override { m_children = children; }
+    void update() override;
+    // Drops the device's dynamic pixmap; the next drawing builds a new one.
+    void internalUpdate() override;
+    long draw() override;
+    long clear() override;
+    long redraw() override;
+    long cdraw() override;
+    const char* getUseDevName() override { return "formDev"; }
+    long execEventProc(long event, void* data) override;
+
+    TQ_IDENTITY_HOOKS
+    TQ_PROPERTY_WORK_HOOK(x, short)
+    TQ_PROPERTY_WORK_HOOK(y, short)
+    TQ_PROPERTY_WORK_HOOK(width, unsigned short)
+    TQ_PROPERTY_WORK_HOOK(height, unsigned short)
+    TQ_PROPERTY_HOOKS(shadowThickness, unsigned char)
+    TQ_PROPERTY_HOOKS(foreColor, short)
+    TQ_PROPERTY_WORK_HOOK(backColor, short)
+    TQ_PROPERTY_HOOKS(topShadowColor, short)
+    TQ_PROPERTY_HOOKS(bottomShadowColor, short)
+    // Reading backPixmap hands it to the device again, which repaints.
+    TQ_PROPERTY_OWN_HOOKS(backPixmap, short)
+    TQ_PROPERTY_HOOKS(shadowType, char)
+    TQ_VIS_HOOKS
+    TQ_DET_HOOKS
+    TQ_PROPERTY_WORK_HOOK(pixmapStyle, unsigned char)
+    TQ_PROPERTY_WORK_HOOK(mouse, unsigned short)
+    TQ_PROPERTY_HOOKS(gradation, unsigned char)
+    TQ_PROPERTY_HOOKS(gradationMargin, unsigned char)
+    TQ_ANCHOR_HOOKS
+    TQ_PROPERTY_HOOKS(export, TQCbool)
+    TQ_PROPERTY_HOOKS(keepPixmapCache, unsigned char)
+
+    // Runs the anchor step of every child with this form's size, while the
+    // geometry is marked changed.
+    virtual void _exec_child_adjust_for_anchors();
+
+    // RESIZE with the form's x, y, width and height.
+    void execResizeEvent();
+    // While on, draw paints nothing and only clears the update marks.
+    void setNoRefresh(unsigned char on) { m_noRefresh = on & 1; }
+    unsigned char getNoRefresh() const { return m_noRefresh; }
+    unsigned char getPixmapStyle() const { return m_pixmapStyle; }
+
+protected:
+    TQClistData m_children;
+    short m_x = 100;
+    short m_y = 100;
+    unsigned short m_width = 100;
+    unsigned short m_height = 30;
+    short m_foreColor = -2;
+    short m_backColor = -1;
+    short m_topShadowColor = -3;
+    short m_bottomShadowColor = -4;
+    short m_backPixmap = -1;
+    unsigned short m_mouse = 0;
+    unsigned char m_gradationMargin = 0;
+    unsigned char m_gradation : 4;
+    unsigned char m_shadowThickness : 4;
+    char m_shadowType : 4;
+    unsigned char m_pixmapStyle : 2;
+    unsigned char m_noRefresh : 1;
+    // A width or height change waits to be reported as a RESIZE.
+    unsigned char m_sizeChanged : 1;
+    TQ_BIT_FIELD_SLOT(m_gradation)
+    TQ_BIT_FIELD_SLOT(m_shadowThickness)
+    TQ_BIT_FIELD_SLOT(m_shadowType)
+    TQ_BIT_FIELD_SLOT(m_pixmapStyle)
+
+private:
+    bool deviceReady() { return getInitialized() && getowndev() != nullptr; }
+    bool placedByParent(TQCbool nearFlag, TQCbool farFlag, unsigned short nearDistance,
+                        short* position);
+    void moveDevice(long key, short position, const short* offset);
+    void resizeDevice(long key, unsigned short size);
+    void anchorSwitched(TQCbool on);
+
+    bool layoutAxis(bool horizontal, unsigned short parentSize);
+    void setGeometryProperty(const char* name, long value);
+
+    void syncDevicePosition(TQDdev* dev);
+    bool drawExtendedLook(TQDdev* dev);
+    void drawBackground(TQDdev* dev);
+    void drawDotGrid(TQDdev* dev, const TQCrect& exposed);
+    void traceDraw(int line, const char* what);
+};
+
+// Type server of the class: a form made with a parent and no name, and
+// initialised; null without a parent.
+void* TQCform_create(void* parent);
+void TQCform_delete(void* object);
+
+#endif

@@ -1,0 +1,337 @@
+// Form: the update cycle, painting in the classic or the extended look,
+// expose, resize and visibility reports, and the reaction to a new look.
+#include "_TQCform.h"
+
+#include <cstring>
+
+#include "_TQCguiPolicy.h"
+#include "_TQDwindowDev.h"
+#include "_TQGFdebug.h"
+#include "_TQGFgeometry.h"
+#include "_TQGFstring.h"
+#include "_TQGFtrigger.h"
+
+namespace {
+
+const char kSourceName[] = "_TQCform_draw";
+const char kDrawProcKey[] = "TQCform::draw";
+const int kDotSpacing = 10;
+
+// The extended look's form procedure, shared by every form, and the name of
+// the look it was taken from.
+struct LookCache {
+    TQCguiPolicy::DrawProc proc = nullptr;
+    char* lookName = nullptr;
+};
+
+LookCache& lookCache()
+{
+    static LookCache* cache = new LookCache;
+    return *cache;
+}
+
+} // namespace
+
+void TQCform::traceDraw(int line, const char* what)
+{
+    __dbprintf("TQCform::draw %s:%d %s %s..\n", kSourceName, line, getInstanceName(), what);
+}
+
+// Background first, dot grid second, frame last, each over the whole form:
+// the children are windows of their own and paint themselves.
+long TQCform::draw()
+{
+    traceDraw(__LINE__, "begin");
+    if (m_noRefresh) {
+        traceDraw(__LINE__, "no refresh");
+        TQCbase::update();
+        setAbsoluteDraw(0);
+        return 0;
+    }
+    if (!getVisible()) {
+        traceDraw(__LINE__, "vis=False");
+        return 0;
+    }
+    TQDdev* dev = getowndev();
+    if (dev == nullptr) {
+        traceDraw(__LINE__, "dev=NULL");
+        return -1;
+    }
+    if (!getAbsoluteDraw() && !dev->isExposed(0, 0, m_width, m_height, 1)) {
+        traceDraw(__LINE__, "not exposed");
+        return 0;
+    }
+    LifeGuard guard(this);
+    if (m_sizeChanged) {
+        m_sizeChanged = 0;
+        execResizeEvent();
+        if (!guard.alive())
+            return 0;
+    }
+    if (getGeometryChanged()) {
+        traceDraw(__LINE__, "call _exec_child_adjust_for_anchors()");
+        _exec_child_adjust_for_anchors();
+        if (!guard.alive())
+            return 0;
+    }
+    if (drawExtendedLook(dev))
+        return 0;
+    if (dev->beginDraw(0, 0, m_width, m_height, getAbsoluteDraw(), 1) != 0) {
+        traceDraw(__LINE__, "dev not ready");
+        return 0;
+    }
+    TQCrect exposed = {0, 0, m_width, m_height};
+    if (!getAbsoluteDraw()) {
+        short x, y;
+        unsigned short w, h;
+        dev->getExposedArea(&x, &y, &w, &h, 1);
+        exposed = TQCrect{x, y, w, h};
+    }
+    TQCbase::update();
+    setAbsoluteDraw(0);
+    if (m_backPixmap == -1)
+        drawBackground(dev);
+    if (getDotMode())
+        drawDotGrid(dev, exposed);
+    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
+                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
+    dev->endDraw();
+    return 0;
+}
+
+// With a background image the device paints the background itself.
+void TQCform::drawBackground(TQDdev* dev)
+{
+    if (m_gradation == 0) {
+        dev->setForeColor(m_backColor);
+        dev->drawFillRect(0, 0, m_width, m_height);
+        return;
+    }
+    dev->drawGradation(m_gradation, m_topShadowColor, m_backColor, m_bottomShadowColor, 0, 0,
+                       m_width, m_height, m_gradationMargin);
+}
+
+// The edit-mode grid: a dot every ten pixels inside the exposed area, its
+// edges included.
+void TQCform::drawDotGrid(TQDdev* dev, const TQCrect& exposed)
+{
+    long right = exposed.x + static_cast<long>(exposed.width);
+    long bottom = exposed.y + static_cast<long>(exposed.height);
+    dev->setForeColor(m_foreColor);
+    for (long y = 0; y < m_height; y += kDotSpacing) {
+        if (y < exposed.y || y > bottom)
+            continue;
+        for (long x = 0; x < m_width; x += kDotSpacing) {
+            if (x >= exposed.x && x <= right)
+                dev->drawFillRect(static_cast<short>(x), static_cast<short>(y), 1, 1);
+        }
+    }
+}
+
+// The selected extended look paints the form when it has a form procedure.
+bool TQCform::drawExtendedLook(TQDdev* dev)
+{
+    TQCguiPolicy* policy = TQGIappGuiPolicy();
+    if (!policy->getExtGuiPolicySelected())
+        return false;
+    LookCache& cache = lookCache();
+    if (cache.proc == nullptr)
+        cache.proc = policy->getExtGuiPolicyProc(kDrawProcKey);
+    if (cache.proc == nullptr)
+        return false;
+    TQCformDrawBlock block = {this,
+                              dev,
+                              m_x,
+                              m_y,
+                              m_width,
+                              m_height,
+                              m_shadowThickness,
+                              m_foreColor,
+                              m_backColor,
+                              m_topShadowColor,
+                              m_bottomShadowColor,
+                              m_backPixmap,
+                              m_shadowType,
+                              m_gradation,
+                              m_gradationMargin};
+    cache.proc(&block);
+    return true;
+}
+
+void TQCform::onGuiPolicyChange(long policy)
+{
+    LifeGuard guard(this);
+    TQCbase::onGuiPolicyChange(policy);
+    if (!guard.alive())
+        return;
+    TQCguiPolicy* looks = TQGIappGuiPolicy();
+    LookCache& cache = lookCache();
+    if (!looks->getExtGuiPolicySelected()) {
+        cache.proc = nullptr;
+    } else {
+        TQCstring name = looks->getExtGuiPolicyName();
+        const char* text = name.getString(-2);
+        if (cache.lookName == nullptr || std::strcmp(cache.lookName, text) != 0) {
+            cache.proc = looks->getExtGuiPolicyProc(kDrawProcKey);
+            delete[] cache.lookName;
+            cache.lookName = TQGFstrdup(text);
+        }
+    }
+    needUpdate();
+    setAbsoluteDraw(1);
+    redraw();
+}
+
+// ---------------------------------------------------------------------------
+// Update cycle
+
+void TQCform::update()
+{
+    if (!isNeedUpdate())
+        return;
+    LifeGuard guard(this);
+    if (TQDdev* dev = getowndev())
+        syncDevicePosition(dev);
+    if (m_sizeChanged) {
+        m_sizeChanged = 0;
+        execResizeEvent();
+        if (!guard.alive())
+            return;
+    }
+    _exec_child_adjust_for_anchors();
+    if (!guard.alive())
+        return;
+    setAbsoluteDraw(1);
+    redraw();
+    if (!guard.alive())
+        return;
+    TQCbase::update();
+}
+
+// A scrolling parent moves the form's window by its offsets.
+void TQCform::syncDevicePosition(TQDdev* dev)
+{
+    TQDwindowDev* window = static_cast<TQDwindowDev*>(dev->cast("TQDwindowDev"));
+    short x = 0, y = 0;
+    unsigned short w = 0, h = 0;
+    if (window != nullptr)
+        window->getWindowSize(&x, &y, &w, &h);
+    if (const short* offset = getXOffsetPtr()) {
+        short wanted = static_cast<short>(m_x + *offset);
+        if (window == nullptr || x != wanted)
+            dev->setValue(TQDdev::VALUE_X, &wanted);
+    }
+    if (const short* offset = getYOffsetPtr()) {
+        short wanted = static_cast<short>(m_y + *offset);
+        if (window == nullptr || y != wanted)
+            dev->setValue(TQDdev::VALUE_Y, &wanted);
+    }
+}
+
+long TQCform::redraw()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr || !getVisible())
+        return -1;
+    dev->clearArea(0, 0, m_width, m_height, 1, 1);
+    return 0;
+}
+
+long TQCform::clear()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr || !getVisible())
+        return -1;
+    if (dev->beginDraw(0, 0, m_width, m_height, 1, 1) == 0) {
+        dev->clearArea(0, 0, m_width, m_height, 0, 1);
+        dev->endDraw();
+    }
+    return 0;
+}
+
+// Without a pixmap the form and the widgets drawn on its window are sent an
+// expose of the whole window, which is in the window's own coordinates.
+long TQCform::cdraw()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr || !getVisible())
+        return -1;
+    if (m_pixmapStyle == 1)
+        return redraw();
+    short x, y;
+    unsigned short w, h;
+    dev->getExposedArea(&x, &y, &w, &h, 1);
+    dev->setExposedArea(0, 0, m_width, m_height);
+    TQCrect whole = {0, 0, m_width, m_height};
+    dev->execEvent(TQEV_EXPOSE, &whole);
+    dev->setExposedArea(x, y, w, h);
+    return 0;
+}
+
+void TQCform::internalUpdate()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr)
+        return;
+    unsigned char style = 1;
+    dev->getValue(TQDdev::VALUE_PIXMAP_STYLE, &style);
+    TQDwindowDev* window = static_cast<TQDwindowDev*>(dev->cast("TQDwindowDev"));
+    if (style == 1 && window != nullptr)
+        window->destroyPixmap();
+}
+
+// ---------------------------------------------------------------------------
+// Events and reports
+
+long TQCform::execEventProc(long event, void* data)
+{
+    if (event != TQEV_EXPOSE)
+        return TQCbase::execEventProc(event, data);
+    TQCrect whole = {0, 0, m_width, m_height};
+    TQCrect* area = data != nullptr ? static_cast<TQCrect*>(data) : &whole;
+    LifeGuard guard(this);
+    onExpose(area);
+    if (guard.alive())
+        draw();
+    if (guard.alive() && hasExposeProcedures())
+        execProcedure(TQEV_EXPOSE);
+    return 0;
+}
+
+void TQCform::execResizeEvent()
+{
+    TQCrect rect = {m_x, m_y, m_width, m_height};
+    execEventProc(TQEV_RESIZE, &rect);
+}
+
+// The device reports the window's geometry; only a new size repaints.
+void TQCform::onResize(TQCrect* rect)
+{
+    if (rect == nullptr || getPropertyEditMode())
+        return;
+    m_x = static_cast<short>(rect->x);
+    m_y = static_cast<short>(rect->y);
+    bool resized = rect->width != m_width || rect->height != m_height;
+    m_width = static_cast<unsigned short>(rect->width);
+    m_height = static_cast<unsigned short>(rect->height);
+    if (resized) {
+        setAbsoluteDraw(1);
+        needUpdate();
+    }
+}
+
+void TQCform::onVisibleChange(unsigned char on)
+{
+    bool hadDevice = getowndev() != nullptr;
+    TQCbase::onVisibleChange(on);
+    if (on && !hadDevice && getowndev() != nullptr)
+        execResizeEvent();
+}
+
+void TQCform::onParentVisibleChange(unsigned char on)
+{
+    bool hadDevice = getowndev() != nullptr;
+    TQCbase::onParentVisibleChange(on);
+    if (on && !hadDevice && getowndev() != nullptr)
+        execResizeEvent();
+}

@@ -1,0 +1,135 @@
+// Form: the anchor layout, of the form in its parent and of its children,
+// and the stacking order of the children.
+#include "_TQCform.h"
+
+#include "_TQDwindowDev.h"
+#include "_TQN.h"
+
+namespace {
+
+bool holds(const TQClistData& list, const void* item)
+{
+    for (long i = 0; i < list.getNum(); ++i) {
+        if (list.getData(i) == item)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// The anchors in force are switched off while the geometry is set, so that
+// the hooks move and size the window instead of deferring to this layout.
+void TQCform::_adjust_for_anchors(unsigned short width, unsigned short height)
+{
+    bool stretched = false;
+    if (width != 0) {
+        stretched = layoutAxis(true, width);
+        needUpdate();
+        setAbsoluteDraw(1);
+    }
+    if (height != 0) {
+        stretched = layoutAxis(false, height) || stretched;
+        needUpdate();
+        setAbsoluteDraw(1);
+    }
+    if (stretched)
+        execResizeEvent();
+}
+
+// One axis: left and right (horizontal) or top and bottom. True when both
+// anchors are in force, which stretches the form.
+bool TQCform::layoutAxis(bool horizontal, unsigned short parentSize)
+{
+    TQCbool nearFlag = nearAnchored(horizontal);
+    TQCbool farFlag = farAnchored(horizontal);
+    long nearDistance = TQCanchored::nearDistance(horizontal);
+    long farDistance = TQCanchored::farDistance(horizontal);
+    long position = horizontal ? m_x : m_y;
+    long size = horizontal ? m_width : m_height;
+    const char* positionName = horizontal ? _TQNx() : _TQNy();
+    const char* sizeName = horizontal ? _TQNwidth() : _TQNheight();
+
+    if (!nearFlag && farFlag) {
+        setAxisAnchors(horizontal, 0, 0);
+        setGeometryProperty(positionName, parentSize - farDistance - size);
+        setAxisAnchors(horizontal, 0, 1);
+        return false;
+    }
+    if (nearFlag && farFlag) {
+        setAxisAnchors(horizontal, 0, 0);
+        // Narrower than its two anchors: one pixel, where it is.
+        if (parentSize < nearDistance + farDistance) {
+            setGeometryProperty(sizeName, 1);
+        } else {
+            setGeometryProperty(positionName, nearDistance);
+            setGeometryProperty(sizeName, parentSize - farDistance - nearDistance);
+        }
+        setAxisAnchors(horizontal, 1, 1);
+        return true;
+    }
+    if (nearFlag && position != nearDistance)
+        setGeometryProperty(positionName, nearDistance);
+    return false;
+}
+
+void TQCform::setGeometryProperty(const char* name, long value)
+{
+    setProperty(name, TQCvariant(value));
+}
+
+// A child may leave the list, or be destroyed, while earlier ones are laid
+// out: each is visited only while it is still a child. The geometry mark
+// stays set until the form's own update.
+void TQCform::_exec_child_adjust_for_anchors()
+{
+    if (!adjustAnchor() || !getGeometryChanged())
+        return;
+    LifeGuard guard(this);
+    TQClistData snapshot(m_children);
+    for (long i = 0; i < snapshot.getNum(); ++i) {
+        TQCbase* child = static_cast<TQCbase*>(snapshot.getData(i));
+        if (!holds(m_children, child))
+            continue;
+        LifeGuard childGuard(child);
+        child->_adjust_for_anchors(m_width, m_height);
+        if (!guard.alive())
+            return;
+        // With a pixmap the child's window is repainted now, not later.
+        if (!childGuard.alive() || m_pixmapStyle != 1 || !child->isNeedUpdate() ||
+            child->getUpdateGuard())
+            continue;
+        child->setUpdateGuard(1);
+        child->update();
+        if (!guard.alive())
+            return;
+        if (childGuard.alive())
+            child->setUpdateGuard(0);
+    }
+}
+
+// The list is the stacking order, the last entry on top.
+long TQCform::restackChild(TQCbase* child, int position)
+{
+    long count = m_children.getNum();
+    long target = count - (position > count ? count : position);
+    long index = -1;
+    for (long i = 0; i < count && index < 0; ++i) {
+        if (m_children.getData(i) == child)
+            index = i;
+    }
+    if (index < 0)
+        return -1;
+    if (index + 1 == target)
+        return 0;
+    m_children.delPos(index);
+    if (target > 0)
+        --target;
+    m_children.add(child, target);
+    TQDdev* dev = getowndev();
+    TQDwindowDev* window =
+        dev != nullptr ? static_cast<TQDwindowDev*>(dev->cast("TQDwindowDev")) : nullptr;
+    if (window != nullptr)
+        window->restackChildren();
+    return 0;
+}

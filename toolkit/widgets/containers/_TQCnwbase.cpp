@@ -1,0 +1,183 @@
+// Window-less widget base: construction, the 25 properties, the class frame,
+// the device set-up, repainting, procedure registration and blinking.
+// Events and layout have files of their own.
+#include "_TQCnwbase.h"
+
+#include "_TQCblink.h"
+#include "_TQCprocedure.h"
+#include "_TQCtypeServerFrame.h"
+#include "_TQDdev.h"
+#include "_TQGFtrigger.h"
+#include "_TQN.h"
+#include "_TQR.h"
+#include "_TQS.h"
+
+TQ_TYPE_SERVER_FRAME(TQCnwbase, TQCbase);
+
+namespace {
+
+// MOUSE_IN and MOUSE_OUT procedures, and the pointer moves the widget makes
+// them from.
+const long kPointerProcedureMask =
+    (1L << TQEV_MOUSE_IN) | (1L << TQEV_MOUSE_OUT) | (1L << TQEV_MOUSE_MOVE);
+const long kPointerDeviceBits = 0x800f;
+
+} // namespace
+
+TQCnwbase::TQCnwbase(TQCbase* parent, const char* name)
+    : TQCbase(parent, name), m_blinkRate(1), m_blinkRefreshing(0), m_blinkFlag(0),
+      m_twinBlink(0), m_pointerInside(0), m_outsidePress(0), m_outsideRelease(0),
+      m_outsideMove(0), m_mouseGrabbed(0), m_layoutGuard(0)
+{
+    addEventMask((1L << TQEV_INITIALIZE) | (1L << TQEV_VALUE_CH));
+    TQCregisterClass(this, VERSION, [](Registrar& r) {
+        // The name given at construction is not replaced by the default.
+        TQCbaseProperties::identity(r);
+        r.watched<TQCflagOf<m_blinkRefreshingSlot>>(
+            _TQNblinkRefreshing(), 0, TQ_HOOKS(blinkRefreshing),
+            {_TQSblinkRefreshing(), _TQRbool3(), _TQRbool3D()});
+        TQCbaseProperties::visibility(r);
+        TQCbaseProperties::sensitivity(r);
+        r.watched<&TQCnwbase::m_x>(_TQNx(), 0, TQ_HOOKS(x), {_TQSx()});
+        r.watched<&TQCnwbase::m_y>(_TQNy(), 0, TQ_HOOKS(y), {_TQSy()});
+        r.watched<&TQCnwbase::m_width>(_TQNwidth(), 100, TQ_HOOKS(width), {_TQSwidth()});
+        r.watched<&TQCnwbase::m_height>(_TQNheight(), 30, TQ_HOOKS(height), {_TQSheight()});
+        r.watched<&TQCnwbase::m_foreColor>(_TQNforeColor(), -14, TQ_HOOKS(foreColor),
+                                           {_TQSforeColor()});
+        r.watched<TQCflagOf<m_twinBlinkSlot>>(_TQNtwinBlink(), 0, TQ_HOOKS(twinBlink),
+                                              {_TQStwinBlink(), _TQRbool4(), _TQRbool4D()});
+        r.watched<&TQCnwbase::m_blinkColor>(_TQNblinkColor(), -13, TQ_HOOKS(blinkColor),
+                                            {_TQSblinkColor()});
+        r.watched<m_blinkRateSlot>(_TQNblinkRate(), 1, TQ_HOOKS(blinkRate),
+                                   {_TQSblinkRate(), _TQRrateType(), _TQRrateTypeD()});
+        r.watched<TQCflagOf<m_blinkFlagSlot>>(_TQNblinkFlag(), 0, TQ_HOOKS(blinkFlag),
+                                              {_TQSblinkFlag(), _TQRbool3(), _TQRbool3D()});
+        registerAnchors(r);
+        TQCbaseProperties::exported(r);
+        r.watched<&TQCnwbase::m_mouse>(_TQNmouse(), 0, TQ_HOOKS(mouse), {_TQSmouse()});
+        r.triggers({TQEV_INITIALIZE, TQEV_EXPOSE, TQEV_VISIBLE_CH, TQEV_MOUSE_MOVE,
+                    TQEV_MOUSE_IN, TQEV_MOUSE_OUT, TQEV_MOUSE_PRESS, TQEV_MOUSE_RELEASE,
+                    TQEV_PARENT_VISIBLE_CH});
+    });
+}
+
+TQCnwbase::~TQCnwbase()
+{
+    if (m_blinkFlag)
+        TQGIappBlink()->delBlinkInstance(this);
+}
+
+// The widget draws straight on its parent's window.
+long TQCnwbase::_device_initialize()
+{
+    TQCbase::_device_initialize();
+    TQDdev* dev = getowndev();
+    if (dev == nullptr)
+        return -1;
+    dev->setEnableEvent(TQEV_EXPOSE);
+    unsigned char usePixmap = 0;
+    dev->setValue(TQDdev::VALUE_USE_PIXMAP, &usePixmap);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// Repainting
+
+void TQCnwbase::update()
+{
+    if (!isNeedUpdate())
+        return;
+    LifeGuard guard(this);
+    redraw();
+    if (guard.alive())
+        TQCbase::update();
+}
+
+long TQCnwbase::redraw()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr)
+        return -1;
+    TQDdev* parentDev = dev->getParentDev();
+    TQCbase* parent = parentDev != nullptr ? parentDev->getAttachedClient() : nullptr;
+    if (parent != nullptr && parent->getAbsoluteDraw()) {
+        parent->setAbsoluteDraw(0);
+        parent->redraw();
+        return 0;
+    }
+    dev->clearArea(m_x, m_y, m_width, m_height, 1, 1);
+    return 0;
+}
+
+long TQCnwbase::clear()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr)
+        return -1;
+    dev->clearArea(m_x, m_y, m_width, m_height, 0, 1);
+    return 0;
+}
+
+long TQCnwbase::cdraw()
+{
+    needUpdate();
+    setAbsoluteDraw(1);
+    return draw();
+}
+
+// ---------------------------------------------------------------------------
+// Procedures
+
+long TQCnwbase::addProcedure(TQCprocedure* procedure)
+{
+    if (procedure == nullptr)
+        return -1;
+    long trigger = procedure->getTrigger();
+    if (!existTrigger(trigger) && !procedure->getInternal())
+        return -1;
+    if (trigger != TQEV_MOUSE_IN && trigger != TQEV_MOUSE_OUT) {
+        TQCbase::addProcedure(procedure);
+        return 0;
+    }
+    procedure->setEffectiveTriggerMask(kPointerProcedureMask);
+    addEventMask(kPointerProcedureMask);
+    _add_prcs(procedure);
+    if (TQDdev* dev = getowndev())
+        dev->setEnableEventBit(kPointerDeviceBits);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// Blinking
+
+// Registered once, with the current rate and mode, while blinkFlag is on.
+void TQCnwbase::setWorkTQNblinkFlag(unsigned char on)
+{
+    if (on)
+        TQGIappBlink()->addBlinkInstance(this, m_blinkRate, m_blinkRefreshing);
+    else
+        TQGIappBlink()->delBlinkInstance(this);
+}
+
+void TQCnwbase::rejoinBlink()
+{
+    if (!m_blinkFlag)
+        return;
+    TQGIappBlink()->delBlinkInstance(this);
+    TQGIappBlink()->addBlinkInstance(this, m_blinkRate, m_blinkRefreshing);
+}
+
+void TQCnwbase::setWorkTQNblinkRate(unsigned char)
+{
+    rejoinBlink();
+}
+
+void TQCnwbase::setWorkTQNblinkRefreshing(unsigned char)
+{
+    rejoinBlink();
+}
+
+void TQCnwbase::setWorkTQNblinkColor(short)
+{
+    rejoinBlink();
+}
