@@ -26,8 +26,8 @@ const char* const kGripHandles = "GH-LIST";
 } // namespace
 
 TQCwindow::TQCwindow(TQCbase* parent, const char* name)
-    : TQCbase(parent, name), m_titleString(nullptr), m_userString(nullptr), m_group(nullptr),
-      m_children(8), m_userValue(0), m_x(0), m_y(0), m_width(100), m_height(30),
+    : TQCbase(parent, name), m_titleString(nullptr), m_group(nullptr),
+      m_children(8), m_x(0), m_y(0), m_width(100), m_height(30),
       m_foreColor(-2), m_backColor(-1), m_topShadowColor(-3), m_bottomShadowColor(-4),
       m_backPixmap(-1), m_derivedColors{-1, -1, -1}, m_mouse(0), m_marginLeft(2),
       m_barThickness(16), m_gradationMargin(0), m_gradation(0), m_shadowThickness(0),
@@ -41,10 +41,9 @@ TQCwindow::TQCwindow(TQCbase* parent, const char* name)
         r.watched<TQCnameSlot>(_TQNname(), nullptr, TQ_HOOKS(name), B{_TQSname()})->setInit(0);
         r.watched<&TQCwindow::m_titleString>(_TQNtitleString(), nullptr, TQ_HOOKS(titleString),
                                              B{_TQStitleString()});
-        r.watched<&TQCwindow::m_userString>(_TQNuserString(), nullptr, TQ_HOOKS(userString),
-                                            B{_TQSuserString()});
-        r.watched<&TQCwindow::m_userValue>(_TQNuserValue(), 0, TQ_HOOKS(userValue),
-                                           B{_TQSuserValue()});
+        r.watched<TQCuserStringSlot>(_TQNuserString(), nullptr, TQ_HOOKS(userString),
+                                     B{_TQSuserString()});
+        r.watched<TQCuserValueSlot>(_TQNuserValue(), 0, TQ_HOOKS(userValue), B{_TQSuserValue()});
         r.watched<&TQCwindow::m_x>(_TQNx(), 0, TQ_HOOKS(x), B{_TQSx()});
         r.watched<&TQCwindow::m_y>(_TQNy(), 0, TQ_HOOKS(y), B{_TQSy()});
         r.watched<&TQCwindow::m_width>(_TQNwidth(), 100, TQ_HOOKS(width), B{_TQSwidth()});
@@ -117,16 +116,10 @@ TQCwindow::~TQCwindow()
         delete static_cast<TQCroot*>(handles);
         setUserData(kGripHandles, nullptr);
     }
-    while (m_children.getNum() > 0) {
-        TQCbase* child = static_cast<TQCbase*>(m_children.getData(0));
-        delete child;
-        if (m_children.getNum() > 0 && m_children.getData(0) == child)
-            m_children.delPos(0);
-    }
+    deleteOwnedChildren(m_children);
     forgetActiveWindow(this);
     getWorkWindowList().del(this);
     delete[] m_titleString;
-    delete[] m_userString;
     delete[] m_group;
 }
 

@@ -131,10 +131,8 @@ public:
 
 protected:
     char* m_titleString;
-    char* m_userString;
     char* m_group;
     TQClistData m_children;
-    long m_userValue;
     short m_x;
     short m_y;
     unsigned short m_width;
