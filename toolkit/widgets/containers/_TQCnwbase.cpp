@@ -118,6 +118,18 @@ long TQCnwbase::clear()
     return 0;
 }
 
+TQCnwbase::DrawCheck TQCnwbase::drawCheck()
+{
+    if (!getVisible())
+        return DRAW_HIDDEN;
+    TQDdev* dev = getowndev();
+    if (dev == nullptr)
+        return DRAW_NO_DEVICE;
+    if (!getAbsoluteDraw() && !dev->isExposed(m_x, m_y, m_width, m_height, 1))
+        return DRAW_NOT_EXPOSED;
+    return DRAW_GO;
+}
+
 long TQCnwbase::cdraw()
 {
     needUpdate();

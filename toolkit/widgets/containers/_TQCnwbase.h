@@ -84,6 +84,11 @@ public:
     unsigned char getBlinkRefresh() const { return m_blinkRefreshing; }
 
 protected:
+    // Whether a draw may go on: the widget is shown, has its device and,
+    // unless it draws whole, its rectangle is exposed.
+    enum DrawCheck { DRAW_GO, DRAW_HIDDEN, DRAW_NO_DEVICE, DRAW_NOT_EXPOSED };
+    DrawCheck drawCheck();
+
     short m_x = 0;
     short m_y = 0;
     short m_foreColor = -14;
