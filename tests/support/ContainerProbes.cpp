@@ -55,11 +55,23 @@ long RecordingWindowDev::setEnableEventBit(long bits)
     return FakeWindowDev::setEnableEventBit(bits);
 }
 
-const char* ProbeForm::getUseDevName()
+const char* probeFormDevName()
 {
     static bool registered = registerDevices();
     (void)registered;
     return "probeFormDev";
+}
+
+const char* probeNwDevName()
+{
+    static bool registered = registerDevices();
+    (void)registered;
+    return "probeNwDev";
+}
+
+const char* ProbeForm::getUseDevName()
+{
+    return probeFormDevName();
 }
 
 void ProbeForm::onResize(TQCrect* rect)
@@ -71,9 +83,7 @@ void ProbeForm::onResize(TQCrect* rect)
 
 const char* ProbeWidget::getUseDevName()
 {
-    static bool registered = registerDevices();
-    (void)registered;
-    return "probeNwDev";
+    return probeNwDevName();
 }
 
 long ProbeWidget::draw()

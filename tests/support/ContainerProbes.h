@@ -26,6 +26,10 @@
 
 std::vector<std::string>& containerLog();
 
+// The registered names of the two recording devices.
+const char* probeFormDevName();
+const char* probeNwDevName();
+
 class RecordingWindowDev : public FakeWindowDev {
 public:
     long setValue(long key, void* value) override;
