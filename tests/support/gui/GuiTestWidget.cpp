@@ -5,6 +5,8 @@
 #include "OwnedChildren.h"
 #include "_TQCdevice.h"
 
+#include <cstring>
+
 namespace {
 
 // Every event a window device can deliver.
@@ -67,7 +69,10 @@ bool GuiRootForm::waitPainted(DWORD timeoutMs)
 GuiTestWidget* GuiRootForm::add(TQCbase* parent, const char* name, const char* devName,
                                 short x, short y, unsigned short w, unsigned short h)
 {
-    GuiTestWidget* child = new GuiTestWidget(log, name, parent, devName);
+    long type = devName != nullptr && std::strcmp(devName, "nwDev") == 0
+                    ? 0
+                    : TQCbase::OBJECT_CONTAINER | TQCbase::OBJECT_NATIVE_WINDOW;
+    GuiTestWidget* child = new GuiTestWidget(log, name, parent, devName, type);
     TQDdev* childDev = child->attachdev();
     if (childDev != nullptr) {
         placeDevice(childDev, x, y, w, h);

@@ -55,7 +55,8 @@ public:
     // Pumps until the window has been painted; answers whether it was.
     bool waitPainted(DWORD timeoutMs = 5000);
     // A child of parent with a device of the kind, placed at (x, y, w, h)
-    // in the parent's device, every event enabled, then shown.
+    // in the parent's device, every event enabled, then shown; a form
+    // (container with a window of its own) unless the kind is "nwDev".
     GuiTestWidget* add(TQCbase* parent, const char* name, const char* devName, short x,
                        short y, unsigned short w, unsigned short h);
 
