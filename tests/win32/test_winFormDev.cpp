@@ -93,6 +93,16 @@ short tileImageNo(const char* name, bool masked)
     return TQGIappImageSet()->getImageNo(name);
 }
 
+// Clears at once, without the paint a new background asks for; the window's
+// top-left 30 x 30 pixels afterwards.
+std::unique_ptr<DibSurface> clearNow(TQDwinformDev* dev, long x, long y, unsigned long w,
+                                     unsigned long h)
+{
+    ValidateRect(dev->getHWND(), nullptr);
+    dev->_clear_area(x, y, w, h);
+    return captureWindow(dev->getHWND(), 0, 0, 30, 30);
+}
+
 void valuesScenario()
 {
     armWatchdog(20000, "the values scenario hung");
@@ -134,6 +144,19 @@ void valuesScenario()
     GetClientRect(empty->getHWND(), &area);
     requireInChild(area.right == 1 && area.bottom == 1, "a size of 0 makes a window of 1 x 1");
 
+    // Moving a form exposes its child forms where they overlap it, and their
+    // children over the whole child, from its origin.
+    GuiTestWidget* outer = root.add(root.widget(), "o", "formDev", 100, 10, 100, 80);
+    GuiTestWidget* inner = root.add(outer, "i", "formDev", 50, 40, 100, 100);
+    root.add(inner, "g", "formDev", 60, 50, 20, 20);
+    root.add(inner, "far", "formDev", 120, 0, 20, 20);
+    pumpPendingMessages(kPatience);
+    log.clear();
+    short x = 101;
+    outer->getowndev()->setValue(TQDdev::VALUE_X, &x);
+    requireInChild(log == (Log{"i 9 (0,0,50,40)", "g 9 (0,0,20,20)"}),
+                   "the overlap in the child's coordinates, then its children within it");
+
     GuiTestWidget* hidden = root.add(root.widget(), "h", "formDev", 0, 0, 10, 10);
     hidden->setVisible(0);
     hidden->getowndev()->setVisible(1);
@@ -152,23 +175,17 @@ void backgroundScenario()
     TQDwinformDev* dev = formOf(root.add(root.widget(), "c", "formDev", 10, 10, 100, 80));
     setBackColor(dev, "#ff0000");
     requireInChild(painted(dev), "painted in the background colour");
-    HWND window = dev->getHWND();
-    requireInChild(captureWindow(window, 0, 0, 100, 80)->count(0, 0, 100, 80, kRed) == 8000,
+    requireInChild(captureWindow(dev->getHWND(), 0, 0, 100, 80)->count(0, 0, 100, 80, kRed) == 8000,
                    "the whole window is red");
 
-    // Clears without the paint the new background asks for.
     setBackColor(dev, "#00ff00");
-    ValidateRect(window, nullptr);
-    dev->_clear_area(5, 5, 10, 10);
-    auto shot = captureWindow(window, 0, 0, 30, 30);
+    auto shot = clearNow(dev, 5, 5, 10, 10);
     requireInChild(shot->count(5, 5, 10, 10, kGreen) == 100 && shot->count(0, 0, 30, 30, kGreen) == 100,
                    "a solid clear fills exactly its rectangle");
 
     short tile = tileImageNo("tile", false);
     dev->setValue(TQDdev::VALUE_BACK_IMAGE, &tile);
-    ValidateRect(window, nullptr);
-    dev->_clear_area(5, 5, 10, 10);
-    shot = captureWindow(window, 0, 0, 30, 30);
+    shot = clearNow(dev, 5, 5, 10, 10);
     requireInChild(shot->pixel(5, 5) == tileColour(1, 1) && shot->pixel(8, 8) == tileColour(0, 0) &&
                        shot->pixel(14, 14) == tileColour(2, 2) && shot->pixel(15, 15) == kRed &&
                        shot->pixel(4, 4) == kRed,
@@ -176,9 +193,7 @@ void backgroundScenario()
 
     short maskedTile = tileImageNo("masked tile", true);
     dev->setValue(TQDdev::VALUE_BACK_IMAGE, &maskedTile);
-    ValidateRect(window, nullptr);
-    dev->_clear_area(0, 0, 8, 8);
-    shot = captureWindow(window, 0, 0, 8, 8);
+    shot = clearNow(dev, 0, 0, 8, 8);
     requireInChild(shot->pixel(0, 0) == tileColour(0, 0) && shot->pixel(4, 4) == tileColour(0, 0) &&
                        shot->pixel(1, 1) == kGreen && shot->pixel(6, 5) == kGreen,
                    "a masked tile shows the background colour where it is transparent");

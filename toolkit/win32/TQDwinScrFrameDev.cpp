@@ -60,10 +60,7 @@ long TQDwinScrFrameDev::setValue(long key, void* value)
     }
     case VALUE_BACK_COLOR:
         resolveBackColor();
-        if (window != nullptr) {
-            setExposed(0);
-            invalidate(1);
-        }
+        repaintBackground();
         return 0;
     case VALUE_PIXMAP_STYLE:
         setPixmapStyle(*static_cast<char*>(value));

@@ -106,6 +106,8 @@ public:
 protected:
     // Flags bits.
     enum { RESIZING = 1, GLOBAL_CURSOR_SEEN = 2 };
+    // A width or height that drawing and clearing refuse.
+    enum { REFUSED_SIZE = 23767 };
 
     // The area the pixmap covers.
     virtual void getPixmapSize(unsigned short* w, unsigned short* h);
@@ -130,6 +132,8 @@ protected:
     // Background colour number and image number resolved for drawing.
     void resolveBackColor();
     void resolveBackImage();
+    // With a window: marks it for a repaint in the new background.
+    void repaintBackground();
     void resolveCursor();
     // Key 32 on the given window.
     void setGrab(unsigned char on);

@@ -27,6 +27,14 @@ unsigned long buttonBit(int button)
     return button >= 1 && button <= 5 ? bits[button] : 0;
 }
 
+// 1 left, 2 middle, 3 right.
+int buttonOf(std::uint32_t message)
+{
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)
+        return 1;
+    return message == WM_MBUTTONDOWN || message == WM_MBUTTONUP ? 2 : 3;
+}
+
 // Presses and releases take the position unsigned, moves signed.
 TQCpoint unsignedPoint(const WinEvent* event)
 {
@@ -65,17 +73,13 @@ long TQDwinformDev::dispatchEvent(WinEvent* event)
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDOWN:
         if (sensitive)
-            _evh_btn_press(event, event->message == WM_LBUTTONDOWN   ? 1
-                                  : event->message == WM_MBUTTONDOWN ? 2
-                                                                     : 3);
+            _evh_btn_press(event, buttonOf(event->message));
         return 0;
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
     case WM_RBUTTONUP:
         if (sensitive)
-            _evh_btn_release(event, event->message == WM_LBUTTONUP   ? 1
-                                    : event->message == WM_MBUTTONUP ? 2
-                                                                     : 3);
+            _evh_btn_release(event, buttonOf(event->message));
         return 0;
     case WM_MOUSEWHEEL:
         if (event->wParam != kWheelUp && event->wParam != kWheelDown)
