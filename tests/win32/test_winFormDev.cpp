@@ -77,7 +77,9 @@ private:
         HGDIOBJ previous = SelectObject(dc, bitmap);
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
-                SetPixel(dc, x, y, !mask ? tileColour(x, y) : x + y == 0 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+                SetPixel(dc, x, y, !mask          ? tileColour(x, y)
+                                   : x + y == 0 ? RGB(0, 0, 0)
+                                                : RGB(255, 255, 255));
         SelectObject(dc, previous);
         DeleteDC(dc);
         ReleaseDC(nullptr, screen);
@@ -133,7 +135,8 @@ void valuesScenario()
     short sameY = 20;
     dev->setValue(TQDdev::VALUE_WIDTH, &same);
     dev->setValue(TQDdev::VALUE_Y, &sameY);
-    requireInChild(dev->getPixmap() != nullptr, "the current width changes nothing, not even the pixmap");
+    requireInChild(dev->getPixmap() != nullptr,
+                   "the current width changes nothing, not even the pixmap");
     unsigned short zero = 0;
     dev->setValue(TQDdev::VALUE_WIDTH, &zero);
     GetClientRect(window, &area);
@@ -180,7 +183,8 @@ void backgroundScenario()
 
     setBackColor(dev, "#00ff00");
     auto shot = clearNow(dev, 5, 5, 10, 10);
-    requireInChild(shot->count(5, 5, 10, 10, kGreen) == 100 && shot->count(0, 0, 30, 30, kGreen) == 100,
+    requireInChild(shot->count(5, 5, 10, 10, kGreen) == 100 &&
+                       shot->count(0, 0, 30, 30, kGreen) == 100,
                    "a solid clear fills exactly its rectangle");
 
     short tile = tileImageNo("tile", false);
@@ -225,7 +229,8 @@ void pixmapExposeScenario()
     InvalidateRect(dev->getHWND(), nullptr, FALSE);
     pumpPendingMessages(kPatience);
     auto shot = captureWindow(dev->getHWND(), 0, 0, 60, 40);
-    requireInChild(shot->count(0, 0, 20, 40, kGreen) == 800 && shot->count(20, 0, 40, 40, kRed) == 1600,
+    requireInChild(shot->count(0, 0, 20, 40, kGreen) == 800 &&
+                       shot->count(20, 0, 40, 40, kRed) == 1600,
                    "the expose copies the pixmap to the window");
     requireInChild(!logged(log, "p 9 (0,0,60,40)"), "without asking the widget to draw");
 
@@ -235,7 +240,8 @@ void pixmapExposeScenario()
     dev->setExposed(0);
     log.clear();
     app->update();
-    requireInChild(dev->getExposed() && app->delUpdateDev(dev) == -1 && logged(log, "p 9 (0,0,60,40)"),
+    requireInChild(dev->getExposed() && app->delUpdateDev(dev) == -1 &&
+                       logged(log, "p 9 (0,0,60,40)"),
                    "update() clears and exposes each waiting device and takes it off the list");
     requireInChild(captureWindow(dev->getHWND(), 0, 0, 60, 40)->count(0, 0, 60, 40, kRed) == 2400,
                    "cleared in its background colour");

@@ -180,8 +180,9 @@ void relativePointerScenario()
     SampleForm* form = new SampleForm(root.widget(), "form");
     SampleWidget* box = new SampleWidget(form, "box");
     SampleButton* button = new SampleButton(box, "button");
-    for (SampleWidget* w : {static_cast<SampleWidget*>(form), box, static_cast<SampleWidget*>(button)})
-        w->initialize();
+    form->initialize();
+    box->initialize();
+    button->initialize();
     form->setdev(new TQDwinformDev);
     placeDevice(form->getowndev(), 20, 30, 150, 100);
     form->setVisible(1);

@@ -120,7 +120,8 @@ void scrolledFrameScenario()
     setKey(dev, TQDwinScrFrameDev::VALUE_WORK_WIDTH, 1000);
     setKey(dev, TQDwinScrFrameDev::VALUE_WORK_HEIGHT, 100);
     setKey(dev, TQDwinScrFrameDev::VALUE_X_SCROLL, 900);
-    requireInChild(dev->getXScroll() == 800 && changes == 1, "an offset beyond the work area is cut");
+    requireInChild(dev->getXScroll() == 800 && changes == 1,
+                   "an offset beyond the work area is cut");
     setKey(dev, TQDwinScrFrameDev::VALUE_X_SCROLL, 800);
     requireInChild(changes == 1, "the same offset changes nothing");
     setKey(dev, TQDwinScrFrameDev::VALUE_WORK_WIDTH, 500);
