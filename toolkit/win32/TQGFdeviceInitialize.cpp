@@ -21,6 +21,7 @@
 #include "TQDwinformDev.h"
 #include "TQDwinmwinDev.h"
 #include "TQDwinnwDev.h"
+#include "TQDwinwinDev.h"
 #include "TQDwintimer.h"
 #include "_TQCdevice.h"
 #include "_TQCimageSet.h"
@@ -73,7 +74,7 @@ void registerDeviceKinds()
 {
     TQCdevice* devices = TQGIappDevice();
     devices->setCreateHandler("formDev", _tqcdwinformdev_init_);
-    // top-level window device: "windowDev"
+    devices->setCreateHandler("windowDev", _tqdwinwindev_init_);
     devices->setCreateHandler("nwDev", _tqdwinnwdev_init_);
     devices->setCreateHandler("scrFrameDev", _tqdxscrdev_init_);
     devices->setCreateHandler("mwindowDev", _tqcdwinmwindev_init_);
