@@ -18,8 +18,8 @@ long ScrFrameProbeDev::setValue(long key, void* value)
     return FakeWindowDev::setValue(key, value);
 }
 
-// The frame and the bars have no registered device here: they get theirs
-// once the form is shown.
+// The frame and the bars get their recording devices before the form is
+// shown, which would give them the platform's.
 ScrFormInWindow::ScrFormInWindow() : window(std::make_unique<SampleWindow>(nullptr, "win"))
 {
     window->initialize();
@@ -31,10 +31,10 @@ ScrFormInWindow::ScrFormInWindow() : window(std::make_unique<SampleWindow>(nullp
     vbar = form->getVScrBar();
     form->setProperty("width", TQCvariant(300L));
     form->setProperty("height", TQCvariant(200L));
-    form->setVisible(1);
     frame->setdev(new ScrFrameProbeDev);
     hbar->setdev(new FakeNwDev);
     vbar->setdev(new FakeNwDev);
+    form->setVisible(1);
     TQGIappObjectList()->execUpdate();
     containerLog().clear();
 }

@@ -5,7 +5,8 @@
 //   ProbeScrForm      a scrolled form on a RecordingWindowDev;
 //   ScrFormInWindow   a shown 300 x 200 ProbeScrForm "sf" in a shown
 //                     window, its frame on a ScrFrameProbeDev and its bars
-//                     on FakeNwDevs; the log starts empty.
+//                     on FakeNwDevs (not the platform's, which the process
+//                     may have registered); the log starts empty.
 #ifndef SCROLLPROBES_H
 #define SCROLLPROBES_H
 

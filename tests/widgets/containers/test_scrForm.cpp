@@ -186,8 +186,12 @@ TEST_F(ScrolledFormA, FrameTellsItsDeviceTheOffsetBeforeTheWorkSize)
 
     TQCscrFrame* bare = new TQCscrFrame(s.form, "bare");
     bare->initialize();
+    bare->setdev(new ScrFrameProbeDev);
     EXPECT_EQ(0, bare->draw()) << "hidden";
     bare->setVisible(1);
+    TQDdev* dev = bare->getowndev();
+    bare->setdev(nullptr);
+    dev->deleteInstance();
     EXPECT_EQ(-1, bare->draw()) << "shown without a device";
 }
 
@@ -219,7 +223,8 @@ void recordFormLook(void* block)
 TEST(ScrolledForm, ClassicDrawingInBothLooksAndTheExtendedLookInstead)
 {
     for (auto [policy, corner, view] :
-         {std::tuple{TQCguiPolicy::LOOK_A, "drawFillRect(0,0,300,200)", "drawFillRect(2,2,276,176)"},
+         {std::tuple{TQCguiPolicy::LOOK_A, "drawFillRect(0,0,300,200)",
+                     "drawFillRect(2,2,276,176)"},
           std::tuple{TQCguiPolicy::LOOK_B, "drawFillRect(282,182,16,16)",
                      "drawFillRect(2,2,280,180)"}}) {
         GuiPolicyScope scope(policy);

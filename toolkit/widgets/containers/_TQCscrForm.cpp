@@ -154,7 +154,8 @@ TQCvscrBar* TQCscrForm::makeBar(const char* suffix, unsigned char orientation,
 {
     std::string name = std::string(getInstanceName()) + suffix;
     TQCbase* made = TQCbase::getNewInstance(getUseScrBarClass(), this, name.c_str());
-    TQCvscrBar* bar = made != nullptr ? static_cast<TQCvscrBar*>(made->cast("TQCvscrBar")) : nullptr;
+    TQCvscrBar* bar =
+        made != nullptr ? static_cast<TQCvscrBar*>(made->cast("TQCvscrBar")) : nullptr;
     if (bar == nullptr) {
         delete made;
         bar = new TQCvscrBar(this, name.c_str());

@@ -116,7 +116,8 @@ void TQCvscrBar::drawButton(TQDdev* dev, long faceAt, long frameAt, long s, unsi
     long faceLength = (b >> 1) - 4 * s;
     long faceBreadth = b - 4 * s;
     dev->setForeColor(m_backColor);
-    fillPart(dev, faceAt, 2 * s, faceLength < 1 ? 1 : faceLength, faceBreadth < 1 ? 1 : faceBreadth);
+    fillPart(dev, faceAt, 2 * s, faceLength < 1 ? 1 : faceLength,
+             faceBreadth < 1 ? 1 : faceBreadth);
     framePart(dev, m_pressedPart == part ? TQSHADOW_IN : TQSHADOW_OUT, frameAt, s,
               (b >> 1) - 2 * s, b - 2 * s);
 }
