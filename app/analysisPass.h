@@ -5,21 +5,21 @@
 #ifndef ANALYSISPASS_H
 #define ANALYSISPASS_H
 
-// Steps 1 to 3: windowed spectrum, restoration, both in dB.
+// The windowed spectrum and the restoration, both in dB.
 void windowedAndRestoredSpectra();
-// Step 4: the plain spectrum in dB.
+// The plain spectrum in dB.
 void plainSpectrum();
 
-// Step 5: the bins of the display range rangeMinX .. rangeMaxX.
+// The bins of the display range rangeMinX .. rangeMaxX.
 struct DisplayBins {
     long startBin;
     long endBin;
 };
 DisplayBins displayBins();
-// Steps 5 and 6: the three spectra drawn.
+// The three spectra drawn over the display range.
 void displaySpectra();
 
-// Steps 1 to 6.
+// The three spectra computed and drawn.
 void analysisPass();
 
 // The largest and smallest sample of the whole channel, the vertical scale

@@ -14,6 +14,7 @@
 #include "_TQCfunctionList.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -129,24 +130,19 @@ TEST_F(AppState, NoiseLevelRecomputesAtTheAllocatedSize)
 
 TEST_F(AppState, EveryProcedureIsRegisteredUnderItsName)
 {
-    const struct {
-        const char* name;
-        void (*function)(TQCbase*);
-    } procedures[] = {
-        {"wave1act_ep", wave1act_ep},     {"sli1valueCH_ep", sli1valueCH_ep},
-        {"sli1act_ep", sli1act_ep},       {"combo1act_ep", combo1act_ep},
-        {"btn1act_ep", btn1act_ep},       {"btn2act_ep", btn2act_ep},
-        {"btn5act_ep", btn5act_ep},       {"btn6act_ep", btn6act_ep},
-        {"btn16act_ep", btn16act_ep},     {"btn17act_ep", btn17act_ep},
+    const std::pair<const char*, void (*)(TQCbase*)> procedures[] = {
+        {"wave1act_ep", wave1act_ep}, {"sli1valueCH_ep", sli1valueCH_ep},
+        {"sli1act_ep", sli1act_ep}, {"combo1act_ep", combo1act_ep}, {"btn1act_ep", btn1act_ep},
+        {"btn2act_ep", btn2act_ep}, {"btn5act_ep", btn5act_ep}, {"btn6act_ep", btn6act_ep},
+        {"btn16act_ep", btn16act_ep}, {"btn17act_ep", btn17act_ep},
         {"vifi1valCH_ep", vifi1valCH_ep}, {"btn3act_ep", btn3act_ep},
-        {"gra1Init_ep", gra1Init_ep},     {"gra1Expose_ep", gra1Expose_ep},
-        {"gra2Init_ep", gra2Init_ep},     {"gra2Expose_ep", gra2Expose_ep},
-        {"gra3init_ep", gra3init_ep},     {"gra3expose_ep", gra3expose_ep},
-        {"gra4init_ep", gra4init_ep},     {"gra4expose_ep", gra4expose_ep},
-        {"gra7init_ep", gra7init_ep},     {"gra7expose_ep", gra7expose_ep},
-    };
+        {"gra1Init_ep", gra1Init_ep}, {"gra1Expose_ep", gra1Expose_ep},
+        {"gra2Init_ep", gra2Init_ep}, {"gra2Expose_ep", gra2Expose_ep},
+        {"gra3init_ep", gra3init_ep}, {"gra3expose_ep", gra3expose_ep},
+        {"gra4init_ep", gra4init_ep}, {"gra4expose_ep", gra4expose_ep},
+        {"gra7init_ep", gra7init_ep}, {"gra7expose_ep", gra7expose_ep}};
     for (const auto& p : procedures)
-        EXPECT_EQ(reinterpret_cast<void*>(p.function),
-                  TQGIappFunctionList()->getFunctionAddr(p.name))
-            << p.name;
+        EXPECT_EQ(reinterpret_cast<void*>(p.second),
+                  TQGIappFunctionList()->getFunctionAddr(p.first))
+            << p.first;
 }

@@ -13,34 +13,23 @@
 class RecordedMessages {
 public:
     struct Message {
-        std::string text;
-        std::string x;
-        std::string y;
+        std::string text, x, y;
     };
-    RecordedMessages() : previous(setAnalysisMessageSink(record)) { all().clear(); }
+    RecordedMessages() : previous(setAnalysisMessageSink(record)) { list().clear(); }
     ~RecordedMessages() { setAnalysisMessageSink(previous); }
     RecordedMessages(const RecordedMessages&) = delete;
     RecordedMessages& operator=(const RecordedMessages&) = delete;
 
-    const std::vector<Message>& list() const { return all(); }
-    std::vector<std::string> texts() const
-    {
-        std::vector<std::string> out;
-        for (const Message& m : all())
-            out.push_back(m.text);
-        return out;
-    }
-    void clear() { all().clear(); }
-
-private:
-    static std::vector<Message>& all()
+    static std::vector<Message>& list()
     {
         static std::vector<Message> messages;
         return messages;
     }
+
+private:
     static void record(const char* text, const char* x, const char* y)
     {
-        all().push_back({text, x, y});
+        list().push_back({text, x, y});
     }
     AnalysisMessageSink previous;
 };
@@ -52,17 +41,13 @@ inline void resetApplicationState()
     siii = nullptr;
     delete[] siii_int;
     siii_int = nullptr;
-    maxsize = 0;
+    maxsize = selsize = selpos = effectmaxsize = 0;
     sampleFreq = 44100;
     qt = 16;
-    selsize = selpos = effectmaxsize = 0;
-    ratio_max_slider = 0;
-    SliderChangedByBtn = 0;
-    paraNoise = 0;
+    ratio_max_slider = paraNoise = 0;
     rangeMinX = rangeMaxX = 0;
     rangeMinY = rangeMaxY = 0;
-    nameFull = nameDir = nameFile = "";
-    winStartX = winStartY = "";
+    nameFull = nameDir = nameFile = winStartX = winStartY = "";
 }
 
 #endif

@@ -1,5 +1,5 @@
-// RIFF/WAVE files built byte by byte for the reader's tests: chunks with
-// their declared sizes (which a test may set to anything) and 16-bit PCM.
+// RIFF/WAVE files built byte by byte for the reader's tests: chunks with the
+// sizes of their bodies (which a test may overwrite) and 16-bit PCM.
 #ifndef WAVEBYTES_H
 #define WAVEBYTES_H
 
@@ -15,14 +15,11 @@ inline std::string littleEndian(uint32_t value, int bytes)
     return out;
 }
 
-// A chunk: id, declared size (the body's own size unless given), body and
-// the pad byte of an odd body.
+// Id, size, body and the pad byte of an odd body.
 inline std::string waveChunk(const std::string& id, const std::string& body)
 {
-    std::string chunk = id + littleEndian(static_cast<uint32_t>(body.size()), 4) + body;
-    if (body.size() % 2 != 0)
-        chunk += '\0';
-    return chunk;
+    return id + littleEndian(static_cast<uint32_t>(body.size()), 4) + body +
+           (body.size() % 2 != 0 ? std::string(1, '\0') : std::string());
 }
 
 // The 16-byte PCM format body.
@@ -42,18 +39,16 @@ inline std::string pcm16(const std::vector<int16_t>& samples)
     return out;
 }
 
-// "RIFF" <size> "WAVE" followed by the chunks.
 inline std::string riffWave(const std::string& chunks)
 {
     return "RIFF" + littleEndian(static_cast<uint32_t>(4 + chunks.size()), 4) + "WAVE" + chunks;
 }
 
 // A whole file of interleaved 16-bit samples.
-inline std::string waveFile(unsigned channels, uint32_t rate,
-                            const std::vector<int16_t>& interleaved)
+inline std::string waveFile(unsigned channels, uint32_t rate, const std::vector<int16_t>& samples)
 {
     return riffWave(waveChunk("fmt ", waveFormat(channels, rate, 16)) +
-                    waveChunk("data", pcm16(interleaved)));
+                    waveChunk("data", pcm16(samples)));
 }
 
 #endif
