@@ -62,11 +62,10 @@ namespace {
 
 // The reallocation order.
 double** const analysisArrays[] = {
-    &selRe,       &selIm,     &power,          &power_liner, &power_db,
-    &power_io_db, &restore_log, &restore_db,   &su_power_liner, &su_power_db,
-    &phase,       &restore,   &wbphase,        &seliiiR,
+    &selRe,       &selIm,       &power,      &power_liner,    &power_db,
+    &power_io_db, &restore_log, &restore_db, &su_power_liner, &su_power_db,
+    &phase,       &restore,     &wbphase,    &seliiiR,
 };
-
 void freeArray(double** array)
 {
     delete[] *array;
