@@ -1,40 +1,17 @@
-// A memory context holding a top-down 24-bit DIB section, for drawing tests
-// that read the pixels straight from the bits; a device that gives the
-// drawing object the size of its drawing area; and a fixture that keeps a
-// GDI drawing pass open on a white surface, black on white, with colours
-// made by name in the application colour set.
+// For drawing tests that read the pixels straight from the bits of a DIB
+// section (GuiPixels.h): a device that gives the drawing object the size of
+// its drawing area, and a fixture that keeps a GDI drawing pass open on a
+// white surface, black on white, with colours made by name in the
+// application colour set.
 #ifndef DIBSURFACE_H
 #define DIBSURFACE_H
 
+#include "GuiPixels.h"
 #include "TQDwindraw.h"
 #include "TQwin32.h"
 #include "_TQDdev.h"
 
 #include <gtest/gtest.h>
-
-class DibSurface {
-public:
-    DibSurface(int width, int height);
-    ~DibSurface();
-    DibSurface(const DibSurface&) = delete;
-    DibSurface& operator=(const DibSurface&) = delete;
-
-    HDC dc() const { return m_dc; }
-    long context() const { return reinterpret_cast<long>(m_dc); }
-    void fill(COLORREF color);
-    // 0x00bbggrr, as GDI writes colours.
-    COLORREF pixel(int x, int y) const;
-    // Pixels of the colour in the rectangle.
-    int count(int x, int y, int w, int h, COLORREF color) const;
-
-private:
-    int m_width;
-    int m_height;
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_initialBitmap;
-    unsigned char* m_bits;
-};
 
 // Only what the drawing object asks of a device.
 class SurfaceDev : public TQDdev {

@@ -4,14 +4,11 @@
 #ifndef FRESHAPP_H
 #define FRESHAPP_H
 
-#include "TQDwinAppDev.h"
-#include "TQwin32.h"
+#include "GuiTestApp.h"
 
 // Device initialisation and the Win32 set-up of the real start-up, without
-// init handlers or loop.
+// init handlers or loop; a process without the application window ends
+// with the checks' failure.
 TQDwinAppDev* startAppDevice();
-// Unless the process has ended within ms, says what hung on standard error
-// and ends it with status 4.
-void armWatchdog(DWORD ms, const char* what);
 
 #endif

@@ -1,4 +1,4 @@
-// Message-only application window and bounded pump for the Win32 tests.
+// Message-only application window and worker threads for the Win32 tests.
 #include "TestAppWindow.h"
 
 #include "TQDwinCodeConvert.h"
@@ -81,25 +81,6 @@ bool TestAppWindow::pumpUntil(const std::function<bool()>& done, DWORD timeoutMs
 void TestAppWindow::pumpFor(DWORD ms)
 {
     pumpUntil([] { return false; }, ms);
-}
-
-bool pumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    while (!done()) {
-        DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= timeoutMs)
-            return done();
-        // Short slices: done() may turn true without any message arriving.
-        DWORD slice = timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-    return true;
 }
 
 HANDLE startWork(std::function<void()> work)

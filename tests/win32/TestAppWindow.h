@@ -6,6 +6,7 @@
 #ifndef TESTAPPWINDOW_H
 #define TESTAPPWINDOW_H
 
+#include "GuiTestApp.h"
 #include "TQwin32.h"
 
 #include <functional>
@@ -27,10 +28,6 @@ public:
 private:
     HWND window;
 };
-
-// Dispatches the calling thread's messages until done() holds or timeoutMs
-// have passed; answers done().
-bool pumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 // Runs work on a new thread, which owns it; the caller closes the handle.
 HANDLE startWork(std::function<void()> work);

@@ -61,9 +61,24 @@ void* id(std::intptr_t n)
     return reinterpret_cast<void*>(n);
 }
 
+// The device kinds that registrations from first to last added.
+std::vector<std::string> deviceKindsFrom(long first)
+{
+    const TQClistData& names = TQGIappDevice()->getDeviceNames();
+    std::vector<std::string> kinds;
+    for (long i = first; i < names.getNum(); ++i)
+        kinds.push_back(static_cast<const char*>(names.getData(i)));
+    return kinds;
+}
+
 void deviceInitialisationScenario()
 {
+    long registered = TQGIappDevice()->getDeviceNames().getNum();
     TQGFdeviceInitialize();
+    requireInChild(deviceKindsFrom(registered) == std::vector<std::string>{"formDev", "windowDev",
+                                                                           "nwDev", "scrFrameDev",
+                                                                           "mwindowDev"},
+                   "the five device kinds registered in order");
     requireInChild(defaultImage("psave.ico") == id(202) && defaultImage("endbtn.ico") == id(223) &&
                        defaultImage("pcreate.ico") == id(230) && defaultImage("bi43.ico") == id(235),
                    "icons 202 to 235 bound to the picture files");
@@ -71,6 +86,9 @@ void deviceInitialisationScenario()
                    "the Win32 code converter");
     std::unique_ptr<TQDdev> form(TQGIappDevice()->getDevObject("formDev", nullptr));
     requireInChild(form && form->cast("TQDwinformDev") != nullptr, "formDev is the form device");
+    std::unique_ptr<TQDdev> window(TQGIappDevice()->getDevObject("windowDev", nullptr));
+    requireInChild(window && window->cast("TQDwinwinDev") != nullptr,
+                   "windowDev is the top-level window device");
 
     TQDtimer::setCreateInstanceHandler(nullptr);
     TQGIappImageSet()->setDefaultImageHandle("$(TQDIR)/sys/pixmaps/psave.ico", nullptr);

@@ -23,6 +23,8 @@ public:
     // A new device from the first creator registered under exactly this
     // name, or null. The client is not consulted.
     TQDdev* getDevObject(const char* name, TQCbase* client);
+    // The names of every registration, in the order they were made.
+    const TQClistData& getDeviceNames() const { return deviceNames; }
 
     // The registry owns a queued device until clearDeleteList deletes it.
     void addDeleteInstance(TQDdev* dev);

@@ -32,6 +32,8 @@ public:
     void setGuiPolicy(long bits, unsigned char broadcast);
     // 6 (look B with bit 2) while nothing was set.
     long getGuiPolicy();
+    // 1 while nothing was set.
+    unsigned char getGuiPolicyUnset() const { return isUnset() ? 1 : 0; }
 
     // A null or empty name clears the extended look. A name not registered
     // yet is selected all the same; its procedures count once registered.

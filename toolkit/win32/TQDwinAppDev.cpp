@@ -35,9 +35,9 @@ long asLong(const void* handle)
 
 TQDwinAppDev::TQDwinAppDev()
     : instanceHandle(nullptr), commandLineText(nullptr), window(nullptr), lastMessage(new MSG()),
-      mouseFocusDev(nullptr), grabbedWindow(nullptr), wndProcHook(nullptr), semaphore(nullptr),
-      appThreadId(GetCurrentThreadId()), lockOwner(0), allowed(0), cursorShown(1), busy(0),
-      cursorState(0)
+      mouseFocusDev(nullptr), palette(nullptr), grabbedWindow(nullptr), wndProcHook(nullptr),
+      semaphore(nullptr), appThreadId(GetCurrentThreadId()), lockOwner(0), allowed(0),
+      cursorShown(1), busy(0), cursorState(0), grabFlag(0)
 {
 }
 
@@ -45,11 +45,6 @@ TQDwinAppDev::~TQDwinAppDev()
 {
     delete semaphore.load();
     delete lastMessage;
-}
-
-long TQDwinAppDev::initialize()
-{
-    return TQDappDev::initialize();
 }
 
 long TQDwinAppDev::getDeviceResource()
@@ -70,17 +65,6 @@ long TQDwinAppDev::getContextResource()
 long TQDwinAppDev::getSpecialResource()
 {
     return 0;
-}
-
-// The look file is read and written with the application device's resources.
-long TQDwinAppDev::loadGuiPolicy()
-{
-    return -1;
-}
-
-long TQDwinAppDev::saveGuiPolicy()
-{
-    return -1;
 }
 
 // ---------------------------------------------------------------------------

@@ -2,7 +2,10 @@
 // window procedure that every toolkit window shares, the event loop, the
 // private messages by which other threads reach the application thread, and
 // the lock that lets another thread hold the user interface while the
-// window procedure keeps input and paint messages for later.
+// window procedure keeps input and paint messages for later. Its resources
+// (TQDwinAppDev_resources.cpp): the role colours taken from the system, the
+// work area, the palette, the form devices waiting for a repaint and the
+// look file.
 #ifndef TQDWINAPPDEV_H
 #define TQDWINAPPDEV_H
 
@@ -13,6 +16,7 @@
 #include <mutex>
 
 struct HINSTANCE__;
+struct HPALETTE__;
 struct HWND__;
 struct tagMSG;
 struct WinEvent;
@@ -26,16 +30,42 @@ public:
     ~TQDwinAppDev() override;
     TQ_ROOT_FRAME(TQDwinAppDev, TQDappDev)
 
-    // Records this device as the application's; the role colours and the
-    // look file are bound by the application device's resources.
+    // Records this device as the application's, binds the role colours
+    // to the system's colours and reads the look file. 0.
     long initialize() override;
     // The instance handle, the application window, 0 and 0.
     long getDeviceResource() override;
     long getWindowResource() override;
     long getContextResource() override;
     long getSpecialResource() override;
+    // The desktop's work area, asked anew on every call.
+    short getWidth() override;
+    short getHeight() override;
+    short getXOffset() override;
+    short getYOffset() override;
+    // Repaints the form devices of the update list, then dispatches every
+    // message waiting in the queue.
+    void update() override;
+    // "$(HOME)/.tqrc": 0 when it was read, -1 when it could not be. A policy
+    // the program set earlier wins over the file's; after a read the unset
+    // policy becomes 2.
     long loadGuiPolicy() override;
+    // The result of replacing the file with the policy and the look's name.
     long saveGuiPolicy() override;
+
+    // Binds the role to the colour (a COLORREF) adjusted by mode: 0 none,
+    // 1 x * 31 >> 5, 2 x / 2, 3 halfway to 255, 4 x + 16 at most 255.
+    void _set_color(short role, long colour, long mode);
+    // The logical palette on a display that uses one, else null; the
+    // display is asked once.
+    HPALETTE__* getPalette();
+    // Appends the device unless it is listed already.
+    void addUpdateDev(TQDwinformDev* dev);
+    // Removes the first occurrence: 0, or -1 when it is not listed.
+    long delUpdateDev(TQDwinformDev* dev);
+    // Set by a form device whose widget holds the pointer grab.
+    void setGrabFlag(unsigned char on) { grabFlag = on ? 1 : 0; }
+    unsigned char getGrabFlag() const { return grabFlag; }
 
     // One message, waiting for it; 0 for WM_QUIT. On another thread while
     // that thread holds the lock, the application thread takes and
@@ -97,12 +127,15 @@ private:
     // Busy is set only on the application thread.
     void setBusy(unsigned char on);
     TQDsemaphore* lockSemaphore();
+    void bindRoleColours();
 
     HINSTANCE__* instanceHandle;
     char* commandLineText;
     HWND__* window;
     tagMSG* lastMessage;
     TQDwinformDev* mouseFocusDev;
+    TQClistData updateList;
+    HPALETTE__* palette;
     HWND__* grabbedWindow;
     void* wndProcHook;
     std::mutex semaphoreMaking;
@@ -113,11 +146,20 @@ private:
     unsigned char cursorShown;
     std::atomic<unsigned char> busy;
     unsigned char cursorState;
+    unsigned char grabFlag;
 };
 
 // The application device as the Win32 device: null when it is another class.
 TQDwinAppDev* TQGIwinAppDev();
 TQDappDev* _win_app_dev_create_handler();
 void TQGFinitializeWinAppDev();
+
+// The application's palette for a display with the raster capabilities
+// given: 149 entries (125 colours of five levels each, then greys from 246
+// down to 16) on a display that uses palettes, else null.
+HPALETTE__* TQGFmakeAppPalette(long rasterCaps);
+// Replaces how getPalette reads the display's raster capabilities; null
+// puts back the reading of the application window's context.
+void _TQGFsetRasterCapsReader(long (*reader)());
 
 #endif

@@ -9,6 +9,7 @@
 #include "TQDwinPrivateTimer.h"
 #include "TQDwinThread.h"
 #include "TQDwinformDev.h"
+#include "TQDwinwinDev.h"
 #include "TQGFcreateWindow.h"
 #include "TQGFwinAppWindow.h"
 #include "TQwin32.h"
@@ -140,6 +141,27 @@ LRESULT pumpLocally(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, long 
     return result;
 }
 
+DWORD WINAPI activateDefault(void* parameter)
+{
+    WinEvent* event = static_cast<WinEvent*>(parameter);
+    DefWindowProcA(event->hwnd, event->message, event->wParam, event->lParam);
+    delete event;
+    return 0;
+}
+
+// A top-level window inside a foreign parent window: the default
+// activation runs on a thread of its own, so that this thread does not
+// wait on the foreign window's thread.
+void activateOnOwnThread(const WinEvent& event)
+{
+    WinEvent* copy = new WinEvent(event);
+    HANDLE thread = CreateThread(nullptr, 0, activateDefault, copy, 0, nullptr);
+    if (thread == nullptr)
+        delete copy;
+    else
+        CloseHandle(thread);
+}
+
 } // namespace
 
 LRESULT CALLBACK TQDwinAppDev::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -247,10 +269,13 @@ LRESULT CALLBACK TQDwinAppDev::WndProc(HWND hwnd, UINT message, WPARAM wParam, L
         return 0;
 
     g_eventWindow = hwnd;
-    // A top-level window inside a foreign parent is activated on a thread of
-    // its own; that comes with the top-level window device.
     WinEvent event = {message, static_cast<std::uint32_t>(wParam),
                       static_cast<std::int32_t>(lParam), hwnd};
+    TQDwinwinDev* topLevel = static_cast<TQDwinwinDev*>(dev->cast("TQDwinwinDev"));
+    if (message == WM_ACTIVATE && topLevel != nullptr && topLevel->getRebaseHandle() != nullptr) {
+        activateOnOwnThread(event);
+        return 0;
+    }
     long handled = dev->dispatchEvent(&event);
 
     if (!g_localPump && GetFocus() == hwnd && isButtonDown(message) && app->getMode() == 1)

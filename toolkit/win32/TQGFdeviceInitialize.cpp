@@ -14,11 +14,14 @@
 #include "TQDwinMutex.h"
 #include "TQDwinfont.h"
 #include "TQDwinPrivateTimer.h"
+#include "TQDwinScrFrameDev.h"
 #include "TQDwinSemaphore.h"
 #include "TQDwinThread.h"
 #include "TQDwinImage.h"
 #include "TQDwinformDev.h"
 #include "TQDwinmwinDev.h"
+#include "TQDwinnwDev.h"
+#include "TQDwinwinDev.h"
 #include "TQDwintimer.h"
 #include "_TQCdevice.h"
 #include "_TQCimageSet.h"
@@ -71,9 +74,9 @@ void registerDeviceKinds()
 {
     TQCdevice* devices = TQGIappDevice();
     devices->setCreateHandler("formDev", _tqcdwinformdev_init_);
-    // top-level window device: "windowDev"
-    // window-less device: "nwDev"
-    // scrolled-frame device: "scrFrameDev"
+    devices->setCreateHandler("windowDev", _tqdwinwindev_init_);
+    devices->setCreateHandler("nwDev", _tqdwinnwdev_init_);
+    devices->setCreateHandler("scrFrameDev", _tqdxscrdev_init_);
     devices->setCreateHandler("mwindowDev", _tqcdwinmwindev_init_);
 }
 

@@ -21,7 +21,6 @@
 namespace {
 
 const char kSource[] = "TQGFwinMain";
-const char kClassName[] = "Quorvane Application";
 const int kAppIconId = 101;
 // No CS_DBLCLKS: a second press must arrive as a press, and the devices
 // tell double clicks by the time between presses.
@@ -68,6 +67,8 @@ int hostStartUp()
 }
 
 } // namespace
+
+const char TQGFwindowClassName[] = "Quorvane Application";
 
 void TQGFsetAppInitializer(void (*initializer)())
 {
@@ -134,8 +135,8 @@ unsigned short InitApplication(HINSTANCE instance)
     windowClass.hIcon = applicationIcon(instance);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszMenuName = kClassName;
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszMenuName = TQGFwindowClassName;
+    windowClass.lpszClassName = TQGFwindowClassName;
     ATOM atom = RegisterClassA(&windowClass);
     __dbprintf("InitApp %s:%d ret=%d\n", kSource, __LINE__, atom);
     return atom;
@@ -145,8 +146,9 @@ unsigned short InitApplication(HINSTANCE instance)
 // and the inter-application messages.
 bool InitInstance(HINSTANCE instance, int)
 {
-    HWND window = CreateWindowExA(0, kClassName, kClassName, kAppWindowStyle, CW_USEDEFAULT, 0,
-                                  CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExA(0, TQGFwindowClassName, TQGFwindowClassName, kAppWindowStyle,
+                        CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return false;
     TQGFsetAppWindow(window);

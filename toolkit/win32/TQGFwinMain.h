@@ -19,6 +19,8 @@ int _TQGFtqMain(HINSTANCE__* instance, HINSTANCE__* previous, char* commandLine,
 // The Win32 set-up: drawing object, window class, application window and
 // the application device with the command line split into words. 0.
 int _win_main2(HINSTANCE__* instance, HINSTANCE__* previous, char* commandLine, int show);
+// The toolkit's one window class, shared by every window it makes.
+extern const char TQGFwindowClassName[];
 // Registers the window class "Quorvane Application": its atom, 0 on failure.
 unsigned short InitApplication(HINSTANCE__* instance);
 // Creates the hidden application window; show is not used.

@@ -99,7 +99,9 @@ void TQCwindow::onVisibleChange(unsigned char v)
     if (!guard.alive())
         return;
     if (firstShow) {
-        // Lays the children out for the initial size.
+        // Lays the children out for the initial size; it is the RESIZE that
+        // sizes set before the device existed still owed.
+        m_resizePending = 0;
         execResizeEvent();
         if (!guard.alive())
             return;

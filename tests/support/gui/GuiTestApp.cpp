@@ -1,0 +1,117 @@
+// The toolkit's start-up in a test process, windows, pump, watchdog and
+// clock.
+#include "GuiTestApp.h"
+
+#include "TQGFwinMain.h"
+#include "_TQGFdebug.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+struct Watch {
+    DWORD ms;
+    const char* what;
+};
+
+DWORD WINAPI watch(void* parameter)
+{
+    Watch* w = static_cast<Watch*>(parameter);
+    Sleep(w->ms);
+    std::fprintf(stderr, "watchdog: %s\n", w->what);
+    std::fflush(stderr);
+    std::_Exit(4);
+}
+
+long g_clockMs = 0;
+
+void readTestClock(TQGFlocalTime* now)
+{
+    *now = TQGFlocalTime{2024, 1, 1, 1, 0, 0, 0, 0};
+    now->hour = g_clockMs / 3600000;
+    now->minute = g_clockMs / 60000 % 60;
+    now->second = g_clockMs / 1000 % 60;
+    now->millisecond = g_clockMs % 1000;
+}
+
+} // namespace
+
+TQDwinAppDev* startGuiApp()
+{
+    static TQDwinAppDev* app = nullptr;
+    if (app == nullptr) {
+        TQGFdeviceInitialize();
+        _win_main2(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_SHOWNORMAL);
+        TQDwinAppDev* made = TQGIwinAppDev();
+        if (made != nullptr && made->getHWND() != nullptr)
+            app = made;
+    }
+    return app;
+}
+
+bool pumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (!done()) {
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs)
+            return done();
+        // Short slices: done() may turn true without any message arriving.
+        DWORD slice = timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return true;
+}
+
+void pumpMessagesFor(DWORD ms)
+{
+    pumpMessagesUntil([] { return false; }, ms);
+}
+
+bool pumpPendingMessages(DWORD timeoutMs)
+{
+    return pumpMessagesUntil([] { return GetQueueStatus(QS_ALLINPUT) == 0; }, timeoutMs);
+}
+
+void armWatchdog(DWORD ms, const char* what)
+{
+    HANDLE thread = CreateThread(nullptr, 0, watch, new Watch{ms, what}, 0, nullptr);
+    if (thread != nullptr)
+        CloseHandle(thread);
+}
+
+HWND makeTopLevelWindow(int x, int y, int w, int h, DWORD style)
+{
+    RECT frame = {x, y, x + w, y + h};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    return CreateWindowExA(0, TQGFwindowClassName, "test", style | WS_VISIBLE, frame.left,
+                           frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+GuiTestClock::GuiTestClock(long msOfDay)
+{
+    g_clockMs = msOfDay;
+    _TQGFsetLocalTimeSource(readTestClock);
+}
+
+GuiTestClock::~GuiTestClock()
+{
+    _TQGFsetLocalTimeSource(nullptr);
+}
+
+void GuiTestClock::set(long msOfDay)
+{
+    g_clockMs = msOfDay;
+}
+
+long GuiTestClock::now()
+{
+    return g_clockMs;
+}
