@@ -7,7 +7,6 @@
 #include "_TQCguiPolicy.h"
 #include "_TQCimageSet.h"
 #include "_TQDkeyboard.h"
-#include "_TQGFimage.h"
 
 namespace {
 
@@ -88,11 +87,4 @@ FakeTimer* ControlScene::timer()
 TQDkeyboard* ControlScene::keyboard()
 {
     return TQGIappKeyboard();
-}
-
-short ControlScene::image(const char* name)
-{
-    short no = TQGFimage(name);
-    TQGIappImageSet()->getImage(no)->initialize();
-    return no;
 }

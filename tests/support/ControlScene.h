@@ -66,8 +66,6 @@ protected:
 
     static FakeTimer* timer();
     static TQDkeyboard* keyboard();
-    // The number of a loaded fake image of that name.
-    static short image(const char* name);
 
     RecordingDraw draw;
     CurrentDraw current{&draw};
