@@ -69,11 +69,16 @@ void ProbeForm::onResize(TQCrect* rect)
     TQCform::onResize(rect);
 }
 
-const char* ProbeWidget::getUseDevName()
+const char* probeNwDevName()
 {
     static bool registered = registerDevices();
     (void)registered;
     return "probeNwDev";
+}
+
+const char* ProbeWidget::getUseDevName()
+{
+    return probeNwDevName();
 }
 
 long ProbeWidget::draw()

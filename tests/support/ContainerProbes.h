@@ -25,6 +25,9 @@
 #include <vector>
 
 std::vector<std::string>& containerLog();
+// The device name under which a FakeNwDev is made; registered on the first
+// call.
+const char* probeNwDevName();
 
 class RecordingWindowDev : public FakeWindowDev {
 public:
