@@ -62,13 +62,6 @@ const char* probeFormDevName()
     return "probeFormDev";
 }
 
-const char* probeNwDevName()
-{
-    static bool registered = registerDevices();
-    (void)registered;
-    return "probeNwDev";
-}
-
 const char* ProbeForm::getUseDevName()
 {
     return probeFormDevName();
@@ -79,6 +72,13 @@ void ProbeForm::onResize(TQCrect* rect)
     record("resize " + std::to_string(rect->x) + "," + std::to_string(rect->y) + "," +
          std::to_string(rect->width) + "," + std::to_string(rect->height));
     TQCform::onResize(rect);
+}
+
+const char* probeNwDevName()
+{
+    static bool registered = registerDevices();
+    (void)registered;
+    return "probeNwDev";
 }
 
 const char* ProbeWidget::getUseDevName()

@@ -25,10 +25,10 @@
 #include <vector>
 
 std::vector<std::string>& containerLog();
-
-// The registered names of the two recording devices.
-const char* probeFormDevName();
+// The device names under which a FakeNwDev and a RecordingWindowDev are
+// made; registered on the first call.
 const char* probeNwDevName();
+const char* probeFormDevName();
 
 class RecordingWindowDev : public FakeWindowDev {
 public:

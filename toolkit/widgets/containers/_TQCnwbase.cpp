@@ -7,6 +7,7 @@
 #include "_TQCprocedure.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
+#include "_TQGFdebug.h"
 #include "_TQGFtrigger.h"
 #include "_TQN.h"
 #include "_TQR.h"
@@ -118,16 +119,42 @@ long TQCnwbase::clear()
     return 0;
 }
 
-TQCnwbase::DrawCheck TQCnwbase::drawCheck()
+void TQCnwbase::traceDraw(const char* className, int line, const char* state)
 {
-    if (!getVisible())
-        return DRAW_HIDDEN;
-    TQDdev* dev = getowndev();
-    if (dev == nullptr)
-        return DRAW_NO_DEVICE;
-    if (!getAbsoluteDraw() && !dev->isExposed(m_x, m_y, m_width, m_height, 1))
-        return DRAW_NOT_EXPOSED;
-    return DRAW_GO;
+    __dbprintf("%s::draw _%s:%d %s %s\n", className, className, line, getInstanceName(), state);
+}
+
+long TQCnwbase::drawable(const char* className, int line)
+{
+    traceDraw(className, line, "begin..");
+    if (!getVisible()) {
+        traceDraw(className, line, "vis=False");
+        return 0;
+    }
+    if (getowndev() == nullptr) {
+        traceDraw(className, line, "dev=NULL");
+        return -1;
+    }
+    return 1;
+}
+
+bool TQCnwbase::drawWanted(const char* className, int line)
+{
+    if (getAbsoluteDraw() || getowndev()->isExposed(m_x, m_y, m_width, m_height, 1))
+        return true;
+    traceDraw(className, line, "not exposed..");
+    return false;
+}
+
+bool TQCnwbase::openDrawing(const char* className, int line)
+{
+    if (getowndev()->beginDraw(m_x, m_y, m_width, m_height, getAbsoluteDraw(), 1) != 0) {
+        traceDraw(className, line, "not ready..");
+        return false;
+    }
+    TQCbase::update();
+    setAbsoluteDraw(0);
+    return true;
 }
 
 long TQCnwbase::cdraw()
@@ -142,21 +169,30 @@ long TQCnwbase::cdraw()
 
 long TQCnwbase::addProcedure(TQCprocedure* procedure)
 {
-    if (procedure == nullptr)
+    if (!acceptsProcedure(procedure))
         return -1;
     long trigger = procedure->getTrigger();
-    if (!existTrigger(trigger) && !procedure->getInternal())
-        return -1;
     if (trigger != TQEV_MOUSE_IN && trigger != TQEV_MOUSE_OUT) {
         TQCbase::addProcedure(procedure);
         return 0;
     }
-    procedure->setEffectiveTriggerMask(kPointerProcedureMask);
-    addEventMask(kPointerProcedureMask);
+    attachWithEvents(procedure, kPointerProcedureMask, kPointerDeviceBits);
+    return 0;
+}
+
+bool TQCnwbase::acceptsProcedure(TQCprocedure* procedure)
+{
+    return procedure != nullptr &&
+           (existTrigger(procedure->getTrigger()) || procedure->getInternal());
+}
+
+void TQCnwbase::attachWithEvents(TQCprocedure* procedure, long mask, long deviceBits)
+{
+    procedure->setEffectiveTriggerMask(mask);
+    addEventMask(mask);
     _add_prcs(procedure);
     if (TQDdev* dev = getowndev())
-        dev->setEnableEventBit(kPointerDeviceBits);
-    return 0;
+        dev->setEnableEventBit(deviceBits);
 }
 
 // ---------------------------------------------------------------------------
@@ -169,6 +205,13 @@ void TQCnwbase::setWorkTQNblinkFlag(unsigned char on)
         TQGIappBlink()->addBlinkInstance(this, m_blinkRate, m_blinkRefreshing);
     else
         TQGIappBlink()->delBlinkInstance(this);
+}
+
+unsigned char TQCnwbase::getBlinkPhase()
+{
+    if (!m_blinkFlag || m_blinkRate == 0)
+        return 0;
+    return TQGIappBlink()->getBlinkFore(m_blinkRate);
 }
 
 void TQCnwbase::rejoinBlink()

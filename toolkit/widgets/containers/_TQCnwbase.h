@@ -81,13 +81,33 @@ public:
     // under the point, edges counting when inclusive; null when none.
     TQCbase* _get_child_with_point(TQCpoint* point, unsigned char inclusive);
     unsigned char getBlinkRate() const { return m_blinkRate; }
+    // Whether the widget shows its blink look now: blinking is on and the
+    // blink service is in the phase of the widget's rate. A rate of 0 never
+    // is.
+    unsigned char getBlinkPhase();
     unsigned char getBlinkRefresh() const { return m_blinkRefreshing; }
 
 protected:
-    // Whether a draw may go on: the widget is shown, has its device and,
-    // unless it draws whole, its rectangle is exposed.
-    enum DrawCheck { DRAW_GO, DRAW_HIDDEN, DRAW_NO_DEVICE, DRAW_NOT_EXPOSED };
-    DrawCheck drawCheck();
+    // The steps a subclass's drawing begins with, each writing its line to
+    // the debug log while that is open, "<className>::draw _<className>:<line>
+    // <instance> <state>", line being the caller's.
+    // -1 without a device ("dev=NULL"), 0 while hidden ("vis=False"), else 1.
+    long drawable(const char* className, int line);
+    // Whether there is anything to paint: a whole drawing was asked for, or
+    // the device reports the rectangle exposed ("not exposed..").
+    bool drawWanted(const char* className, int line);
+    // Opens drawing on the rectangle ("not ready.." when the device cannot
+    // draw now), then takes the object off the update queue and clears its
+    // absolute-draw flag.
+    bool openDrawing(const char* className, int line);
+    void traceDraw(const char* className, int line, const char* state);
+    // Whether the class takes a procedure: its trigger is one of the
+    // class's, or it is internal.
+    bool acceptsProcedure(TQCprocedure* procedure);
+    // Attaches a procedure that needs device events: mask becomes its
+    // effective trigger mask and joins the object's event mask, and the
+    // device is asked for deviceBits.
+    void attachWithEvents(TQCprocedure* procedure, long mask, long deviceBits);
 
     short m_x = 0;
     short m_y = 0;

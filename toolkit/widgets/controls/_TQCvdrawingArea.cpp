@@ -14,6 +14,7 @@ TQ_TYPE_SERVER_FRAME(TQCvdrawingArea, TQCnwbase);
 
 namespace {
 
+const char kClassName[] = "TQCvdrawingArea";
 const char kEditCaption[] = "DrawingArea";
 const char kEditFrameColor[] = "gray55";
 
@@ -91,15 +92,14 @@ void TQCvdrawingArea::setWorkTQNusePixmap(TQCbool)
 // follows the property too.
 long TQCvdrawingArea::beginDraw()
 {
-    DrawCheck check = drawCheck();
-    if (check != DRAW_GO)
-        return check == DRAW_HIDDEN ? 0 : -1;
-    TQDdev* dev = getowndev();
-    sendUsePixmap(dev);
-    if (dev->beginDraw(m_x, m_y, m_width, m_height, getAbsoluteDraw(), 1) != 0)
+    long drawing = drawable(kClassName, __LINE__);
+    if (drawing != 1)
+        return drawing;
+    if (!drawWanted(kClassName, __LINE__))
         return -1;
-    TQCbase::update();
-    setAbsoluteDraw(0);
+    sendUsePixmap(getowndev());
+    if (!openDrawing(kClassName, __LINE__))
+        return -1;
     m_drawing = 1;
     return 0;
 }
@@ -120,18 +120,20 @@ long TQCvdrawingArea::endDraw()
 
 long TQCvdrawingArea::draw()
 {
-    DrawCheck check = drawCheck();
-    if (check != DRAW_GO)
-        return check == DRAW_NO_DEVICE ? -1 : 0;
-    TQDdev* dev = getowndev();
-    unsigned char whole = getAbsoluteDraw();
-    TQCbase::update();
-    setAbsoluteDraw(0);
+    long drawing = drawable(kClassName, __LINE__);
+    if (drawing != 1)
+        return drawing;
+    if (!drawWanted(kClassName, __LINE__))
+        return 0;
     bool editing = getPropertyEditMode();
-    if (!editing && !m_usePixmap)
+    if (!editing && !m_usePixmap) {
+        TQCbase::update();
+        setAbsoluteDraw(0);
         return 0;
-    if (dev->beginDraw(m_x, m_y, m_width, m_height, whole, 1) != 0)
+    }
+    if (!openDrawing(kClassName, __LINE__))
         return 0;
+    TQDdev* dev = getowndev();
     if (m_usePixmap) {
         dev->setForeColor(m_foreColor);
         dev->drawFillRect(0, 0, m_width, m_height);

@@ -9,6 +9,8 @@
 
 namespace {
 
+const char kClassName[] = "TQCvscrBar";
+
 // A length handed to the device: a negative one draws nothing.
 unsigned short extent(long length)
 {
@@ -27,17 +29,17 @@ TQCextLookProc& TQCvscrBar::lookProc()
 // their thickness.
 long TQCvscrBar::draw()
 {
-    DrawCheck check = drawCheck();
-    if (check != DRAW_GO)
-        return check == DRAW_NO_DEVICE ? -1 : 0;
-    TQDdev* dev = getowndev();
+    long drawing = drawable(kClassName, __LINE__);
+    if (drawing != 1)
+        return drawing;
     clampForDrawing();
+    if (!drawWanted(kClassName, __LINE__))
+        return 0;
+    TQDdev* dev = getowndev();
     if (drawExtendedLook(dev))
         return 0;
-    if (dev->beginDraw(m_x, m_y, m_width, m_height, getAbsoluteDraw(), 1) != 0)
+    if (!openDrawing(kClassName, __LINE__))
         return 0;
-    TQCbase::update();
-    setAbsoluteDraw(0);
     long policy = TQGIappGuiPolicy()->getGuiPolicy();
     long s = (policy & TQCguiPolicy::LOOK_B) ? 0 : m_shadowThickness;
     drawTrough(dev);

@@ -1,0 +1,401 @@
+// Push button: construction, properties, the press state machine (mouse,
+// Return, Alt shortcut), the keyboard focus and the special focus, focus
+// moves and the extended-look cache. Drawing has a file of its own.
+#include "_TQCvbtn.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "_TQCbaseList.h"
+#include "_TQCprocedure.h"
+#include "_TQCtypeServerFrame.h"
+#include "_TQDappDev.h"
+#include "_TQDdev.h"
+#include "_TQDkeyboard.h"
+#include "_TQGFstring.h"
+#include "_TQGFtrigger.h"
+
+TQ_TYPE_SERVER_FRAME(TQCvbtn, TQCvlabel);
+
+char* TQCvbtn::_policy_name = nullptr;
+TQCguiPolicy::DrawProc TQCvbtn::s_drawProc = nullptr;
+
+namespace {
+
+// MOUSE_OUT, MOUSE_PRESS, MOUSE_RELEASE and MOUSE_MOVE: what a press needs.
+const long kPressEvents = 0xf000;
+
+// The focus-move direction of a key, or -1.
+long focusDirection(long key, unsigned char shift)
+{
+    switch (key) {
+    case TQDkeyboard::KEY_LEFT:
+        return TQCbase::FOCUS_LEFT;
+    case TQDkeyboard::KEY_RIGHT:
+        return TQCbase::FOCUS_RIGHT;
+    case TQDkeyboard::KEY_UP:
+        return TQCbase::FOCUS_UP;
+    case TQDkeyboard::KEY_DOWN:
+        return TQCbase::FOCUS_DOWN;
+    case TQDkeyboard::KEY_TAB:
+        return shift ? TQCbase::FOCUS_BACKTAB : TQCbase::FOCUS_TAB;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+TQCvbtn::TQCvbtn(TQCbase* parent, const char* name)
+    : TQCvlabel(parent, name), m_enableFocusMove(1), m_pressed(0), m_drawFocusBorder(1),
+      m_mouseIn(0), m_noBackground(0), m_pixmapOverlap(1), m_altRegistered(0), m_closing(0)
+{
+    _register_focus_move();
+    m_emboss = 1;
+    s_drawProc = nullptr;
+    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
+    TQCregisterClass(this, VERSION, [](Registrar& r) {
+        r.watched<&TQCvbtn::m_pushPixmap>(_TQNpushPixmap(), -1, TQ_HOOKS(pushPixmap),
+                                          {_TQSpushPixmap()});
+        r.watched<TQCflagOf<m_enableFocusMoveSlot>>(
+            _TQNenableFocusMove(), 1, TQ_HOOKS(enableFocusMove),
+            {_TQSenableFocusMove(), _TQRbool4(), _TQRbool4D()});
+        r.watched<&TQCvbtn::m_upward>(_TQNupward(), nullptr, TQ_HOOKS(upward), {_TQSupward()});
+        r.watched<&TQCvbtn::m_downward>(_TQNdownward(), nullptr, TQ_HOOKS(downward),
+                                        {_TQSdownward()});
+        r.watched<&TQCvbtn::m_leftward>(_TQNleftward(), nullptr, TQ_HOOKS(leftward),
+                                        {_TQSleftward()});
+        r.watched<&TQCvbtn::m_rightward>(_TQNrightward(), nullptr, TQ_HOOKS(rightward),
+                                         {_TQSrightward()});
+        r.watched<&TQCvbtn::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), {_TQStab()});
+        r.watched<&TQCvbtn::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),
+                                       {_TQSbacktab()});
+        r.changeDefault<TQCflagOf<m_embossSlot>>(_TQNemboss(), 1);
+        r.watched<TQCflagOf<m_pixmapOverlapSlot>>(
+            _TQNpixmapOverlap(), 1, TQ_HOOKS(pixmapOverlap),
+            {_TQSpixmapOverlap(), _TQRbool3(), _TQRbool3D()});
+        r.watched<&TQCvbtn::m_shortcut>(_TQNshortcut(), nullptr, TQ_HOOKS(shortcut),
+                                        {_TQSshortcut()});
+        // The button draws a frame of its own.
+        r.withdraw(_TQNshadowType());
+        r.triggers({TQEV_ACTIVATE, TQEV_KEY_PRESS, TQEV_KEY_RELEASE, TQEV_FOCUS_CH});
+    });
+}
+
+TQCvbtn::~TQCvbtn()
+{
+    m_closing = 1;
+    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
+    if (m_altRegistered) {
+        m_altRegistered = 0;
+        if (TQDappDev* app = TQGIappDev())
+            app->delAltFocusInstance(this);
+    }
+    if (TQDkeyboard* keyboard = TQGIappKeyboard()) {
+        if (keyboard->getFocusInstance() == this)
+            keyboard->resetFocusInputWorkProc();
+        if (keyboard->getSpecialFocusInstance() == this)
+            keyboard->resetSpecialInputWorkProc();
+    }
+    // Either focus kept by a deleted button would later be taken away from
+    // it, calling into freed memory.
+    setSpecialFocus(0);
+    setFocus(0);
+    for (char* text : {m_shortcut, m_upward, m_downward, m_leftward, m_rightward, m_tab,
+                       m_backtab})
+        delete[] text;
+}
+
+// The press events come with the device.
+long TQCvbtn::_device_initialize()
+{
+    if (getowndev() == nullptr)
+        return -1;
+    addEventMask(kPressEvents);
+    TQCvlabel::_device_initialize();
+    return 0;
+}
+
+// An ACTIVATE procedure needs the press events.
+long TQCvbtn::addProcedure(TQCprocedure* procedure)
+{
+    if (!acceptsProcedure(procedure))
+        return -1;
+    if (procedure->getTrigger() == TQEV_ACTIVATE)
+        attachWithEvents(procedure, kPressEvents, kPressEvents);
+    else
+        TQCvlabel::addProcedure(procedure);
+    return 0;
+}
+
+long TQCvbtn::execEventProc(long event, void* data)
+{
+    switch (event) {
+    case TQEV_KEY_PRESS:
+    case TQEV_KEY_RELEASE: {
+        LifeGuard guard(this);
+        onKey(TQGIappKeyboard(), event == TQEV_KEY_PRESS ? 1 : 0);
+        if (!guard.alive())
+            return 0;
+        break;
+    }
+    case TQEV_ACTIVATE:
+        onActivate();
+        return 0;
+    case TQEV_MOUSE_RELEASE:
+        if (!getSensitive()) {
+            setMouseGrabed(0);
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return TQCvlabel::execEventProc(event, data);
+}
+
+void TQCvbtn::onActivate()
+{
+    execProcedure(TQEV_ACTIVATE);
+}
+
+// ---------------------------------------------------------------------------
+// Press state
+
+void TQCvbtn::showPressed(bool on)
+{
+    if (m_pressed == (on ? 1 : 0))
+        return;
+    m_pressed = on ? 1 : 0;
+    setAbsoluteDraw(1);
+    redraw();
+}
+
+void TQCvbtn::completePress()
+{
+    if (!m_pressed)
+        return;
+    LifeGuard guard(this);
+    showPressed(false);
+    if (guard.alive() && getSensitive())
+        onActivate();
+}
+
+void TQCvbtn::onMousePress(TQCpoint* point)
+{
+    if (getSensitive()) {
+        LifeGuard guard(this);
+        setFocus(1);
+        if (guard.alive())
+            setSpecialFocus(1);
+        if (!guard.alive())
+            return;
+        showPressed(true);
+    }
+    TQCvlabel::onMousePress(point);
+}
+
+// Where the pointer is let go does not matter: leaving the button already
+// took the press back.
+void TQCvbtn::onMouseRelease(TQCpoint* point)
+{
+    if (!getSensitive())
+        return;
+    TQCvlabel::onMouseRelease(point);
+    completePress();
+}
+
+void TQCvbtn::onMouseIn(TQCpoint* point)
+{
+    m_mouseIn = 1;
+    TQCvlabel::onMouseIn(point);
+}
+
+void TQCvbtn::onMouseOut()
+{
+    m_mouseIn = 0;
+    showPressed(false);
+    TQCvlabel::onMouseOut();
+}
+
+void TQCvbtn::onVisibleChange(unsigned char on)
+{
+    if (!on)
+        m_pressed = 0;
+    TQCvlabel::onVisibleChange(on);
+}
+
+void TQCvbtn::onParentVisibleChange(unsigned char on)
+{
+    if (!on)
+        m_pressed = 0;
+    TQCvlabel::onParentVisibleChange(on);
+}
+
+// ---------------------------------------------------------------------------
+// Keyboard
+
+// The FOCUS_CH procedures are run by the focus change itself.
+void TQCvbtn::onFocusChange(unsigned char on)
+{
+    if (on && !getSensitive())
+        return;
+    TQDkeyboard* keyboard = TQGIappKeyboard();
+    LifeGuard guard(this);
+    if (on) {
+        if (keyboard != nullptr) {
+            keyboard->setFocusInputWorkProc(_key_handler, nullptr, this, this);
+            if (getowndev() != nullptr)
+                keyboard->resetFep(getowndev());
+        }
+        setSpecialFocus(1);
+    } else if (keyboard != nullptr) {
+        keyboard->resetFocusInputWorkProc();
+    }
+    if (!guard.alive() || m_closing)
+        return;
+    setAbsoluteDraw(1);
+    draw();
+}
+
+void TQCvbtn::onSpecialFocusChange(unsigned char on)
+{
+    if (on && !getSensitive())
+        return;
+    if (TQDkeyboard* keyboard = TQGIappKeyboard()) {
+        if (on) {
+            keyboard->setSpecialInputWorkProc(_special_key_handler, this, this);
+            if (getowndev() != nullptr)
+                keyboard->resetFep(getowndev());
+        } else {
+            keyboard->resetSpecialInputWorkProc();
+        }
+    }
+    if (!m_closing) {
+        setAbsoluteDraw(1);
+        draw();
+    }
+    TQCvlabel::onSpecialFocusChange(on);
+}
+
+void TQCvbtn::_key_handler(void* data, TQDkeyboard* keyboard, unsigned char press)
+{
+    TQCvbtn* button = static_cast<TQCvbtn*>(data);
+    if (!button->getVisible() || !button->getSensitive())
+        return;
+    LifeGuard guard(button);
+    if (keyboard->getKey() == TQDkeyboard::KEY_RETURN) {
+        if (press)
+            button->showPressed(true);
+        else
+            button->completePress();
+    } else if (press) {
+        long direction = focusDirection(keyboard->getKey(), keyboard->withShift());
+        if (direction >= 0)
+            button->moveFocus(direction);
+    }
+    if (guard.alive())
+        button->execEventProc(press ? TQEV_KEY_PRESS : TQEV_KEY_RELEASE, keyboard);
+}
+
+// Only Return, which it takes (0); any other key goes on (1).
+unsigned char TQCvbtn::_special_key_handler(void* data, TQDkeyboard* keyboard,
+                                            unsigned char press)
+{
+    TQCvbtn* button = static_cast<TQCvbtn*>(data);
+    if (!button->getVisible() || !button->getSensitive() ||
+        keyboard->getKey() != TQDkeyboard::KEY_RETURN)
+        return 1;
+    LifeGuard guard(button);
+    if (press)
+        button->showPressed(true);
+    else
+        button->completePress();
+    if (guard.alive())
+        button->execEventProc(press ? TQEV_KEY_PRESS : TQEV_KEY_RELEASE, keyboard);
+    return 0;
+}
+
+void TQCvbtn::moveFocus(long direction)
+{
+    if (getProperty(_TQNenableFocusMove()).getLong() != 1)
+        return;
+    TQCbase* target = getFocusMoveInstance(direction);
+    if (target == nullptr)
+        return;
+    LifeGuard guard(target);
+    target->setFocus(1);
+    if (guard.alive())
+        target->redraw();
+}
+
+// A shortcut that is empty is none, and so is a key without text: otherwise
+// Alt alone would match every such button.
+void TQCvbtn::onKey(TQDkeyboard* keyboard, unsigned char press)
+{
+    if (keyboard == nullptr || !hasShortcut() || !getVisible() || !getSensitive())
+        return;
+    LifeGuard guard(this);
+    if (!press && m_pressed)
+        showPressed(false);
+    if (!guard.alive() || !keyboard->withAlt() || press != 1)
+        return;
+    const char* key = keyboard->getText(-2);
+    if (key == nullptr || key[0] == '\0' ||
+        std::toupper(static_cast<unsigned char>(key[0])) !=
+            std::toupper(static_cast<unsigned char>(m_shortcut[0])))
+        return;
+    if (m_pressed) {
+        showPressed(false);
+    } else {
+        showPressed(true);
+        if (guard.alive())
+            setFocus(1);
+    }
+    if (guard.alive())
+        onActivate();
+    char consumed[] = "";
+    keyboard->setText(consumed, -2);
+}
+
+void TQCvbtn::setWorkTQNshortcut(char*)
+{
+    if (m_altRegistered)
+        return;
+    TQDappDev* app = TQGIappDev();
+    if (app == nullptr)
+        return;
+    m_altRegistered = 1;
+    app->addAltFocusInstance(this);
+}
+
+// ---------------------------------------------------------------------------
+// Extended look
+
+void TQCvbtn::onGuiPolicyChange(long policy)
+{
+    LifeGuard guard(this);
+    TQCvlabel::onGuiPolicyChange(policy);
+    if (!guard.alive())
+        return;
+    refreshLookCache();
+    if (!getVisible())
+        return;
+    needUpdate();
+    setAbsoluteDraw(1);
+    redraw();
+}
+
+void TQCvbtn::refreshLookCache()
+{
+    if (!TQDappDev::getExtGuiPolicySelected()) {
+        s_drawProc = nullptr;
+        return;
+    }
+    TQCstring name = TQDappDev::getExtGuiPolicyName();
+    if (_policy_name != nullptr && std::strcmp(_policy_name, name.getString()) == 0)
+        return;
+    s_drawProc = TQDappDev::getExtGuiPolicyProc("TQCvbtn::draw");
+    delete[] _policy_name;
+    _policy_name = TQGFstrdup(name.getString());
+}

@@ -1,0 +1,264 @@
+// Framed label: construction, the 26 properties and their hooks, the device
+// set-up, the update path, alignment, the content rectangle, the text as it
+// is drawn and the class-wide list-row settings. Drawing has files of its own.
+#include "_TQCvlabel.h"
+
+#include <memory>
+
+#include "_TQCfontSet.h"
+#include "_TQCtypeServerFrame.h"
+#include "_TQDdev.h"
+#include "_TQGFstring.h"
+#include "_TQGFtextLayout.h"
+
+TQ_TYPE_SERVER_FRAME(TQCvlabel, TQCnwbase);
+
+namespace {
+
+const unsigned short kLongestText = 1024;
+
+// The class-wide list-row settings.
+unsigned char g_rowMode = TQCvlabel::ROW_PLAIN;
+unsigned char g_useIcon = 0;
+TQCstring& columnPositions()
+{
+    static TQCstring positions;
+    return positions;
+}
+
+unsigned char defaultFontNo()
+{
+    return static_cast<unsigned char>(TQGIappFontSet()->getDefaultFontNo());
+}
+
+// The default of "font" follows the font set, which the platform fills in
+// after the class registered its properties.
+void writeDefaultFontNo(void* value)
+{
+    *static_cast<unsigned char*>(value) = defaultFontNo();
+}
+
+} // namespace
+
+TQCvlabel::TQCvlabel(TQCbase* parent, const char* name)
+    : TQCnwbase(parent, name), m_gradation(0), m_marginTop(2), m_marginBottom(2),
+      m_marginLeft(2), m_marginRight(2), m_shadowThickness(2), m_shadowType(3),
+      m_font(defaultFontNo()), m_blinkType(0), m_reverseFlag(0), m_usePixmap(0),
+      m_alignmentV(2), m_alignmentH(2), m_emboss(0), m_orientation(0), m_autoLineFeeding(0),
+      _transparent_dirty(0), _focus_frame(0)
+{
+    TQCregisterClass(this, VERSION, [](Registrar& r) {
+        r.watched<m_shadowTypeSlot>(_TQNshadowType(), 3, TQ_HOOKS(shadowType),
+                                    {_TQSshadowType(), _TQRshadowType(), _TQRshadowTypeD()});
+        r.watched<m_shadowThicknessSlot>(_TQNshadowThickness(), 2, TQ_HOOKS(shadowThickness),
+                                         {_TQSshadowThickness()});
+        r.watched<&TQCvlabel::m_backColor>(_TQNbackColor(), -13, TQ_HOOKS(backColor),
+                                           {_TQSbackColor()});
+        r.watched<&TQCvlabel::m_topShadowColor>(_TQNtopShadowColor(), -15,
+                                                TQ_HOOKS(topShadowColor), {_TQStopShadowColor()});
+        r.watched<&TQCvlabel::m_bottomShadowColor>(_TQNbottomShadowColor(), -16,
+                                                   TQ_HOOKS(bottomShadowColor),
+                                                   {_TQSbottomShadowColor()});
+        r.watched<TQCflagOf<m_reverseFlagSlot>>(_TQNreverseFlag(), 0, TQ_HOOKS(reverseFlag),
+                                                {_TQSreverseFlag(), _TQRbool4(), _TQRbool4D()});
+        r.watched<&TQCvlabel::m_backBlinkColor>(_TQNbackBlinkColor(), -13,
+                                                TQ_HOOKS(backBlinkColor), {_TQSbackBlinkColor()});
+        r.watched<m_blinkTypeSlot>(_TQNblinkType(), 0, TQ_HOOKS(blinkType),
+                                   {_TQSblinkType(), _TQRblinkType(), _TQRblinkTypeD()});
+        r.watched<TQCflagOf<m_embossSlot>>(_TQNemboss(), 0, TQ_HOOKS(emboss),
+                                           {_TQSemboss(), _TQRbool1(), _TQRbool1D()});
+        r.watched<TQCflagOf<m_usePixmapSlot>>(_TQNusePixmap(), 0, TQ_HOOKS(usePixmap),
+                                              {_TQSusePixmap(), _TQRbool4(), _TQRbool4D()});
+        r.watched<&TQCvlabel::m_labelString>(_TQNlabelString(), nullptr, TQ_HOOKS(labelString),
+                                             {_TQSlabelString()});
+        r.watched<m_orientationSlot>(_TQNorientation(), 0, TQ_HOOKS(orientation),
+                                     {_TQSorientation(), _TQRorientation(), _TQRorientationD()});
+        r.watched<m_alignmentVSlot>(_TQNalignmentV(), 2, TQ_HOOKS(alignmentV),
+                                    {_TQSalignmentV(), _TQRalignmentV(), _TQRalignmentVD()});
+        r.watched<m_alignmentHSlot>(_TQNalignmentH(), 2, TQ_HOOKS(alignmentH),
+                                    {_TQSalignmentH(), _TQRalignmentH(), _TQRalignmentHD()});
+        r.watched<m_marginTopSlot>(_TQNmarginTop(), 2, TQ_HOOKS(marginTop), {_TQSmarginTop()});
+        r.watched<m_marginBottomSlot>(_TQNmarginBottom(), 2, TQ_HOOKS(marginBottom),
+                                      {_TQSmarginBottom()});
+        r.watched<m_marginLeftSlot>(_TQNmarginLeft(), 2, TQ_HOOKS(marginLeft),
+                                    {_TQSmarginLeft()});
+        r.watched<m_marginRightSlot>(_TQNmarginRight(), 2, TQ_HOOKS(marginRight),
+                                     {_TQSmarginRight()});
+        r.watched<&TQCvlabel::m_maxLength>(_TQNmaxLength(), 64, TQ_HOOKS(maxLength),
+                                           {_TQSmaxLength()});
+        r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), {_TQSfont()})
+            ->setGetDefaultValueHandler(writeDefaultFontNo);
+        r.watched<&TQCvlabel::m_labelPixmap>(_TQNlabelPixmap(), -1, TQ_HOOKS(labelPixmap),
+                                             {_TQSlabelPixmap()});
+        r.watched<&TQCvlabel::m_blinkPixmap>(_TQNblinkPixmap(), -1, TQ_HOOKS(blinkPixmap),
+                                             {_TQSblinkPixmap()});
+        r.watched<m_gradationSlot>(_TQNgradation(), 0, TQ_HOOKS(gradation),
+                                   {_TQSgradation(), _TQRgradation(), _TQRgradationD()});
+        r.watched<&TQCvlabel::m_gradationMargin>(_TQNgradationMargin(), 0,
+                                                 TQ_HOOKS(gradationMargin),
+                                                 {_TQSgradationMargin()});
+        TQCbaseProperties::keepPixmapCache(r);
+        r.watched<TQCflagOf<m_autoLineFeedingSlot>>(
+            _TQNautoLineFeeding(), 0, TQ_HOOKS(autoLineFeeding),
+            {_TQSautoLineFeeding(), _TQRbool4(), _TQRbool4D()});
+    });
+}
+
+TQCvlabel::~TQCvlabel()
+{
+    m_internalString.clear();
+    delete[] m_labelString;
+    m_labelString = nullptr;
+}
+
+// The base set-up draws without a pixmap; usePixmap asks for one.
+long TQCvlabel::_device_initialize()
+{
+    TQCnwbase::_device_initialize();
+    TQDdev* dev = getowndev();
+    if (dev == nullptr)
+        return -1;
+    if (m_usePixmap) {
+        unsigned char on = 1;
+        dev->setValue(TQDdev::VALUE_USE_PIXMAP, &on);
+    }
+    return 0;
+}
+
+void TQCvlabel::update()
+{
+    if (!isNeedUpdate())
+        return;
+    LifeGuard guard(this);
+    if (m_shadowType == -1)
+        TQCnwbase::redraw();
+    else
+        draw();
+    if (guard.alive())
+        TQCbase::update();
+}
+
+// ---------------------------------------------------------------------------
+// Property hooks
+
+// A transparent label cannot draw through a pixmap: what lies beneath would
+// not show.
+void TQCvlabel::setWorkTQNshadowType(char type)
+{
+    if (type != -1)
+        return;
+    if (m_usePixmap) {
+        m_usePixmap = 0;
+        if (TQDdev* dev = getowndev()) {
+            unsigned char off = 0;
+            dev->setValue(TQDdev::VALUE_USE_PIXMAP, &off);
+        }
+    }
+    _transparent_dirty = 1;
+}
+
+// Without a device the flag waits for _device_initialize.
+void TQCvlabel::setWorkTQNusePixmap(unsigned char on)
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr)
+        return;
+    if (on && m_shadowType == -1) {
+        on = 0;
+        m_usePixmap = 0;
+    }
+    dev->setValue(TQDdev::VALUE_USE_PIXMAP, &on);
+}
+
+// The internal string refers to the property's own text.
+void TQCvlabel::setWorkTQNlabelString(char*)
+{
+    m_internalString.setStaticString(m_labelString, -2);
+    if (m_shadowType == -1)
+        _transparent_dirty = 1;
+}
+
+void TQCvlabel::setWorkTQNmaxLength(unsigned short length)
+{
+    if (length > kLongestText)
+        m_maxLength = kLongestText;
+}
+
+// ---------------------------------------------------------------------------
+// Layout
+
+char TQCvlabel::getAlignment()
+{
+    // Rows: alignmentH 0 left, 1 right, 2 centre; columns: alignmentV
+    // 2 centre, 3 top, 4 bottom.
+    static const char codes[3][3] = {{0, 5, 6}, {1, 7, 8}, {2, 3, 4}};
+    unsigned char h = m_alignmentH <= 2 ? m_alignmentH : 2;
+    unsigned char v = m_alignmentV >= 2 && m_alignmentV <= 4 ? m_alignmentV : 2;
+    return codes[h][v - 2];
+}
+
+TQCrect TQCvlabel::contentRect(unsigned short t) const
+{
+    long w = static_cast<long>(m_width) - 2 * t - (m_marginLeft + m_marginRight);
+    long h = static_cast<long>(m_height) - 2 * t - (m_marginTop + m_marginBottom);
+    return {t + m_marginLeft, t + m_marginTop, static_cast<unsigned long>(w < 1 ? 1 : w),
+            static_cast<unsigned long>(h < 1 ? 1 : h)};
+}
+
+// Escapes are processed on a fresh copy at every drawing, so that a doubled
+// backslash before n always shows as a backslash and an n.
+TQCstring* TQCvlabel::preparedText(unsigned short t)
+{
+    if (m_orientation == 1) {
+        TQCstring* vertical = new TQCstring(m_labelString != nullptr ? m_labelString : "", -2);
+        TQGFcreateVerticalString(vertical);
+        return vertical;
+    }
+    std::unique_ptr<TQCstring> text(new TQCstring(m_internalString));
+    text->replaceString("\\n", "\n");
+    text->replaceString("\\\n", "\\n");
+    if (!m_autoLineFeeding)
+        return text.release();
+    unsigned short width = m_width > 2 * t ? m_width - 2 * t : m_width;
+    return TQGFcreateLineFeedStringByWidth(text.get(), m_font, width);
+}
+
+TQCvlabel::BlinkState TQCvlabel::blinkState()
+{
+    bool phase = getBlinkPhase() != 0;
+    return {phase, phase && (m_blinkType == 0 || m_blinkType == 2),
+            phase && (m_blinkType == 1 || m_blinkType == 2)};
+}
+
+// ---------------------------------------------------------------------------
+// Class-wide list-row settings
+
+unsigned char TQCvlabel::get_vk_draw()
+{
+    return g_rowMode;
+}
+
+void TQCvlabel::set_vk_draw(unsigned char mode)
+{
+    g_rowMode = mode;
+}
+
+unsigned char TQCvlabel::get_use_icon()
+{
+    return g_useIcon;
+}
+
+void TQCvlabel::set_use_icon(unsigned char on)
+{
+    g_useIcon = on;
+}
+
+TQCstring TQCvlabel::get_bar_pos()
+{
+    return columnPositions();
+}
+
+void TQCvlabel::set_bar_pos(TQCstring positions)
+{
+    columnPositions() = positions;
+}
