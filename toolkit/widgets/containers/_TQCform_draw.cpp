@@ -2,32 +2,22 @@
 // expose, resize and visibility reports, and the reaction to a new look.
 #include "_TQCform.h"
 
-#include <cstring>
-
-#include "_TQCguiPolicy.h"
+#include "_TQCextLookProc.h"
 #include "_TQDwindowDev.h"
 #include "_TQGFdebug.h"
 #include "_TQGFgeometry.h"
-#include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
 
 namespace {
 
 const char kSourceName[] = "_TQCform_draw";
-const char kDrawProcKey[] = "TQCform::draw";
 const int kDotSpacing = 10;
 
-// The extended look's form procedure, shared by every form, and the name of
-// the look it was taken from.
-struct LookCache {
-    TQCguiPolicy::DrawProc proc = nullptr;
-    char* lookName = nullptr;
-};
-
-LookCache& lookCache()
+// The extended look's form procedure, shared by every form.
+TQCextLookProc& formLook()
 {
-    static LookCache* cache = new LookCache;
-    return *cache;
+    static TQCextLookProc* look = new TQCextLookProc("TQCform::draw");
+    return *look;
 }
 
 } // namespace
@@ -131,30 +121,12 @@ void TQCform::drawDotGrid(TQDdev* dev, const TQCrect& exposed)
 // The selected extended look paints the form when it has a form procedure.
 bool TQCform::drawExtendedLook(TQDdev* dev)
 {
-    TQCguiPolicy* policy = TQGIappGuiPolicy();
-    if (!policy->getExtGuiPolicySelected())
+    TQCguiPolicy::DrawProc proc = formLook().get();
+    if (proc == nullptr)
         return false;
-    LookCache& cache = lookCache();
-    if (cache.proc == nullptr)
-        cache.proc = policy->getExtGuiPolicyProc(kDrawProcKey);
-    if (cache.proc == nullptr)
-        return false;
-    TQCformDrawBlock block = {this,
-                              dev,
-                              m_x,
-                              m_y,
-                              m_width,
-                              m_height,
-                              m_shadowThickness,
-                              m_foreColor,
-                              m_backColor,
-                              m_topShadowColor,
-                              m_bottomShadowColor,
-                              m_backPixmap,
-                              m_shadowType,
-                              m_gradation,
-                              m_gradationMargin};
-    cache.proc(&block);
+    TQCformDrawBlock block;
+    fillLookRecord(block, dev);
+    proc(&block);
     return true;
 }
 
@@ -164,19 +136,7 @@ void TQCform::onGuiPolicyChange(long policy)
     TQCbase::onGuiPolicyChange(policy);
     if (!guard.alive())
         return;
-    TQCguiPolicy* looks = TQGIappGuiPolicy();
-    LookCache& cache = lookCache();
-    if (!looks->getExtGuiPolicySelected()) {
-        cache.proc = nullptr;
-    } else {
-        TQCstring name = looks->getExtGuiPolicyName();
-        const char* text = name.getString(-2);
-        if (cache.lookName == nullptr || std::strcmp(cache.lookName, text) != 0) {
-            cache.proc = looks->getExtGuiPolicyProc(kDrawProcKey);
-            delete[] cache.lookName;
-            cache.lookName = TQGFstrdup(text);
-        }
-    }
+    formLook().renew();
     needUpdate();
     setAbsoluteDraw(1);
     redraw();
