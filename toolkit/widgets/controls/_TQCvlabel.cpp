@@ -31,13 +31,6 @@ unsigned char defaultFontNo()
     return static_cast<unsigned char>(TQGIappFontSet()->getDefaultFontNo());
 }
 
-// The default of "font" follows the font set, which the platform fills in
-// after the class registered its properties.
-void writeDefaultFontNo(void* value)
-{
-    *static_cast<unsigned char*>(value) = defaultFontNo();
-}
-
 } // namespace
 
 TQCvlabel::TQCvlabel(TQCbase* parent, const char* name)
@@ -87,7 +80,7 @@ TQCvlabel::TQCvlabel(TQCbase* parent, const char* name)
         r.watched<&TQCvlabel::m_maxLength>(_TQNmaxLength(), 64, TQ_HOOKS(maxLength),
                                            {_TQSmaxLength()});
         r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), {_TQSfont()})
-            ->setGetDefaultValueHandler(writeDefaultFontNo);
+            ->setGetDefaultValueHandler(TQGFdefaultFontNo);
         r.watched<&TQCvlabel::m_labelPixmap>(_TQNlabelPixmap(), -1, TQ_HOOKS(labelPixmap),
                                              {_TQSlabelPixmap()});
         r.watched<&TQCvlabel::m_blinkPixmap>(_TQNblinkPixmap(), -1, TQ_HOOKS(blinkPixmap),
