@@ -72,6 +72,41 @@ TEST_F(List, NewListHasNoRowsAndTheListDefaults)
     EXPECT_EQ(-1, list->getBottomPos());
 }
 
+TEST_F(List, NewRowLabelIsUnselectedWhileItsColoursDefaultToTheHighlight)
+{
+    TQCbase* row = TQCbase::getNewInstance("TQCvklabel", list, "r");
+    row->initialize();
+    for (auto [name, def] : {std::pair{"selectColor", -7}, {"selectForeColor", -18}}) {
+        EXPECT_EQ(0, row->getProperty(name).getLong()) << name;
+        short value = 0;
+        row->getPropObj(name)->getDefaultValue(&value);
+        EXPECT_EQ(def, value) << name;
+    }
+    delete row;
+}
+
+TEST_F(List, ItemsByPositionAndSeveralSelectedRowsInOrder)
+{
+    setText("data", "a,b,c\nd");
+    list->addItem("first", 0);
+    EXPECT_EQ((Rows{"first", "a,b,c", "d"}), rows());
+    EXPECT_EQ(2 * 20, list->getLabel(0)->getProperty("y").getLong())
+        << "a row put first keeps the last slot until the next layout";
+    EXPECT_STREQ("b", list->getItem(1, 1).getString());
+    EXPECT_EQ(nullptr, list->getLabel(-2));
+    EXPECT_EQ(nullptr, list->getLabel(3));
+    EXPECT_EQ(list->getLabel(2), list->getLabel(-1));
+
+    set("multiSelect", 1);
+    list->setSelectPos(2, 0);
+    list->setSelectPos(0, 0);
+    TQClistData selected;
+    list->getSelectedLabels(selected);
+    ASSERT_EQ(2, selected.getNum());
+    EXPECT_EQ(list->getLabel(0), selected.getData(0));
+    EXPECT_EQ(list->getLabel(2), selected.getData(1));
+}
+
 TEST_F(List, EveryLineIsOneRowAndEscapesSplitOnlyTheDataProperty)
 {
     setText("data", "a\r\nb\r\n");

@@ -249,6 +249,19 @@ void expanderScenario()
     passInChild();
 }
 
+// The column buttons of the title bar that show.
+std::vector<std::string> shownTitles(TQCsform* bar)
+{
+    std::vector<std::string> titles;
+    TQClistData& buttons = bar->getChildren();
+    for (long i = 0; i < buttons.getNum(); ++i) {
+        TQCbase* button = static_cast<TQCbase*>(buttons.getData(i));
+        if (button->getOwnVisible())
+            titles.push_back(TQCstring(button->getProperty(_TQNlabelString())).getString());
+    }
+    return titles;
+}
+
 // Bars at 40 and 120 divide the title bar into three column buttons.
 void titleBarScenario()
 {
@@ -267,6 +280,8 @@ void titleBarScenario()
                    "a Detail list shows its title bar");
     requireInChild(scene.list->getScrFrame()->getProperty(_TQNy()).getLong() == 22,
                    "the rows start below the 20-pixel title band");
+    requireInChild(shownTitles(bar) == std::vector<std::string>{"A", "B", "C"},
+                   "two bar positions give three titled column buttons");
     HWND titles = formWindowOf(bar);
     ListScene::post(titles, WM_MOUSEMOVE, 0, 80, 10);
     ListScene::post(titles, WM_LBUTTONDOWN, MK_LBUTTON, 80, 10);
@@ -281,6 +296,9 @@ void titleBarScenario()
     ListScene::post(titles, WM_LBUTTONUP, 0, 70, 10);
     requireInChild(TQCstring(scene.list->getProperty("barValue")) == TQCstring("70,120", -2),
                    "dragging the first bar moves the list's first column edge");
+    scene.setText("barValue", "60");
+    requireInChild(shownTitles(bar) == std::vector<std::string>{"A", "B"},
+                   "one bar position hides the third button");
     passInChild();
 }
 
