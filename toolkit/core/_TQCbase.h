@@ -292,6 +292,9 @@ public:
     // The object a focus move in the direction gives the focus to, or the
     // part of it that takes the focus; null when there is none.
     TQCbase* getFocusMoveInstance(long direction);
+    // That object takes the focus; null when there is none, or when it did
+    // not survive taking it.
+    TQCbase* giveFocusToward(long direction);
     // The search itself: the names in the direction property first, then
     // the nearest sibling in the parent's focus order; Tab and Back-Tab
     // wrap to the next row.

@@ -92,6 +92,19 @@
 // The hook pair of prop, as a watched property registers it.
 #define TQ_HOOKS(prop) &ThisClass::setWorkTQN##prop, &ThisClass::getWorkTQN##prop
 
+// Registers marginTop, marginBottom, marginLeft and marginRight of the
+// class, kept in the slots m_marginTopSlot and so on, each with default def
+// and the class's hooks; r is the class's registrar.
+#define TQ_REGISTER_MARGINS(r, def)                                              \
+    r.watched<m_marginTopSlot>(_TQNmarginTop(), def, TQ_HOOKS(marginTop),        \
+                               {_TQSmarginTop()});                               \
+    r.watched<m_marginBottomSlot>(_TQNmarginBottom(), def, TQ_HOOKS(marginBottom), \
+                                  {_TQSmarginBottom()});                         \
+    r.watched<m_marginLeftSlot>(_TQNmarginLeft(), def, TQ_HOOKS(marginLeft),     \
+                                {_TQSmarginLeft()});                             \
+    r.watched<m_marginRightSlot>(_TQNmarginRight(), def, TQ_HOOKS(marginRight),  \
+                                 {_TQSmarginRight()})
+
 // Declares fieldSlot, the slot of bit field field of the class (declared
 // before it): the value travels as the field's declared type and is stored
 // masked to the field's width.

@@ -57,13 +57,7 @@ TQCsform::TQCsform(TQCbase* parent, const char* name)
                                          {_TQSbarValue()});
         r.watched<m_orientationSlot>(_TQNorientation(), 1, TQ_HOOKS(orientation),
                                      {_TQSorientation(), _TQRorientation(), _TQRorientationD()});
-        r.watched<m_marginTopSlot>(_TQNmarginTop(), 2, TQ_HOOKS(marginTop), {_TQSmarginTop()});
-        r.watched<m_marginBottomSlot>(_TQNmarginBottom(), 2, TQ_HOOKS(marginBottom),
-                                      {_TQSmarginBottom()});
-        r.watched<m_marginLeftSlot>(_TQNmarginLeft(), 2, TQ_HOOKS(marginLeft),
-                                    {_TQSmarginLeft()});
-        r.watched<m_marginRightSlot>(_TQNmarginRight(), 2, TQ_HOOKS(marginRight),
-                                     {_TQSmarginRight()});
+        TQ_REGISTER_MARGINS(r, 2);
         r.watched<TQCflagOf<m_refreshingSlot>>(_TQNrefreshing(), 0, TQ_HOOKS(refreshing),
                                                {_TQSrefreshing(), _TQRbool3(), _TQRbool3D()});
         r.watched<&TQCsform::m_minimum>(_TQNminimum(), 30, TQ_HOOKS(minimum), {_TQSminimum()});

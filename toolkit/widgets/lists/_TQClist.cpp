@@ -4,14 +4,15 @@
 // input and sorting have files of their own.
 #include "_TQClist.h"
 
-#include <cstdint>
 #include <string>
 
 #include "_TQCfontSet.h"
+#include "_TQClist_internal.h"
 #include "_TQCprocedure.h"
 #include "_TQCscrFrame.h"
 #include "_TQCsform.h"
 #include "_TQCtypeServerFrame.h"
+#include "_TQCvlabel.h"
 #include "_TQCvscrBar.h"
 #include "_TQDkeyboard.h"
 #include "_TQGFgeometry.h"
@@ -28,6 +29,8 @@ struct TQClist::TitleHeightSlot {
     static void write(TQClist* list, Value value) { list->setTitleBand(value); }
 };
 
+using namespace tqlist;
+
 namespace {
 
 const char* const kOwnerList = "p-list";
@@ -41,11 +44,6 @@ struct HbarVisibleDefault {
     typedef TQCbool Value;
     static const char* typeText() { return "TQCbool"; }
 };
-
-void setNumber(TQCbase* object, const char* name, long value)
-{
-    object->setProperty(name, TQCvariant(value));
-}
 
 } // namespace
 
@@ -277,7 +275,7 @@ void TQClist::setWorkTQNselectColor(short)
         return;
     for (long i = 0; i < getNum(); ++i) {
         TQCbase* row = rowAt(i);
-        markSelected(row, row->getUserData("ls-selected") != nullptr);
+        markSelected(row, row->getUserData(TQCvlabel::ROW_SELECTED) != nullptr);
     }
 }
 

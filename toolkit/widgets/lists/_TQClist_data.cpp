@@ -4,33 +4,24 @@
 // server's pushed value, another instance's default property, a text file.
 #include "_TQClist.h"
 
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "_TQCbaseList.h"
+#include "_TQClist_internal.h"
+#include "_TQCvlabel.h"
 #include "_TQGFfile.h"
 #include "_TQGFstring.h"
 
+using namespace tqlist;
+
 namespace {
 
-const char* const kIndentLevel = "list-indent-level";
-const char* const kOpen = "list-tr-open";
 // What a row without an image writes in its icon field: the property
 // system's own name for no image, so that the row reads back without one
 // even where the list's default icon would be given to it.
 const char* const kNoImage = "NONE";
-
-long userLong(TQCbase* object, const char* key)
-{
-    return static_cast<long>(reinterpret_cast<intptr_t>(object->getUserData(key)));
-}
-
-void setUserLong(TQCbase* object, const char* key, long value)
-{
-    object->setUserData(key, reinterpret_cast<void*>(static_cast<intptr_t>(value)));
-}
 
 // Field i of a line as the separator splits it; an empty separator leaves
 // the line one field.
@@ -95,8 +86,8 @@ void TQClist::parseLine(const std::string& line)
         row = makeRow(field(tree, 2, separator).c_str(), -1);
         if (row == nullptr)
             return;
-        setUserLong(row, kIndentLevel, std::strtol(field(tree, 0, separator).c_str(), nullptr, 10));
-        setUserLong(row, kOpen, std::strtol(field(tree, 1, separator).c_str(), nullptr, 10));
+        setUserLong(row, TQCvlabel::ROW_LEVEL, std::strtol(field(tree, 0, separator).c_str(), nullptr, 10));
+        setUserLong(row, TQCvlabel::ROW_OPEN, std::strtol(field(tree, 1, separator).c_str(), nullptr, 10));
     } else {
         row = makeRow(m_useIcon && n >= 2 ? rest.c_str() : line.c_str(), -1);
         withIcon = withIcon && n >= 2;
@@ -124,8 +115,8 @@ TQCstring TQClist::_get_data()
             text += separator;
         }
         if (m_type == TYPE_TREE) {
-            text += std::to_string(userLong(row, kIndentLevel)) + separator;
-            text += std::to_string(userLong(row, kOpen)) + separator;
+            text += std::to_string(userLong(row, TQCvlabel::ROW_LEVEL)) + separator;
+            text += std::to_string(userLong(row, TQCvlabel::ROW_OPEN)) + separator;
         }
         text += TQCstring(row->getProperty(_TQNlabelString())).getString();
     }

@@ -5,17 +5,20 @@
 // digits-only.
 #include "_TQClist.h"
 
-#include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "_TQClist_internal.h"
 #include "_TQCprocedure.h"
 #include "_TQCscrFrame.h"
+#include "_TQCvlabel.h"
 #include "_TQDkeyboard.h"
 #include "_TQGFdebug.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
+
+using namespace tqlist;
 
 namespace {
 
@@ -29,31 +32,15 @@ const char* const kPressTime = "ctime";
 const char* const kArmed = "onfire";
 const char* const kPressedRow = "target";
 const char* const kPressedPos = "pos";
-const char* const kIndentLevel = "list-indent-level";
 const char* const kDefaultInputClass = "TQCvifield";
 const char* const kTextProperty = "labelString";
 // A second press this many milliseconds after the first, or sooner, edits.
 const long kDoublePress = 249;
 enum { STATUS_EDITABLE = 0, STATUS_READ_ONLY = 1, STATUS_DIGITS = 2 };
 
-long userLong(TQCbase* object, const char* key)
-{
-    return static_cast<long>(reinterpret_cast<intptr_t>(object->getUserData(key)));
-}
-
-void setUserLong(TQCbase* object, const char* key, long value)
-{
-    object->setUserData(key, reinterpret_cast<void*>(static_cast<intptr_t>(value)));
-}
-
 long numberOf(TQCbase* object, const char* name)
 {
     return object->getProperty(name).getLong();
-}
-
-void setNumber(TQCbase* object, const char* name, long value)
-{
-    object->setProperty(name, TQCvariant(value));
 }
 
 // The property of a field that holds its text.
@@ -233,7 +220,7 @@ void TQClist::_adjust_input(TQCbase* label, long pos, unsigned char show, short 
         fieldX += iconCell;
         fieldWidth -= iconCell;
     } else if (m_type == TYPE_TREE) {
-        long depth = userLong(label, kIndentLevel);
+        long depth = userLong(label, TQCvlabel::ROW_LEVEL);
         long indent = m_useIcon ? inner / 4 + (depth + 2) * inner : iconCell + depth * inner;
         fieldX += indent;
         fieldWidth -= indent;

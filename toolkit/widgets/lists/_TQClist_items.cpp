@@ -3,36 +3,21 @@
 // events, and the list's side of the keyboard focus.
 #include "_TQClist.h"
 
-#include <cstdint>
 
+#include "_TQClist_internal.h"
 #include "_TQCscrFrame.h"
+#include "_TQCvlabel.h"
 #include "_TQDdev.h"
 #include "_TQDkeyboard.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFtrigger.h"
 
+using namespace tqlist;
+
 namespace {
 
-const char* const kSelected = "ls-selected";
-const char* const kIndentLevel = "list-indent-level";
-const char* const kOpen = "list-tr-open";
 const char* const kAnchor = "mselect-pos1";
 const char* const kCurrent = "mselect-pos2";
-
-long userLong(TQCbase* object, const char* key)
-{
-    return static_cast<long>(reinterpret_cast<intptr_t>(object->getUserData(key)));
-}
-
-void setUserLong(TQCbase* object, const char* key, long value)
-{
-    object->setUserData(key, reinterpret_cast<void*>(static_cast<intptr_t>(value)));
-}
-
-void setNumber(TQCbase* object, const char* name, long value)
-{
-    object->setProperty(name, TQCvariant(value));
-}
 
 std::string textOf(TQCbase* row)
 {
@@ -184,21 +169,21 @@ long TQClist::setItemValue(long pos, long kind, long value)
     TQCbase* row = rowAt(at);
     switch (kind) {
     case 0:
-        setUserLong(row, kOpen, value != 0 ? 1 : 0);
+        setUserLong(row, TQCvlabel::ROW_OPEN, value != 0 ? 1 : 0);
         m_updateFlag = 1;
         break;
     case 1:
-        setUserLong(row, kIndentLevel, value);
+        setUserLong(row, TQCvlabel::ROW_LEVEL, value);
         break;
     case 2: {
         if (value == 0)
             break;
-        long level = userLong(row, kIndentLevel);
+        long level = userLong(row, TQCvlabel::ROW_LEVEL);
         for (long i = at - 1; i >= 0 && level >= 1; --i) {
-            long depth = userLong(rowAt(i), kIndentLevel);
+            long depth = userLong(rowAt(i), TQCvlabel::ROW_LEVEL);
             if (depth >= level)
                 continue;
-            setUserLong(rowAt(i), kOpen, 1);
+            setUserLong(rowAt(i), TQCvlabel::ROW_OPEN, 1);
             m_updateFlag = 1;
             level = depth;
         }
@@ -219,7 +204,7 @@ long TQClist::getItemValue(long pos, long kind, long* value)
     long at = selectionPos(pos);
     if (at < 0 || (kind != 0 && kind != 1))
         return -1;
-    long found = userLong(rowAt(at), kind == 0 ? kOpen : kIndentLevel);
+    long found = userLong(rowAt(at), kind == 0 ? TQCvlabel::ROW_OPEN : TQCvlabel::ROW_LEVEL);
     if (value != nullptr)
         *value = found;
     return 0;
@@ -234,14 +219,14 @@ void TQClist::markSelected(TQCbase* row, bool on)
 {
     row->setPropertyV(_TQNselectColor(), on ? m_selectColor : static_cast<short>(0));
     row->setPropertyV(_TQNselectForeColor(), on ? m_selectForeColor : static_cast<short>(0));
-    setUserLong(row, kSelected, on ? 1 : 0);
+    setUserLong(row, TQCvlabel::ROW_SELECTED, on ? 1 : 0);
 }
 
 // The row asked for: selected, or with reverseSelect toggled. True when
 // that counts as a change of the selection.
 bool TQClist::selectOne(TQCbase* row)
 {
-    bool was = row->getUserData(kSelected) != nullptr;
+    bool was = row->getUserData(TQCvlabel::ROW_SELECTED) != nullptr;
     if (m_reverseSelect) {
         markSelected(row, !was);
         return true;
@@ -280,7 +265,7 @@ long TQClist::setSelectPos(long pos, unsigned char fire)
                 if (selectOne(row))
                     m_selectChanged = 1;
             } else {
-                if (row->getUserData(kSelected) != nullptr)
+                if (row->getUserData(TQCvlabel::ROW_SELECTED) != nullptr)
                     m_selectChanged = 1;
                 markSelected(row, false);
             }
@@ -303,7 +288,7 @@ long TQClist::setSelected(long pos, unsigned char on, unsigned char fire)
     if (at < 0)
         return 0;
     TQCbase* row = rowAt(at);
-    long was = userLong(row, kSelected);
+    long was = userLong(row, TQCvlabel::ROW_SELECTED);
     if (on) {
         if (!was)
             setSelectPos(at, fire);
@@ -313,7 +298,7 @@ long TQClist::setSelected(long pos, unsigned char on, unsigned char fire)
     row->setPropertyV(_TQNselectForeColor(), static_cast<short>(0));
     if (!was)
         return was;
-    setUserLong(row, kSelected, 0);
+    setUserLong(row, TQCvlabel::ROW_SELECTED, 0);
     m_selectChanged = 1;
     LifeGuard guard(this);
     fireSelection(fire);
@@ -327,13 +312,13 @@ long TQClist::setSelected(long pos, unsigned char on, unsigned char fire)
 long TQClist::getSelected(long pos)
 {
     long at = selectionPos(pos);
-    return at >= 0 ? userLong(rowAt(at), kSelected) : 0;
+    return at >= 0 ? userLong(rowAt(at), TQCvlabel::ROW_SELECTED) : 0;
 }
 
 long TQClist::getSelectedNextPos(long pos)
 {
     for (long i = pos < 0 ? 0 : pos + 1; i < getNum(); ++i)
-        if (rowAt(i)->getUserData(kSelected) != nullptr)
+        if (rowAt(i)->getUserData(TQCvlabel::ROW_SELECTED) != nullptr)
             return i;
     return -1;
 }
@@ -358,7 +343,7 @@ void TQClist::getSelectedLabels(TQClistData& out)
 {
     out.clear();
     for (long i = 0; i < getNum(); ++i)
-        if (rowAt(i)->getUserData(kSelected) != nullptr)
+        if (rowAt(i)->getUserData(TQCvlabel::ROW_SELECTED) != nullptr)
             out.add(rowAt(i));
 }
 
@@ -432,11 +417,6 @@ void TQClist::_focus_move(long direction)
 {
     if (!m_enableFocusMove)
         return;
-    TQCbase* target = getFocusMoveInstance(direction);
-    if (target == nullptr)
-        return;
-    LifeGuard guard(target);
-    target->setFocus(1);
-    if (guard.alive())
+    if (TQCbase* target = giveFocusToward(direction))
         target->redraw();
 }

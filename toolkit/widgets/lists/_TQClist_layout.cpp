@@ -5,48 +5,27 @@
 // in view, and scroll positions counted in rows.
 #include "_TQClist.h"
 
-#include <cstdint>
 #include <string>
 
+#include "_TQClist_internal.h"
 #include "_TQCprocedure.h"
 #include "_TQCscrFrame.h"
 #include "_TQCsform.h"
 #include "_TQCvbtn.h"
+#include "_TQCvlabel.h"
 #include "_TQCvscrBar.h"
 #include "_TQDdev.h"
 #include "_TQGFtrigger.h"
 
+using namespace tqlist;
+
 namespace {
 
-const char* const kIndentLevel = "list-indent-level";
-const char* const kIndentStatus = "list-indent-status";
-const char* const kFirstRow = "list-lb-top";
-const char* const kRowList = "list-lb-list";
-const char* const kOpen = "list-tr-open";
-const char* const kOpenChanged = "list-tr-open-ch";
 const char* const kOwnerList = "p-list";
 const char* const kButtonColumn = "btn-pos";
-// Bits of the indent status.
-const long kHasChildren = 1;
-const long kSiblingFollows = 2;
 // Beyond this work height the list scrolls virtually.
 const long kLongestRealWork = 24000;
 const long kLargestWork = 65535;
-
-long userLong(TQCbase* object, const char* key)
-{
-    return static_cast<long>(reinterpret_cast<intptr_t>(object->getUserData(key)));
-}
-
-void setUserLong(TQCbase* object, const char* key, long value)
-{
-    object->setUserData(key, reinterpret_cast<void*>(static_cast<intptr_t>(value)));
-}
-
-void setNumber(TQCbase* object, const char* name, long value)
-{
-    object->setProperty(name, TQCvariant(value));
-}
 
 } // namespace
 
@@ -261,17 +240,17 @@ void TQClist::_lb_adjust_work(long& pos, long level, unsigned char visible, long
     bool virtualScroll = getNoScroll() != 0;
     while (pos < getNum()) {
         TQCbase* label = rowAt(pos);
-        setUserLong(label, kFirstRow, pos == 0 ? 1 : 0);
-        long depth = userLong(label, kIndentLevel);
+        setUserLong(label, TQCvlabel::ROW_FIRST, pos == 0 ? 1 : 0);
+        long depth = userLong(label, TQCvlabel::ROW_LEVEL);
         if (depth < level)
             return;
-        setUserLong(label, kIndentStatus, 0);
-        label->setUserData(kRowList, &m_labels);
+        setUserLong(label, TQCvlabel::ROW_STATUS, 0);
+        label->setUserData(TQCvlabel::ROW_LIST, &m_labels);
         if (depth > level) {
-            setUserLong(label, kIndentLevel, level + 1);
+            setUserLong(label, TQCvlabel::ROW_LEVEL, level + 1);
             if (previous != nullptr)
-                setUserLong(previous, kIndentStatus,
-                            userLong(previous, kIndentStatus) | kHasChildren);
+                setUserLong(previous, TQCvlabel::ROW_STATUS,
+                            userLong(previous, TQCvlabel::ROW_STATUS) | TQCvlabel::ROW_HAS_CHILDREN);
             _lb_adjust_work(pos, level + 1, visible && previousOpen ? 1 : 0, row);
             continue;
         }
@@ -284,9 +263,9 @@ void TQClist::_lb_adjust_work(long& pos, long level, unsigned char visible, long
             }
         } else {
             if (previous != nullptr)
-                setUserLong(previous, kIndentStatus,
-                            userLong(previous, kIndentStatus) | kSiblingFollows);
-            open = userLong(label, kOpen) != 0;
+                setUserLong(previous, TQCvlabel::ROW_STATUS,
+                            userLong(previous, TQCvlabel::ROW_STATUS) | TQCvlabel::ROW_SIBLING_FOLLOWS);
+            open = userLong(label, TQCvlabel::ROW_OPEN) != 0;
             placeRow(label, row, virtualScroll);
             if (!label->getOwnVisible())
                 label->setVisible(1);
@@ -365,7 +344,7 @@ void TQClist::updateList()
     if (getDataSourceServer() == nullptr && getDataSourceType() == 1)
         _set_ds_instance();
     for (long i = 0; i < getNum(); ++i)
-        setUserLong(rowAt(i), kOpenChanged, 0);
+        setUserLong(rowAt(i), TQCvlabel::ROW_OPEN_CHANGED, 0);
     if (getPixmapStyle() == 1) {
         redrawFramePixmap();
         _redraw_scr();

@@ -3,10 +3,13 @@
 // labels themselves move, so selection and row data go with them.
 #include "_TQClist.h"
 
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "_TQClist_internal.h"
+
+using namespace tqlist;
 
 namespace {
 
@@ -15,16 +18,6 @@ const char* const kRetry = "SORT-RETRY";
 const char* const kKey = "SORT-STR";
 const char* const kOwnerList = "p-list";
 const char* const kButtonColumn = "btn-pos";
-
-long userLong(TQCbase* object, const char* key)
-{
-    return static_cast<long>(reinterpret_cast<intptr_t>(object->getUserData(key)));
-}
-
-void setUserLong(TQCbase* object, const char* key, long value)
-{
-    object->setUserData(key, reinterpret_cast<void*>(static_cast<intptr_t>(value)));
-}
 
 // A row's sort key and whole text.
 struct SortEntry {

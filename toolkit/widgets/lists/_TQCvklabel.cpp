@@ -9,6 +9,7 @@
 #include <string>
 
 #include "_TQClist.h"
+#include "_TQClist_internal.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
 #include "_TQDkeyboard.h"
@@ -18,28 +19,17 @@
 
 TQ_TYPE_SERVER_FRAME(TQCvklabel, TQCvlabel);
 
+using namespace tqlist;
+
 namespace {
 
 const char* const kSourceName = "_TQCvklabel.cpp";
 const char* const kAnchor = "mselect-pos1";
 const char* const kCurrent = "mselect-pos2";
-const char* const kIndentLevel = "list-indent-level";
-const char* const kOpen = "list-tr-open";
-const char* const kOpenChanged = "list-tr-open-ch";
 const char* const kPopupMenu = "PM-SERVER";
 // Modifier bits of the mouse service's status.
 const unsigned long kShift = 1;
 const unsigned long kControl = 4;
-
-long userLong(TQCbase* object, const char* key)
-{
-    return static_cast<long>(reinterpret_cast<intptr_t>(object->getUserData(key)));
-}
-
-void setUserLong(TQCbase* object, const char* key, long value)
-{
-    object->setUserData(key, reinterpret_cast<void*>(static_cast<intptr_t>(value)));
-}
 
 long variantLong(TQCbase* object, const char* key)
 {
@@ -51,11 +41,6 @@ unsigned long mouseStatus()
 {
     TQDmouse* mouse = TQGIappMouse();
     return mouse != nullptr ? mouse->getMouseStatus() : 0;
-}
-
-void setNumber(TQCbase* object, const char* name, long value)
-{
-    object->setProperty(name, TQCvariant(value));
 }
 
 } // namespace
@@ -175,12 +160,7 @@ void TQCvklabel::selectRange(TQClist* list, long anchor, long end)
 
 void TQCvklabel::_focus_move(long direction)
 {
-    TQCbase* target = getFocusMoveInstance(direction);
-    if (target == nullptr)
-        return;
-    LifeGuard guard(target);
-    target->setFocus(1);
-    if (guard.alive()) {
+    if (TQCbase* target = giveFocusToward(direction)) {
         target->setAbsoluteDraw(1);
         target->draw();
     }
@@ -377,14 +357,14 @@ bool TQCvklabel::hitsExpander(TQClist* list, const TQCpoint* point)
         return false;
     long h = m_height;
     long s = h - 2 * static_cast<long>(m_shadowThickness);
-    long level = userLong(this, kIndentLevel);
+    long level = userLong(this, ROW_LEVEL);
     return s * level < point->x && point->x < s * level + h && 0 < point->y && point->y < h;
 }
 
 void TQCvklabel::toggleBranch(TQClist* list)
 {
-    setUserLong(this, kOpen, userLong(this, kOpen) == 0 ? 1 : 0);
-    setUserLong(this, kOpenChanged, 1);
+    setUserLong(this, ROW_OPEN, userLong(this, ROW_OPEN) == 0 ? 1 : 0);
+    setUserLong(this, ROW_OPEN_CHANGED, 1);
     LifeGuard guard(this);
     list->updateList();
     if (!guard.alive())
