@@ -143,13 +143,17 @@ struct Scene {
         return captureWindow(formWindow(), 0, 0, number(form, _TQNwidth()),
                              number(form, _TQNheight()));
     }
-    // Posted to the form's window, as the system delivers the mouse.
+    // Posted to the form's window, as the system delivers the mouse, and
+    // dispatched alone: the application tick would tell the form that the
+    // system's pointer, parked far away, is not over it.
     Log mouse(UINT message, int x, int y)
     {
         g_log.clear();
         WPARAM keys = message == WM_LBUTTONDOWN || message == WM_MOUSEMOVE ? MK_LBUTTON : 0;
         PostMessageA(formWindow(), message, keys, MAKELPARAM(x, y));
-        pumpPendingMessages(kPatience);
+        MSG posted;
+        while (PeekMessageA(&posted, formWindow(), WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE))
+            DispatchMessageA(&posted);
         return g_log;
     }
 
@@ -169,6 +173,7 @@ void pointerScenario()
     startApp();
     // Presses a second apart: none of them is a double click.
     GuiTestClock clock(36000000);
+    SetCursorPos(1270, 1010);
     Scene scene(300, 200, 200, 100);
     Patch* a = new Patch(scene.form, "a", 10, 10, 50, 30, "#ff0000");
     Patch* b = new Patch(scene.form, "b", 40, 20, 50, 30, "#0000ff");
