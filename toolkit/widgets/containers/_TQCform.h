@@ -54,6 +54,8 @@ public:
     void internalUpdate() override;
     long draw() override;
     long clear() override;
+    // Clears the window and exposes it; with no-refresh on it leaves the
+    // window as it is, only clears the marks, and answers -1.
     long redraw() override;
     long cdraw() override;
     const char* getUseDevName() override { return "formDev"; }

@@ -188,11 +188,20 @@ void TQCform::syncDevicePosition(TQDdev* dev)
     }
 }
 
+// The device would clear the window before the expose that draw() then
+// ignores: with no-refresh on, the window keeps what it shows and only the
+// marks are cleared, as draw() clears them. -1 tells that nothing was asked
+// of the device.
 long TQCform::redraw()
 {
     TQDdev* dev = getowndev();
     if (dev == nullptr || !getVisible())
         return -1;
+    if (m_noRefresh) {
+        TQCbase::update();
+        setAbsoluteDraw(0);
+        return -1;
+    }
     dev->clearArea(0, 0, m_width, m_height, 1, 1);
     return 0;
 }

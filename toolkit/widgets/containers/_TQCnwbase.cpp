@@ -103,8 +103,10 @@ long TQCnwbase::redraw()
     TQCbase* parent = parentDev != nullptr ? parentDev->getAttachedClient() : nullptr;
     if (parent != nullptr && parent->getAbsoluteDraw()) {
         parent->setAbsoluteDraw(0);
-        parent->redraw();
-        return 0;
+        // A parent that repaints nothing (no-refresh) leaves this widget to
+        // repaint its own area.
+        if (parent->redraw() == 0)
+            return 0;
     }
     dev->clearArea(m_x, m_y, m_width, m_height, 1, 1);
     return 0;
