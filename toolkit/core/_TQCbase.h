@@ -184,6 +184,10 @@ public:
     TQCprocedure* addProcedure(const char* procName, const char* functionName, long trigger);
     long addProcedureV(const char* procName, const char* functionName,
                        TQCprocedureFunction function, long trigger);
+    // Attaches an internal procedure, bound to the function, that wires the
+    // toolkit itself; -1 when the object refused it.
+    long addInternalProcedure(const char* procName, long trigger, TQCprocedureFunction function,
+                              const char* functionName);
     // Appends to the procedure list as it is: no trigger check, no mask.
     void _add_prcs(TQCprocedure* procedure) { appendProcedure(procedure); }
     // Detaches without deleting; -1 when the procedure is not attached.

@@ -69,9 +69,14 @@ struct ListScene {
         list->setPropertyV(name, text);
         settle();
     }
-    // A message to a window, then every message it leads to.
+    // A pointer message to a window, with the pointer itself put there
+    // (the widgets that hand presses on read it), then every message it
+    // leads to.
     static void post(HWND target, UINT message, WPARAM wParam, int x, int y)
     {
+        POINT screen = {x, y};
+        ClientToScreen(target, &screen);
+        SetCursorPos(screen.x, screen.y);
         PostMessageA(target, message, wParam, MAKELPARAM(x, y));
         pumpPendingMessages(kPatience);
     }

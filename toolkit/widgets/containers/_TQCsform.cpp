@@ -579,6 +579,47 @@ long TQCsform::barAt(long pointer)
     return -1;
 }
 
+void TQCsform::onChildAdded(TQCbase* child)
+{
+    TQCform::onChildAdded(child);
+    if (child == nullptr || (child->getObjectType() & OBJECT_NATIVE_WINDOW) != 0 ||
+        child->cast("TQCgripHand") != nullptr)
+        return;
+    child->addInternalProcedure("sform-press", TQEV_MOUSE_PRESS, _child_press, "_child_press");
+    child->addInternalProcedure("sform-release", TQEV_MOUSE_RELEASE, _child_release,
+                                "_child_release");
+}
+
+// The pointer as the form sees it.
+namespace {
+
+TQCsform* formUnder(TQCbase* child, TQCpoint* point)
+{
+    TQCbase* parent = child->getParent();
+    TQCsform* form = parent != nullptr ? static_cast<TQCsform*>(parent->cast("TQCsform")) : nullptr;
+    short x = 0, y = 0;
+    if (form != nullptr)
+        form->getMouseAddr(&x, &y);
+    *point = {x, y};
+    return form;
+}
+
+} // namespace
+
+void TQCsform::_child_press(TQCbase* child)
+{
+    TQCpoint point;
+    if (TQCsform* form = formUnder(child, &point))
+        form->onMousePress(&point);
+}
+
+void TQCsform::_child_release(TQCbase* child)
+{
+    TQCpoint point;
+    if (TQCsform* form = formUnder(child, &point))
+        form->onMouseRelease(&point);
+}
+
 void TQCsform::onMousePress(TQCpoint* point)
 {
     if (m_barValue == nullptr || m_barValue[0] == '\0' || point == nullptr) {

@@ -28,6 +28,9 @@ public:
     void onResize(TQCrect* rect) override;
     void onVisibleChange(unsigned char on) override;
     void onParentVisibleChange(unsigned char on) override;
+    // A window-less child takes the presses and releases on it; it hands
+    // them on, so that a bar is grabbed also where a pane's widget lies.
+    void onChildAdded(TQCbase* child) override;
     long _device_initialize() override;
     void update() override;
     long draw() override;
@@ -62,6 +65,9 @@ public:
     // The parsed bar positions.
     const std::vector<long>& getPositions() const { return m_positions; }
 
+    // Presses and releases handed on by a window-less child.
+    static void _child_press(TQCbase* child);
+    static void _child_release(TQCbase* child);
     // The ghost bar's timer procedure and the keys that end a drag.
     static void _move_adjust_work(void* form);
     static unsigned char _special_key_handler(void* form, TQDkeyboard* keyboard,

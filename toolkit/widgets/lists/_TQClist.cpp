@@ -8,7 +8,6 @@
 
 #include "_TQCfontSet.h"
 #include "_TQClist_internal.h"
-#include "_TQCprocedure.h"
 #include "_TQCscrFrame.h"
 #include "_TQCsform.h"
 #include "_TQCtypeServerFrame.h"
@@ -162,10 +161,7 @@ void TQClist::buildTitleBar()
     if (getTitleBand() != 0)
         bar->setVisible(1);
     bar->setUserData(kOwnerList, this);
-    TQCprocedure* procedure = new TQCprocedure("value-ch", TQEV_VALUE_CH);
-    procedure->setInternal(1);
-    procedure->setFunction(_btn_area_valuech, "_btn_area_valuech");
-    bar->addProcedure(procedure);
+    bar->addInternalProcedure("value-ch", TQEV_VALUE_CH, _btn_area_valuech, "_btn_area_valuech");
 }
 
 // The user moved a column bar: the rows draw their columns at the new

@@ -186,6 +186,9 @@ public:
     // Internal procedures of the title bar and its buttons.
     static void _btn_area_valuech(TQCbase* bar);
     static void _btn_activate(TQCbase* button);
+    // Internal procedures of the rows: the pointer goes on to the view.
+    static void _row_press(TQCbase* row);
+    static void _row_release(TQCbase* row);
 
 private:
     struct TitleHeightSlot;
@@ -199,6 +202,7 @@ private:
     // Any negative position for the last row; -1 when there is none.
     long selectionPos(long pos) const;
     TQCbase* makeRow(const char* text, long pos);
+    void passPointerToView(TQCbase* row);
     void parseLine(const std::string& line);
     void spreadIcon(bool onlyDefaults);
     void buildTitleBar();

@@ -86,8 +86,8 @@ void TQClist::parseLine(const std::string& line)
         row = makeRow(field(tree, 2, separator).c_str(), -1);
         if (row == nullptr)
             return;
-        setUserLong(row, TQCvlabel::ROW_LEVEL, std::strtol(field(tree, 0, separator).c_str(), nullptr, 10));
-        setUserLong(row, TQCvlabel::ROW_OPEN, std::strtol(field(tree, 1, separator).c_str(), nullptr, 10));
+        for (auto [key, at] : {std::pair{TQCvlabel::ROW_LEVEL, 0L}, {TQCvlabel::ROW_OPEN, 1L}})
+            setUserLong(row, key, std::strtol(field(tree, at, separator).c_str(), nullptr, 10));
     } else {
         row = makeRow(m_useIcon && n >= 2 ? rest.c_str() : line.c_str(), -1);
         withIcon = withIcon && n >= 2;

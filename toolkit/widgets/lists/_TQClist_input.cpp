@@ -9,7 +9,6 @@
 #include <string>
 
 #include "_TQClist_internal.h"
-#include "_TQCprocedure.h"
 #include "_TQCscrFrame.h"
 #include "_TQCvlabel.h"
 #include "_TQDkeyboard.h"
@@ -84,16 +83,10 @@ struct TQClist::InputRecord {
 
 void TQClist::attachInputProcedures(TQCbase* field, bool focusLose)
 {
-    if (focusLose) {
-        TQCprocedure* lose = new TQCprocedure("focus-lose", TQEV_FOCUS_CH);
-        lose->setInternal(1);
-        lose->setFunction(_input_focus_lose, "_input_focus_lose");
-        field->addProcedure(lose);
-    }
-    TQCprocedure* fix = new TQCprocedure("input-fix", TQEV_KEY_HOOK);
-    fix->setInternal(1);
-    fix->setFunction(_input_fix_work, "_input_fix_work");
-    field->addProcedure(fix);
+    if (focusLose)
+        field->addInternalProcedure("focus-lose", TQEV_FOCUS_CH, _input_focus_lose,
+                                    "_input_focus_lose");
+    field->addInternalProcedure("input-fix", TQEV_KEY_HOOK, _input_fix_work, "_input_fix_work");
 }
 
 void TQClist::makeDefaultInput()

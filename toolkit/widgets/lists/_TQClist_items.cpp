@@ -3,6 +3,7 @@
 // events, and the list's side of the keyboard focus.
 #include "_TQClist.h"
 
+#include <string>
 
 #include "_TQClist_internal.h"
 #include "_TQCscrFrame.h"
@@ -70,11 +71,35 @@ TQCbase* TQClist::makeRow(const char* text, long pos)
     row->getPropertyV(_TQNlabelPixmap(), &icon);
     if (m_useIcon && m_iconPixmap != -1 && icon == -1)
         row->setPropertyV(_TQNlabelPixmap(), m_iconPixmap);
+    passPointerToView(row);
     row->setVisible(1);
     m_labels.add(row, pos >= 0 && pos < n ? pos : -1);
     needUpdate();
     m_updateFlag = 1;
     return row;
+}
+
+// A row takes the presses and releases on it; it hands them on to the view
+// as if they had reached it, for the list's and the scrolled form's own
+// handling.
+void TQClist::passPointerToView(TQCbase* row)
+{
+    row->addInternalProcedure("scr-press", TQEV_MOUSE_PRESS, _row_press, "_row_press");
+    row->addInternalProcedure("scr-release", TQEV_MOUSE_RELEASE, _row_release, "_row_release");
+}
+
+void TQClist::_row_press(TQCbase* row)
+{
+    TQCbase* list = row->getParent();
+    if (list != nullptr && list->cast("TQClist") != nullptr)
+        _scr_mouse_press(static_cast<TQClist*>(list->cast("TQClist"))->getScrFrame());
+}
+
+void TQClist::_row_release(TQCbase* row)
+{
+    TQCbase* list = row->getParent();
+    if (list != nullptr && list->cast("TQClist") != nullptr)
+        _scr_mouse_release(static_cast<TQClist*>(list->cast("TQClist"))->getScrFrame());
 }
 
 long TQClist::addItem(const char* text, long pos)

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "_TQClist_internal.h"
-#include "_TQCprocedure.h"
 #include "_TQCscrFrame.h"
 #include "_TQCsform.h"
 #include "_TQCvbtn.h"
@@ -20,6 +19,13 @@
 using namespace tqlist;
 
 namespace {
+
+// Adds a bit to the tree-line status of a row; nothing without a row.
+void markStatus(TQCbase* row, long bit)
+{
+    if (row != nullptr)
+        setUserLong(row, TQCvlabel::ROW_STATUS, userLong(row, TQCvlabel::ROW_STATUS) | bit);
+}
 
 const char* const kOwnerList = "p-list";
 const char* const kButtonColumn = "btn-pos";
@@ -111,10 +117,7 @@ void TQClist::layOutTitleBar()
         button->setVisible(1);
         button->setUserData(kOwnerList, this);
         setUserLong(button, kButtonColumn, k);
-        TQCprocedure* procedure = new TQCprocedure("value-ch", TQEV_ACTIVATE);
-        procedure->setInternal(1);
-        procedure->setFunction(_btn_activate, "_btn_activate");
-        button->addProcedure(procedure);
+        button->addInternalProcedure("value-ch", TQEV_ACTIVATE, _btn_activate, "_btn_activate");
     }
     bar->needUpdate();
     bar->update();
@@ -248,9 +251,7 @@ void TQClist::_lb_adjust_work(long& pos, long level, unsigned char visible, long
         label->setUserData(TQCvlabel::ROW_LIST, &m_labels);
         if (depth > level) {
             setUserLong(label, TQCvlabel::ROW_LEVEL, level + 1);
-            if (previous != nullptr)
-                setUserLong(previous, TQCvlabel::ROW_STATUS,
-                            userLong(previous, TQCvlabel::ROW_STATUS) | TQCvlabel::ROW_HAS_CHILDREN);
+            markStatus(previous, TQCvlabel::ROW_HAS_CHILDREN);
             _lb_adjust_work(pos, level + 1, visible && previousOpen ? 1 : 0, row);
             continue;
         }
@@ -262,9 +263,7 @@ void TQClist::_lb_adjust_work(long& pos, long level, unsigned char visible, long
                 label->setNoClearFlag(0);
             }
         } else {
-            if (previous != nullptr)
-                setUserLong(previous, TQCvlabel::ROW_STATUS,
-                            userLong(previous, TQCvlabel::ROW_STATUS) | TQCvlabel::ROW_SIBLING_FOLLOWS);
+            markStatus(previous, TQCvlabel::ROW_SIBLING_FOLLOWS);
             open = userLong(label, TQCvlabel::ROW_OPEN) != 0;
             placeRow(label, row, virtualScroll);
             if (!label->getOwnVisible())
