@@ -15,6 +15,8 @@
 
 TQ_TYPE_SERVER_FRAME(TQCpopupFrame, TQCwindow);
 
+TQCextLookCache TQCpopupFrame::s_look("TQCpopupFrame::draw");
+
 namespace {
 
 // Role colours of the row under the pointer in look B.
@@ -120,13 +122,7 @@ void TQCpopupFrame::onGuiPolicyChange(long policy)
     LifeGuard guard(this);
     TQCbase::onGuiPolicyChange(policy);
     if (guard.alive())
-        lookCache().lookChanged(this);
-}
-
-TQCextLookCache& TQCpopupFrame::lookCache()
-{
-    static TQCextLookCache cache("TQCpopupFrame::draw");
-    return cache;
+        s_look.lookChanged(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -209,7 +205,7 @@ long TQCpopupFrame::draw()
     unsigned char whole = getAbsoluteDraw();
     if (!whole && !dev->isExposed(0, 0, m_width, m_height, 1))
         return 0;
-    if (TQCguiPolicy::DrawProc proc = lookCache().current()) {
+    if (TQCguiPolicy::DrawProc proc = s_look.current()) {
         TQCpopupFrameDrawBlock block;
         fillDrawBlock(block);
         proc(&block);

@@ -81,7 +81,8 @@ private:
     static void registerProperties(Registrar& r);
     void fillDrawBlock(TQCpopupFrameDrawBlock& block);
     void drawItem(TQDdev* dev, const std::string& item, long k, short px, short py);
-    static TQCextLookCache& lookCache();
+    // The extended look's procedure for this class.
+    static TQCextLookCache s_look;
 
     char* m_menuItems = nullptr;
     unsigned char* m_itemSensitive = nullptr;

@@ -9,7 +9,6 @@
 #include "_TQCbaseList.h"
 #include "_TQCfontSet.h"
 #include "_TQCpopupFrame.h"
-#include "_TQCprocedure.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDappDev.h"
 #include "_TQDdev.h"
@@ -18,6 +17,8 @@
 #include "_TQGFtrigger.h"
 
 TQ_TYPE_SERVER_FRAME(TQCoption, TQCvlabel);
+
+TQCextLookCache TQCoption::s_look("TQCoption::draw");
 
 namespace {
 
@@ -116,13 +117,7 @@ long TQCoption::_device_initialize()
 
 long TQCoption::addProcedure(TQCprocedure* procedure)
 {
-    if (!acceptsProcedure(procedure))
-        return -1;
-    if (procedure->getTrigger() == TQEV_ACTIVATE)
-        attachWithEvents(procedure, kPressEvents, kPressEvents);
-    else
-        TQCvlabel::addProcedure(procedure);
-    return 0;
+    return addProcedureWithEvents(procedure, TQEV_ACTIVATE, kPressEvents);
 }
 
 void TQCoption::onActivate()
@@ -137,13 +132,7 @@ void TQCoption::onGuiPolicyChange(long policy)
     LifeGuard guard(this);
     TQCvlabel::onGuiPolicyChange(policy);
     if (guard.alive())
-        lookCache().lookChanged(this);
-}
-
-TQCextLookCache& TQCoption::lookCache()
-{
-    static TQCextLookCache cache("TQCoption::draw");
-    return cache;
+        s_look.lookChanged(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -384,18 +373,21 @@ void TQCoption::choose(long id)
 
 void TQCoption::onVisibleChange(unsigned char on)
 {
-    if (!on) {
-        _menu_popdown();
-        m_menuPopped = 0;
-    }
+    menuDownUnless(on);
     TQCvlabel::onVisibleChange(on);
 }
 
 void TQCoption::onParentVisibleChange(unsigned char on)
 {
-    if (!on) {
-        _menu_popdown();
-        m_menuPopped = 0;
-    }
+    menuDownUnless(on);
     TQCvlabel::onParentVisibleChange(on);
+}
+
+// Hidden, the menu goes down without a choice.
+void TQCoption::menuDownUnless(unsigned char shown)
+{
+    if (shown)
+        return;
+    _menu_popdown();
+    m_menuPopped = 0;
 }

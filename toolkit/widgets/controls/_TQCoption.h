@@ -119,12 +119,14 @@ private:
     long itemOfId(long id) const;
     void setLabelFromItem(const std::string& item);
     void choose(long id);
+    void menuDownUnless(unsigned char shown);
     long menuWidth(const std::vector<std::string>& list);
     void fillDrawBlock(TQCoptionDrawBlock& block);
     void drawBackground(TQDdev* dev, const Look& look);
     void drawPicture(TQDdev* dev, const Look& look);
     void drawLabel(TQDdev* dev, const Look& look);
-    static TQCextLookCache& lookCache();
+    // The extended look's procedure for this class.
+    static TQCextLookCache s_look;
 
     TQCpopupFrame* m_popup = nullptr;
     unsigned char* m_itemStatus = nullptr;

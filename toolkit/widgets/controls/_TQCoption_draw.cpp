@@ -44,7 +44,7 @@ long TQCoption::draw()
         return 0;
     }
     TQDdev* dev = getowndev();
-    if (TQCguiPolicy::DrawProc proc = lookCache().current()) {
+    if (TQCguiPolicy::DrawProc proc = s_look.current()) {
         TQCoptionDrawBlock block;
         fillDrawBlock(block);
         proc(&block);

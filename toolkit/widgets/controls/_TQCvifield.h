@@ -265,6 +265,7 @@ private:
     void stopBlinking();
     void screenCursor(short* x, short* y);
     void stopUnfocusedPixmap();
+    void keepFocusVisible();
     // Data source.
     void bindSource();
     void bindInstance();

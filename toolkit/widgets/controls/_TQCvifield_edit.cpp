@@ -154,19 +154,12 @@ void TQCvifield::_on_key_input(TQDkeyboard* keyboard, unsigned char press)
 
 void TQCvifield::editByKey(TQDkeyboard* keyboard, long key)
 {
+    static const char arrows[] = {FOCUS_LEFT, FOCUS_UP, FOCUS_RIGHT, FOCUS_DOWN};
+    if (key >= TQDkeyboard::KEY_LEFT && key <= TQDkeyboard::KEY_DOWN) {
+        moveByArrow(keyboard, arrows[key - TQDkeyboard::KEY_LEFT]);
+        return;
+    }
     switch (key) {
-    case TQDkeyboard::KEY_LEFT:
-        moveByArrow(keyboard, FOCUS_LEFT);
-        break;
-    case TQDkeyboard::KEY_RIGHT:
-        moveByArrow(keyboard, FOCUS_RIGHT);
-        break;
-    case TQDkeyboard::KEY_UP:
-        moveByArrow(keyboard, FOCUS_UP);
-        break;
-    case TQDkeyboard::KEY_DOWN:
-        moveByArrow(keyboard, FOCUS_DOWN);
-        break;
     case TQDkeyboard::KEY_HOME:
         moveToLineEdge(keyboard, false);
         break;
@@ -481,15 +474,8 @@ void TQCvifield::focusMove(long direction, long position)
 void TQCvifield::_focus_move_for_combo(long direction)
 {
     TQCbase* combo = getParent();
-    if (combo == nullptr || combo->cast("TQCcomboBox") == nullptr)
-        return;
-    TQCbase* target = combo->getFocusMoveInstance(direction);
-    if (target == nullptr)
-        return;
-    LifeGuard guard(target);
-    target->setFocus(1);
-    if (guard.alive())
-        target->redraw();
+    if (combo != nullptr && combo->cast("TQCcomboBox") != nullptr)
+        moveFocusFrom(combo, direction);
 }
 
 // ---------------------------------------------------------------------------

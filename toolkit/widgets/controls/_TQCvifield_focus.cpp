@@ -137,19 +137,23 @@ void TQCvifield::onVisibleChange(unsigned char on)
 {
     LifeGuard guard(this);
     TQCvlabel::onVisibleChange(on);
-    if (!guard.alive() || !getFocus())
-        return;
-    if (!getVisible())
-        setFocus(0);
-    else
-        _fep_cursor_adjust(TQGIappKeyboard());
+    if (guard.alive())
+        keepFocusVisible();
 }
 
 void TQCvifield::onParentVisibleChange(unsigned char on)
 {
     LifeGuard guard(this);
     TQCvlabel::onParentVisibleChange(on);
-    if (!guard.alive() || !getFocus())
+    if (guard.alive())
+        keepFocusVisible();
+}
+
+// A focused field that goes out of sight gives the focus up; one that
+// comes back moves the input method to its cursor.
+void TQCvifield::keepFocusVisible()
+{
+    if (!getFocus())
         return;
     if (!getVisible())
         setFocus(0);

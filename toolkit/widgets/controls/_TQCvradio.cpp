@@ -8,6 +8,8 @@
 
 TQ_TYPE_SERVER_FRAME(TQCvradio, TQCvtoggle);
 
+TQCextLookCache TQCvradio::s_look("TQCvradio::draw");
+
 namespace {
 
 // Angles in 1/64 degree, counter-clockwise from 3 o'clock.
@@ -49,18 +51,12 @@ void TQCvradio::onGuiPolicyChange(long policy)
     LifeGuard guard(this);
     TQCbase::onGuiPolicyChange(policy);
     if (guard.alive())
-        lookCache().lookChanged(this);
-}
-
-TQCextLookCache& TQCvradio::lookCache()
-{
-    static TQCextLookCache cache("TQCvradio::draw");
-    return cache;
+        s_look.lookChanged(this);
 }
 
 long TQCvradio::draw()
 {
-    return drawToggle(lookCache());
+    return drawToggle(s_look);
 }
 
 void TQCvradio::drawIndicator(TQDdev* dev, const Look&)

@@ -27,7 +27,8 @@ protected:
 private:
     void drawDisc(TQDdev* dev, TQCpoint at);
     void drawCheck(TQDdev* dev, TQCpoint at);
-    static TQCextLookCache& lookCache();
+    // The extended look's procedure for this class.
+    static TQCextLookCache s_look;
 };
 
 void* TQCvradio_create(void* parent);

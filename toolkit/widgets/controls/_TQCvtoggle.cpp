@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "_TQCbaseList.h"
-#include "_TQCprocedure.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDappDev.h"
 #include "_TQDdev.h"
@@ -15,6 +14,8 @@
 #include "_TQGFtrigger.h"
 
 TQ_TYPE_SERVER_FRAME(TQCvtoggle, TQCvlabel);
+
+TQCextLookCache TQCvtoggle::s_look("TQCvtoggle::draw");
 
 namespace {
 
@@ -157,13 +158,7 @@ long TQCvtoggle::_device_initialize()
 
 long TQCvtoggle::addProcedure(TQCprocedure* procedure)
 {
-    if (!acceptsProcedure(procedure))
-        return -1;
-    if (procedure->getTrigger() == TQEV_VALUE_CH)
-        attachWithEvents(procedure, kPressEvents, kPressEvents);
-    else
-        TQCvlabel::addProcedure(procedure);
-    return 0;
+    return addProcedureWithEvents(procedure, TQEV_VALUE_CH, kPressEvents);
 }
 
 long TQCvtoggle::execEventProc(long event, void* data)
@@ -433,16 +428,9 @@ void TQCvtoggle::_status_move(TQCbase* target)
 void TQCvtoggle::_extra_focus_move(long direction)
 {
     TQCbase* group = getParent();
-    if (group == nullptr || group->cast("TQCradioGroup") == nullptr ||
-        group->getProperty(_TQNenableFocusMove()).getLong() == 0)
-        return;
-    TQCbase* target = group->getFocusMoveInstance(direction);
-    if (target == nullptr)
-        return;
-    LifeGuard guard(target);
-    target->setFocus(1);
-    if (guard.alive())
-        target->redraw();
+    if (group != nullptr && group->cast("TQCradioGroup") != nullptr &&
+        group->getProperty(_TQNenableFocusMove()).getLong() != 0)
+        moveFocusFrom(group, direction);
 }
 
 // An empty shortcut is none, and so is a key without text: otherwise Alt
@@ -524,11 +512,5 @@ void TQCvtoggle::onGuiPolicyChange(long policy)
     LifeGuard guard(this);
     TQCvlabel::onGuiPolicyChange(policy);
     if (guard.alive())
-        lookCache().lookChanged(this);
-}
-
-TQCextLookCache& TQCvtoggle::lookCache()
-{
-    static TQCextLookCache cache("TQCvtoggle::draw");
-    return cache;
+        s_look.lookChanged(this);
 }

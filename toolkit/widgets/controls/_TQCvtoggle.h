@@ -222,7 +222,8 @@ private:
     void drawPicture(TQDdev* dev, const Look& look);
     void drawLabel(TQDdev* dev, const Look& look);
     void drawFocusFrame(TQDdev* dev, const Look& look);
-    static TQCextLookCache& lookCache();
+    // The extended look's procedure for this class.
+    static TQCextLookCache s_look;
 };
 
 void* TQCvtoggle_create(void* parent);

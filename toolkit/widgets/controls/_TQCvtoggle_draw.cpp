@@ -31,7 +31,7 @@ unsigned long innerLength(long length, long used, long margins)
 
 long TQCvtoggle::draw()
 {
-    return drawToggle(lookCache());
+    return drawToggle(s_look);
 }
 
 long TQCvtoggle::drawToggle(TQCextLookCache& extLook)
