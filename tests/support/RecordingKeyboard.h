@@ -6,6 +6,7 @@
 #ifndef RECORDINGKEYBOARD_H
 #define RECORDINGKEYBOARD_H
 
+#include "FakeDevices.h"
 #include "_TQDkeyboard.h"
 
 #include <string>
@@ -20,12 +21,12 @@ public:
     }
     long startFep(TQDdev*, short x, short y, short font, short fore, short back) override
     {
-        note("startFep(" + list({x, y, font, fore, back}) + ")");
+        note("startFep(" + numberList({x, y, font, fore, back}) + ")");
         return 0;
     }
     long setFepPos(TQDdev*, short x, short y, short font, short fore, short back) override
     {
-        note("setFepPos(" + list({x, y, font, fore, back}) + ")");
+        note("setFepPos(" + numberList({x, y, font, fore, back}) + ")");
         return 0;
     }
     long resetFep(TQDdev*) override
@@ -42,13 +43,6 @@ public:
     std::vector<std::string> fepCalls;
 
 private:
-    static std::string list(std::initializer_list<long> values)
-    {
-        std::string out;
-        for (long v : values)
-            out += (out.empty() ? "" : ",") + std::to_string(v);
-        return out;
-    }
     void note(const std::string& entry) { fepCalls.push_back(entry); }
 };
 

@@ -249,6 +249,8 @@ private:
     void backspaceKey();
     void deleteKey();
     void insertKey();
+    // The text update and the input method after Backspace or Delete.
+    void afterDeletion();
     void typeText(TQDkeyboard* keyboard, long key);
     void copySelection(TQDkeyboard* keyboard);
     void paste(TQDkeyboard* keyboard);

@@ -266,8 +266,7 @@ void TQCvifield::backspaceKey()
             m_setByProgram = 1;
         }
     }
-    _update_text();
-    _fep_cursor_adjust(TQGIappKeyboard());
+    afterDeletion();
 }
 
 // At or after the end of the text there is nothing to delete, and nothing
@@ -282,6 +281,11 @@ void TQCvifield::deleteKey()
         deleteAt(m_cursor);
         m_setByProgram = 1;
     }
+    afterDeletion();
+}
+
+void TQCvifield::afterDeletion()
+{
     _update_text();
     _fep_cursor_adjust(TQGIappKeyboard());
 }

@@ -3,7 +3,6 @@
 // focus. Drawing has a file of its own.
 #include "_TQCvtoggle.h"
 
-#include <cctype>
 #include <cstring>
 
 #include "_TQCbaseList.h"
@@ -433,17 +432,10 @@ void TQCvtoggle::_extra_focus_move(long direction)
         moveFocusFrom(group, direction);
 }
 
-// An empty shortcut is none, and so is a key without text: otherwise Alt
-// alone would match every such toggle.
 void TQCvtoggle::onKey(TQDkeyboard* keyboard, unsigned char press)
 {
-    if (keyboard == nullptr || m_shortcut == nullptr || m_shortcut[0] == '\0' || !getVisible() ||
-        !getSensitive() || !keyboard->withAlt() || press != 1)
-        return;
-    const char* key = keyboard->getText(-2);
-    if (key == nullptr || key[0] == '\0' ||
-        std::toupper(static_cast<unsigned char>(key[0])) !=
-            std::toupper(static_cast<unsigned char>(m_shortcut[0])))
+    if (keyboard == nullptr || !getVisible() || !getSensitive() || !keyboard->withAlt() ||
+        press != 1 || !keyboard->matchesShortcut(m_shortcut))
         return;
     LifeGuard guard(this);
     setStatus(m_status ? 0 : 1, 1);

@@ -81,21 +81,7 @@ long TQCvtoggle::drawToggle(TQCextLookCache& extLook)
 
 void TQCvtoggle::fillDrawBlock(TQCvtoggleDrawBlock& b)
 {
-    b.instance = this;
-    b.device = getowndev();
-    b.x = m_x;
-    b.y = m_y;
-    b.width = m_width;
-    b.height = m_height;
-    b.shadowThickness = m_shadowThickness;
-    b.blinkFlag = m_blinkFlag;
-    b.blinkPhase = getBlinkPhase();
-    b.shadowType = m_shadowType;
-    b.blinkType = m_blinkType;
-    b.twinBlink = m_twinBlink;
-    b.foreColor = m_foreColor;
-    b.backColor = m_backColor;
-    b.blinkColor = m_blinkColor;
+    fillDrawBlockHead(b);
     b.selectColor = m_selectColor;
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;
@@ -108,12 +94,7 @@ void TQCvtoggle::fillDrawBlock(TQCvtoggleDrawBlock& b)
     b.selectPixmap = m_selectPixmap;
     b.status = m_status;
     b.orientation = m_orientation;
-    b.gradation = m_gradation;
-    b.gradationMargin = m_gradationMargin;
-    b.marginLeft = m_marginLeft;
-    b.marginRight = m_marginRight;
-    b.marginTop = m_marginTop;
-    b.marginBottom = m_marginBottom;
+    fillDrawBlockMargins(b);
     b.emboss = m_emboss;
     b.font = m_font;
     b.reverseFlag = m_reverseFlag;
