@@ -295,6 +295,16 @@ void optionScenario()
     requireInChild(option->getValue() == 2 &&
                        std::string(option->getProperty(_TQNlabelString()).getCharPtrConst()) == "B",
                    "the value and label of the item");
+
+    g_log.clear();
+    SetCursorPos(left + 30, 60 + 22);
+    scene.post(WM_LBUTTONDOWN, MK_LBUTTON, 20, 22);
+    menu = popupWindow();
+    requireInChild(menu != nullptr && IsWindowVisible(menu), "a second press shows it again");
+    SetCursorPos(left - 200, 300);
+    scene.post(WM_MOUSEMOVE, MK_LBUTTON, 40, 200);
+    scene.post(WM_LBUTTONUP, 0, 40, 200);
+    requireInChild(g_log.empty() && option->getValue() == 2, "a release away from it runs nothing");
     passInChild();
 }
 
