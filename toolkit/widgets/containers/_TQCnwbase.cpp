@@ -197,6 +197,27 @@ void TQCnwbase::attachWithEvents(TQCprocedure* procedure, long mask, long device
         dev->setEnableEventBit(deviceBits);
 }
 
+long TQCnwbase::addProcedureWithEvents(TQCprocedure* procedure, long trigger, long mask)
+{
+    if (!acceptsProcedure(procedure))
+        return -1;
+    if (procedure->getTrigger() != trigger)
+        return TQCnwbase::addProcedure(procedure);
+    attachWithEvents(procedure, mask, mask);
+    return 0;
+}
+
+void TQCnwbase::moveFocusFrom(TQCbase* container, long direction)
+{
+    TQCbase* target = container->getFocusMoveInstance(direction);
+    if (target == nullptr)
+        return;
+    LifeGuard guard(target);
+    target->setFocus(1);
+    if (guard.alive())
+        target->redraw();
+}
+
 // ---------------------------------------------------------------------------
 // Blinking
 

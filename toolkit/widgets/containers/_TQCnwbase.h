@@ -108,6 +108,13 @@ protected:
     // effective trigger mask and joins the object's event mask, and the
     // device is asked for deviceBits.
     void attachWithEvents(TQCprocedure* procedure, long mask, long deviceBits);
+    // addProcedure of a class whose procedures on trigger need the events
+    // of mask (attachWithEvents); the others are attached as here. 0, or -1
+    // for a procedure the class does not take.
+    long addProcedureWithEvents(TQCprocedure* procedure, long trigger, long mask);
+    // The object that a focus move in the direction from container reaches
+    // takes the focus and is redrawn; nothing when there is none.
+    static void moveFocusFrom(TQCbase* container, long direction);
 
     short m_x = 0;
     short m_y = 0;
