@@ -307,7 +307,116 @@ void titleBarScenario()
     passInChild();
 }
 
+std::vector<std::string> g_inputEvents;
+
+void noteInputStarted(TQCbase*)
+{
+    g_inputEvents.push_back("started");
+}
+
+// INPUT-FIXED sees the row as it was and the input as typed.
+void noteInputFixed(TQCbase* object)
+{
+    TQClist* list = static_cast<TQClist*>(object);
+    long pos = -1;
+    list->getInputPos(&pos, nullptr);
+    g_inputEvents.push_back(std::string("fixed ") + list->getItem(pos, -1).getString() + " -> " +
+                            list->getInputString().getString());
+}
+
+struct EditScene : ListScene {
+    explicit EditScene(const char* what) : ListScene(what), clock(12 * 3600 * 1000L)
+    {
+        list->setProperty("enableInput", TQCvariant(1L));
+        list->addProcedureV("in", "noteInputStarted", noteInputStarted,
+                            TQClist::TRIGGER_INPUT_STARTED);
+        list->addProcedureV("fix", "noteInputFixed", noteInputFixed,
+                            TQClist::TRIGGER_INPUT_FIXED);
+    }
+    // A press at (x, y) of the work window and its release at (x, releaseY).
+    void press(long afterMs, int x, int y, int releaseY)
+    {
+        clock.advance(afterMs);
+        HWND work = frameDev->getHWND();
+        post(work, WM_MOUSEMOVE, 0, x, y);
+        post(work, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+        post(work, WM_MOUSEMOVE, MK_LBUTTON, x, releaseY);
+        post(work, WM_LBUTTONUP, 0, x, releaseY);
+    }
+    long started() { return static_cast<long>(g_inputEvents.size()); }
+
+    GuiTestClock clock;
+};
+
+void doublePressScenario()
+{
+    EditScene scene("the double press scenario hung");
+    scene.show();
+    scene.setText("data", "a\nb\nc");
+    scene.press(0, 100, 10, 10);
+    scene.press(250, 100, 10, 10);
+    requireInChild(scene.started() == 0, "presses 250 ms apart start no edit");
+
+    scene.press(1000, 100, 30, 30);
+    scene.press(100, 100, 30, 50);
+    scene.press(100, 100, 50, 50);
+    requireInChild(scene.started() == 0,
+                   "a quick press released over another row starts nothing and the "
+                   "timing begins afresh");
+
+    scene.press(1000, 100, 30, 30);
+    scene.press(249, 100, 30, 30);
+    requireInChild(g_inputEvents == std::vector<std::string>{"started"},
+                   "presses 249 ms apart on one row start an edit");
+    long pos = -1;
+    requireInChild(scene.list->getInputPos(&pos, nullptr) == 0 && pos == 1 &&
+                       scene.list->getInputString() == TQCstring("b", -2),
+                   "the input holds the row's text");
+    requireInChild(!scene.list->getLabel(1)->getSensitive(), "the row waits for the edit");
+
+    scene.list->setInputString(TQCstring("bee", -2));
+    ListScene::key(scene.frameDev->getHWND(), VK_RETURN);
+    requireInChild(g_inputEvents.size() == 2 && g_inputEvents[1] == "fixed b -> bee",
+                   "Return fires INPUT-FIXED while the row still holds the old text");
+    requireInChild(scene.list->getItem(1, -1) == TQCstring("bee", -2) &&
+                       scene.list->getLabel(1)->getSensitive(),
+                   "then the row takes the new text and input again");
+    passInChild();
+}
+
+// Bars at 20 and 60: the third column runs from 60 to the row's end.
+void detailColumnScenario()
+{
+    EditScene scene("the column edit scenario hung");
+    scene.list->setProperty("type", TQCvariant(static_cast<long>(TQClist::TYPE_DETAIL)));
+    scene.list->setPropertyV("barValue", "20,60");
+    scene.show();
+    scene.setText("data", "a,b,c");
+    scene.press(0, 70, 10, 10);
+    scene.press(200, 70, 10, 10);
+    long pos = -1, col = -1;
+    requireInChild(scene.list->getInputPos(&pos, &col) == 0 && pos == 0 && col == 2,
+                   "a start at x 70 edits column 2");
+    requireInChild(scene.list->getInputString() == TQCstring("c", -2),
+                   "with that column's text");
+    scene.list->setInputString(TQCstring("z", -2));
+    ListScene::key(scene.frameDev->getHWND(), VK_RETURN);
+    requireInChild(scene.list->getItem(0, -1) == TQCstring("a,b,z", -2),
+                   "Return replaces that column only");
+    passInChild();
+}
+
 } // namespace
+
+TEST(ListOnWindowDeathTest, DoublePressEditsARowAndReturnFixesIt)
+{
+    EXPECT_EXIT(doublePressScenario(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(ListOnWindowDeathTest, DoublePressInADetailListEditsTheColumnUnderThePointer)
+{
+    EXPECT_EXIT(detailColumnScenario(), ::testing::ExitedWithCode(0), "");
+}
 
 TEST(ListOnWindowDeathTest, ClickAndDownSelectAndTheRowShowsTheHighlight)
 {
