@@ -1,0 +1,42 @@
+// The polygon: a closed polygon through up to 255 vertices, given as two
+// texts of numbers read by the line's points grammar, filled, hatched and
+// outlined by the shape attributes. The outline is centred on the vertices.
+#ifndef _TQCVPOLY_H
+#define _TQCVPOLY_H
+
+#include "_TQCpointAxes.h"
+#include "_TQCvpolyAttr.h"
+
+class TQCvpoly : public TQCvpolyAttr {
+public:
+    TQ_CLASS_FRAME(TQCvpoly, TQCvpolyAttr, 1000, 1000)
+    TQCvpoly(TQCbase* parent, const char* name);
+    ~TQCvpoly() override;
+
+    // Nothing while lineNum is 0.
+    long draw() override;
+
+    // Each reads its axis again with the current count.
+    TQ_PROPERTY_WORK_HOOK(lineX, char*)
+    TQ_PROPERTY_WORK_HOOK(lineY, char*)
+    // Rebuilds both axes from both texts.
+    TQ_PROPERTY_WORK_HOOK(lineNum, unsigned char)
+
+    // Both axes made anew with n entries; -1 and no change for n of 1 or
+    // less (the count itself is already stored by then).
+    long _set_data_num(short n);
+
+protected:
+    TQCpointAxes m_points;
+    char* m_lineX = nullptr;
+    char* m_lineY = nullptr;
+    unsigned char m_lineNum = 4;
+
+private:
+    void drawPolygon(TQDdev* dev);
+};
+
+void* TQCvpoly_create(void* parent);
+void TQCvpoly_delete(void* object);
+
+#endif
