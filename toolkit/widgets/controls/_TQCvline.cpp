@@ -39,31 +39,7 @@ TQCvline::TQCvline(TQCbase* parent, const char* name) : TQCnwbase(parent, name),
     });
 }
 
-TQCvline::~TQCvline()
-{
-    delete[] m_lineX;
-    delete[] m_lineY;
-}
-
-void TQCvline::setWorkTQNlineX(char* text)
-{
-    m_points.parse(TQCpointAxes::X, text, m_lineNum);
-}
-
-void TQCvline::setWorkTQNlineY(char* text)
-{
-    m_points.parse(TQCpointAxes::Y, text, m_lineNum);
-}
-
-void TQCvline::setWorkTQNlineNum(unsigned char n)
-{
-    _set_data_num(n);
-}
-
-long TQCvline::_set_data_num(short n)
-{
-    return m_points.rebuild(n, m_lineX, m_lineY);
-}
+TQ_POINT_LIST_DEFINITIONS(TQCvline)
 
 long TQCvline::_str_to_addr(const char* text, short* array, short n)
 {

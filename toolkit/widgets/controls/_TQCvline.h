@@ -12,7 +12,7 @@ class TQCvline : public TQCnwbase {
 public:
     TQ_CLASS_FRAME(TQCvline, TQCnwbase, 1000, 1000)
     TQCvline(TQCbase* parent, const char* name);
-    ~TQCvline() override;
+    TQ_POINT_LIST_MEMBERS(TQCvline)
 
     // In blinkColor during the blink phase with twinBlink, else foreColor;
     // nothing with lineWidth 0.
@@ -20,15 +20,6 @@ public:
 
     TQ_PROPERTY_HOOKS(lineWidth, unsigned short)
     TQ_PROPERTY_HOOKS(lineType, unsigned char)
-    // Each reads its axis again with the current count.
-    TQ_PROPERTY_WORK_HOOK(lineX, char*)
-    TQ_PROPERTY_WORK_HOOK(lineY, char*)
-    // Rebuilds both axes from both texts.
-    TQ_PROPERTY_WORK_HOOK(lineNum, unsigned char)
-
-    // Both axes made anew with n entries; -1 and no change for n of 1 or
-    // less (the count itself is already stored by then).
-    long _set_data_num(short n);
 
     // The points grammar. Every character that is not a decimal digit
     // separates numbers, so no sign is read ("-5" is 5). The first n runs

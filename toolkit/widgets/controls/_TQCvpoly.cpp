@@ -24,31 +24,7 @@ TQCvpoly::TQCvpoly(TQCbase* parent, const char* name) : TQCvpolyAttr(parent, nam
     m_points.rebuild(m_lineNum, kDefaultX, kDefaultY);
 }
 
-TQCvpoly::~TQCvpoly()
-{
-    delete[] m_lineX;
-    delete[] m_lineY;
-}
-
-void TQCvpoly::setWorkTQNlineX(char* text)
-{
-    m_points.parse(TQCpointAxes::X, text, m_lineNum);
-}
-
-void TQCvpoly::setWorkTQNlineY(char* text)
-{
-    m_points.parse(TQCpointAxes::Y, text, m_lineNum);
-}
-
-void TQCvpoly::setWorkTQNlineNum(unsigned char n)
-{
-    _set_data_num(n);
-}
-
-long TQCvpoly::_set_data_num(short n)
-{
-    return m_points.rebuild(n, m_lineX, m_lineY);
-}
+TQ_POINT_LIST_DEFINITIONS(TQCvpoly)
 
 long TQCvpoly::draw()
 {

@@ -11,20 +11,10 @@ class TQCvpoly : public TQCvpolyAttr {
 public:
     TQ_CLASS_FRAME(TQCvpoly, TQCvpolyAttr, 1000, 1000)
     TQCvpoly(TQCbase* parent, const char* name);
-    ~TQCvpoly() override;
+    TQ_POINT_LIST_MEMBERS(TQCvpoly)
 
     // Nothing while lineNum is 0.
     long draw() override;
-
-    // Each reads its axis again with the current count.
-    TQ_PROPERTY_WORK_HOOK(lineX, char*)
-    TQ_PROPERTY_WORK_HOOK(lineY, char*)
-    // Rebuilds both axes from both texts.
-    TQ_PROPERTY_WORK_HOOK(lineNum, unsigned char)
-
-    // Both axes made anew with n entries; -1 and no change for n of 1 or
-    // less (the count itself is already stored by then).
-    long _set_data_num(short n);
 
 protected:
     TQCpointAxes m_points;
