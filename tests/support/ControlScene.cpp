@@ -2,6 +2,7 @@
 #include "ControlScene.h"
 
 #include "FakeAppDev.h"
+#include "RecordingKeyboard.h"
 #include "TQDwinCodeConvert.h"
 #include "_TQCfontSet.h"
 #include "_TQCguiPolicy.h"
@@ -10,9 +11,9 @@
 
 namespace {
 
-TQDkeyboard* plainKeyboard()
+TQDkeyboard* recordingKeyboard()
 {
-    return new TQDkeyboard;
+    return new RecordingKeyboard;
 }
 
 // The services keep the first object they make for the process. Text goes
@@ -21,7 +22,7 @@ bool installFakes()
 {
     TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
     TQGIappCodeConvert()->initialize();
-    TQDkeyboard::setCreateInstanceHandler(plainKeyboard);
+    TQDkeyboard::setCreateInstanceHandler(recordingKeyboard);
     TQDtimer::setCreateInstanceHandler(FakeTimer::create);
     TQDmouse::setCreateInstanceHandler(FakeMouse::create);
     TQDappDev::setCreateInstanceHandler(FakeAppDev::create);
