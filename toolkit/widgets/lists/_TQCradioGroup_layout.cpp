@@ -213,6 +213,8 @@ void TQCradioGroup::drawTitle(TQDdev* dev)
                    atLeastOne(m_height - h2), 0);
     dev->setForeColor(m_foreColor);
     dev->setBackColor(m_backColor);
-    if (m_titleString != nullptr)
-        dev->drawFillString(th, 1, tw, th, static_cast<char>(m_font), 2, &text[0], -1);
+    if (m_titleString == nullptr)
+        return;
+    TQCstring title(text.c_str(), -2);
+    dev->drawFillString(th, 1, tw, th, &title, static_cast<char>(m_font), 2, -1, 0);
 }
