@@ -14,8 +14,6 @@
 
 namespace {
 
-const int kDotSpacing = 10;
-
 // A size that would come out below one pixel is one pixel.
 unsigned short atLeastOne(long size)
 {
@@ -169,32 +167,7 @@ long TQCradioGroup::draw()
         return 0;
     if (dev->beginDraw(0, 0, m_width, m_height, whole, 1) != 0)
         return 0;
-    TQCrect exposed = {0, 0, m_width, m_height};
-    if (!whole) {
-        short x, y;
-        unsigned short w, h;
-        dev->getExposedArea(&x, &y, &w, &h, 1);
-        exposed = TQCrect{x, y, w, h};
-    }
-    TQCbase::update();
-    setAbsoluteDraw(0);
-    if (m_backPixmap == -1) {
-        if (m_gradation == 0) {
-            dev->setForeColor(m_backColor);
-            dev->drawFillRect(0, 0, m_width, m_height);
-        } else {
-            dev->drawGradation(m_gradation, m_topShadowColor, m_backColor, m_bottomShadowColor,
-                               0, 0, m_width, m_height, m_gradationMargin);
-        }
-    }
-    if (getPropertyEditMode()) {
-        dev->setForeColor(m_foreColor);
-        for (long y = kDotSpacing; y < m_height; y += kDotSpacing)
-            for (long x = kDotSpacing; x < m_width; x += kDotSpacing)
-                if (x > exposed.x && x < exposed.x + static_cast<long>(exposed.width) &&
-                    y > exposed.y && y < exposed.y + static_cast<long>(exposed.height))
-                    dev->drawFillRect(static_cast<short>(x), static_cast<short>(y), 1, 1);
-    }
+    paintGround(dev, whole);
     drawTitle(dev);
     dev->endDraw();
     return 0;
