@@ -62,19 +62,16 @@ void clickScenario()
     requireInChild(showAndPaint(window), "the window is painted");
     const char* title = " Select Channel ";
     short font = static_cast<short>(group->getProperty("font").getLong());
-    long th = TQGIappFontSet()->getStringHeight(font, title, -2);
-    long tw = TQGIappFontSet()->getStringWidth(font, title, -2);
-    int h2 = static_cast<int>(th / 2);
+    int th = static_cast<int>(TQGIappFontSet()->getStringHeight(font, title, -2));
+    int tw = static_cast<int>(TQGIappFontSet()->getStringWidth(font, title, -2));
     auto shot = captureWindow(formWindowOf(group), 0, 0, 283, 70);
-    COLORREF frame = shot->pixel(h2 + 2, h2);
-    COLORREF inside = shot->pixel(h2 + 4, h2 + 4);
-    requireInChild(th > 0 && frame != inside, "the frame's top edge at half the title height");
-    requireInChild(shot->count(static_cast<int>(th), h2, static_cast<int>(tw), 1, frame) == 0 &&
-                       shot->pixel(static_cast<int>(th + tw + 2), h2) == frame,
+    COLORREF frame = shot->pixel(th / 2 + 2, th / 2);
+    requireInChild(th > 0 && frame != shot->pixel(th / 2 + 4, th / 2 + 4),
+                   "the frame's top edge at half the title height");
+    requireInChild(shot->count(th, th / 2, tw, 1, frame) == 0 &&
+                       shot->pixel(th + tw + 2, th / 2) == frame,
                    "the title's box breaks it");
-    requireInChild(shot->count(static_cast<int>(th), 1, static_cast<int>(tw),
-                               static_cast<int>(th), RGB(0, 0, 0)) > 0,
-                   "the title is written in the box");
+    requireInChild(shot->count(th, 1, tw, th, RGB(0, 0, 0)) > 0, "the title is written in it");
 
     click(group, 1);
     requireInChild(group->getProperty("value").getLong() == 2 &&
@@ -82,9 +79,6 @@ void clickScenario()
                    "a click on the right channel: value 2, told once");
     click(group, 1);
     requireInChild(g_log.size() == 1, "a second click tells nothing");
-    click(group, 0);
-    requireInChild(g_log == std::vector<std::string>{"value 2", "value 1"},
-                   "back to the left channel");
     passInChild();
 }
 

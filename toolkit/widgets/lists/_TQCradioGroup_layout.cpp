@@ -95,7 +95,8 @@ void TQCradioGroup::placeToggle(TQCvtoggle* toggle, long i, long n, long th)
     } else {
         width = (static_cast<long>(m_width) - 2 * th) / n;
         x = width * i + th;
-        y = static_cast<short>(th / 2 + (static_cast<long>(m_height) - th / 2 - m_menuItemHeight) / 2);
+        long below = static_cast<long>(m_height) - th / 2 - m_menuItemHeight;
+        y = static_cast<short>(th / 2 + below / 2);
     }
     setNumber(toggle, _TQNx(), x);
     setNumber(toggle, _TQNy(), y);
