@@ -4,6 +4,7 @@
 #include "_TQCradioGroup.h"
 
 #include "_TQCfontSet.h"
+#include "_TQCstring.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQCvtoggle.h"
 #include "_TQDkeyboard.h"
@@ -116,14 +117,12 @@ TQCradioGroup::~TQCradioGroup()
 // ---------------------------------------------------------------------------
 // Value
 
+// Fields as the labels are taken from them.
 long TQCradioGroup::itemCount() const
 {
     if (m_menuItems == nullptr)
         return 0;
-    long n = 1;
-    for (const char* p = m_menuItems; *p != '\0'; ++p)
-        n += *p == ',' ? 1 : 0;
-    return n;
+    return TQCstring(m_menuItems, -2).getWords(",");
 }
 
 TQCvtoggle* TQCradioGroup::toggleAt(long i) const
