@@ -127,6 +127,11 @@ void editingScenario()
     std::string hello = "hello world";
     one->setPropertyV(_TQNlabelString(), hello.c_str());
     int from = insideOf(10, hello, 1), to = insideOf(10, hello, 4);
+    // The real pointer stands where the drag happens, so the tick's check
+    // for a pointer that left the window finds it inside.
+    POINT start = {from, 22};
+    ClientToScreen(scene.hwnd(), &start);
+    SetCursorPos(start.x, start.y);
     scene.post(WM_MOUSEMOVE, 0, from, 22);
     scene.post(WM_LBUTTONDOWN, MK_LBUTTON, from, 22);
     scene.post(WM_MOUSEMOVE, MK_LBUTTON, to, 22);

@@ -120,6 +120,12 @@ protected:
         record.gradationMargin = m_gradationMargin;
     }
 
+    // The first steps of a drawing just opened, which forms built on this
+    // one share: the update marks cleared, then the background (backColor
+    // or the gradation, unless a background image shows) and the edit-mode
+    // dot grid over the area drawn, the whole form when whole is set.
+    void paintGround(TQDdev* dev, unsigned char whole);
+
     TQClistData m_children;
     short m_x = 100;
     short m_y = 100;

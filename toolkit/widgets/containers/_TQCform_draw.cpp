@@ -70,8 +70,17 @@ long TQCform::draw()
         traceDraw(__LINE__, "dev not ready");
         return 0;
     }
+    paintGround(dev, getAbsoluteDraw());
+    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
+                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
+    dev->endDraw();
+    return 0;
+}
+
+void TQCform::paintGround(TQDdev* dev, unsigned char whole)
+{
     TQCrect exposed = {0, 0, m_width, m_height};
-    if (!getAbsoluteDraw()) {
+    if (!whole) {
         short x, y;
         unsigned short w, h;
         dev->getExposedArea(&x, &y, &w, &h, 1);
@@ -83,10 +92,6 @@ long TQCform::draw()
         drawBackground(dev);
     if (getDotMode())
         drawDotGrid(dev, exposed);
-    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
-                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
-    dev->endDraw();
-    return 0;
 }
 
 // With a background image the device paints the background itself.

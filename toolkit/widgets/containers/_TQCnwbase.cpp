@@ -159,6 +159,20 @@ bool TQCnwbase::openDrawing(const char* className, int line)
     return true;
 }
 
+long TQCnwbase::openBlinkingDrawing(const char* className, int line)
+{
+    long drawing = drawable(className, line);
+    if (drawing != 1)
+        return drawing;
+    if (!drawWanted(className, line))
+        return 0;
+    if (getBlinkPhase() && !m_twinBlink) {
+        traceDraw(className, line, "not draw..");
+        return 0;
+    }
+    return openDrawing(className, line) ? 1 : 0;
+}
+
 long TQCnwbase::cdraw()
 {
     needUpdate();

@@ -100,6 +100,10 @@ protected:
     // draw now), then takes the object off the update queue and clears its
     // absolute-draw flag.
     bool openDrawing(const char* className, int line);
+    // The steps above for a widget that is not drawn at all in its blink
+    // phase unless twinBlink gives it blink colours ("not draw.."): -1
+    // without a device, 1 with the drawing open, else 0.
+    long openBlinkingDrawing(const char* className, int line);
     void traceDraw(const char* className, int line, const char* state);
     // Whether the class takes a procedure: its trigger is one of the
     // class's, or it is internal.
