@@ -91,23 +91,7 @@ TQClist::TQClist(TQCbase* parent, const char* name)
                                               TQ_HOOKS(dataSourceName), {_TQSdataSourceName()});
         r.watched<TQCflagOf<m_enableInputSlot>>(_TQNenableInput(), 0, TQ_HOOKS(enableInput),
                                                 {_TQSenableInput(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQClist::m_upward>(_TQNupward(), nullptr, TQ_HOOKS(upward), {_TQSupward()});
-        r.watched<&TQClist::m_downward>(_TQNdownward(), nullptr, TQ_HOOKS(downward),
-                                        {_TQSdownward()});
-        r.watched<&TQClist::m_leftward>(_TQNleftward(), nullptr, TQ_HOOKS(leftward),
-                                        {_TQSleftward()});
-        r.watched<&TQClist::m_rightward>(_TQNrightward(), nullptr, TQ_HOOKS(rightward),
-                                         {_TQSrightward()});
-        r.watched<&TQClist::m_return>(_TQNreturn(), nullptr, TQ_HOOKS(return), {_TQSreturn()});
-        r.watched<&TQClist::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), {_TQStab()});
-        r.watched<&TQClist::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),
-                                       {_TQSbacktab()});
-        r.watched<TQCflagOf<m_enableFocusMoveSlot>>(
-            _TQNenableFocusMove(), 0, TQ_HOOKS(enableFocusMove),
-            {_TQSenableFocusMove(), _TQRbool1(), _TQRbool1D()});
-        r.watched<TQCflagOf<m_returnKeyFocusSlot>>(
-            _TQNreturnKeyFocus(), 0, TQ_HOOKS(returnKeyFocus),
-            {_TQSreturnKeyFocus(), _TQRbool1(), _TQRbool1D()});
+        TQ_REGISTER_FOCUS_MOVING(r);
         // The layout sets the scrolling mode itself.
         r.withdraw(_TQNvirtualScroll());
         r.hide(_TQNscrollHeight());

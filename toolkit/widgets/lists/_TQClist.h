@@ -77,13 +77,7 @@ public:
     TQ_PROPERTY_HOOKS(enableInput, TQCbool)
     TQ_PROPERTY_WORK_HOOK(separator, char*)
     TQ_PROPERTY_HOOKS(enableFocusMove, TQCbool)
-    TQ_PROPERTY_HOOKS(upward, char*)
-    TQ_PROPERTY_HOOKS(downward, char*)
-    TQ_PROPERTY_HOOKS(leftward, char*)
-    TQ_PROPERTY_HOOKS(rightward, char*)
-    TQ_PROPERTY_HOOKS(return, char*)
-    TQ_PROPERTY_HOOKS(tab, char*)
-    TQ_PROPERTY_HOOKS(backtab, char*)
+    TQ_FOCUS_NAME_HOOKS
     TQ_PROPERTY_HOOKS(returnKeyFocus, TQCbool)
 
     // Places the in-place input over a row (show 1) or takes it away.
