@@ -6,6 +6,7 @@
 #include "TQDwinCodeConvert.h"
 #include "_TQCsform.h"
 #include "_TQCstring.h"
+#include "_TQDprivateTimer.h"
 #include "_TQGFtrigger.h"
 
 #include <memory>
@@ -15,6 +16,16 @@
 namespace {
 
 long g_valueChanges = 0;
+
+// The shared timer of the ghost bar, seen from outside: running or not.
+class WatchedTimer : public TQDprivateTimer {
+public:
+    static bool running;
+    static TQDprivateTimer* make() { return new WatchedTimer; }
+    void startTimer() override { running = true; }
+    void stopTimer() override { running = false; }
+};
+bool WatchedTimer::running = false;
 
 void countValueChange(TQCbase*)
 {
@@ -113,4 +124,21 @@ TEST_F(SplitForm, OnlyOwnChildrenAreManagedAndAReleaseAloneFiresValueChange)
     TQCpoint point = {200, 50};
     form->onMouseRelease(&point);
     EXPECT_EQ(1, g_valueChanges);
+}
+
+// The ghost bar's timer is shared by every split form: one destroyed in the
+// middle of a drag must not be left in it.
+TEST_F(SplitForm, AFormDestroyedWhileABarIsDraggedStopsTheSharedTimer)
+{
+    TQDprivateTimer::setCreateInstanceHandler(WatchedTimer::make);
+    child("a");
+    child("b");
+    form->update();
+    TQCpoint onBar = {54, 50};
+    form->onMousePress(&onBar);
+    ASSERT_TRUE(form->getStatus()) << "the bar at 50, 4 pixels in, is grabbed";
+    EXPECT_TRUE(WatchedTimer::running);
+    form.reset();
+    EXPECT_FALSE(WatchedTimer::running);
+    TQDprivateTimer::setCreateInstanceHandler(nullptr);
 }
