@@ -256,6 +256,16 @@ TEST_F(List, ShrinkingTheWorkHeightPullsTheScrollValueBack)
     EXPECT_EQ(0, value("vbarValue"));
 }
 
+TEST_F(List, LongListsKeepTheWorkHeightWithinSixteenBits)
+{
+    std::string text;
+    for (int i = 0; i < 3300; ++i)
+        text += "r\n";
+    setText("data", text.c_str());
+    EXPECT_EQ(3300, list->getNum());
+    EXPECT_EQ(65535, value("workHeight"));
+}
+
 // setLabelHeight keeps eight bits: 256 is a row height of 0.
 TEST_F(List, RowHeightZeroStillGivesScrollPositions)
 {
