@@ -406,11 +406,39 @@ void detailColumnScenario()
     passInChild();
 }
 
+// Row 1 takes digits only.
+void switchAndDigitsScenario()
+{
+    EditScene scene("the digits-only scenario hung");
+    scene.list->setInputStatus(2, 1, 0);
+    scene.show();
+    scene.setText("data", "1\n2");
+    scene.press(0, 100, 10, 10);
+    scene.press(100, 100, 10, 10);
+    scene.list->setInputString(TQCstring("9", -2));
+    scene.press(1000, 100, 30, 30);
+    scene.press(100, 100, 30, 30);
+    requireInChild(g_inputEvents == std::vector<std::string>{"started", "fixed 1 -> 9", "started"},
+                   "starting on another row fixes the first edit before the second starts");
+    for (char c : {'a', '7', '+'})
+        ListScene::post(scene.frameDev->getHWND(), WM_CHAR, static_cast<WPARAM>(c), 0, 0);
+    std::string typed = scene.list->getInputString().getString();
+    requireInChild(typed.find('7') != std::string::npos && typed.find('+') != std::string::npos &&
+                       typed.find('a') == std::string::npos,
+                   "a digits-only cell takes digits and signs, not letters");
+    passInChild();
+}
+
 } // namespace
 
 TEST(ListOnWindowDeathTest, DoublePressEditsARowAndReturnFixesIt)
 {
     EXPECT_EXIT(doublePressScenario(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(ListOnWindowDeathTest, EditingAnotherRowFixesTheFirstAndDigitCellsRefuseLetters)
+{
+    EXPECT_EXIT(switchAndDigitsScenario(), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(ListOnWindowDeathTest, DoublePressInADetailListEditsTheColumnUnderThePointer)
