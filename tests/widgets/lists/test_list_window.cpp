@@ -426,6 +426,9 @@ void switchAndDigitsScenario()
     requireInChild(typed.find('7') != std::string::npos && typed.find('+') != std::string::npos &&
                        typed.find('a') == std::string::npos,
                    "a digits-only cell takes digits and signs, not letters");
+    delete scene.list;
+    pumpPendingMessages(kPatience);
+    requireInChild(g_inputEvents.size() == 3, "a list deleted while editing writes nothing back");
     passInChild();
 }
 

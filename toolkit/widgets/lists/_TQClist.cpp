@@ -115,6 +115,13 @@ TQClist::~TQClist()
         setFocus(0);
     if (m_returnKeyFocus && getSpecialFocus())
         setSpecialFocus(0);
+    // The input fields go with the children, after this part of the list:
+    // giving up the focus then must not write back into it.
+    for (long i = -1; i < m_extraInputs.getNum(); ++i) {
+        TQCbase* field = i < 0 ? m_defaultInput : static_cast<TQCbase*>(m_extraInputs.getData(i));
+        if (field != nullptr)
+            field->setUserData("plist", nullptr);
+    }
     freeInputRecords();
     for (char* text : {m_separator, m_titleString, m_barValue, m_data, m_dataSourceName,
                        m_upward, m_downward, m_leftward, m_rightward, m_return, m_tab,

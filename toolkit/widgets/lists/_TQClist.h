@@ -202,6 +202,7 @@ private:
     void buildTitleBar();
     void layOutTitleBar();
     void placeRow(TQCbase* row, long slot, bool virtualScroll);
+    long viewSlider();
     void redrawFramePixmap();
     long visibleIndex(long pos);
     long positionOfVisibleIndex(long index, long fallback);

@@ -131,11 +131,19 @@ void TQClist::onValueChange()
     if (!guard.alive() || m_titleBar == nullptr)
         return;
     setNumber(m_titleBar, _TQNx(), static_cast<long>(m_shadowThickness) - getHbarValue());
-    setNumber(m_titleBar, _TQNwidth(), getHScrBar()->getSliderSize() + getHbarValue());
+    long slider = getHScrBar() != nullptr ? static_cast<long>(getHScrBar()->getSliderSize()) : 0;
+    setNumber(m_titleBar, _TQNwidth(), slider + getHbarValue());
 }
 
 // ---------------------------------------------------------------------------
 // Rows
+
+// The height in view as the vertical bar has it; 0 before the bars exist.
+long TQClist::viewSlider()
+{
+    TQCvscrBar* bar = getVScrBar();
+    return bar != nullptr ? static_cast<long>(bar->getSliderSize()) : 0;
+}
 
 // Real scrolling keeps every row at its slot; virtual scrolling moves the
 // rows in view into the view and parks the others above it.
@@ -148,7 +156,7 @@ void TQClist::placeRow(TQCbase* row, long slot, bool virtualScroll)
         return;
     }
     long V = getVbarValue();
-    long P = static_cast<long>(getVScrBar()->getSliderSize());
+    long P = viewSlider();
     if (y0 <= V + P && V < y0 + h) {
         setNumber(row, _TQNy(), y0 - V);
     } else {
@@ -213,7 +221,7 @@ void TQClist::_lb_adjust()
     }
     long T = shown * h;
     long V = getVbarValue();
-    long P = static_cast<long>(getVScrBar()->getSliderSize());
+    long P = viewSlider();
     TQDdev* dev = frame != nullptr ? frame->getowndev() : nullptr;
     if (T <= kLongestRealWork && getPixmapStyle() != 0) {
         if (getNoScroll()) {
@@ -287,7 +295,7 @@ void TQClist::_adjust_no_scroll()
     }
     long h = m_itemHeight;
     long V = getVbarValue();
-    long P = static_cast<long>(getVScrBar()->getSliderSize());
+    long P = viewSlider();
     long shown = 0;
     for (long i = 0; i < n; ++i) {
         TQCbase* row = rowAt(i);
@@ -429,7 +437,7 @@ long TQClist::getTopPos()
 long TQClist::getBottomPos()
 {
     long u = rowUnit();
-    long P = static_cast<long>(getVScrBar()->getSliderSize());
+    long P = viewSlider();
     long b = (P / u - 1) + static_cast<long>(getVbarValue()) / u;
     return positionOfVisibleIndex(b, getNum() - 1);
 }
@@ -469,7 +477,7 @@ void TQClist::setBottomPos(long pos)
     long n = getNum();
     if (pos == -1)
         pos = n;
-    long P = static_cast<long>(getVScrBar()->getSliderSize());
+    long P = viewSlider();
     long value = m_itemHeight * (visibleIndex(pos) + 1) - P;
     scrollToValue(value < 0 ? 0 : value, pos >= 0 && pos < n);
 }
