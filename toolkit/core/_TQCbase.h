@@ -184,6 +184,10 @@ public:
     TQCprocedure* addProcedure(const char* procName, const char* functionName, long trigger);
     long addProcedureV(const char* procName, const char* functionName,
                        TQCprocedureFunction function, long trigger);
+    // Attaches an internal procedure, bound to the function, that wires the
+    // toolkit itself; -1 when the object refused it.
+    long addInternalProcedure(const char* procName, long trigger, TQCprocedureFunction function,
+                              const char* functionName);
     // Appends to the procedure list as it is: no trigger check, no mask.
     void _add_prcs(TQCprocedure* procedure) { appendProcedure(procedure); }
     // Detaches without deleting; -1 when the procedure is not attached.
@@ -292,6 +296,9 @@ public:
     // The object a focus move in the direction gives the focus to, or the
     // part of it that takes the focus; null when there is none.
     TQCbase* getFocusMoveInstance(long direction);
+    // That object takes the focus; null when there is none, or when it did
+    // not survive taking it.
+    TQCbase* giveFocusToward(long direction);
     // The search itself: the names in the direction property first, then
     // the nearest sibling in the parent's focus order; Tab and Back-Tab
     // wrap to the next row.

@@ -378,6 +378,16 @@ TQCbase* TQCbase::getFocusMoveInstance(long direction)
     return inner != nullptr ? inner : target;
 }
 
+TQCbase* TQCbase::giveFocusToward(long direction)
+{
+    TQCbase* target = getFocusMoveInstance(direction);
+    if (target == nullptr)
+        return nullptr;
+    LifeGuard guard(target);
+    target->setFocus(1);
+    return guard.alive() ? target : nullptr;
+}
+
 TQCbase* TQCbase::_get_focus_move_instance(long direction, unsigned char retry, TQCbase* origin)
 {
     if (parent == nullptr)

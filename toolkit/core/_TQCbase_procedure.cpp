@@ -175,6 +175,18 @@ long TQCbase::addProcedureV(const char* procName, const char* functionName,
     return 0;
 }
 
+long TQCbase::addInternalProcedure(const char* procName, long trigger,
+                                   TQCprocedureFunction function, const char* functionName)
+{
+    TQCprocedure* procedure = new TQCprocedure(procName, trigger);
+    procedure->setInternal(1);
+    procedure->setFunction(function, functionName);
+    if (addProcedure(procedure) == 0)
+        return 0;
+    delete procedure;
+    return -1;
+}
+
 long TQCbase::delProcedure(TQCprocedure* procedure)
 {
     if (procedureList == nullptr || procedureList->del(procedure) != 0)

@@ -92,6 +92,60 @@
 // The hook pair of prop, as a watched property registers it.
 #define TQ_HOOKS(prop) &ThisClass::setWorkTQN##prop, &ThisClass::getWorkTQN##prop
 
+// Registers marginTop, marginBottom, marginLeft and marginRight of the
+// class, kept in the slots m_marginTopSlot and so on, each with default def
+// and the class's hooks; r is the class's registrar.
+#define TQ_REGISTER_MARGINS(r, def)                                              \
+    r.watched<m_marginTopSlot>(_TQNmarginTop(), def, TQ_HOOKS(marginTop),        \
+                               {_TQSmarginTop()});                               \
+    r.watched<m_marginBottomSlot>(_TQNmarginBottom(), def, TQ_HOOKS(marginBottom), \
+                                  {_TQSmarginBottom()});                         \
+    r.watched<m_marginLeftSlot>(_TQNmarginLeft(), def, TQ_HOOKS(marginLeft),     \
+                                {_TQSmarginLeft()});                             \
+    r.watched<m_marginRightSlot>(_TQNmarginRight(), def, TQ_HOOKS(marginRight),  \
+                                 {_TQSmarginRight()})
+
+// The hooks of the seven focus-move names: the instances that take the
+// focus on the arrow keys, Return, Tab and Back-Tab.
+#define TQ_FOCUS_NAME_HOOKS                                                      \
+    TQ_PROPERTY_HOOKS(upward, char*)                                             \
+    TQ_PROPERTY_HOOKS(downward, char*)                                           \
+    TQ_PROPERTY_HOOKS(leftward, char*)                                           \
+    TQ_PROPERTY_HOOKS(rightward, char*)                                          \
+    TQ_PROPERTY_HOOKS(return, char*)                                             \
+    TQ_PROPERTY_HOOKS(tab, char*)                                                \
+    TQ_PROPERTY_HOOKS(backtab, char*)
+
+// Registers the seven focus-move names, kept as the texts m_upward,
+// m_downward, m_leftward, m_rightward, m_return, m_tab and m_backtab of the
+// class, in that order; r is the class's registrar.
+#define TQ_REGISTER_FOCUS_NAMES(r)                                               \
+    r.watched<&ThisClass::m_upward>(_TQNupward(), nullptr, TQ_HOOKS(upward),     \
+                                    {_TQSupward()});                             \
+    r.watched<&ThisClass::m_downward>(_TQNdownward(), nullptr, TQ_HOOKS(downward), \
+                                      {_TQSdownward()});                         \
+    r.watched<&ThisClass::m_leftward>(_TQNleftward(), nullptr, TQ_HOOKS(leftward), \
+                                      {_TQSleftward()});                         \
+    r.watched<&ThisClass::m_rightward>(_TQNrightward(), nullptr, TQ_HOOKS(rightward), \
+                                       {_TQSrightward()});                       \
+    r.watched<&ThisClass::m_return>(_TQNreturn(), nullptr, TQ_HOOKS(return),     \
+                                    {_TQSreturn()});                             \
+    r.watched<&ThisClass::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), {_TQStab()}); \
+    r.watched<&ThisClass::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),  \
+                                     {_TQSbacktab()})
+
+// The focus-move names, then enableFocusMove and returnKeyFocus, both off
+// by default and kept in the one-bit slots m_enableFocusMoveSlot and
+// m_returnKeyFocusSlot of the class.
+#define TQ_REGISTER_FOCUS_MOVING(r)                                              \
+    TQ_REGISTER_FOCUS_NAMES(r);                                                  \
+    r.watched<TQCflagOf<m_enableFocusMoveSlot>>(                                 \
+        _TQNenableFocusMove(), 0, TQ_HOOKS(enableFocusMove),                     \
+        {_TQSenableFocusMove(), _TQRbool1(), _TQRbool1D()});                     \
+    r.watched<TQCflagOf<m_returnKeyFocusSlot>>(                                  \
+        _TQNreturnKeyFocus(), 0, TQ_HOOKS(returnKeyFocus),                       \
+        {_TQSreturnKeyFocus(), _TQRbool1(), _TQRbool1D()})
+
 // Declares fieldSlot, the slot of bit field field of the class (declared
 // before it): the value travels as the field's declared type and is stored
 // masked to the field's width.

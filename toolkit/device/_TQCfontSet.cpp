@@ -112,3 +112,9 @@ TQCfontSet* TQGIappFontSet()
     static TQCfontSet* set = new TQCfontSet();
     return set;
 }
+
+void TQGFdefaultFontNo(void* value)
+{
+    *static_cast<unsigned char*>(value) =
+        static_cast<unsigned char>(TQGIappFontSet()->getDefaultFontNo());
+}

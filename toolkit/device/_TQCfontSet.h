@@ -49,4 +49,9 @@ private:
 // The application's font set, made on first call and kept for the process.
 TQCfontSet* TQGIappFontSet();
 
+// Default handler of a "font" property kept as an unsigned char: the set's
+// default font number, which the platform fills in after the classes
+// registered their properties.
+void TQGFdefaultFontNo(void* value);
+
 #endif

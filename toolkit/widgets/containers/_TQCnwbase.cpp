@@ -223,12 +223,7 @@ long TQCnwbase::addProcedureWithEvents(TQCprocedure* procedure, long trigger, lo
 
 void TQCnwbase::moveFocusFrom(TQCbase* container, long direction)
 {
-    TQCbase* target = container->getFocusMoveInstance(direction);
-    if (target == nullptr)
-        return;
-    LifeGuard guard(target);
-    target->setFocus(1);
-    if (guard.alive())
+    if (TQCbase* target = container->giveFocusToward(direction))
         target->redraw();
 }
 

@@ -120,6 +120,12 @@ public:
     TQCvscrBar* getVScrBar() const { return m_vbar; }
     unsigned short getVisibleWidth() const { return m_visibleWidth; }
     unsigned short getVisibleHeight() const { return m_visibleHeight; }
+    unsigned short getWorkWidth() const { return m_workWidth; }
+    unsigned short getWorkHeight() const { return m_workHeight; }
+    unsigned short getHbarValue() const { return m_hbarValue; }
+    unsigned short getVbarValue() const { return m_vbarValue; }
+    short getWorkBackColor() const { return m_workBackColor; }
+    unsigned char getNoScroll() const { return m_noScroll; }
 
     // The class of the bars of forms made from now on; null: "TQCvbscrBar".
     static void setUseScrBarClass(const char* className);
@@ -151,6 +157,16 @@ protected:
     // The title band between the top shadow and the view; 0 here.
     void setTitleBand(unsigned char height) { m_titleBand = height & 0x1F; }
     unsigned char getTitleBand() const { return m_titleBand; }
+    // Sets the work height without its hook.
+    void setWorkHeightField(unsigned short height) { m_workHeight = height; }
+    // The view height the last layout gave the vertical bar as its slider.
+    unsigned short getRangedViewHeight() const { return m_lastVSlider; }
+    // The next layout places both bars again.
+    void forgetBarPlaces()
+    {
+        m_lastVBarX = 0xFFFF;
+        m_lastHBarY = 0xFFFF;
+    }
 
 private:
     static TQCextLookProc& lookProc();

@@ -320,12 +320,7 @@ void TQCvbtn::moveFocus(long direction)
 {
     if (getProperty(_TQNenableFocusMove()).getLong() != 1)
         return;
-    TQCbase* target = getFocusMoveInstance(direction);
-    if (target == nullptr)
-        return;
-    LifeGuard guard(target);
-    target->setFocus(1);
-    if (guard.alive())
+    if (TQCbase* target = giveFocusToward(direction))
         target->redraw();
 }
 

@@ -86,17 +86,7 @@ void TQCvifield::registerProperties(Registrar& r)
     };
     r.watched<TQCflagOf<m_interCurSlot>>(_TQNinterCur(), 1, TQ_HOOKS(interCur),
                                          flag(_TQSinterCur()));
-    r.watched<&TQCvifield::m_upward>(_TQNupward(), nullptr, TQ_HOOKS(upward), {_TQSupward()});
-    r.watched<&TQCvifield::m_downward>(_TQNdownward(), nullptr, TQ_HOOKS(downward),
-                                       {_TQSdownward()});
-    r.watched<&TQCvifield::m_leftward>(_TQNleftward(), nullptr, TQ_HOOKS(leftward),
-                                       {_TQSleftward()});
-    r.watched<&TQCvifield::m_rightward>(_TQNrightward(), nullptr, TQ_HOOKS(rightward),
-                                        {_TQSrightward()});
-    r.watched<&TQCvifield::m_return>(_TQNreturn(), nullptr, TQ_HOOKS(return), {_TQSreturn()});
-    r.watched<&TQCvifield::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), {_TQStab()});
-    r.watched<&TQCvifield::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),
-                                      {_TQSbacktab()});
+    TQ_REGISTER_FOCUS_NAMES(r);
     r.watched<TQCflagOf<m_enableFocusMoveSlot>>(_TQNenableFocusMove(), 0,
                                                 TQ_HOOKS(enableFocusMove),
                                                 flag(_TQSenableFocusMove()));

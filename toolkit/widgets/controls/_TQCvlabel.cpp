@@ -31,13 +31,6 @@ unsigned char defaultFontNo()
     return static_cast<unsigned char>(TQGIappFontSet()->getDefaultFontNo());
 }
 
-// The default of "font" follows the font set, which the platform fills in
-// after the class registered its properties.
-void writeDefaultFontNo(void* value)
-{
-    *static_cast<unsigned char*>(value) = defaultFontNo();
-}
-
 } // namespace
 
 TQCvlabel::TQCvlabel(TQCbase* parent, const char* name)
@@ -77,17 +70,11 @@ TQCvlabel::TQCvlabel(TQCbase* parent, const char* name)
                                     {_TQSalignmentV(), _TQRalignmentV(), _TQRalignmentVD()});
         r.watched<m_alignmentHSlot>(_TQNalignmentH(), 2, TQ_HOOKS(alignmentH),
                                     {_TQSalignmentH(), _TQRalignmentH(), _TQRalignmentHD()});
-        r.watched<m_marginTopSlot>(_TQNmarginTop(), 2, TQ_HOOKS(marginTop), {_TQSmarginTop()});
-        r.watched<m_marginBottomSlot>(_TQNmarginBottom(), 2, TQ_HOOKS(marginBottom),
-                                      {_TQSmarginBottom()});
-        r.watched<m_marginLeftSlot>(_TQNmarginLeft(), 2, TQ_HOOKS(marginLeft),
-                                    {_TQSmarginLeft()});
-        r.watched<m_marginRightSlot>(_TQNmarginRight(), 2, TQ_HOOKS(marginRight),
-                                     {_TQSmarginRight()});
+        TQ_REGISTER_MARGINS(r, 2);
         r.watched<&TQCvlabel::m_maxLength>(_TQNmaxLength(), 64, TQ_HOOKS(maxLength),
                                            {_TQSmaxLength()});
         r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), {_TQSfont()})
-            ->setGetDefaultValueHandler(writeDefaultFontNo);
+            ->setGetDefaultValueHandler(TQGFdefaultFontNo);
         r.watched<&TQCvlabel::m_labelPixmap>(_TQNlabelPixmap(), -1, TQ_HOOKS(labelPixmap),
                                              {_TQSlabelPixmap()});
         r.watched<&TQCvlabel::m_blinkPixmap>(_TQNblinkPixmap(), -1, TQ_HOOKS(blinkPixmap),

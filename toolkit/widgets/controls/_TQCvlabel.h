@@ -60,6 +60,21 @@ public:
     // The text as the label draws it, before escapes are processed.
     TQCstring* getInternalString() { return &m_internalString; }
 
+    // Keys of the row data a list keeps on each of its row labels: the
+    // tree depth, the open mark and the mark of its change by the user, the
+    // tree-line bits, the mark of the first row, the list of rows, and the
+    // selection.
+    static const char* const ROW_LEVEL;
+    static const char* const ROW_OPEN;
+    static const char* const ROW_OPEN_CHANGED;
+    static const char* const ROW_STATUS;
+    static const char* const ROW_FIRST;
+    static const char* const ROW_LIST;
+    static const char* const ROW_SELECTED;
+    // Bits of ROW_STATUS: deeper rows follow (the row has an expand box);
+    // a later shown row of the same level follows (the line runs on).
+    enum { ROW_HAS_CHILDREN = 1, ROW_SIBLING_FOLLOWS = 2 };
+
     // Class-wide list-row settings, one copy for every label: the row
     // mode, the icon flag and the column positions (decimal pixel
     // positions joined by the column separator). Whoever sets them draws,

@@ -3,26 +3,23 @@
 // lines, expand box, icon cell) and column rows (text split at positions).
 #include "_TQCvlabel.h"
 
-#include <cstdint>
 #include <cstdlib>
 
 #include "_TQDdev.h"
 
-namespace {
+const char* const TQCvlabel::ROW_LEVEL = "list-indent-level";
+const char* const TQCvlabel::ROW_OPEN = "list-tr-open";
+const char* const TQCvlabel::ROW_OPEN_CHANGED = "list-tr-open-ch";
+const char* const TQCvlabel::ROW_STATUS = "list-indent-status";
+const char* const TQCvlabel::ROW_FIRST = "list-lb-top";
+const char* const TQCvlabel::ROW_LIST = "list-lb-list";
+const char* const TQCvlabel::ROW_SELECTED = "ls-selected";
 
-// The row data a list keeps on each of its row labels.
-const char* const kIndentLevel = "list-indent-level";
-const char* const kIndentStatus = "list-indent-status";
-const char* const kFirstRow = "list-lb-top";
-const char* const kRowList = "list-lb-list";
-const char* const kOpen = "list-tr-open";
-// Bits of the indent status.
-const long kExpandBox = 1;
-const long kLineRunsOn = 2;
+namespace {
 
 long userLong(TQCbase* object, const char* key)
 {
-    return static_cast<long>(reinterpret_cast<intptr_t>(object->getUserData(key)));
+    return static_cast<long>(object->getUserLongData(key));
 }
 
 long numberAt(TQCstring& positions, long index, const char* separator)
@@ -41,7 +38,7 @@ void TQCvlabel::rowPositions(Layout& l)
     bool icon = get_use_icon() != 0;
     long h = static_cast<long>(l.content.height);
     if (mode == ROW_TREE) {
-        l.depth = userLong(this, kIndentLevel);
+        l.depth = userLong(this, ROW_LEVEL);
         if (icon) {
             l.pictureX = (l.depth + 1) * h;
             l.pictureWidth = static_cast<unsigned long>(h);
@@ -102,20 +99,20 @@ void TQCvlabel::drawTreeLines(TQDdev* dev, const Layout& l)
     long h = static_cast<long>(l.content.height);
     long mL = m_marginLeft;
     long mT = m_marginTop;
-    long status = userLong(this, kIndentStatus);
-    bool first = getUserData(kFirstRow) != nullptr;
+    long status = userLong(this, ROW_STATUS);
+    bool first = getUserData(ROW_FIRST) != nullptr;
     long x = mL + l.depth * h + 2 * (h / 4);
     dev->setLineDashType(8);
     dev->setForeColor(m_foreColor);
     dev->setLineWidth(1);
-    if (status & kLineRunsOn)
+    if (status & ROW_SIBLING_FOLLOWS)
         dev->drawLine(x, first ? mT + h / 2 : mT, x, mT + h);
     else if (!first)
         dev->drawLine(x, mT, x, mT + h / 2);
     dev->drawLine(x, mT + h / 2, mL + l.depth * h + h / 4 + 3 * h / 4, mT + h / 2);
     drawAncestorLines(dev, l);
     dev->setLineDashType(0);
-    if (status & kExpandBox)
+    if (status & ROW_HAS_CHILDREN)
         drawExpandBox(dev, l);
 }
 
@@ -123,7 +120,7 @@ void TQCvlabel::drawTreeLines(TQDdev* dev, const Layout& l)
 // through this row.
 void TQCvlabel::drawAncestorLines(TQDdev* dev, const Layout& l)
 {
-    TQClistData* rows = static_cast<TQClistData*>(getUserData(kRowList));
+    TQClistData* rows = static_cast<TQClistData*>(getUserData(ROW_LIST));
     if (rows == nullptr)
         return;
     long position = -1;
@@ -134,11 +131,11 @@ void TQCvlabel::drawAncestorLines(TQDdev* dev, const Layout& l)
     long level = l.depth;
     for (long i = position - 1; i >= 0 && level > 0; --i) {
         TQCbase* row = static_cast<TQCbase*>(rows->getData(i));
-        long depth = userLong(row, kIndentLevel);
+        long depth = userLong(row, ROW_LEVEL);
         if (depth >= level)
             continue;
         level = depth;
-        if (userLong(row, kIndentStatus) & kLineRunsOn) {
+        if (userLong(row, ROW_STATUS) & ROW_SIBLING_FOLLOWS) {
             long x = m_marginLeft + depth * h + 2 * (h / 4);
             dev->drawLine(x, m_marginTop, x, m_marginTop + h);
         }
@@ -161,6 +158,6 @@ void TQCvlabel::drawExpandBox(TQDdev* dev, const Layout& l)
     long b2 = b / 2;
     dev->drawRect(mx - b, my - b, side, side);
     dev->drawLine(mx - b2, my, mx + b2 + 1, my);
-    if (getUserData(kOpen) == nullptr)
+    if (getUserData(ROW_OPEN) == nullptr)
         dev->drawLine(mx, my - b2, mx, my + b2 + 1);
 }

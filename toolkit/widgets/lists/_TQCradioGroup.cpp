@@ -74,25 +74,7 @@ TQCradioGroup::TQCradioGroup(TQCbase* parent, const char* name)
                                                  {_TQSlabelPixmap()});
         r.watched<m_orientationSlot>(_TQNorientation(), 1, TQ_HOOKS(orientation),
                                      {_TQSorientation(), _TQRorientation(), _TQRorientationD()});
-        r.watched<&TQCradioGroup::m_upward>(_TQNupward(), nullptr, TQ_HOOKS(upward),
-                                            {_TQSupward()});
-        r.watched<&TQCradioGroup::m_downward>(_TQNdownward(), nullptr, TQ_HOOKS(downward),
-                                              {_TQSdownward()});
-        r.watched<&TQCradioGroup::m_leftward>(_TQNleftward(), nullptr, TQ_HOOKS(leftward),
-                                              {_TQSleftward()});
-        r.watched<&TQCradioGroup::m_rightward>(_TQNrightward(), nullptr, TQ_HOOKS(rightward),
-                                               {_TQSrightward()});
-        r.watched<&TQCradioGroup::m_return>(_TQNreturn(), nullptr, TQ_HOOKS(return),
-                                            {_TQSreturn()});
-        r.watched<&TQCradioGroup::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), {_TQStab()});
-        r.watched<&TQCradioGroup::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),
-                                             {_TQSbacktab()});
-        r.watched<TQCflagOf<m_enableFocusMoveSlot>>(
-            _TQNenableFocusMove(), 0, TQ_HOOKS(enableFocusMove),
-            {_TQSenableFocusMove(), _TQRbool1(), _TQRbool1D()});
-        r.watched<TQCflagOf<m_returnKeyFocusSlot>>(
-            _TQNreturnKeyFocus(), 0, TQ_HOOKS(returnKeyFocus),
-            {_TQSreturnKeyFocus(), _TQRbool1(), _TQRbool1D()});
+        TQ_REGISTER_FOCUS_MOVING(r);
         r.watched<&TQCradioGroup::m_shortcut>(_TQNshortcut(), nullptr, TQ_HOOKS(shortcut),
                                               {_TQSshortcut()});
         r.triggers({TQEV_VALUE_CH});

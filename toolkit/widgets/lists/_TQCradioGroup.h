@@ -52,13 +52,7 @@ public:
     TQ_PROPERTY_HOOKS(labelPixmap, short)
     TQ_PROPERTY_HOOKS(orientation, unsigned char)
     TQ_PROPERTY_HOOKS(enableFocusMove, TQCbool)
-    TQ_PROPERTY_HOOKS(upward, char*)
-    TQ_PROPERTY_HOOKS(downward, char*)
-    TQ_PROPERTY_HOOKS(leftward, char*)
-    TQ_PROPERTY_HOOKS(rightward, char*)
-    TQ_PROPERTY_HOOKS(return, char*)
-    TQ_PROPERTY_HOOKS(tab, char*)
-    TQ_PROPERTY_HOOKS(backtab, char*)
+    TQ_FOCUS_NAME_HOOKS
     TQ_PROPERTY_HOOKS(returnKeyFocus, TQCbool)
     TQ_PROPERTY_WORK_HOOK(shortcut, char*)
 
