@@ -331,7 +331,7 @@ void recordModalProc(TQDdev*, long event, void*)
 
 } // namespace
 
-TEST_F(DevEvents, PointerEventsAreMappedDeliveredAndNeverConsumed)
+TEST_F(DevEvents, PointerEventsAreMappedDeliveredAndAnsweredByTheClient)
 {
     double scale = 2.0;
     short xOffset = 3, yOffset = 5;
@@ -342,10 +342,11 @@ TEST_F(DevEvents, PointerEventsAreMappedDeliveredAndNeverConsumed)
     button.answers[19] = 0;
     TQCpoint point = {21, 31};
 
-    EXPECT_EQ(-1, dev.informEventToClient(13, &point));
+    EXPECT_EQ(0, dev.informEventToClient(13, &point)) << "the client took the press";
+    EXPECT_EQ(-1, dev.informEventToClient(14, &point)) << "the client let the release pass";
     // A double click passes unchanged and its answer counts.
     EXPECT_EQ(0, dev.informEventToClient(19, &point));
-    EXPECT_EQ((Strings{"b 13 (7,10)", "b 19 (21,31)"}), log);
+    EXPECT_EQ((Strings{"b 13 (7,10)", "b 14 (7,10)", "b 19 (21,31)"}), log);
     EXPECT_EQ(21, point.x);
 }
 
@@ -353,6 +354,7 @@ TEST_F(DevEvents, InsensitiveClientGetsNoPointerEventsAndHiddenOrMissingOneNothi
 {
     button.setSensitive(0);
     TQCpoint point = {1, 1};
+    button.answers[13] = 0;
     button.answers[16] = 0;
     EXPECT_EQ(-1, dev.informEventToClient(13, &point));
     EXPECT_EQ(0, dev.informEventToClient(16, nullptr));

@@ -58,29 +58,35 @@ protected:
 
 } // namespace
 
-TEST_F(WindowDispatch, PressReachesWindowLessDevicesInOrderAndTheWindowLast)
+TEST_F(WindowDispatch, PressGoesTopmostFirstAndStopsWhereTaken)
 {
     windowClient.answers[13] = 0;
     b1.answers[13] = 0;
     TQCpoint point = {15, 27};
     win.onMousePress(&point);
     win.onMouseRelease(&point);
-    EXPECT_EQ((Strings{"b1 13 (5,7)", "b2 13 (15,27)", "w 13 (15,27)", "b1 14 (5,7)",
-                       "b2 14 (15,27)", "w 14 (15,27)"}),
-              events);
+    EXPECT_EQ((Strings{"b2 13 (15,27)", "b1 13 (5,7)", "b2 14 (15,27)", "b1 14 (5,7)",
+                       "w 14 (15,27)"}),
+              events)
+        << "b1 took the press: the window's own client never saw it";
+
+    events.clear();
+    b2.answers[13] = 0;
+    win.onMousePress(&point);
+    EXPECT_EQ((Strings{"b2 13 (15,27)"}), events) << "the later widget lies on top";
 }
 
 TEST_F(WindowDispatch, DoubleClickConsumedByTheFirstReachesNoOneElse)
 {
-    b1.answers[19] = 0;
+    b2.answers[19] = 0;
     TQCpoint point = {15, 27};
     win.onMouseDoubleClick(&point);
-    EXPECT_EQ((Strings{"b1 19 (15,27)"}), events);
+    EXPECT_EQ((Strings{"b2 19 (15,27)"}), events);
 
     events.clear();
-    b1.answers.clear();
+    b2.answers.clear();
     win.onMouseDoubleClick(&point);
-    EXPECT_EQ((Strings{"b1 19 (15,27)", "b2 19 (15,27)", "w 19 (15,27)"}), events);
+    EXPECT_EQ((Strings{"b2 19 (15,27)", "b1 19 (15,27)", "w 19 (15,27)"}), events);
 }
 
 TEST_F(WindowDispatch, OtherEventsGoInListOrderToDevicesThatAskForThem)
@@ -110,16 +116,16 @@ TEST_F(WindowDispatch, DeviceCancelledDuringTheDispatchIsNotVisitedUntilItRegist
 TEST_F(WindowDispatch, NestedDispatchLeavesTheOuterWalkIntact)
 {
     bool nested = false;
-    b1.whenCalled = [&](long event) {
+    b2.whenCalled = [&](long event) {
         if (event != 13 || nested)
             return;
         nested = true;
-        n1.cancelEvent(&n1);
+        n2.cancelEvent(&n2);
         win.exposeExecute(0, 0, 5, 5);
     };
     TQCpoint point = {15, 27};
     win.onMousePress(&point);
-    EXPECT_EQ((Strings{"b1 13 (5,7)", "w 9 (0,0,5,5)", "b2 9 (0,0,5,5)", "b2 13 (15,27)",
+    EXPECT_EQ((Strings{"b2 13 (15,27)", "w 9 (0,0,5,5)", "b1 9 (0,0,5,5)", "b1 13 (5,7)",
                        "w 13 (15,27)"}),
               events);
 }
@@ -145,7 +151,7 @@ TEST(WindowDev, ClientDestroyedDuringDispatchIsNotTouchedAfterwards)
     win.setEnableEventBit(kAllEvents);
     n1.setEnableEventBit(kAllEvents);
     n2.setEnableEventBit(kAllEvents);
-    b1.whenCalled = [&](long) {
+    b2.whenCalled = [&](long) {
         win.detachClient();
         delete windowClient;
         windowClient = nullptr;
@@ -153,7 +159,7 @@ TEST(WindowDev, ClientDestroyedDuringDispatchIsNotTouchedAfterwards)
 
     TQCpoint point = {1, 2};
     win.onMousePress(&point);
-    EXPECT_EQ((Strings{"b1 13 (1,2)", "b2 13 (1,2)"}), events);
+    EXPECT_EQ((Strings{"b2 13 (1,2)", "b1 13 (1,2)"}), events);
     EXPECT_EQ(nullptr, win.getAttachedClient());
     EXPECT_EQ(0, win.execEvent(13, &point));
     n1.detachClient();

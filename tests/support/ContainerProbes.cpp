@@ -55,11 +55,16 @@ long RecordingWindowDev::setEnableEventBit(long bits)
     return FakeWindowDev::setEnableEventBit(bits);
 }
 
-const char* ProbeForm::getUseDevName()
+const char* probeFormDevName()
 {
     static bool registered = registerDevices();
     (void)registered;
     return "probeFormDev";
+}
+
+const char* ProbeForm::getUseDevName()
+{
+    return probeFormDevName();
 }
 
 void ProbeForm::onResize(TQCrect* rect)

@@ -25,9 +25,10 @@
 #include <vector>
 
 std::vector<std::string>& containerLog();
-// The device name under which a FakeNwDev is made; registered on the first
-// call.
+// The device names under which a FakeNwDev and a RecordingWindowDev are
+// made; registered on the first call.
 const char* probeNwDevName();
+const char* probeFormDevName();
 
 class RecordingWindowDev : public FakeWindowDev {
 public:

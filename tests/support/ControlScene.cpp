@@ -2,18 +2,18 @@
 #include "ControlScene.h"
 
 #include "FakeAppDev.h"
+#include "RecordingKeyboard.h"
 #include "TQDwinCodeConvert.h"
 #include "_TQCfontSet.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCimageSet.h"
 #include "_TQDkeyboard.h"
-#include "_TQGFimage.h"
 
 namespace {
 
-TQDkeyboard* plainKeyboard()
+TQDkeyboard* recordingKeyboard()
 {
-    return new TQDkeyboard;
+    return new RecordingKeyboard;
 }
 
 // The services keep the first object they make for the process. Text goes
@@ -22,7 +22,7 @@ bool installFakes()
 {
     TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
     TQGIappCodeConvert()->initialize();
-    TQDkeyboard::setCreateInstanceHandler(plainKeyboard);
+    TQDkeyboard::setCreateInstanceHandler(recordingKeyboard);
     TQDtimer::setCreateInstanceHandler(FakeTimer::create);
     TQDmouse::setCreateInstanceHandler(FakeMouse::create);
     TQDappDev::setCreateInstanceHandler(FakeAppDev::create);
@@ -88,11 +88,4 @@ FakeTimer* ControlScene::timer()
 TQDkeyboard* ControlScene::keyboard()
 {
     return TQGIappKeyboard();
-}
-
-short ControlScene::image(const char* name)
-{
-    short no = TQGFimage(name);
-    TQGIappImageSet()->getImage(no)->initialize();
-    return no;
 }

@@ -1,9 +1,9 @@
 // Controls on recording devices, for the control tests: the platform's code
-// converter and fake services for the rest the controls reach (keyboard,
-// application timer, mouse, application device, a font of fixed metrics as
-// font 0, images that load from any name), installed before their first
-// use; a shown form in a window; a recording drawing object; and a log of
-// the procedures that ran.
+// converter and fake services for the rest the controls reach (a keyboard
+// that logs the input-method calls, application timer, mouse, application
+// device, a font of fixed metrics as font 0, images that load from any
+// name), installed before their first use; a shown form in a window; a
+// recording drawing object; and a log of the procedures that ran.
 #ifndef CONTROLSCENE_H
 #define CONTROLSCENE_H
 
@@ -66,8 +66,6 @@ protected:
 
     static FakeTimer* timer();
     static TQDkeyboard* keyboard();
-    // The number of a loaded fake image of that name.
-    static short image(const char* name);
 
     RecordingDraw draw;
     CurrentDraw current{&draw};

@@ -22,6 +22,15 @@
 #include <string>
 #include <vector>
 
+// The numbers joined by commas, as the logs write arguments: "0,0,20,20".
+inline std::string numberList(std::initializer_list<long> values)
+{
+    std::string out;
+    for (long v : values)
+        out += (out.empty() ? "" : ",") + std::to_string(v);
+    return out;
+}
+
 class FakeDev : public TQDdev {
 public:
     long getDeviceResource() override { return deviceResource; }
@@ -71,29 +80,22 @@ public:
     void _copy_area(long x, long y, unsigned long w, unsigned long h, long dx, long dy,
                     unsigned char fromPixmap) override
     {
-        note("_copy_area(" + list({x, y, (long)w, (long)h, dx, dy, (long)fromPixmap}) + ")");
+        note("_copy_area(" + numberList({x, y, (long)w, (long)h, dx, dy, (long)fromPixmap}) + ")");
     }
     void _setup_pixmap(short x, short y, unsigned short w, unsigned short h, short color,
                        short image) override
     {
-        note("_setup_pixmap(" + list({x, y, w, h, color, image}) + ")");
+        note("_setup_pixmap(" + numberList({x, y, w, h, color, image}) + ")");
     }
     void _clear_area(long x, long y, unsigned long w, unsigned long h) override
     {
-        note("_clear_area(" + list({x, y, (long)w, (long)h}) + ")");
+        note("_clear_area(" + numberList({x, y, (long)w, (long)h}) + ")");
     }
 
     long createPixmapResult = 0;
     bool contextNeedsPixmap = false;
 
 private:
-    static std::string list(std::initializer_list<long> values)
-    {
-        std::string out;
-        for (long v : values)
-            out += (out.empty() ? "" : ",") + std::to_string(v);
-        return out;
-    }
     void note(const std::string& entry)
     {
         if (log != nullptr)

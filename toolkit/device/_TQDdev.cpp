@@ -421,10 +421,10 @@ long TQDdev::informEventToClient(long event, void* data)
             return -1;
         TQCpoint local = *static_cast<TQCpoint*>(data);
         unmapPoint(&local);
+        // A window-less client answers 0 for a press or release it hit, which
+        // ends the window's offer of it to the widgets below.
         if (client->getSensitive() || client->getPropertyEditMode())
-            client->execEventProc(event, &local);
-        // A window-less client never consumes these, so the window's own
-        // client still gets them after every window-less one.
+            return client->execEventProc(event, &local);
         return -1;
     }
     default:

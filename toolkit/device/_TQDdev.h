@@ -115,8 +115,8 @@ public:
     short getXOffset() const { return xOffsetPtr != nullptr ? *xOffsetPtr : 0; }
     short getYOffset() const { return yOffsetPtr != nullptr ? *yOffsetPtr : 0; }
 
-    // Delivers one event to the client: its answer, or -1 (always -1 for
-    // mouse in, press, release and move).
+    // Delivers one event to the client: its answer (0 when it took the
+    // event), or -1 when the client was not reached.
     long informEventToClient(long event, void* data);
 
     void setInitialized(unsigned char on) { flags.initialized = on ? 1 : 0; }

@@ -12,6 +12,7 @@
 #include "_TQDmouse.h"
 #include "_TQGFtrigger.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace {
@@ -169,6 +170,15 @@ void TQDkeyboard::setText(char* text, long encoding)
 char* TQDkeyboard::getText(long encoding)
 {
     return keyText.getString(encoding);
+}
+
+bool TQDkeyboard::matchesShortcut(const char* shortcut)
+{
+    const char* key = getText(-2);
+    if (shortcut == nullptr || shortcut[0] == '\0' || key == nullptr || key[0] == '\0')
+        return false;
+    return std::toupper(static_cast<unsigned char>(key[0])) ==
+           std::toupper(static_cast<unsigned char>(shortcut[0]));
 }
 
 // The old release procedure runs last, so that it already sees its

@@ -124,6 +124,10 @@ public:
     long getKey() const { return key; }
     void setText(char* text, long encoding);
     char* getText(long encoding);
+    // Whether the key's text begins with the first character of an Alt
+    // shortcut, in either case. An empty shortcut, or a key without text,
+    // never matches: otherwise Alt alone would match every such control.
+    bool matchesShortcut(const char* shortcut);
     TQCstring* getTextString() { return &keyText; }
 
     unsigned char withShift() const { return flags.shift; }

@@ -162,15 +162,18 @@ TQDdev** TQDwindowDev::takeDispatchCopy(long count, TQDdev**& ownedCopy)
     return copy;
 }
 
-// Press, release and double click reach the window's own client last; a
-// double click stops at the first window-less client that consumes it.
+// The list is the drawing order, so a later window-less widget lies on top
+// of an earlier one. Press, release and double click go to the topmost
+// first, stop at the first client that takes them and reach the window's
+// own client only when none did; every other event goes to all in list
+// order.
 void TQDwindowDev::walkDispatch(DispatchFrame& frame, long event, void* data)
 {
     long bit = TQGFeventToMaskBit(event);
     bool pressGroup = (bit & PRESS_GROUP_MASK) != 0;
     bool ownClientDue = false;
-    for (long i = 0; i < frame.count; ++i) {
-        TQDdev* dev = frame.devices[i];
+    for (long k = 0; k < frame.count; ++k) {
+        TQDdev* dev = frame.devices[pressGroup ? frame.count - 1 - k : k];
         if (dev == this && pressGroup) {
             ownClientDue = true;
             continue;

@@ -4,6 +4,7 @@
 
 #include "CapturedText.h"
 #include "ContainerProbes.h"
+#include "GuiPolicyScope.h"
 #include "RecordingDraw.h"
 #include "_TQCbaseList.h"
 #include "_TQCguiPolicy.h"
@@ -232,16 +233,16 @@ void recordFormDraw(void* block)
 TEST_F(Form, ExtendedLookPaintsInsteadOfTheClassicDrawing)
 {
     show();
-    TQCguiPolicy* policy = TQGIappGuiPolicy();
-    policy->setExtGuiPolicyProc("FormLook", "TQCform::draw", recordFormDraw);
-    policy->setExtGuiPolicy("FormLook", 1);
-    TQGIappObjectList()->execUpdate();
-    g_blocks.clear();
-    draw.clear();
-    form->setAbsoluteDraw(1);
-    form->draw();
-    long classicCalls = draw.calls().size();
-    policy->setExtGuiPolicy("", 1);
+    long classicCalls = 0;
+    {
+        ExtLookScope look("FormLook", "TQCform::draw", recordFormDraw);
+        TQGIappObjectList()->execUpdate();
+        g_blocks.clear();
+        draw.clear();
+        form->setAbsoluteDraw(1);
+        form->draw();
+        classicCalls = draw.calls().size();
+    }
     EXPECT_EQ(0, classicCalls);
     ASSERT_EQ(1u, g_blocks.size());
     EXPECT_EQ(form, g_blocks[0].instance);

@@ -6,7 +6,6 @@
 #include "_TQCblink.h"
 #include "_TQCvlabel.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -130,22 +129,6 @@ TEST_F(Label, BlinkRateZeroIsNeverInTheBlinkPhase)
     set("blinkRate", 16);
     EXPECT_EQ(1u, strings().size());
     set("blinkFlag", 0);
-}
-
-TEST_F(Label, HiddenLabelOpensNoDrawingAndOneWithoutDeviceFails)
-{
-    label->setVisible(0);
-    draw.clear();
-    EXPECT_EQ(0, label->draw());
-    EXPECT_EQ(0, draw.count("beginDraw"));
-    struct Deviceless : TQCvlabel {
-        using TQCvlabel::TQCvlabel;
-        const char* getUseDevName() override { return "no such device"; }
-    };
-    TQCvlabel* bare = new Deviceless(form, "bare");
-    bare->initialize();
-    bare->setVisible(1);
-    EXPECT_EQ(-1, bare->draw());
 }
 
 TEST_F(Label, TransparentLabelDrawsNeitherBackgroundNorFrame)

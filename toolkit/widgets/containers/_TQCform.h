@@ -54,6 +54,8 @@ public:
     void internalUpdate() override;
     long draw() override;
     long clear() override;
+    // Clears the window and exposes it; with no-refresh on it leaves the
+    // window as it is, only clears the marks, and answers -1.
     long redraw() override;
     long cdraw() override;
     const char* getUseDevName() override { return "formDev"; }
@@ -94,6 +96,36 @@ public:
     unsigned char getPixmapStyle() const { return m_pixmapStyle; }
 
 protected:
+    // The anchor step of every child in a parent of that size; with a
+    // pixmap, a child it queues is updated at once.
+    void anchorChildren(unsigned short width, unsigned short height);
+    // Fills the fields every form's extended-look record has, by name.
+    template <class Record>
+    void fillLookRecord(Record& record, TQDdev* dev)
+    {
+        record.instance = this;
+        record.device = dev;
+        record.x = m_x;
+        record.y = m_y;
+        record.width = m_width;
+        record.height = m_height;
+        record.shadowThickness = m_shadowThickness;
+        record.foreColor = m_foreColor;
+        record.backColor = m_backColor;
+        record.topShadowColor = m_topShadowColor;
+        record.bottomShadowColor = m_bottomShadowColor;
+        record.backPixmap = m_backPixmap;
+        record.shadowType = m_shadowType;
+        record.gradation = m_gradation;
+        record.gradationMargin = m_gradationMargin;
+    }
+
+    // The first steps of a drawing just opened, which forms built on this
+    // one share: the update marks cleared, then the background (backColor
+    // or the gradation, unless a background image shows) and the edit-mode
+    // dot grid over the area drawn, the whole form when whole is set.
+    void paintGround(TQDdev* dev, unsigned char whole);
+
     TQClistData m_children;
     short m_x = 100;
     short m_y = 100;

@@ -2,32 +2,22 @@
 // expose, resize and visibility reports, and the reaction to a new look.
 #include "_TQCform.h"
 
-#include <cstring>
-
-#include "_TQCguiPolicy.h"
+#include "_TQCextLookProc.h"
 #include "_TQDwindowDev.h"
 #include "_TQGFdebug.h"
 #include "_TQGFgeometry.h"
-#include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
 
 namespace {
 
 const char kSourceName[] = "_TQCform_draw";
-const char kDrawProcKey[] = "TQCform::draw";
 const int kDotSpacing = 10;
 
-// The extended look's form procedure, shared by every form, and the name of
-// the look it was taken from.
-struct LookCache {
-    TQCguiPolicy::DrawProc proc = nullptr;
-    char* lookName = nullptr;
-};
-
-LookCache& lookCache()
+// The extended look's form procedure, shared by every form.
+TQCextLookProc& formLook()
 {
-    static LookCache* cache = new LookCache;
-    return *cache;
+    static TQCextLookProc* look = new TQCextLookProc("TQCform::draw");
+    return *look;
 }
 
 } // namespace
@@ -80,8 +70,17 @@ long TQCform::draw()
         traceDraw(__LINE__, "dev not ready");
         return 0;
     }
+    paintGround(dev, getAbsoluteDraw());
+    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
+                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
+    dev->endDraw();
+    return 0;
+}
+
+void TQCform::paintGround(TQDdev* dev, unsigned char whole)
+{
     TQCrect exposed = {0, 0, m_width, m_height};
-    if (!getAbsoluteDraw()) {
+    if (!whole) {
         short x, y;
         unsigned short w, h;
         dev->getExposedArea(&x, &y, &w, &h, 1);
@@ -93,10 +92,6 @@ long TQCform::draw()
         drawBackground(dev);
     if (getDotMode())
         drawDotGrid(dev, exposed);
-    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
-                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
-    dev->endDraw();
-    return 0;
 }
 
 // With a background image the device paints the background itself.
@@ -131,30 +126,12 @@ void TQCform::drawDotGrid(TQDdev* dev, const TQCrect& exposed)
 // The selected extended look paints the form when it has a form procedure.
 bool TQCform::drawExtendedLook(TQDdev* dev)
 {
-    TQCguiPolicy* policy = TQGIappGuiPolicy();
-    if (!policy->getExtGuiPolicySelected())
+    TQCguiPolicy::DrawProc proc = formLook().get();
+    if (proc == nullptr)
         return false;
-    LookCache& cache = lookCache();
-    if (cache.proc == nullptr)
-        cache.proc = policy->getExtGuiPolicyProc(kDrawProcKey);
-    if (cache.proc == nullptr)
-        return false;
-    TQCformDrawBlock block = {this,
-                              dev,
-                              m_x,
-                              m_y,
-                              m_width,
-                              m_height,
-                              m_shadowThickness,
-                              m_foreColor,
-                              m_backColor,
-                              m_topShadowColor,
-                              m_bottomShadowColor,
-                              m_backPixmap,
-                              m_shadowType,
-                              m_gradation,
-                              m_gradationMargin};
-    cache.proc(&block);
+    TQCformDrawBlock block;
+    fillLookRecord(block, dev);
+    proc(&block);
     return true;
 }
 
@@ -164,19 +141,7 @@ void TQCform::onGuiPolicyChange(long policy)
     TQCbase::onGuiPolicyChange(policy);
     if (!guard.alive())
         return;
-    TQCguiPolicy* looks = TQGIappGuiPolicy();
-    LookCache& cache = lookCache();
-    if (!looks->getExtGuiPolicySelected()) {
-        cache.proc = nullptr;
-    } else {
-        TQCstring name = looks->getExtGuiPolicyName();
-        const char* text = name.getString(-2);
-        if (cache.lookName == nullptr || std::strcmp(cache.lookName, text) != 0) {
-            cache.proc = looks->getExtGuiPolicyProc(kDrawProcKey);
-            delete[] cache.lookName;
-            cache.lookName = TQGFstrdup(text);
-        }
-    }
+    formLook().renew();
     needUpdate();
     setAbsoluteDraw(1);
     redraw();
@@ -228,11 +193,20 @@ void TQCform::syncDevicePosition(TQDdev* dev)
     }
 }
 
+// The device would clear the window before the expose that draw() then
+// ignores: with no-refresh on, the window keeps what it shows and only the
+// marks are cleared, as draw() clears them. -1 tells that nothing was asked
+// of the device.
 long TQCform::redraw()
 {
     TQDdev* dev = getowndev();
     if (dev == nullptr || !getVisible())
         return -1;
+    if (m_noRefresh) {
+        TQCbase::update();
+        setAbsoluteDraw(0);
+        return -1;
+    }
     dev->clearArea(0, 0, m_width, m_height, 1, 1);
     return 0;
 }

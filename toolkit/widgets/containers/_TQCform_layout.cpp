@@ -85,6 +85,11 @@ void TQCform::_exec_child_adjust_for_anchors()
 {
     if (!adjustAnchor() || !getGeometryChanged())
         return;
+    anchorChildren(m_width, m_height);
+}
+
+void TQCform::anchorChildren(unsigned short width, unsigned short height)
+{
     LifeGuard guard(this);
     TQClistData snapshot(m_children);
     for (long i = 0; i < snapshot.getNum(); ++i) {
@@ -92,7 +97,7 @@ void TQCform::_exec_child_adjust_for_anchors()
         if (!holds(m_children, child))
             continue;
         LifeGuard childGuard(child);
-        child->_adjust_for_anchors(m_width, m_height);
+        child->_adjust_for_anchors(width, height);
         if (!guard.alive())
             return;
         // With a pixmap the child's window is repainted now, not later.

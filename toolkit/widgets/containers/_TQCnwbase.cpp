@@ -103,8 +103,10 @@ long TQCnwbase::redraw()
     TQCbase* parent = parentDev != nullptr ? parentDev->getAttachedClient() : nullptr;
     if (parent != nullptr && parent->getAbsoluteDraw()) {
         parent->setAbsoluteDraw(0);
-        parent->redraw();
-        return 0;
+        // A parent that repaints nothing (no-refresh) leaves this widget to
+        // repaint its own area.
+        if (parent->redraw() == 0)
+            return 0;
     }
     dev->clearArea(m_x, m_y, m_width, m_height, 1, 1);
     return 0;
@@ -157,6 +159,20 @@ bool TQCnwbase::openDrawing(const char* className, int line)
     return true;
 }
 
+long TQCnwbase::openBlinkingDrawing(const char* className, int line)
+{
+    long drawing = drawable(className, line);
+    if (drawing != 1)
+        return drawing;
+    if (!drawWanted(className, line))
+        return 0;
+    if (getBlinkPhase() && !m_twinBlink) {
+        traceDraw(className, line, "not draw..");
+        return 0;
+    }
+    return openDrawing(className, line) ? 1 : 0;
+}
+
 long TQCnwbase::cdraw()
 {
     needUpdate();
@@ -193,6 +209,27 @@ void TQCnwbase::attachWithEvents(TQCprocedure* procedure, long mask, long device
     _add_prcs(procedure);
     if (TQDdev* dev = getowndev())
         dev->setEnableEventBit(deviceBits);
+}
+
+long TQCnwbase::addProcedureWithEvents(TQCprocedure* procedure, long trigger, long mask)
+{
+    if (!acceptsProcedure(procedure))
+        return -1;
+    if (procedure->getTrigger() != trigger)
+        return TQCnwbase::addProcedure(procedure);
+    attachWithEvents(procedure, mask, mask);
+    return 0;
+}
+
+void TQCnwbase::moveFocusFrom(TQCbase* container, long direction)
+{
+    TQCbase* target = container->getFocusMoveInstance(direction);
+    if (target == nullptr)
+        return;
+    LifeGuard guard(target);
+    target->setFocus(1);
+    if (guard.alive())
+        target->redraw();
 }
 
 // ---------------------------------------------------------------------------

@@ -100,6 +100,10 @@ protected:
     // draw now), then takes the object off the update queue and clears its
     // absolute-draw flag.
     bool openDrawing(const char* className, int line);
+    // The steps above for a widget that is not drawn at all in its blink
+    // phase unless twinBlink gives it blink colours ("not draw.."): -1
+    // without a device, 1 with the drawing open, else 0.
+    long openBlinkingDrawing(const char* className, int line);
     void traceDraw(const char* className, int line, const char* state);
     // Whether the class takes a procedure: its trigger is one of the
     // class's, or it is internal.
@@ -108,6 +112,13 @@ protected:
     // effective trigger mask and joins the object's event mask, and the
     // device is asked for deviceBits.
     void attachWithEvents(TQCprocedure* procedure, long mask, long deviceBits);
+    // addProcedure of a class whose procedures on trigger need the events
+    // of mask (attachWithEvents); the others are attached as here. 0, or -1
+    // for a procedure the class does not take.
+    long addProcedureWithEvents(TQCprocedure* procedure, long trigger, long mask);
+    // The object that a focus move in the direction from container reaches
+    // takes the focus and is redrawn; nothing when there is none.
+    static void moveFocusFrom(TQCbase* container, long direction);
 
     short m_x = 0;
     short m_y = 0;

@@ -89,6 +89,39 @@ protected:
     TQCstring* preparedText(unsigned short t);
     // The text colour: _select_fore_color when set, else foreColor.
     short textColor() const { return _select_fore_color != 0 ? _select_fore_color : m_foreColor; }
+    // The fields every drawing record of a control built on the label
+    // begins with: the control, its device, position, size, frame
+    // thickness, the blink state and the first three colours.
+    template <class Block>
+    void fillDrawBlockHead(Block& b)
+    {
+        b.instance = this;
+        b.device = getowndev();
+        b.x = m_x;
+        b.y = m_y;
+        b.width = m_width;
+        b.height = m_height;
+        b.shadowThickness = m_shadowThickness;
+        b.blinkFlag = m_blinkFlag;
+        b.blinkPhase = getBlinkPhase();
+        b.shadowType = m_shadowType;
+        b.blinkType = m_blinkType;
+        b.twinBlink = m_twinBlink;
+        b.foreColor = m_foreColor;
+        b.backColor = m_backColor;
+        b.blinkColor = m_blinkColor;
+    }
+    // The gradation and the margins, which the records hold in this order.
+    template <class Block>
+    void fillDrawBlockMargins(Block& b)
+    {
+        b.gradation = m_gradation;
+        b.gradationMargin = m_gradationMargin;
+        b.marginLeft = m_marginLeft;
+        b.marginRight = m_marginRight;
+        b.marginTop = m_marginTop;
+        b.marginBottom = m_marginBottom;
+    }
 
     // Set by the list rows: the highlight behind the text (0 none) and the
     // colour that replaces foreColor (0 none).

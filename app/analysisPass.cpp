@@ -1,0 +1,106 @@
+// The analysis pass over the stretch, and the waveform pictures.
+#include "analysisPass.h"
+
+#include "analysisState.h"
+#include "cmnDraw.h"
+#include "fftPlus.h"
+
+#include <cstring>
+
+namespace {
+
+long halfSize()
+{
+    return selsize / 2;
+}
+
+// The transform's input: the stretch, no imaginary part.
+void loadStretch()
+{
+    std::memset(selIm, 0, sizeof(double) * selsize);
+    std::memcpy(selRe, seliii, sizeof(double) * selsize);
+}
+
+void transformPower()
+{
+    long half = 0;
+    fft(selRe, selIm, selsize, 0);
+    PowAndPhs(selRe, selIm, power, phase, selsize, &half);
+}
+
+void copyHalf(const double* from, double* to)
+{
+    std::memcpy(to, from, sizeof(double) * halfSize());
+}
+
+} // namespace
+
+void windowedAndRestoredSpectra()
+{
+    loadStretch();
+    WindowFunction(selRe, selsize, windowHamming);
+    transformPower();
+    copyHalf(power, power_liner);
+    long unusedHalf = 0;
+    restoreWithWidebandPhase(seliii, selRe, selIm, selsize, widesize, wideHsize, wideLsize,
+                             restore, &unusedHalf, wbphase, paraNoise);
+    restore[0] = 0.0;
+    copyHalf(restore, restore_log);
+    calc_dB(power_liner, power_db, power_io_db, restore_log, restore_db, halfSize());
+}
+
+void plainSpectrum()
+{
+    loadStretch();
+    transformPower();
+    copyHalf(power, su_power_liner);
+    su_calc_dB(su_power_liner, su_power_db, halfSize());
+}
+
+DisplayBins displayBins()
+{
+    const double hzPerBin = (sampleFreq * 0.5) / halfSize();
+    return {static_cast<long>(rangeMinX / hzPerBin), static_cast<long>(rangeMaxX / hzPerBin)};
+}
+
+void displaySpectra()
+{
+    const DisplayBins bins = displayBins();
+    const long minY = static_cast<long>(rangeMinY);
+    const long maxY = static_cast<long>(rangeMaxY);
+    const struct {
+        double* dB;
+        const char* area;
+        TQDmwindowDev* dev;
+    } spectra[] = {
+        {power_db, "newvdra_000", mdev3},
+        {restore_db, "newvdra_003", mdev4},
+        {su_power_db, "newvdra_006", mdev7},
+    };
+    for (const auto& s : spectra)
+        display_db(s.dB, halfSize(), "TQCvdrawingArea", s.area, s.dev, sampleFreq, rangeMinX,
+                   rangeMaxX, minY, maxY, bins.startBin, bins.endBin);
+}
+
+void analysisPass()
+{
+    windowedAndRestoredSpectra();
+    plainSpectrum();
+    displaySpectra();
+}
+
+SignalRange signalRange()
+{
+    return {findMax(siii, maxsize), findMin(siii, maxsize)};
+}
+
+void drawWholeSignal(long position, const SignalRange& range)
+{
+    display_wave_posline(siii, maxsize, "TQCvdrawingArea", "newvdra_001", mdev, range.max,
+                         range.min, position, selsize);
+}
+
+void drawStretch(double* first, const SignalRange& range)
+{
+    display_wave(first, selsize, "TQCvdrawingArea", "newvdra_002", mdev2, range.max, range.min);
+}

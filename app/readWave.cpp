@@ -1,0 +1,256 @@
+// The WAV file reader, through the Windows multimedia file functions.
+#include "readWave.h"
+
+#include "analysisState.h"
+#include "appDialogs.h"
+#include "appWidgets.h"
+
+#include "_TQCbase.h"
+#include "_TQClocaleSet.h"
+
+#include "TQwin32.h"
+#include <mmsystem.h>
+
+#include <cstdint>
+
+TQCbase* objectBase = nullptr;
+
+namespace {
+
+// The private heap of the chunk buffers of one read.
+HANDLE m_hHeap = nullptr;
+
+// The file and the heap of one read, closed and destroyed when it ends.
+class WaveFile {
+public:
+    WaveFile() { m_hHeap = HeapCreate(0, 0, 0); }
+    ~WaveFile()
+    {
+        if (m_file != nullptr)
+            mmioClose(m_file, 0);
+        if (m_hHeap != nullptr)
+            HeapDestroy(m_hHeap);
+        m_hHeap = nullptr;
+    }
+    WaveFile(const WaveFile&) = delete;
+    WaveFile& operator=(const WaveFile&) = delete;
+
+    // The name goes to the system in the system's own encoding, which need
+    // not be the application's.
+    bool open(TQCstring& name)
+    {
+        char* systemName = name.getString(TQGIappLocaleSet()->getSystemLocaleEncoding());
+        MMIOINFO info = {};
+        m_file = mmioOpenA(systemName, &info, MMIO_READ);
+        if (m_file == nullptr)
+            return false;
+        const LONG end = mmioSeek(m_file, 0, SEEK_END);
+        m_size = end > 0 ? end : 0;
+        mmioSeek(m_file, 0, SEEK_SET);
+        return true;
+    }
+    HMMIO file() const { return m_file; }
+
+    // Whether the file holds the whole of a chunk it has descended into.
+    bool holds(const MMCKINFO& chunk) const
+    {
+        return chunk.dwDataOffset <= m_size && chunk.cksize <= m_size - chunk.dwDataOffset;
+    }
+    // A zero-filled buffer of the chunk's size from the read's heap, read
+    // whole; null when it cannot be had (*allocated says whether the
+    // buffer was).
+    unsigned char* readChunk(const MMCKINFO& chunk, bool* allocated)
+    {
+        void* data = m_hHeap != nullptr ? HeapAlloc(m_hHeap, HEAP_ZERO_MEMORY, chunk.cksize)
+                                        : nullptr;
+        *allocated = data != nullptr;
+        if (data == nullptr)
+            return nullptr;
+        const LONG wanted = static_cast<LONG>(chunk.cksize);
+        if (mmioRead(m_file, static_cast<HPSTR>(data), wanted) != wanted)
+            return nullptr;
+        return static_cast<unsigned char*>(data);
+    }
+
+private:
+    HMMIO m_file = nullptr;
+    DWORD m_size = 0;
+};
+
+int refuse(const char* message)
+{
+    showMessageAtWinStart(message);
+    return -1;
+}
+
+unsigned le16(const unsigned char* p)
+{
+    return p[0] | p[1] << 8;
+}
+
+int32_t le32(const unsigned char* p)
+{
+    return static_cast<int32_t>(le16(p) | static_cast<uint32_t>(le16(p + 2)) << 16);
+}
+
+// The chosen channel of the two-channel dialog's radio group: 1 left, 2
+// right.
+long radioChannel()
+{
+    objectBase = findWidget("TQCradioGroup", "newradi_002");
+    TQCbase* radio = castWidget(objectBase, "TQCradioGroup");
+    if (radio == nullptr)
+        return 1;
+    const long value = radio->getProperty("value").getLong();
+    if (value == 0) {
+        showMessageAtWinStart("Radio not selected : this program chose Left Channel");
+        return 1;
+    }
+    // The group has two buttons; no other answer may pick a word outside
+    // the frame.
+    return value == 2 ? 2 : 1;
+}
+
+// Asks in the main window's channel dialog; the left channel unless the
+// user answers OK with the right one.
+long chooseChannel()
+{
+    long channel = 1;
+    objectBase = findWidget("TQCdialog", "newdial_001");
+    if (TQCbase* dialog = castWidget(objectBase, "TQCdialog")) {
+        setWidgetText(dialog, "x", winStartX.getString(-2));
+        setWidgetText(dialog, "y", winStartY.getString(-2));
+        switch (popupAppDialog(dialog)) {
+        case 1:
+            channel = radioChannel();
+            break;
+        case 2:
+            showMessageAtWinStart("dialog status NO : this program chose left channel");
+            break;
+        case 0:
+            showMessageAtWinStart("dialog status CANCEL : this program chose left channel");
+            break;
+        default:
+            break;
+        }
+    }
+    setLabelText("newvlab_014", channel == 2 ? "RightChannel" : "LeftChannel");
+    return channel;
+}
+
+void freeSamples()
+{
+    delete[] siii;
+    siii = nullptr;
+    maxsize = 0;
+    delete[] siii_int;
+    siii_int = nullptr;
+}
+
+// The channel's samples out of the interleaved frames of the data chunk;
+// a last incomplete frame is dropped.
+int takeChannel(const unsigned char* data, DWORD bytes, long channels, long channel)
+{
+    freeSamples();
+    const long count = static_cast<long>(bytes / 2) / channels;
+    siii_int = newWordArray(count);
+    siii = newSampleArray(count);
+    if (siii_int == nullptr || siii == nullptr) {
+        freeSamples();
+        return refuse("can not alloc");
+    }
+    maxsize = count;
+    for (long i = 0; i < count; ++i) {
+        const short sample = static_cast<short>(le16(data + 2 * (channels * i + channel - 1)));
+        siii_int[i] = sample;
+        siii[i] = sample;
+    }
+    return 0;
+}
+
+// The point beside the main window where the dialogs open.
+TQCstring besideMainWindow(TQCbase* mainWindow, const char* property)
+{
+    long position = 0;
+    scanLong(widgetText(mainWindow, property), &position);
+    return longText(position + 20);
+}
+
+} // namespace
+
+int readWave()
+{
+    return chooseWaveFile() == 0 ? loadWave() : -1;
+}
+
+int chooseWaveFile()
+{
+    TQCbase* fileSelect = appFileSelect();
+    if (TQCbase* mainWindow = findWidget("TQCmainWindow", "newwin000")) {
+        winStartX = besideMainWindow(mainWindow, "x");
+        winStartY = besideMainWindow(mainWindow, "y");
+        if (fileSelect != nullptr) {
+            setWidgetText(fileSelect, "x", winStartX.getString(-2));
+            setWidgetText(fileSelect, "y", winStartY.getString(-2));
+        }
+    }
+    if (popupAppDialog(fileSelect) != 1)
+        return -1;
+    nameFull = appChosenFile(fileSelect);
+    nameDir = widgetText(fileSelect, "dirName");
+    nameFile = widgetText(fileSelect, "fileName");
+    return 0;
+}
+
+int loadWave()
+{
+    WaveFile wave;
+    if (!wave.open(nameFull))
+        return refuse("file not found");
+    MMCKINFO riff = {};
+    riff.fccType = mmioFOURCC('W', 'A', 'V', 'E');
+    if (mmioDescend(wave.file(), &riff, nullptr, MMIO_FINDRIFF) != MMSYSERR_NOERROR)
+        return refuse("riff chunk not found");
+
+    MMCKINFO format = {};
+    format.ckid = mmioFOURCC('f', 'm', 't', ' ');
+    if (mmioDescend(wave.file(), &format, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR)
+        return refuse("format chunk not found");
+    // The fields used end with bits per sample, at byte 14.
+    if (format.cksize < 16 || !wave.holds(format))
+        return refuse("can not read format data");
+    bool allocated = false;
+    const unsigned char* fmt = wave.readChunk(format, &allocated);
+    if (fmt == nullptr)
+        return refuse(allocated ? "can not read format data"
+                                : "can not alloc heap memory for format data");
+    const long channels = le16(fmt + 2);
+    const int32_t rate = le32(fmt + 4);
+    // A rate of zero or less has no seconds and no frequencies.
+    if (rate <= 0)
+        return refuse("can not read format data");
+    if (channels != 1 && channels != 2)
+        return refuse("bad channel number");
+    long channel = 1;
+    if (channels == 1)
+        setLabelText("newvlab_014", "SingleChannel");
+    else
+        channel = chooseChannel();
+    sampleFreq = rate;
+    qt = le16(fmt + 14);
+    if (qt != 16)
+        return refuse("Sorry, this program need 16 BitsPerSample");
+
+    mmioAscend(wave.file(), &format, 0);
+    MMCKINFO data = {};
+    data.ckid = mmioFOURCC('d', 'a', 't', 'a');
+    if (mmioDescend(wave.file(), &data, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR)
+        return refuse("data chunk not found");
+    if (!wave.holds(data))
+        return refuse("can not read wave data");
+    const unsigned char* samples = wave.readChunk(data, &allocated);
+    if (samples == nullptr)
+        return refuse(allocated ? "can not read wave data"
+                                : "can not alloc heap memory for wave data");
+    return takeChannel(samples, data.cksize, channels, channel);
+}

@@ -1,0 +1,58 @@
+// Toolkit windows on their real devices for the widget tests.
+#include "GuiToolkitWindow.h"
+
+#include "GuiTestApp.h"
+#include "TQDwinformDev.h"
+#include "TQDwinwinDev.h"
+#include "_TQCwindow.h"
+#include "_TQN.h"
+
+namespace {
+
+TQDwinwinDev* windowDevice(TQCwindow* window)
+{
+    TQDdev* dev = window->getowndev();
+    return dev != nullptr ? static_cast<TQDwinwinDev*>(dev->cast("TQDwinwinDev")) : nullptr;
+}
+
+} // namespace
+
+TQCwindow* makeToolkitWindow(const char* name, short x, short y, unsigned short w,
+                             unsigned short h)
+{
+    TQCwindow* window = new TQCwindow(nullptr, name);
+    window->initialize();
+    window->setPropertyV(_TQNtitleBar(), static_cast<char>(0));
+    window->setPropertyV(_TQNx(), x);
+    window->setPropertyV(_TQNy(), y);
+    window->setPropertyV(_TQNwidth(), w);
+    window->setPropertyV(_TQNheight(), h);
+    return window;
+}
+
+bool showAndPaint(TQCwindow* window, DWORD timeoutMs)
+{
+    window->setVisible(1);
+    bool painted = pumpMessagesUntil(
+        [window] {
+            TQDwinwinDev* dev = windowDevice(window);
+            return dev != nullptr && dev->getExposed() != 0;
+        },
+        timeoutMs);
+    pumpPendingMessages(timeoutMs);
+    return painted;
+}
+
+HWND clientWindowOf(TQCwindow* window)
+{
+    TQDwinwinDev* dev = windowDevice(window);
+    return dev != nullptr ? dev->getHWND() : nullptr;
+}
+
+HWND formWindowOf(TQCbase* form)
+{
+    TQDdev* dev = form->getowndev();
+    TQDwinformDev* formDev =
+        dev != nullptr ? static_cast<TQDwinformDev*>(dev->cast("TQDwinformDev")) : nullptr;
+    return formDev != nullptr ? formDev->getHWND() : nullptr;
+}

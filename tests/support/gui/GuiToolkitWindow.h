@@ -1,0 +1,28 @@
+// A top-level window of the toolkit's own class on its real device, for the
+// widget tests that need the whole toolkit path: made without a title bar
+// (so the system does not widen it), its client area at (x, y) on the
+// screen, w x h; children are added as to any TQCwindow.
+//
+//     TQCwindow* top = makeToolkitWindow("w", 50, 60, 320, 220);
+//     ... children ...
+//     showAndPaint(top);
+//     COLORREF c = windowPixel(clientWindowOf(top), 10, 10);
+#ifndef GUITOOLKITWINDOW_H
+#define GUITOOLKITWINDOW_H
+
+#include "TQwin32.h"
+
+class TQCbase;
+class TQCwindow;
+
+TQCwindow* makeToolkitWindow(const char* name, short x, short y, unsigned short w,
+                             unsigned short h);
+// Shows the window and pumps until it has been painted and the queue is
+// empty; answers whether it was painted within timeoutMs.
+bool showAndPaint(TQCwindow* window, DWORD timeoutMs = 5000);
+// The window whose client area the toolkit draws in.
+HWND clientWindowOf(TQCwindow* window);
+// The native window of a form's (or scrolled frame's) device.
+HWND formWindowOf(TQCbase* form);
+
+#endif

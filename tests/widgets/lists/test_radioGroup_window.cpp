@@ -1,0 +1,90 @@
+// The channel chooser in a real top-level window under Xvfb: presses posted
+// to its radio toggles change its value and run its VALUE_CH procedures
+// once, and its frame and title are drawn through GDI. The scenario runs in
+// a process of its own.
+#include "FreshProcess.h"
+#include "GuiPixels.h"
+#include "GuiTestApp.h"
+#include "GuiToolkitWindow.h"
+#include "TQDwinfont.h"
+#include "_TQCfontSet.h"
+#include "_TQCguiPolicy.h"
+#include "_TQCradioGroup.h"
+#include "_TQCwindow.h"
+#include "_TQGFgeometry.h"
+#include "_TQGFtrigger.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const DWORD kPatience = 5000;
+
+std::vector<std::string> g_log;
+
+void logValue(TQCbase* group)
+{
+    g_log.push_back("value " + std::to_string(group->getProperty("value").getLong()));
+}
+
+// A press and release posted to the group's window in the middle of the
+// left part of toggle n, then every message they lead to.
+void click(TQCradioGroup* group, short n)
+{
+    TQCbase* toggle = group->getItem(n);
+    long x = toggle->getProperty("x").getLong() + 20;
+    long y = toggle->getProperty("y").getLong() + toggle->getProperty("height").getLong() / 2;
+    HWND hwnd = formWindowOf(group);
+    PostMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    pumpPendingMessages(kPatience);
+}
+
+void clickScenario()
+{
+    armWatchdog(30000, "the radio group scenario hung");
+    requireInChild(startGuiApp() != nullptr, "the application window exists");
+    _win_font_init();
+    TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_B, 0);
+    TQCwindow* window = makeToolkitWindow("w", 50, 60, 300, 90);
+    TQCradioGroup* group = new TQCradioGroup(window, "newradi_002");
+    group->initialize();
+    group->setPropertyV("menuItems", "Left Channel,Right Channel");
+    group->setPropertyV("titleString", "Select Channel");
+    group->setProperty("value", TQCvariant(1L));
+    TQGFsetGeometry(group, 0, 0, 283, 70);
+    group->addProcedureV("v", "logValue", logValue, TQEV_VALUE_CH);
+    group->setVisible(1);
+    requireInChild(showAndPaint(window), "the window is painted");
+    const char* title = " Select Channel ";
+    short font = static_cast<short>(group->getProperty("font").getLong());
+    int th = static_cast<int>(TQGIappFontSet()->getStringHeight(font, title, -2));
+    int tw = static_cast<int>(TQGIappFontSet()->getStringWidth(font, title, -2));
+    auto shot = captureWindow(formWindowOf(group), 0, 0, 283, 70);
+    COLORREF frame = shot->pixel(th / 2 + 2, th / 2);
+    requireInChild(th > 0 && frame != shot->pixel(th / 2 + 4, th / 2 + 4),
+                   "the frame's top edge at half the title height");
+    requireInChild(shot->count(th, th / 2, tw, 1, frame) == 0 &&
+                       shot->pixel(th + tw + 2, th / 2) == frame,
+                   "the title's box breaks it");
+    requireInChild(shot->count(th, 1, tw, th, RGB(0, 0, 0)) > 0, "the title is written in it");
+
+    click(group, 1);
+    requireInChild(group->getProperty("value").getLong() == 2 &&
+                       g_log == std::vector<std::string>{"value 2"},
+                   "a click on the right channel: value 2, told once");
+    click(group, 1);
+    requireInChild(g_log.size() == 1, "a second click tells nothing");
+    passInChild();
+}
+
+} // namespace
+
+TEST(RadioGroupOnWindowDeathTest, PostedClicksChooseTheOtherChannelOnce)
+{
+    EXPECT_EXIT(clickScenario(), ::testing::ExitedWithCode(0), "");
+}

@@ -1,0 +1,516 @@
+// Scrolled form: construction, the 16 properties and the inherited ones it
+// hands to its parts, the parts themselves, the device set-up, painting in
+// the classic or the extended look, visibility and the reaction to a new
+// look. How it scrolls has a file of its own.
+#include "_TQCscrForm.h"
+
+#include "_TQCextLookProc.h"
+#include "_TQCprocedure.h"
+#include "_TQCscrFrame.h"
+#include "_TQCtypeServerFrame.h"
+#include "_TQCvscrBar.h"
+#include "_TQDdev.h"
+#include "_TQDmouse.h"
+#include "_TQGFgeometry.h"
+#include "_TQGFstring.h"
+#include "_TQGFtrigger.h"
+
+#include <string>
+#include <tuple>
+#include <utility>
+
+TQ_TYPE_SERVER_FRAME(TQCscrForm, TQCform);
+
+namespace {
+
+const char kDefaultBarClass[] = "TQCvbscrBar";
+// The events of the form's own window: mouse in, out, press, release, move.
+const long kFormEvents = 0xF800;
+
+} // namespace
+
+TQCscrForm::TQCscrForm(TQCbase* parent, const char* name)
+    : TQCform(parent, name), m_margin(4), m_titleBand(0), m_hbarVisible(1), m_vbarVisible(1),
+      m_virtualScroll(0), m_frameFlag(1), m_noScroll(0), m_reanchor(0)
+{
+    m_shadowType = TQSHADOW_IN;
+    setPublicDevChildInUse(1);
+    TQCregisterClass(this, VERSION, [](Registrar& r) {
+        r.watched<&TQCscrForm::m_barThickness>(_TQNbarThickness(), 16, TQ_HOOKS(barThickness),
+                                               {_TQSbarThickness()});
+        r.watched<&TQCscrForm::m_workWidth>(_TQNworkWidth(), 1000, TQ_HOOKS(workWidth),
+                                            {_TQSworkWidth()});
+        r.watched<&TQCscrForm::m_workHeight>(_TQNworkHeight(), 1000, TQ_HOOKS(workHeight),
+                                             {_TQSworkHeight()});
+        r.watched<&TQCscrForm::m_hbarValue>(_TQNhbarValue(), 0, TQ_HOOKS(hbarValue),
+                                            {_TQShbarValue()});
+        r.watched<&TQCscrForm::m_vbarValue>(_TQNvbarValue(), 0, TQ_HOOKS(vbarValue),
+                                            {_TQSvbarValue()});
+        r.watched<&TQCscrForm::m_increment>(_TQNincrement(), 10, TQ_HOOKS(increment),
+                                            {_TQSincrement()});
+        r.watched<&TQCscrForm::m_pageIncrement>(_TQNpageIncrement(), 100,
+                                                TQ_HOOKS(pageIncrement), {_TQSpageIncrement()});
+        r.watched<TQCflagOf<m_hbarVisibleSlot>>(_TQNhbarVisible(), 1, TQ_HOOKS(hbarVisible),
+                                                {_TQShbarVisible(), _TQRbool2(), _TQRbool2D()});
+        r.watched<TQCflagOf<m_vbarVisibleSlot>>(_TQNvbarVisible(), 1, TQ_HOOKS(vbarVisible),
+                                                {_TQSvbarVisible(), _TQRbool2(), _TQRbool2D()});
+        r.watched<&TQCscrForm::m_workBackColor>(_TQNworkBackColor(), -11,
+                                                TQ_HOOKS(workBackColor), {_TQSworkBackColor()});
+        r.watched<&TQCscrForm::m_barShadowColor>(_TQNbarShadowColor(), -12,
+                                                 TQ_HOOKS(barShadowColor),
+                                                 {_TQSbarShadowColor()});
+        r.watched<&TQCscrForm::m_scrollWidth>(_TQNscrollWidth(), 30, TQ_HOOKS(scrollWidth),
+                                              {_TQSscrollWidth()});
+        r.hide(_TQNscrollWidth());
+        r.watched<&TQCscrForm::m_scrollHeight>(_TQNscrollHeight(), 30, TQ_HOOKS(scrollHeight),
+                                               {_TQSscrollHeight()});
+        r.hide(_TQNscrollHeight());
+        r.watched<m_marginSlot>(_TQNmargin(), 4, TQ_HOOKS(margin), {_TQSmargin()});
+        r.watched<TQCflagOf<m_virtualScrollSlot>>(_TQNvirtualScroll(), 0,
+                                                  TQ_HOOKS(virtualScroll),
+                                                  {_TQSvirtualScroll(), _TQRbool1(), _TQRbool1D()});
+        r.watched<TQCflagOf<m_frameFlagSlot>>(_TQNframe(), 1, TQ_HOOKS(frame),
+                                              {_TQSframe(), _TQRbool1(), _TQRbool1D()});
+        r.changeDefault<m_shadowTypeSlot>(_TQNshadowType(), TQSHADOW_IN);
+        r.hide(_TQNshadowType());
+        r.withdraw(_TQNgradation());
+        r.withdraw(_TQNgradationMargin());
+        r.triggers({TQEV_VALUE_CH, TQEV_ACTIVATE});
+        r.info()->setExtTrigger(TRIGGER_SCR_MOUSE_PRESS, "SCR-MOUSE-PRESS");
+        r.info()->setExtTrigger(TRIGGER_SCR_MOUSE_RELEASE, "SCR-MOUSE-RELEASE");
+        r.info()->setExtTrigger(TRIGGER_SCR_MOUSE_MOVE, "SCR-MOUSE-MOVE");
+        r.info()->setExtTrigger(TRIGGER_SCR_MOUSE_DCLICK, "SCR-MOUSE-DCLICK");
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Parts
+
+char*& TQCscrForm::scrBarClass()
+{
+    static char* name = nullptr;
+    return name;
+}
+
+void TQCscrForm::setUseScrBarClass(const char* className)
+{
+    delete[] scrBarClass();
+    scrBarClass() = TQGFstrdup(className);
+}
+
+const char* TQCscrForm::getUseScrBarClass()
+{
+    return scrBarClass() != nullptr ? scrBarClass() : kDefaultBarClass;
+}
+
+// The frame shows the children; the bars and the frame sit on the form's
+// own window. What the setters stored before is handed to them here.
+long TQCscrForm::initialize()
+{
+    LifeGuard guard(this);
+    TQCform::initialize();
+    if (!guard.alive())
+        return 0;
+    std::string name = getInstanceName();
+    m_frame = new TQCscrFrame(this, (name + "-scr").c_str());
+    m_frame->setInternalObject(1);
+    m_frame->setUseParentBaseDev(1);
+    m_frame->initialize();
+    setPublicDevChild(m_frame);
+    m_visibleWidth = 0;
+    m_visibleHeight = 0;
+    m_frame->setProperty(_TQNx(), TQCvariant(static_cast<long>(m_shadowThickness)));
+    m_frame->setProperty(_TQNy(), TQCvariant(static_cast<long>(m_shadowThickness + m_titleBand)));
+    m_frame->setProperty(_TQNbackColor(), TQCvariant(static_cast<long>(m_workBackColor)));
+    m_frame->setVisible(1);
+    addFrameProcedure("scrmp", TQEV_MOUSE_PRESS, "_scr_mouse_press", _scr_mouse_press);
+    addFrameProcedure("scrmr", TQEV_MOUSE_RELEASE, "_scr_mouse_release", _scr_mouse_release);
+    addFrameProcedure("scrmm", TQEV_MOUSE_MOVE, "_scr_mouse_move", _scr_mouse_move);
+    addFrameProcedure("scrmm", TQEV_MOUSE_DOUBLE_CLICK, "_scr_mouse_dclick", _scr_mouse_dclick);
+    m_hbar = makeBar("-hscr", 0, "_h_scr_work_op", _h_scr_work_op, "_ha_scr_work_op",
+                     _ha_scr_work_op);
+    m_vbar = makeBar("-vscr", 1, "_v_scr_work_op", _v_scr_work_op, "_va_scr_work_op",
+                     _va_scr_work_op);
+    if (m_virtualScroll)
+        setWorkTQNvirtualScroll(1);
+    _adjust();
+    return 0;
+}
+
+void TQCscrForm::addFrameProcedure(const char* name, long trigger, const char* function,
+                                   TQCprocedureFunction proc)
+{
+    TQCprocedure* procedure = new TQCprocedure(name, trigger);
+    procedure->setInternal(1);
+    procedure->setFunction(proc, function);
+    m_frame->addProcedure(procedure);
+}
+
+// A bar of the class in use; a plain scroll bar when that class is unknown
+// or is no scroll bar.
+TQCvscrBar* TQCscrForm::makeBar(const char* suffix, unsigned char orientation,
+                                const char* valueOp, TQCprocedureFunction value,
+                                const char* activateOp, TQCprocedureFunction activate)
+{
+    std::string name = std::string(getInstanceName()) + suffix;
+    TQCbase* made = TQCbase::getNewInstance(getUseScrBarClass(), this, name.c_str());
+    TQCvscrBar* bar =
+        made != nullptr ? static_cast<TQCvscrBar*>(made->cast("TQCvscrBar")) : nullptr;
+    if (bar == nullptr) {
+        delete made;
+        bar = new TQCvscrBar(this, name.c_str());
+    }
+    bar->setInternalObject(1);
+    bar->setUseParentBaseDev(1);
+    bar->initialize();
+    if (orientation != 0)
+        bar->setProperty(_TQNorientation(), TQCvariant(static_cast<long>(orientation)));
+    for (auto [procName, trigger, function, proc] :
+         {std::tuple{"value-ch", TQEV_VALUE_CH, valueOp, value},
+          std::tuple{"activate", TQEV_ACTIVATE, activateOp, activate}}) {
+        TQCprocedure* procedure = new TQCprocedure(procName, trigger);
+        procedure->setInternal(1);
+        procedure->setFunction(proc, function);
+        bar->addProcedure(procedure);
+    }
+    const std::pair<const char*, long> handed[] = {
+        {_TQNshadowThickness(), static_cast<long>(m_shadowThickness)},
+        {_TQNbackColor(), m_backColor},
+        {_TQNforeColor(), m_foreColor},             {_TQNtopShadowColor(), m_topShadowColor},
+        {_TQNbottomShadowColor(), m_bottomShadowColor},
+        {_TQNbarShadowColor(), m_barShadowColor},   {_TQNpageIncrement(), m_pageIncrement}};
+    for (const auto& [property, v] : handed)
+        bar->setProperty(property, TQCvariant(v));
+    return bar;
+}
+
+void TQCscrForm::toBothBars(const char* property, long value)
+{
+    if (m_hbar == nullptr || m_vbar == nullptr)
+        return;
+    TQCvariant v(value);
+    m_hbar->setProperty(property, v);
+    m_vbar->setProperty(property, v);
+}
+
+// ---------------------------------------------------------------------------
+// Hooks of the inherited properties
+
+// Look bit 0 gives the bars the form's thickness, bit 1 a thickness of 2.
+void TQCscrForm::setWorkTQNshadowThickness(unsigned char thickness)
+{
+    if (m_frame == nullptr)
+        return;
+    toBothBars(_TQNshadowThickness(), (lookPolicy() & TQCguiPolicy::LOOK_B) ? 2 : thickness);
+    m_frame->setProperty(_TQNx(), TQCvariant(static_cast<long>(thickness)));
+    m_frame->setProperty(_TQNy(), TQCvariant(static_cast<long>(thickness + m_titleBand)));
+    m_frame->setAbsoluteDraw(0);
+}
+
+void TQCscrForm::setWorkTQNforeColor(short color)
+{
+    toBothBars(_TQNforeColor(), color);
+}
+
+void TQCscrForm::setWorkTQNtopShadowColor(short color)
+{
+    toBothBars(_TQNtopShadowColor(), color);
+}
+
+void TQCscrForm::setWorkTQNbottomShadowColor(short color)
+{
+    toBothBars(_TQNbottomShadowColor(), color);
+}
+
+void TQCscrForm::setWorkTQNbackColor(short color)
+{
+    toBothBars(_TQNbackColor(), color);
+    TQCform::setWorkTQNbackColor(color);
+}
+
+void TQCscrForm::setWorkTQNpixmapStyle(unsigned char style)
+{
+    TQCform::setWorkTQNpixmapStyle(style);
+    if (m_frame != nullptr)
+        m_frame->setProperty(_TQNpixmapStyle(), TQCvariant(static_cast<long>(style)));
+}
+
+// ---------------------------------------------------------------------------
+// Hooks of the own properties that do not scroll
+
+void TQCscrForm::relayOut()
+{
+    if (m_frame != nullptr)
+        _adjust();
+}
+
+// 0 is kept as 1; the vertical bar hears it first.
+void TQCscrForm::setWorkTQNincrement(unsigned short step)
+{
+    if (step == 0)
+        m_increment = 1;
+    if (m_vbar != nullptr) {
+        m_vbar->setProperty(_TQNincrement(), TQCvariant(static_cast<long>(m_increment)));
+        m_hbar->setProperty(_TQNincrement(), TQCvariant(static_cast<long>(m_increment)));
+    }
+}
+
+void TQCscrForm::setWorkTQNpageIncrement(unsigned short step)
+{
+    if (step == 0)
+        m_pageIncrement = 1;
+    if (m_vbar != nullptr) {
+        m_vbar->setProperty(_TQNpageIncrement(), TQCvariant(static_cast<long>(m_pageIncrement)));
+        m_hbar->setProperty(_TQNpageIncrement(), TQCvariant(static_cast<long>(m_pageIncrement)));
+    }
+}
+
+void TQCscrForm::setWorkTQNworkBackColor(short color)
+{
+    if (m_frame != nullptr)
+        m_frame->setProperty(_TQNbackColor(), TQCvariant(static_cast<long>(color)));
+}
+
+void TQCscrForm::setWorkTQNbarShadowColor(short color)
+{
+    toBothBars(_TQNbarShadowColor(), color);
+}
+
+// ---------------------------------------------------------------------------
+// Device, visibility, pointer and edit mode
+
+long TQCscrForm::_device_initialize()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr)
+        return -1;
+    _adjust();
+    dev->setEnableEventBit(kFormEvents);
+    if (m_frame != nullptr) {
+        for (auto [property, v] : {std::pair{_TQNworkWidth(), m_workWidth},
+                                   {_TQNworkHeight(), m_workHeight},
+                                   {_TQNhbarValue(), m_hbarValue},
+                                   {_TQNvbarValue(), m_vbarValue}})
+            m_frame->setProperty(property, TQCvariant(static_cast<long>(v)));
+    }
+    TQCform::_device_initialize();
+    return 0;
+}
+
+// Shown with a vertical bar, the form takes the pointer, and with it the
+// wheel.
+void TQCscrForm::takeMouseFocus()
+{
+    if (TQDmouse* mouse = TQGIappMouse())
+        mouse->setMouseFocusClient(this);
+}
+
+void TQCscrForm::onVisibleChange(unsigned char on)
+{
+    LifeGuard guard(this);
+    TQCform::onVisibleChange(on);
+    if (!guard.alive())
+        return;
+    TQCbase::onSensitiveChange(on);
+    if (on && m_vbar != nullptr && m_vbar->getOwnVisible() && getVisible())
+        takeMouseFocus();
+}
+
+void TQCscrForm::onParentVisibleChange(unsigned char on)
+{
+    LifeGuard guard(this);
+    TQCform::onParentVisibleChange(on);
+    if (!guard.alive())
+        return;
+    TQCbase::onSensitiveChange(on);
+    if (on == 1 && m_vbar != nullptr && m_vbar->getOwnVisible() && getVisible())
+        takeMouseFocus();
+}
+
+long TQCscrForm::setPropertyEditMode(unsigned char on)
+{
+    long result = TQCbase::setPropertyEditMode(on);
+    if (m_frame != nullptr)
+        m_frame->setPropertyEditMode(on);
+    return result;
+}
+
+void TQCscrForm::onActivate()
+{
+    execProcedure(TQEV_ACTIVATE);
+}
+
+void TQCscrForm::onValueChange()
+{
+    execProcedure(TQEV_VALUE_CH);
+}
+
+void TQCscrForm::onScrMousePress(TQCpoint*)
+{
+    execProcedure(TRIGGER_SCR_MOUSE_PRESS);
+}
+
+void TQCscrForm::onScrMouseRelease(TQCpoint*)
+{
+    execProcedure(TRIGGER_SCR_MOUSE_RELEASE);
+}
+
+void TQCscrForm::onScrMouseMove(TQCpoint*)
+{
+    execProcedure(TRIGGER_SCR_MOUSE_MOVE);
+}
+
+void TQCscrForm::onScrMouseDoubleClick(TQCpoint*)
+{
+    execProcedure(TRIGGER_SCR_MOUSE_DCLICK);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+TQCextLookProc& TQCscrForm::lookProc()
+{
+    static TQCextLookProc* look = new TQCextLookProc("TQCscrForm::draw");
+    return *look;
+}
+
+long TQCscrForm::lookPolicy()
+{
+    return TQGIappGuiPolicy()->getGuiPolicy();
+}
+
+long TQCscrForm::marginInLook()
+{
+    return (lookPolicy() & TQCguiPolicy::LOOK_B) ? 0 : m_margin;
+}
+
+long TQCscrForm::draw()
+{
+    if (getNoRefresh()) {
+        TQCbase::update();
+        setAbsoluteDraw(0);
+        return 0;
+    }
+    if (!getVisible() || m_frame == nullptr)
+        return 0;
+    LifeGuard guard(this);
+    if (isNeedUpdate())
+        _adjust();
+    if (m_virtualScroll)
+        giveOffsetPointers(true, true);
+    _adjust_scr_area();
+    long gap = marginInLook() + m_barThickness;
+    long vg = _get_vbar_visible() ? gap : 0;
+    long hg = _get_hbar_visible() ? gap : 0;
+    TQDdev* dev = getowndev();
+    if (dev == nullptr)
+        return -1;
+    if (!getAbsoluteDraw() && !dev->isExposed(0, 0, m_width, m_height, 1))
+        return 0;
+    if (m_sizeChanged) {
+        m_sizeChanged = 0;
+        execResizeEvent();
+        if (!guard.alive())
+            return 0;
+    }
+    if (getGeometryChanged() || m_reanchor) {
+        _exec_child_adjust_for_anchors();
+        if (!guard.alive())
+            return 0;
+    }
+    if (drawExtendedLook(dev, vg, hg))
+        return 0;
+    paint(dev, lookPolicy(), vg, hg);
+    return 0;
+}
+
+// Under look bit 1 the shadow frames the whole form and the bars lie
+// inside it; under bit 0 it frames the view only.
+void TQCscrForm::paint(TQDdev* dev, long policy, long vg, long hg)
+{
+    long st = m_shadowThickness;
+    bool lookB = (policy & TQCguiPolicy::LOOK_B) != 0;
+    if (dev->beginDraw(0, 0, m_width, m_height, 1, 1) != 0)
+        return;
+    if (st != 0 && lookB)
+        TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
+                       m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
+    dev->endDraw();
+    if (dev->beginDraw(0, 0, m_width, m_height, getAbsoluteDraw(), 1) != 0)
+        return;
+    TQCbase::update();
+    setAbsoluteDraw(0);
+    if (m_backPixmap == -1) {
+        dev->setForeColor(m_backColor);
+        if (lookB)
+            dev->drawFillRect(static_cast<short>(m_width - st - vg),
+                              static_cast<short>(m_height - st - hg),
+                              static_cast<unsigned short>(vg), static_cast<unsigned short>(hg));
+        else
+            dev->drawFillRect(0, 0, m_width, m_height);
+    }
+    if (st != 0 && !lookB)
+        TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
+                       m_bottomShadowColor, m_backColor, 0, 0,
+                       static_cast<unsigned short>(m_width - vg),
+                       static_cast<unsigned short>(m_height - hg), 0);
+    dev->setForeColor(m_workBackColor);
+    dev->drawFillRect(static_cast<short>(st), static_cast<short>(st),
+                      static_cast<unsigned short>(m_width - vg - 2 * st),
+                      static_cast<unsigned short>(m_height - hg - 2 * st));
+    dev->endDraw();
+}
+
+bool TQCscrForm::drawExtendedLook(TQDdev* dev, long vg, long hg)
+{
+    TQCguiPolicy::DrawProc proc = lookProc().get();
+    if (proc == nullptr)
+        return false;
+    TQCscrFormDrawBlock block;
+    fillLookRecord(block, dev);
+    block.workBackColor = m_workBackColor;
+    block.barThickness = m_barThickness;
+    block.margin = m_margin;
+    block.titleHeight = m_titleBand;
+    block.frame = m_frameFlag;
+    block.vbarShown = vg != 0;
+    block.hbarShown = hg != 0;
+    proc(&block);
+    return true;
+}
+
+void TQCscrForm::onGuiPolicyChange(long policy)
+{
+    LifeGuard guard(this);
+    TQCbase::onGuiPolicyChange(policy);
+    if (!guard.alive())
+        return;
+    lookProc().renew();
+    setAbsoluteDraw(1);
+    draw();
+}
+
+long TQCscrForm::cdraw()
+{
+    if (m_frame != nullptr)
+        m_frame->cdraw();
+    return TQCform::cdraw();
+}
+
+// Inside the shadow only: the bars and the frame repaint themselves.
+long TQCscrForm::redraw()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr || !getVisible())
+        return -1;
+    long st = m_shadowThickness;
+    dev->clearArea(st, st, static_cast<unsigned long>(m_width - 2 * st),
+                   static_cast<unsigned long>(m_height - 2 * st), 1, 1);
+    return 0;
+}
+
+long TQCscrForm::clear()
+{
+    TQCform::clear();
+    return 0;
+}
