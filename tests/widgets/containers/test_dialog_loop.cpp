@@ -10,9 +10,11 @@
 #include "_TQCdialog.h"
 #include "_TQCform.h"
 #include "_TQCguiPolicy.h"
+#include "_TQCinputDialog.h"
 #include "_TQCmainWindow.h"
 #include "_TQCmessageDialog.h"
 #include "_TQCvbtn.h"
+#include "_TQCvifield.h"
 #include "_TQDappDev.h"
 #include "_TQGFtrigger.h"
 
@@ -320,6 +322,36 @@ void programDialogsScenario()
     scenarioDone();
 }
 
+// As the file selection dialog asks for a new directory's name.
+void inputScenario()
+{
+    armWatchdog(60000, "the input scenario hung");
+    startApp();
+    TQCinputDialog* dialog = makeDialog<TQCinputDialog>("fs-mkdir-dlg", nullptr, 0, 0, 500, 120);
+    dialog->setInternalObject(1);
+    dialog->setProperty("defaultPosition", 1);
+    dialog->setProperty("titleString", "Input new directory name");
+    dialog->setProperty("labelString", "");
+    dialog->setProperty("modal", 1);
+    TQCbase* focused = nullptr;
+    long answer = popupWith(dialog, [&](DialogScript& u) {
+        u.at(200, [&] { focused = TQCbase::getFocusInstance(); });
+        u.type("new dir", 300);
+        u.key(VK_RETURN, 600);
+    });
+    dialog->setProperty("modal", 0);
+    requireInChild(focused == dialog->getField(), "the field has the focus");
+    requireInChild(answer == 1 && !dialog->getVisible(), "Return answers OK and hides the dialog");
+    TQCvariant typed = dialog->getProperty("labelString");
+    requireInChild(std::string(typed.getCharPtrConst()) == "new dir",
+                   "the typed text is the dialog's labelString");
+    requireInChild(popupWith(dialog, [&](DialogScript& u) {
+                       u.click(dialog->getCancelButton(), 300);
+                   }) == 0,
+                   "Cancel answers 0");
+    scenarioDone();
+}
+
 } // namespace
 
 TEST(DialogLoopDeathTest, ButtonsAndEscapeAnswerThroughTheRealLoop)
@@ -340,4 +372,9 @@ TEST(DialogLoopDeathTest, DefaultPositionCentresInTheWorkArea)
 TEST(DialogLoopDeathTest, ProgramsChannelAndMessageDialogsAnswer)
 {
     EXPECT_EXIT(programDialogsScenario(), ::testing::ExitedWithCode(0), "scenario done");
+}
+
+TEST(DialogLoopDeathTest, InputDialogAnswersWithTheTypedText)
+{
+    EXPECT_EXIT(inputScenario(), ::testing::ExitedWithCode(0), "scenario done");
 }

@@ -2,13 +2,16 @@
 // frame, the command bar's places and looks, the work forms' sizes, and the
 // shared message dialog.
 #include "CapturedText.h"
+#include "TQDwinCodeConvert.h"
 #include "_TQCbaseList.h"
 #include "_TQCdialog.h"
 #include "_TQCform.h"
 #include "_TQCguiPolicy.h"
+#include "_TQCinputDialog.h"
 #include "_TQCmainWindow.h"
 #include "_TQCmessageDialog.h"
 #include "_TQCvbtn.h"
+#include "_TQCvifield.h"
 #include "_TQCdevice.h"
 
 #include <gtest/gtest.h>
@@ -37,9 +40,24 @@ std::string placeOf(TQCbase* part)
            std::to_string(numberOf(part, "width")) + "x" + std::to_string(numberOf(part, "height"));
 }
 
+// The input field keeps its text through the platform's code converter.
+void installCodeConverter()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
+    TQGIappCodeConvert()->initialize();
+}
+
 class Dialogs : public ::testing::Test {
 protected:
-    void SetUp() override { savedPolicy = TQGIappGuiPolicy()->getGuiPolicy(); }
+    void SetUp() override
+    {
+        installCodeConverter();
+        savedPolicy = TQGIappGuiPolicy()->getGuiPolicy();
+    }
     void TearDown() override
     {
         for (TQCbase* object : made)
@@ -201,4 +219,29 @@ TEST_F(Dialogs, SharedMessageDialogIsMadeOnceWithOkAndCancel)
     EXPECT_EQ("1,7 1x1", placeOf(small->getLabel()));
     small->setProperty("height", 50);
     EXPECT_EQ(1, numberOf(small->getLabel(), "height")) << "a height below 1 becomes 1";
+}
+
+TEST_F(Dialogs, InputDialogPlacesPromptAndFieldAndTakesItsTextThroughTheField)
+{
+    TQCinputDialog* fresh = new TQCinputDialog(nullptr, "fresh");
+    made.push_back(fresh);
+    EXPECT_EQ("", textOf(fresh, "labelString")) << "no field before initialize()";
+
+    TQCinputDialog* dialog = make<TQCinputDialog>("I", 5, 500, 120);
+    EXPECT_EQ(0, numberOf(dialog, "no"));
+    EXPECT_EQ(0, dialog->getNoButton()->getOwnVisible());
+    EXPECT_EQ("0,5 500x75", placeOf(dialog->getWorkForm()));
+    EXPECT_EQ("10,27 478x20", placeOf(dialog->getField()));
+    EXPECT_EQ("10,-3 478x30", placeOf(dialog->getPrompt()));
+    dialog->setProperty("titleString", "Input new directory name");
+    EXPECT_EQ("Input new directory name", textOf(dialog->getPrompt(), "labelString"));
+    dialog->setProperty("labelString", "abc");
+    EXPECT_EQ("abc", std::string(dialog->getField()->getString().getString()));
+    EXPECT_EQ("abc", textOf(dialog, "labelString"));
+
+    dialog->setProperty("height", 40);
+    dialog->setProperty("width", 2);
+    EXPECT_EQ("0,5 1x1", placeOf(dialog->getWorkForm())) << "1 wide below 3, as the general dialog";
+    EXPECT_EQ("10,1 1x20", placeOf(dialog->getField()));
+    EXPECT_EQ(1, numberOf(dialog->getPrompt(), "y"));
 }

@@ -134,6 +134,7 @@ protected:
     // hides the dialog.
     void closeOnAnswer();
 
+    bool built() const { return m_cmdForm != nullptr; }
     void setStatus(unsigned char status) { m_status = status & 3; }
     void setLoopRunning(unsigned char on) { m_loopRunning = on & 1; }
     unsigned char getLoopRunning() const { return m_loopRunning; }
@@ -179,7 +180,6 @@ private:
 
     // The OK and NO procedures with their answer.
     static void answer(TQCbase* button, unsigned char status);
-    bool built() const { return m_cmdForm != nullptr; }
     void buildCommandForm();
     void buildLabels();
     void buildButtons();
