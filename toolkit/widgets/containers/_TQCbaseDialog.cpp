@@ -169,7 +169,7 @@ void TQCbaseDialog::buildCommandForm()
     m_cmdForm->setUseParentBaseDev(1);
     m_cmdForm->initialize();
     m_cmdForm->setProperty(_TQNx(), 1);
-    m_cmdForm->setProperty(_TQNy(), m_height - 35);
+    placeCommandForm(m_height);
     m_cmdForm->setProperty(_TQNwidth(), m_width - 2);
     m_cmdForm->setProperty(_TQNheight(), 30);
     m_cmdForm->setProperty(_TQNshadowThickness(), 1);
@@ -181,9 +181,7 @@ void TQCbaseDialog::buildCommandForm()
 // The black title lies one pixel right of and below the white one.
 void TQCbaseDialog::buildLabels()
 {
-    m_iconLabel = new TQCvlabel(m_cmdForm, "bd-t");
-    m_iconLabel->setInternalObject(1);
-    m_iconLabel->initialize();
+    m_iconLabel = makePart<TQCvlabel>(m_cmdForm, "bd-t");
     TQGFsetGeometry(m_iconLabel, 3, 1, 32, 28);
     m_iconLabel->setProperty(_TQNlabelPixmap(), m_labelPixmap);
     m_iconLabel->setProperty(_TQNshadowType(), -1);
@@ -198,9 +196,7 @@ void TQCbaseDialog::buildLabels()
     };
     for (const Title& t : {Title{"bd-ts1", 0, "#ffffff", &m_titleLabel1},
                            Title{"bd-ts2", 1, "#000000", &m_titleLabel2}}) {
-        TQCvlabel* label = new TQCvlabel(m_cmdForm, t.name);
-        label->setInternalObject(1);
-        label->initialize();
+        TQCvlabel* label = makePart<TQCvlabel>(m_cmdForm, t.name);
         TQGFsetGeometry(label, 35 + t.offset, 5 + t.offset, m_width - 20, 20);
         label->setProperty(_TQNforeColor(), t.color);
         label->setProperty(_TQNalignmentH(), 0);
@@ -372,10 +368,8 @@ void TQCbaseDialog::onResize(TQCrect* rect)
             layoutWidth(static_cast<unsigned short>(rect->width), true);
         if (!guard.alive())
             return;
-        if (rect->height != m_height) {
-            m_cmdForm->setProperty(_TQNy(), rect->height - 35);
-            m_cmdForm->needUpdate();
-        }
+        if (rect->height != m_height)
+            placeCommandForm(rect->height);
     }
     TQCwindow::onResize(rect);
 }
@@ -401,37 +395,39 @@ void TQCbaseDialog::setWorkTQNwidth(unsigned short w)
 void TQCbaseDialog::setWorkTQNheight(unsigned short h)
 {
     TQCwindow::setWorkTQNheight(h);
-    if (!built())
-        return;
-    m_cmdForm->setProperty(_TQNy(), h - 35);
+    if (built())
+        placeCommandForm(h);
+}
+
+// The bar stands 35 pixels above the bottom edge.
+void TQCbaseDialog::placeCommandForm(long height)
+{
+    m_cmdForm->setProperty(_TQNy(), height - 35);
     m_cmdForm->needUpdate();
 }
 
-// Showing or hiding a button re-places the others for the look.
 void TQCbaseDialog::setWorkTQNok(TQCbool on)
 {
-    if (!built())
-        return;
-    onGuiPolicyChange(TQDappDev::getGuiPolicy());
-    m_okBtn->setProperty(_TQNvis(), on);
-    m_cmdForm->needUpdate();
+    showButton(m_okBtn, on);
 }
 
 void TQCbaseDialog::setWorkTQNno(TQCbool on)
 {
-    if (!built())
-        return;
-    onGuiPolicyChange(TQDappDev::getGuiPolicy());
-    m_noBtn->setProperty(_TQNvis(), on);
-    m_cmdForm->needUpdate();
+    showButton(m_noBtn, on);
 }
 
 void TQCbaseDialog::setWorkTQNcancel(TQCbool on)
 {
+    showButton(m_endBtn, on);
+}
+
+// Showing or hiding a button re-places the others for the look.
+void TQCbaseDialog::showButton(TQCvbtn* button, TQCbool on)
+{
     if (!built())
         return;
     onGuiPolicyChange(TQDappDev::getGuiPolicy());
-    m_endBtn->setProperty(_TQNvis(), on);
+    button->setProperty(_TQNvis(), on);
     m_cmdForm->needUpdate();
 }
 
@@ -492,9 +488,11 @@ void TQCbaseDialog::onActivate()
         execProcedure(TQEV_ACTIVATE);
 }
 
-void TQCbaseDialog::closeOnAnswer()
+void TQCbaseDialog::activateAndClose()
 {
-    if (m_status == STATUS_CANCEL)
+    LifeGuard guard(this);
+    TQCbaseDialog::onActivate();
+    if (!guard.alive() || m_status == STATUS_CANCEL)
         return;
     m_loopRunning = 0;
     setVisible(0);
@@ -583,10 +581,15 @@ long TQCbaseDialog::workFormExtra()
 }
 
 // Sizes never drop below 1, which a 16-bit size would read as 65535.
-void TQCbaseDialog::sizeWorkForm(unsigned short w, unsigned short h, long extra)
+bool TQCbaseDialog::adjustWorkForm(long* extra)
 {
-    m_workForm->setProperty(_TQNwidth(), w >= 3 ? w : 1);
-    m_workForm->setProperty(_TQNheight(), h + extra >= 46 ? h + extra - 45 : 1);
+    TQCwindow::adjustForm();
+    *extra = workFormExtra();
+    if (m_workForm == nullptr)
+        return false;
+    m_workForm->setProperty(_TQNwidth(), m_width >= 3 ? m_width : 1);
+    m_workForm->setProperty(_TQNheight(), m_height + *extra >= 46 ? m_height + *extra - 45 : 1);
+    return true;
 }
 
 void TQCbaseDialog::recolourWorkForm(short color)

@@ -126,13 +126,23 @@ protected:
     // The height the work form gains: 5 when the policy has bit 1 without
     // bit 0, else 0.
     static long workFormExtra();
-    // Size of the work form: width w, or 1 below 3; height h + extra - 45,
-    // or 1 when that is below 1.
-    void sizeWorkForm(unsigned short w, unsigned short h, long extra);
+    // The window's layout, then the work form's size: the dialog's width
+    // (1 below 3) and its height + extra - 45 (1 when that is below 1);
+    // false before the work form exists. *extra is workFormExtra().
+    bool adjustWorkForm(long* extra);
     void recolourWorkForm(short color);
-    // After the base's activation: an OK or NO answer ends the loop and
-    // hides the dialog.
-    void closeOnAnswer();
+    // The base's activation, after which an OK or NO answer ends the loop
+    // and hides the dialog.
+    void activateAndClose();
+    // A part of the dialog's own: made, internal and initialised.
+    template <class Part>
+    static Part* makePart(TQCbase* parent, const char* name)
+    {
+        Part* part = new Part(parent, name);
+        part->setInternalObject(1);
+        part->initialize();
+        return part;
+    }
 
     bool built() const { return m_cmdForm != nullptr; }
     void setStatus(unsigned char status) { m_status = status & 3; }
@@ -184,6 +194,8 @@ private:
     void buildLabels();
     void buildButtons();
     TQCvbtn* makeButton(const char* suffix, const char* text);
+    void showButton(TQCvbtn* button, TQCbool on);
+    void placeCommandForm(long height);
     void styleParts(long policy);
     void placeNoAndOk(long policy);
     // The width layout for width w; withWidths also gives NO and OK the

@@ -36,9 +36,8 @@ void TQCdialog::onGuiPolicyChange(long policy)
 
 void TQCdialog::adjustForm()
 {
-    TQCbaseDialog::adjustForm();
-    if (m_workForm != nullptr)
-        sizeWorkForm(m_width, m_height, workFormExtra());
+    long extra = 0;
+    adjustWorkForm(&extra);
 }
 
 void TQCdialog::setWorkTQNworkBackColor(short color)

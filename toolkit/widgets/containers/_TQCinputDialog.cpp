@@ -30,9 +30,7 @@ long TQCinputDialog::initialize()
     TQCbaseDialog::initialize();
     makeWorkForm(false);
 
-    m_field = new TQCvifield(m_workForm, "md-if");
-    m_field->setInternalObject(1);
-    m_field->initialize();
+    m_field = makePart<TQCvifield>(m_workForm, "md-if");
     m_field->setProperty(_TQNx(), 10);
     m_field->setProperty(_TQNy(), 30);
     m_field->setProperty(_TQNheight(), 20);
@@ -45,9 +43,7 @@ long TQCinputDialog::initialize()
     addInternalProcedure(m_field, "_label_focus_work", "_label_focus_work", _label_focus_work,
                          TQEV_PARENT_VISIBLE_CH);
 
-    m_prompt = new TQCvlabel(m_workForm, "md-if");
-    m_prompt->setInternalObject(1);
-    m_prompt->initialize();
+    m_prompt = makePart<TQCvlabel>(m_workForm, "md-if");
     m_prompt->setProperty(_TQNx(), 10);
     m_prompt->setProperty(_TQNy(), 1);
     m_prompt->setProperty(_TQNheight(), 30);
@@ -80,11 +76,9 @@ void TQCinputDialog::onGuiPolicyChange(long policy)
 // gets a work form 1 wide, as the general dialog does.
 void TQCinputDialog::adjustForm()
 {
-    TQCbaseDialog::adjustForm();
-    if (m_workForm == nullptr)
+    long extra = 0;
+    if (!adjustWorkForm(&extra))
         return;
-    const long extra = workFormExtra();
-    sizeWorkForm(m_width, m_height, extra);
     long fieldY = 1;
     long promptY = 1;
     if (m_height + extra >= 46) {
@@ -100,10 +94,7 @@ void TQCinputDialog::adjustForm()
 
 void TQCinputDialog::onActivate()
 {
-    LifeGuard guard(this);
-    TQCbaseDialog::onActivate();
-    if (guard.alive())
-        closeOnAnswer();
+    activateAndClose();
 }
 
 // Unlike the base's loop it renews no focus dialog, empties no deletion

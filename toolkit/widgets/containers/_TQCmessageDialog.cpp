@@ -37,17 +37,13 @@ long TQCmessageDialog::initialize()
     TQCbaseDialog::initialize();
     makeWorkForm(false);
 
-    TQCvlabel* line = new TQCvlabel(m_workForm, "md-lb");
-    line->setInternalObject(1);
-    line->initialize();
+    TQCvlabel* line = makePart<TQCvlabel>(m_workForm, "md-lb");
     TQGFsetGeometry(line, 0, 5, 1280, 2);
     line->setProperty(_TQNtopShadowColor(), -3);
     line->setProperty(_TQNbottomShadowColor(), -4);
     line->setVisible(1);
 
-    m_label = new TQCvlabel(m_workForm, "md-lb");
-    m_label->setInternalObject(1);
-    m_label->initialize();
+    m_label = makePart<TQCvlabel>(m_workForm, "md-lb");
     m_label->setProperty(_TQNx(), 1);
     m_label->setProperty(_TQNy(), 7);
     m_label->setProperty(_TQNmaxLength(), 128);
@@ -67,11 +63,9 @@ void TQCmessageDialog::onGuiPolicyChange(long policy)
 // wrapped 16-bit size.
 void TQCmessageDialog::adjustForm()
 {
-    TQCbaseDialog::adjustForm();
-    if (m_workForm == nullptr)
+    long extra = 0;
+    if (!adjustWorkForm(&extra))
         return;
-    const long extra = workFormExtra();
-    sizeWorkForm(m_width, m_height, extra);
     const long labelHeight = m_height + extra - 58;
     m_label->setProperty(_TQNheight(), labelHeight >= 1 ? labelHeight : 1);
     m_label->setProperty(_TQNwidth(), m_width > 20 ? m_width - 2 : 1);
@@ -79,10 +73,7 @@ void TQCmessageDialog::adjustForm()
 
 void TQCmessageDialog::onActivate()
 {
-    LifeGuard guard(this);
-    TQCbaseDialog::onActivate();
-    if (guard.alive())
-        closeOnAnswer();
+    activateAndClose();
 }
 
 void TQCmessageDialog::setWorkTQNlabelString(char* text)
