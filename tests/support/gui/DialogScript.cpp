@@ -15,7 +15,6 @@ std::map<UINT_PTR, std::function<void()>>& dueSteps()
     return steps;
 }
 
-// A step runs once: its timer goes before it does.
 void CALLBACK runStep(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
@@ -30,9 +29,8 @@ void CALLBACK runStep(HWND, UINT, UINT_PTR id, DWORD)
 HWND windowOf(TQCbase* object)
 {
     TQDdev* dev = object != nullptr ? object->getowndev() : nullptr;
-    TQDwinformDev* form = dev != nullptr ? static_cast<TQDwinformDev*>(dev->cast("TQDwinformDev"))
-                                         : nullptr;
-    return form != nullptr ? form->getHWND() : nullptr;
+    void* form = dev != nullptr ? dev->cast("TQDwinformDev") : nullptr;
+    return form != nullptr ? static_cast<TQDwinformDev*>(form)->getHWND() : nullptr;
 }
 
 long numberOf(TQCbase* object, const char* property)
@@ -42,10 +40,9 @@ long numberOf(TQCbase* object, const char* property)
 
 } // namespace
 
-DialogScript::DialogScript(TQCbaseDialog* dialog, DWORD watchdogMs) : dialog(dialog), fired(false)
+DialogScript::DialogScript(TQCbaseDialog* dialog, DWORD watchdogMs) : dialog(dialog)
 {
-    // Shown once more if need be: hiding a shown dialog ends any loop.
-    arm(watchdogMs, [this] {
+    at(watchdogMs, [this] {
         fired = true;
         if (!this->dialog->getOwnVisible())
             this->dialog->setVisible(1);
@@ -61,66 +58,45 @@ DialogScript::~DialogScript()
     }
 }
 
-UINT_PTR DialogScript::arm(DWORD ms, std::function<void()> step)
-{
-    UINT_PTR id = SetTimer(nullptr, 0, ms, runStep);
-    if (id != 0) {
-        dueSteps()[id] = std::move(step);
-        timers.push_back(id);
-    }
-    return id;
-}
-
 void DialogScript::at(DWORD ms, std::function<void()> step)
 {
-    arm(ms, std::move(step));
+    UINT_PTR id = SetTimer(nullptr, 0, ms, runStep);
+    dueSteps()[id] = std::move(step);
+    timers.push_back(id);
 }
 
-// Over the window-less button, on the window of the form it draws on.
 void DialogScript::click(TQCbase* button, DWORD ms)
 {
-    arm(ms, [button] {
+    at(ms, [button] {
         HWND form = windowOf(button->getParent());
-        if (form == nullptr)
-            return;
         POINT middle = {numberOf(button, "x") + numberOf(button, "width") / 2,
                         numberOf(button, "y") + numberOf(button, "height") / 2};
         POINT onScreen = middle;
         ClientToScreen(form, &onScreen);
         SetCursorPos(onScreen.x, onScreen.y);
-        LPARAM at = MAKELPARAM(middle.x, middle.y);
-        PostMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        PostMessageA(form, WM_LBUTTONUP, 0, at);
+        PostMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle.x, middle.y));
+        PostMessageA(form, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
     });
 }
 
-HWND DialogScript::dialogWindow() const
+void DialogScript::post(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    TQDdev* dev = dialog->getowndev();
-    TQDwinwinDev* window =
-        dev != nullptr ? static_cast<TQDwinwinDev*>(dev->cast("TQDwinwinDev")) : nullptr;
-    return window != nullptr ? window->getShell() : nullptr;
+    void* window = dialog->getowndev()->cast("TQDwinwinDev");
+    PostMessageA(static_cast<TQDwinwinDev*>(window)->getShell(), message, wParam, lParam);
 }
 
 void DialogScript::key(WPARAM virtualKey, DWORD ms)
 {
-    arm(ms, [this, virtualKey] {
-        HWND window = dialogWindow();
-        if (window == nullptr)
-            return;
-        PostMessageA(window, WM_KEYDOWN, virtualKey, 1);
-        PostMessageA(window, WM_KEYUP, virtualKey, 0xC0000001);
+    at(ms, [this, virtualKey] {
+        post(WM_KEYDOWN, virtualKey, 1);
+        post(WM_KEYUP, virtualKey, 0xC0000001);
     });
 }
 
 void DialogScript::type(const char* text, DWORD ms)
 {
-    std::string characters(text);
-    arm(ms, [this, characters] {
-        HWND window = dialogWindow();
-        if (window == nullptr)
-            return;
+    at(ms, [this, characters = std::string(text)] {
         for (unsigned char c : characters)
-            PostMessageA(window, WM_CHAR, c, 1);
+            post(WM_CHAR, c, 1);
     });
 }

@@ -1,9 +1,8 @@
-// A toolkit program built with the container tests: it builds the main
-// window as the application's window builder does and runs the real event
-// loop until the window is closed. Once the window is up it moves the frame
-// as a user would, then writes to the file its first argument names the
-// window's x and y, read back as text with "%ld", the frame's outer corner
-// and the frame's handle.
+// A program built with the container tests: the main window as the
+// application's builder makes it, on the real event loop. Once shown, its
+// frame is moved as a user would, and the window's x and y read back as
+// text with "%ld", the frame's corner and the frame's handle go to the file
+// the first argument names.
 #include "TQDwinwinDev.h"
 #include "TQGFwinMain.h"
 #include "TQwin32.h"
@@ -15,59 +14,38 @@
 
 namespace {
 
-const long kMovedX = 130;
-const long kMovedY = 140;
-
-TQCmainWindow* g_main = nullptr;
 const char* g_reportPath = nullptr;
 
-HWND shell()
-{
-    return static_cast<TQDwinwinDev*>(g_main->getowndev()->cast("TQDwinwinDev"))->getShell();
-}
-
-long readBack(const char* property)
+long readBack(TQCbase* window, const char* property)
 {
     long value = -1;
-    TQCstring text(g_main->getProperty(property), -2);
-    std::sscanf(text.getString(-2), "%ld", &value);
+    std::sscanf(TQCstring(window->getProperty(property), -2).getString(-2), "%ld", &value);
     return value;
 }
 
-void CALLBACK report(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    RECT frame = {};
-    GetWindowRect(shell(), &frame);
-    if (std::FILE* file = std::fopen(g_reportPath, "w")) {
-        std::fprintf(file, "%ld %ld %ld %ld %lu\n", readBack("x"), readBack("y"), frame.left,
-                     frame.top, static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(shell())));
-        std::fclose(file);
-    }
-}
-
-void CALLBACK moveFrame(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    SetWindowPos(shell(), nullptr, kMovedX, kMovedY, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetTimer(nullptr, 0, 200, report);
-}
-
-// What the builder does for the main window; it adds no procedure to it.
+// The builder adds no procedure to the main window.
 void buildMainWindow()
 {
-    g_main = new TQCmainWindow(nullptr, "newwin000");
-    g_main->initialize();
-    g_main->setProperty("name", "newwin000");
-    g_main->setProperty("titleString", "Tidewell ver.0.91");
-    g_main->setProperty("x", 100);
-    g_main->setProperty("y", 100);
-    g_main->setProperty("width", 1008);
-    g_main->setProperty("height", 613);
-    g_main->setProperty("vis", 1);
-    g_main->setVisible(true);
-    SetTimer(nullptr, 0, 200, moveFrame);
+    TQCmainWindow* main = new TQCmainWindow(nullptr, "newwin000");
+    main->initialize();
+    main->setProperty("name", "newwin000");
+    main->setProperty("titleString", "Tidewell ver.0.91");
+    main->setProperty("x", 100);
+    main->setProperty("y", 100);
+    main->setProperty("width", 1008);
+    main->setProperty("height", 613);
+    main->setProperty("vis", 1);
+    main->setVisible(true);
+
+    HWND shell = static_cast<TQDwinwinDev*>(main->getowndev())->getShell();
+    SetWindowPos(shell, nullptr, 130, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT frame = {};
+    GetWindowRect(shell, &frame);
+    if (std::FILE* file = std::fopen(g_reportPath, "w")) {
+        std::fprintf(file, "%ld %ld %ld %ld %lu\n", readBack(main, "x"), readBack(main, "y"),
+                     frame.left, frame.top, static_cast<unsigned long>(UINT_PTR(shell)));
+        std::fclose(file);
+    }
 }
 
 void startUp()

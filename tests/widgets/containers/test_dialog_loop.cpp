@@ -1,7 +1,7 @@
 // Dialogs on real windows under Xvfb, answered through their real modal
-// loop: clicks posted on the command bar's buttons and keys posted to the
-// dialog's window, each on a one-shot timer that popup() dispatches. Each
-// scenario runs in a process of its own.
+// loop by clicks and keys posted on one-shot timers. Each scenario runs in a
+// process of its own and says so at its end, since the exit rule would end
+// a program with status 0 as well.
 #include "DialogScript.h"
 #include "FreshProcess.h"
 #include "GuiTestApp.h"
@@ -16,6 +16,7 @@
 #include "_TQCvbtn.h"
 #include "_TQCvifield.h"
 #include "_TQDappDev.h"
+#include "_TQGFgeometry.h"
 #include "_TQGFtrigger.h"
 
 #include <gtest/gtest.h>
@@ -28,54 +29,37 @@
 namespace {
 
 using Log = std::vector<std::string>;
-using Plan = std::function<void(DialogScript&)>;
-
 Log g_log;
 bool g_hideOnAnswer = true;
 
-// Logs the answer the activation sees, and hides the dialog when asked to.
+// Logs the answer the activation sees; hides the dialog when asked to, as
+// the application's channel dialog procedure does.
 void answerProc(TQCbase* object)
 {
     TQCbaseDialog* dialog = static_cast<TQCbaseDialog*>(object);
     g_log.push_back("activate " + std::to_string(dialog->getStatus()));
     if (g_hideOnAnswer)
-        dialog->setVisible(0);
+        object->setVisible(false);
 }
 
-// The application's channel dialog procedure: any answer hides it.
-void dialogRadioAct_ep(TQCbase* object)
+template <class Window>
+Window* make(const char* name, TQCbase* parent, long x, long y, long w, long h)
 {
-    object->setVisible(false);
+    Window* window = new Window(parent, name);
+    window->initialize();
+    TQGFsetGeometry(window, x, y, w, h);
+    return window;
 }
 
-void startApp()
+TQCbaseDialog* answered(const char* name, TQCbase* parent = nullptr)
 {
-    requireInChild(startGuiApp() != nullptr, "the application window exists");
-    TQGIappGuiPolicy()->setGuiPolicy(6, 0);
-}
-
-template <class Dialog>
-Dialog* makeDialog(const char* name, TQCbase* parent, long x, long y, long w, long h)
-{
-    Dialog* dialog = new Dialog(parent, name);
-    dialog->initialize();
-    dialog->setProperty("titleString", name);
-    dialog->setProperty("x", x);
-    dialog->setProperty("y", y);
-    dialog->setProperty("width", w);
-    dialog->setProperty("height", h);
-    return dialog;
-}
-
-TQCbaseDialog* answeredDialog(const char* name, TQCbase* parent = nullptr)
-{
-    TQCbaseDialog* dialog = makeDialog<TQCbaseDialog>(name, parent, 200, 150, 400, 100);
+    TQCbaseDialog* dialog = make<TQCbaseDialog>(name, parent, 200, 150, 400, 100);
     dialog->addProcedureV("answer", "answerProc", answerProc, TQEV_ACTIVATE);
     return dialog;
 }
 
-// popup() with the plan's steps armed; the watchdog must not have fired.
-long popupWith(TQCbaseDialog* dialog, const Plan& plan)
+// popup() with the plan's steps armed; the watchdog must not fire.
+long popupWith(TQCbaseDialog* dialog, const std::function<void(DialogScript&)>& plan)
 {
     DialogScript user(dialog);
     plan(user);
@@ -84,35 +68,35 @@ long popupWith(TQCbaseDialog* dialog, const Plan& plan)
     return answer;
 }
 
-// A scenario that gets here says so: a program ended early by the exit rule
-// also ends with status 0.
+long clickedAnswer(TQCbaseDialog* dialog, TQCbase* button)
+{
+    return popupWith(dialog, [&](DialogScript& u) { u.click(button, 300); });
+}
+
+void start(const char* what)
+{
+    armWatchdog(60000, what);
+    requireInChild(startGuiApp() != nullptr, "the application window exists");
+    TQGIappGuiPolicy()->setGuiPolicy(6, 0);
+}
+
 [[noreturn]] void scenarioDone()
 {
     std::fprintf(stderr, "scenario done\n");
     passInChild();
 }
 
-HWND shellOf(TQCbase* window)
-{
-    return static_cast<TQDwinwinDev*>(window->getowndev()->cast("TQDwinwinDev"))->getShell();
-}
-
 void answersScenario()
 {
-    armWatchdog(60000, "the answers scenario hung");
-    startApp();
-    TQCbaseDialog* d = answeredDialog("d");
-    TQCvbtn* ok = d->getOkButton();
+    start("the answers scenario hung");
+    TQCbaseDialog* d = answered("d");
     TQCvbtn* cancel = d->getCancelButton();
-
-    requireInChild(popupWith(d, [&](DialogScript& u) { u.click(ok, 300); }) == 1 &&
-                       !d->getVisible(),
-                   "OK with a hiding procedure answers 1 and the dialog is hidden");
-    requireInChild(popupWith(d, [&](DialogScript& u) { u.click(d->getNoButton(), 300); }) == 2,
-                   "NO answers 2");
+    requireInChild(clickedAnswer(d, d->getOkButton()) == 1 &&
+                       clickedAnswer(d, d->getNoButton()) == 2,
+                   "OK and NO with a hiding procedure answer 1 and 2");
     g_log.clear();
-    requireInChild(popupWith(d, [&](DialogScript& u) { u.click(cancel, 300); }) == 0 &&
-                       !d->getVisible() && g_log == Log{"activate 0"},
+    requireInChild(clickedAnswer(d, cancel) == 0 && !d->getVisible() &&
+                       g_log == Log{"activate 0"},
                    "Cancel answers 0 after the activation and hides the dialog");
     g_log.clear();
     requireInChild(popupWith(d, [&](DialogScript& u) { u.escape(300); }) == 0 && g_log.empty(),
@@ -120,23 +104,21 @@ void answersScenario()
 
     // Nothing hides the dialog: OK leaves it up, back at 0.
     g_hideOnAnswer = false;
-    g_log.clear();
     d->setFocusBtn(TQCbaseDialog::FOCUS_CANCEL);
     d->setFocusBtn(5);
     TQCbase* focused = nullptr;
-    bool stayed = false;
+    bool up = false;
     long answer = popupWith(d, [&](DialogScript& u) {
         u.at(200, [&] { focused = TQCbase::getFocusInstance(); });
-        u.click(ok, 300);
-        u.at(800, [&] { stayed = d->getVisible() && d->getStatus() == 0; });
+        u.click(d->getOkButton(), 300);
+        u.at(800, [&] { up = d->getVisible() && d->getStatus() == 0; });
         u.escape(900);
     });
     requireInChild(focused == cancel, "setFocusBtn(5) kept the cancel button as the default");
-    requireInChild(answer == 0 && stayed && g_log == Log{"activate 1"},
-                   "OK with nothing hiding the dialog leaves it up with status 0");
+    requireInChild(answer == 0 && up, "OK with nothing hiding the dialog leaves it up at 0");
 
     d->setEnableEscapeKey(0);
-    bool up = false;
+    up = false;
     answer = popupWith(d, [&](DialogScript& u) {
         u.escape(300);
         u.at(700, [&] { up = d->getVisible() && TQGIappDev()->getFocusDialog() != d; });
@@ -145,19 +127,18 @@ void answersScenario()
     requireInChild(answer == 0 && up, "with the Escape key off Escape leaves the dialog up");
     d->setEnableEscapeKey(1);
 
-    // Cancel without close-on-cancel: the loop goes on while the dialog is
-    // up, and ends when the activation hid it.
+    // Without close-on-cancel the loop goes on while the dialog is up, and
+    // ends when the activation hid it.
     d->setEnableCloseOnCancel(0);
     up = false;
-    answer = popupWith(d, [&](DialogScript& u) {
+    popupWith(d, [&](DialogScript& u) {
         u.click(cancel, 300);
         u.at(800, [&] { up = d->getVisible(); });
         u.escape(900);
     });
-    requireInChild(answer == 0 && up, "Cancel without close-on-cancel keeps the dialog up");
+    requireInChild(up, "Cancel without close-on-cancel keeps the dialog up");
     g_hideOnAnswer = true;
-    requireInChild(popupWith(d, [&](DialogScript& u) { u.click(cancel, 300); }) == 0,
-                   "a dialog hidden by the cancel activation ends its loop");
+    clickedAnswer(d, cancel);
     scenarioDone();
 }
 
@@ -166,12 +147,10 @@ DialogScript* g_outerUser = nullptr;
 long g_innerAnswer = 99;
 TQCbase* g_clientAfterInner = nullptr;
 
-// OK of the outer dialog asks the inner one, closed by Escape, then has the
-// outer one closed by Escape too.
-void askInner(TQCbase* outer)
+// OK of the outer dialog asks the inner one, which Escape closes; then
+// Escape is armed for the outer one.
+void askInner(TQCbase*)
 {
-    if (static_cast<TQCbaseDialog*>(outer)->getStatus() != 1)
-        return;
     {
         DialogScript user(g_inner);
         user.escape(300);
@@ -183,22 +162,18 @@ void askInner(TQCbase* outer)
 
 void modalScenario()
 {
-    armWatchdog(60000, "the modal scenario hung");
-    startApp();
+    start("the modal scenario hung");
     TQDappDev* app = TQGIappDev();
-    TQCwindow* parent = makeDialog<TQCwindow>("parent", nullptr, 20, 20, 300, 200);
+    TQCwindow* parent = make<TQCwindow>("parent", nullptr, 20, 20, 300, 200);
     parent->setVisible(1);
-    TQCbaseDialog* d = answeredDialog("m", parent);
+    TQCbaseDialog* d = answered("m", parent);
     d->setProperty("modal", 1);
-
     parent->setVisible(0);
-    DWORD start = GetTickCount();
-    long answer = popupWith(d, [](DialogScript&) {});
-    requireInChild(answer == -1 && GetTickCount() - start < 1000,
+    DWORD begun = GetTickCount();
+    requireInChild(popupWith(d, [](DialogScript&) {}) == -1 && GetTickCount() - begun < 1000,
                    "under a hidden parent popup() answers -1 without a loop");
     parent->setVisible(1);
     d->setVisible(0);
-
     d->setVisible(1);
     requireInChild(app->getModalClient() == d, "a shown modal dialog is the modal client");
     d->setVisible(0);
@@ -207,30 +182,28 @@ void modalScenario()
     delete d;
     requireInChild(app->getModalClient() == nullptr, "deleted while shown, it is not either");
 
-    TQCbaseDialog* outer = makeDialog<TQCbaseDialog>("outer", parent, 200, 150, 400, 100);
-    outer->setProperty("modal", 1);
+    TQCbaseDialog* outer = make<TQCbaseDialog>("outer", parent, 200, 150, 400, 100);
     outer->addProcedureV("ask", "askInner", askInner, TQEV_ACTIVATE);
-    g_inner = makeDialog<TQCbaseDialog>("inner", parent, 250, 200, 300, 100);
-    g_inner->setProperty("modal", 1);
+    g_inner = make<TQCbaseDialog>("inner", parent, 250, 200, 300, 100);
+    for (TQCbase* modal : {static_cast<TQCbase*>(outer), static_cast<TQCbase*>(g_inner)})
+        modal->setProperty("modal", 1);
     DialogScript user(outer);
     g_outerUser = &user;
     user.click(outer->getOkButton(), 300);
-    answer = outer->popup();
-    requireInChild(!user.watchdogFired(), "the nested loops ended before the watchdog");
-    requireInChild(g_innerAnswer == 0 && g_clientAfterInner == nullptr,
+    long answer = outer->popup();
+    requireInChild(!user.watchdogFired() && g_innerAnswer == 0 && g_clientAfterInner == nullptr,
                    "the inner dialog closed by Escape leaves no modal client");
     requireInChild(answer == 0 && !outer->getVisible(), "the next Escape ends the outer loop");
     scenarioDone();
 }
 
+// Shown a second time, the frame above the client area is known.
 void centringScenario()
 {
-    armWatchdog(60000, "the centring scenario hung");
-    startApp();
-    TQCbaseDialog* d = answeredDialog("c");
+    start("the centring scenario hung");
+    TQCbaseDialog* d = answered("c");
     d->setProperty("defaultPosition", 1);
     popupWith(d, [](DialogScript& u) { u.escape(300); });
-    // Shown again, the frame above the client area is known.
     RECT area = {}, frame = {};
     short frameTop = -1;
     long x = 0, y = 0;
@@ -238,7 +211,7 @@ void centringScenario()
         u.at(300, [&] {
             SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
             d->getowndev()->getValue(TQCbaseDialog::VALUE_FRAME_TOP, &frameTop);
-            GetWindowRect(shellOf(d), &frame);
+            GetWindowRect(static_cast<TQDwinwinDev*>(d->getowndev())->getShell(), &frame);
             x = d->getProperty("x").getLong();
             y = d->getProperty("y").getLong();
         });
@@ -246,78 +219,50 @@ void centringScenario()
     });
     const long expectedX = area.left + (area.right - area.left - 400) / 2;
     const long expectedY = area.top + (area.bottom - area.top - frameTop - 100) / 2;
-    requireInChild(frameTop > 0, "the window device tells the frame above the client area");
-    requireInChild(x == expectedX && y == expectedY, "centred in the work area below the frame");
+    requireInChild(frameTop > 0 && x == expectedX && y == expectedY,
+                   "centred in the work area less the frame above the client area");
     requireInChild(frame.left == expectedX && frame.top == expectedY, "the frame lands there");
     scenarioDone();
 }
 
-// The application's channel dialog, built as its window builder does, with
-// a label where the builder puts the radio group; and the shared message
-// dialog.
+// The channel dialog as the application's builder makes it, with a label
+// where it puts the radio group; the shared message dialog.
 void programDialogsScenario()
 {
-    armWatchdog(60000, "the program dialogs scenario hung");
-    startApp();
-    TQCmainWindow* main = new TQCmainWindow(nullptr, "newwin000");
-    main->initialize();
-    main->setProperty("name", "newwin000");
+    start("the program dialogs scenario hung");
+    TQCmainWindow* main = make<TQCmainWindow>("newwin000", nullptr, 100, 100, 600, 400);
     main->setProperty("titleString", "Tidewell ver.0.91");
-    main->setProperty("x", 100);
-    main->setProperty("y", 100);
-    main->setProperty("width", 600);
-    main->setProperty("height", 400);
-    main->setProperty("vis", 1);
-    TQCdialog* built = makeDialog<TQCdialog>("newdial_001", main, 65, 223, 284, 111);
-    built->setProperty("name", "newdial_001");
+    TQCdialog* built = make<TQCdialog>("newdial_001", main, 65, 223, 284, 111);
     built->setProperty("titleString", "two channels exist");
-    built->addProcedureV("dialogRadioAct_ep", "dialogRadioAct_ep", dialogRadioAct_ep,
-                         TQEV_ACTIVATE);
-    TQCvlabel* choice = new TQCvlabel(built, "newvlab_900");
-    choice->initialize();
+    built->addProcedureV("dialogRadioAct_ep", "dialogRadioAct_ep", answerProc, TQEV_ACTIVATE);
+    TQCvlabel* choice = make<TQCvlabel>("newvlab_900", built, 0, 0, 283, 70);
     choice->setProperty("labelString", "Left Channel");
-    choice->setProperty("x", 0);
-    choice->setProperty("y", 0);
-    choice->setProperty("width", 283);
-    choice->setProperty("height", 70);
     choice->setProperty("vis", 1);
     main->setVisible(true);
-    pumpPendingMessages(2000);
 
     TQCbase* found = TQGIappObjectList()->getInstance("TQCdialog", "newdial_001");
-    TQCdialog* dialog = found != nullptr ? static_cast<TQCdialog*>(found->cast("TQCdialog")) : nullptr;
-    requireInChild(dialog == built, "the channel dialog is found by class and name");
+    TQCdialog* dialog = static_cast<TQCdialog*>(found->cast("TQCdialog"));
     dialog->setProperty("x", "120");
     dialog->setProperty("y", "120");
     RECT frame = {};
     bool onWorkForm = false;
     long answer = popupWith(dialog, [&](DialogScript& u) {
         u.at(200, [&] {
-            GetWindowRect(shellOf(dialog), &frame);
+            GetWindowRect(static_cast<TQDwinwinDev*>(dialog->getowndev())->getShell(), &frame);
             TQDdev* work = dialog->getWorkForm()->getowndev();
-            onWorkForm = work != nullptr && choice->getParentDev() == work &&
-                         choice->getowndev() != nullptr &&
+            onWorkForm = work != nullptr && choice->getowndev() != nullptr &&
                          choice->getowndev()->getParentDev() == work;
         });
         u.click(dialog->getOkButton(), 300);
     });
-    requireInChild(answer == 1, "OK answers 1 through the dialog's procedure");
-    requireInChild(frame.left == 120 && frame.top == 120, "the dialog stands where it was put");
+    requireInChild(answer == 1 && frame.left == 120 && frame.top == 120,
+                   "OK answers 1 from the dialog where it was put");
     requireInChild(onWorkForm, "a child of the dialog draws on the work form");
-    requireInChild(popupWith(dialog, [&](DialogScript& u) {
-                       u.click(dialog->getNoButton(), 300);
-                   }) == 2,
-                   "NO answers 2");
-    requireInChild(popupWith(dialog, [&](DialogScript& u) {
-                       u.click(dialog->getCancelButton(), 300);
-                   }) == 0,
-                   "Cancel answers 0");
-
+    requireInChild(clickedAnswer(dialog, dialog->getNoButton()) == 2 &&
+                       clickedAnswer(dialog, dialog->getCancelButton()) == 0,
+                   "NO answers 2, Cancel 0");
     TQCmessageDialog* message = TQGIappMessageDialog();
-    message->setProperty("labelString", "flat signal");
-    requireInChild(popupWith(message, [&](DialogScript& u) {
-                       u.click(message->getOkButton(), 300);
-                   }) == 1 && !message->getVisible(),
+    requireInChild(clickedAnswer(message, message->getOkButton()) == 1 && !message->getVisible(),
                    "OK answers 1 from the message dialog and hides it");
     scenarioDone();
 }
@@ -325,30 +270,29 @@ void programDialogsScenario()
 // As the file selection dialog asks for a new directory's name.
 void inputScenario()
 {
-    armWatchdog(60000, "the input scenario hung");
-    startApp();
-    TQCinputDialog* dialog = makeDialog<TQCinputDialog>("fs-mkdir-dlg", nullptr, 0, 0, 500, 120);
-    dialog->setInternalObject(1);
-    dialog->setProperty("defaultPosition", 1);
+    start("the input scenario hung");
+    TQCinputDialog* dialog = make<TQCinputDialog>("fs-mkdir-dlg", nullptr, 0, 0, 500, 120);
     dialog->setProperty("titleString", "Input new directory name");
     dialog->setProperty("labelString", "");
     dialog->setProperty("modal", 1);
     TQCbase* focused = nullptr;
+    std::string prompt;
     long answer = popupWith(dialog, [&](DialogScript& u) {
-        u.at(200, [&] { focused = TQCbase::getFocusInstance(); });
+        u.at(200, [&] {
+            focused = TQCbase::getFocusInstance();
+            TQCvariant text = dialog->getPrompt()->getProperty("labelString");
+            prompt = text.getCharPtrConst();
+        });
         u.type("new dir", 300);
         u.key(VK_RETURN, 600);
     });
-    dialog->setProperty("modal", 0);
-    requireInChild(focused == dialog->getField(), "the field has the focus");
-    requireInChild(answer == 1 && !dialog->getVisible(), "Return answers OK and hides the dialog");
     TQCvariant typed = dialog->getProperty("labelString");
-    requireInChild(std::string(typed.getCharPtrConst()) == "new dir",
-                   "the typed text is the dialog's labelString");
-    requireInChild(popupWith(dialog, [&](DialogScript& u) {
-                       u.click(dialog->getCancelButton(), 300);
-                   }) == 0,
-                   "Cancel answers 0");
+    requireInChild(focused == dialog->getField() && prompt == "Input new directory name",
+                   "the field has the focus under the title as the prompt");
+    requireInChild(answer == 1 && !dialog->getVisible() &&
+                       std::string(typed.getCharPtrConst()) == "new dir",
+                   "Return answers 1 with the typed text as labelString");
+    requireInChild(clickedAnswer(dialog, dialog->getCancelButton()) == 0, "Cancel answers 0");
     scenarioDone();
 }
 

@@ -1,6 +1,5 @@
-// The main window in a program of its own: built as the application builds
-// it, on the real event loop, it reports where it stands and ends the
-// program when it is closed.
+// The main window in a program of its own, on the real event loop: where it
+// says it stands, and closing it ends the program.
 #include "TQwin32.h"
 #include "TempDir.h"
 
@@ -9,35 +8,14 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-
-std::string besideThisProgram(const char* fileName)
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + fileName;
-}
-
-// The program's report, once it has written all five numbers.
-bool readReport(const std::string& path, long* values, unsigned long* frame)
-{
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr)
-        return false;
-    int read = std::fscanf(file, "%ld %ld %ld %ld %lu", &values[0], &values[1], &values[2],
-                           &values[3], frame);
-    std::fclose(file);
-    return read == 5;
-}
-
-} // namespace
-
 TEST(MainWindowProgram, ReadsBackItsScreenPositionAndEndsWithZeroWhenClosed)
 {
     TempDir folder;
     std::string report = folder.file("report.txt");
-    std::string line = "\"" + besideThisProgram("tq_main_window.exe") + "\" \"" + report + "\"";
+    char self[MAX_PATH];
+    std::string program(self, GetModuleFileNameA(nullptr, self, sizeof self));
+    program = program.substr(0, program.find_last_of('\\') + 1) + "tq_main_window.exe";
+    std::string line = "\"" + program + "\" \"" + report + "\"";
     STARTUPINFOA start = {};
     start.cb = sizeof start;
     PROCESS_INFORMATION child = {};
@@ -45,16 +23,19 @@ TEST(MainWindowProgram, ReadsBackItsScreenPositionAndEndsWithZeroWhenClosed)
                                &start, &child));
     CloseHandle(child.hThread);
 
-    long values[4] = {};
+    long x = 0, y = 0, left = -1, top = -1;
     unsigned long frame = 0;
-    DWORD begun = GetTickCount();
-    while (!readReport(report, values, &frame) && GetTickCount() - begun < 10000 &&
-           WaitForSingleObject(child.hProcess, 50) == WAIT_TIMEOUT) {
+    for (DWORD begun = GetTickCount(); GetTickCount() - begun < 10000 && frame == 0;) {
+        WaitForSingleObject(child.hProcess, 50);
+        if (std::FILE* file = std::fopen(report.c_str(), "r")) {
+            if (std::fscanf(file, "%ld %ld %ld %ld %lu", &x, &y, &left, &top, &frame) != 5)
+                frame = 0;
+            std::fclose(file);
+        }
     }
-    EXPECT_EQ(130, values[0]) << "x follows the frame the user moved";
-    EXPECT_EQ(140, values[1]) << "y follows the frame the user moved";
-    EXPECT_EQ(values[0], values[2]) << "x is the frame's outer corner on the screen";
-    EXPECT_EQ(values[1], values[3]) << "y is the frame's outer corner on the screen";
+    EXPECT_EQ(130, x) << "x follows the frame the user moved";
+    EXPECT_EQ(140, y) << "y follows the frame the user moved";
+    EXPECT_TRUE(x == left && y == top) << "the frame's outer corner on the screen";
 
     PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(frame)), WM_CLOSE, 0, 0);
     DWORD code = 99;
