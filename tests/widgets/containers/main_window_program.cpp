@@ -6,6 +6,7 @@
 #include "TQDwinwinDev.h"
 #include "TQGFwinMain.h"
 #include "TQwin32.h"
+#include "_TQCbaseList.h"
 #include "_TQCmainWindow.h"
 #include "_TQCstring.h"
 #include "_TQDappDev.h"
@@ -16,10 +17,13 @@ namespace {
 
 const char* g_reportPath = nullptr;
 
-long readBack(TQCbase* window, const char* property)
+// As the file-reading procedure finds the window and reads its place.
+long readBack(const char* property)
 {
+    TQCbase* window = TQGIappObjectList()->getInstance("TQCmainWindow", "newwin000");
     long value = -1;
-    std::sscanf(TQCstring(window->getProperty(property), -2).getString(-2), "%ld", &value);
+    if (window != nullptr)
+        std::sscanf(TQCstring(window->getProperty(property), -2).getString(-2), "%ld", &value);
     return value;
 }
 
@@ -42,7 +46,7 @@ void buildMainWindow()
     RECT frame = {};
     GetWindowRect(shell, &frame);
     if (std::FILE* file = std::fopen(g_reportPath, "w")) {
-        std::fprintf(file, "%ld %ld %ld %ld %lu\n", readBack(main, "x"), readBack(main, "y"),
+        std::fprintf(file, "%ld %ld %ld %ld %lu\n", readBack("x"), readBack("y"),
                      frame.left, frame.top, static_cast<unsigned long>(UINT_PTR(shell)));
         std::fclose(file);
     }
