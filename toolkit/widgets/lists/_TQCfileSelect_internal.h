@@ -8,12 +8,16 @@
 #include <string>
 #include <vector>
 
+class TQCbase;
+
 namespace tqfileselect {
 
 // Longest working directory, and longest "." form expanded, with the
 // terminator.
 const size_t kDirBufferSize = 2048;
 
+// The labelString of a label or field; "" for none.
+std::string labelText(TQCbase* part);
 // Every "\" made "/".
 std::string forwardSlashes(std::string text);
 // Blanks (spaces, tabs, line feeds, returns) removed from the chosen ends.

@@ -1,6 +1,9 @@
 // File selection dialog: the text rules of its directory, file and mask
-// fields.
+// fields, and the text of its parts.
 #include "_TQCfileSelect_internal.h"
+
+#include "_TQCbase.h"
+#include "_TQN.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,6 +17,13 @@ namespace {
 const char* const kBlanks = " \t\n\r";
 
 } // namespace
+
+std::string labelText(TQCbase* part)
+{
+    TQCvariant value = part->getProperty(_TQNlabelString());
+    const char* text = value.getCharPtrConst();
+    return text != nullptr ? text : "";
+}
 
 std::string forwardSlashes(std::string text)
 {
