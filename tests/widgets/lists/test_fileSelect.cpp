@@ -1,7 +1,7 @@
 // The file selection dialog without windows: its text rules (the mask,
 // going up a level, the "." forms of a directory), the shared instance, the
 // chosen path and the layout's smallest size.
-#include "TQDwinCodeConvert.h"
+#include "ControlScene.h"
 #include "_TQCdevice.h"
 #include "_TQCfileSelect.h"
 #include "_TQCfileSelect_internal.h"
@@ -66,21 +66,15 @@ long numberOf(TQCbase* object, const char* property)
 }
 
 // Dialogs made but never shown: their parts and layout work without
-// windows. The fields keep their text through the platform's converter.
-class FileSelect : public ::testing::Test {
+// windows.
+class FileSelect : public ControlScene {
 protected:
-    void SetUp() override
+    FileSelect()
     {
-        static bool converter = false;
-        if (!converter) {
-            TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
-            TQGIappCodeConvert()->initialize();
-            converter = true;
-        }
         dialog = new TQCfileSelect(nullptr, "fs");
         dialog->initialize();
     }
-    void TearDown() override
+    ~FileSelect() override
     {
         delete dialog;
         TQGIappDevice()->clearDeleteList();

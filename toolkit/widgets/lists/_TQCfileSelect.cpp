@@ -396,12 +396,17 @@ void TQCfileSelect::onVisibleChange(unsigned char on)
     TQCbaseDialog::onVisibleChange(on);
     if (!guard.alive() || !on || !partsBuilt())
         return;
-    _update_list();
-    m_listArea->setProperty(_TQNhbarValue(), 0);
-    m_listArea->setProperty(_TQNvbarValue(), 0);
+    listFromTop();
     pressFirstRow();
     if (guard.alive())
         specialFocusToButtons();
+}
+
+void TQCfileSelect::listFromTop()
+{
+    _update_list();
+    m_listArea->setProperty(_TQNhbarValue(), 0);
+    m_listArea->setProperty(_TQNvbarValue(), 0);
 }
 
 // OK first, then the button the focus-button choice names.
@@ -421,9 +426,7 @@ void TQCfileSelect::onParentVisibleChange(unsigned char on)
     TQCbaseDialog::onParentVisibleChange(on);
     if (!guard.alive() || !on || !partsBuilt())
         return;
-    _update_list();
-    m_listArea->setProperty(_TQNhbarValue(), 0);
-    m_listArea->setProperty(_TQNvbarValue(), 0);
+    listFromTop();
     m_listPending = 1;
     needUpdate();
 }

@@ -105,6 +105,8 @@ private:
     void setDirText(const std::string& text);
     // Shows text as the DIR field's and lists it.
     void browseTo(const std::string& text);
+    // Lists and scrolls the list area back to its origin.
+    void listFromTop();
 
     // Listing steps.
     void hideRows();
