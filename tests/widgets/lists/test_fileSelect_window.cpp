@@ -12,6 +12,7 @@
 #include "TQDwinfont.h"
 #include "TempDir.h"
 #include "_TQCfileSelect.h"
+#include "_TQCfileSelect_internal.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCinitializeManager.h"
 #include "_TQCinputDialog.h"
@@ -27,7 +28,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,12 +49,6 @@ long numberOf(TQCbase* object, const char* property)
     return object->getProperty(property).getLong();
 }
 
-std::string slashes(std::string path)
-{
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
-
 void touch(const std::string& path)
 {
     std::ofstream(path) << "x";
@@ -74,13 +68,10 @@ struct FileScene {
         dialog->setPropertyV("maskFileName", "");
     }
     void browse(const std::string& folder) { dialog->setPropertyV("dirName", folder.c_str()); }
-    void show()
+    TQDwinScrFrameDev* frame()
     {
-        dialog->setVisible(1);
-        pumpPendingMessages(kPatience);
-        frameDev = static_cast<TQDwinScrFrameDev*>(
-            dialog->getListArea()->getScrFrame()->getowndev()->cast("TQDwinScrFrameDev"));
-        requireInChild(frameDev != nullptr, "the rows lie on the scrolled-frame device");
+        TQDdev* dev = dialog->getListArea()->getScrFrame()->getowndev();
+        return static_cast<TQDwinScrFrameDev*>(dev->cast("TQDwinScrFrameDev"));
     }
     // The texts of the shown rows, in order; each must stand at its slot.
     Names rows()
@@ -100,7 +91,7 @@ struct FileScene {
     // A press and release on row i, posted to the window the rows are on.
     void pressRow(long i)
     {
-        HWND work = frameDev->getHWND();
+        HWND work = frame()->getHWND();
         int y = static_cast<int>(kRow * i + kRow / 2);
         POINT screen = {100, y};
         ClientToScreen(work, &screen);
@@ -108,32 +99,15 @@ struct FileScene {
         PostMessageA(work, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, y));
         PostMessageA(work, WM_LBUTTONUP, 0, MAKELPARAM(100, y));
     }
-    void pressRowAndWait(long i)
-    {
-        pressRow(i);
-        pumpPendingMessages(kPatience);
-    }
-    void keyOnRows(WPARAM vk)
-    {
-        PostMessageA(frameDev->getHWND(), WM_KEYDOWN, vk, 0x00000001);
-        PostMessageA(frameDev->getHWND(), WM_KEYUP, vk, 0xC0000001);
-    }
     bool highlighted(long i)
     {
-        return windowPixel(frameDev->getViewport(), 200, kRow * i + kRow / 2) ==
+        return windowPixel(frame()->getViewport(), 200, kRow * i + kRow / 2) ==
                GetSysColor(COLOR_HIGHLIGHT);
     }
     std::string dirText() { return textOf(dialog->getDirField()); }
     std::string fileText() { return textOf(dialog->getFileField()); }
-    short rowBack(long i)
-    {
-        short back = 0;
-        dialog->getRowLabel(i)->getPropertyV("backColor", &back);
-        return back;
-    }
 
     TQCfileSelect* dialog;
-    TQDwinScrFrameDev* frameDev = nullptr;
 };
 
 // popup() with the plan's steps armed; the watchdog must not fire.
@@ -164,7 +138,7 @@ void makeSelfLink(const std::string& folder, const char* name)
 void listingScenario()
 {
     TempDir temp;
-    const std::string folder = slashes(temp.path());
+    const std::string folder = tqfileselect::forwardSlashes(temp.path());
     for (const char* dir : {"alpha", "beta", "many"})
         CreateDirectoryA(temp.file(dir).c_str(), nullptr);
     for (const char* file : {"x.wav", "Y.WAV", "x.wavy", "x.wav.bak", "note.txt", ".hidden.wav",
@@ -180,7 +154,8 @@ void listingScenario()
 
     FileScene scene("the listing scenario hung", folder);
     scene.dialog->setPropertyV("maskFileName", "wav");
-    scene.show();
+    scene.dialog->setVisible(1);
+    pumpPendingMessages(kPatience);
     const std::string ete = "\xC3\xA9t\xC3\xA9.wav";
     requireInChild(scene.rows() == Names{"parent directory", "alpha", "beta", "many",
                                          ".hidden.wav", "Y.WAV", "x.wav", "x.wavy", ete},
@@ -188,7 +163,8 @@ void listingScenario()
                    "hidden ones too, and the name beyond ASCII as its characters");
     requireInChild(scene.highlighted(0), "showing presses parent directory");
 
-    scene.pressRowAndWait(8);
+    scene.pressRow(8);
+    pumpPendingMessages(kPatience);
     requireInChild(scene.fileText() == ete, "a press on a file row puts it into FILE");
     requireInChild(scene.highlighted(8) && !scene.highlighted(0),
                    "the pressed row shows the highlight colour, and no other");
@@ -219,7 +195,7 @@ void listingScenario()
 void browsingScenario()
 {
     TempDir temp;
-    const std::string folder = slashes(temp.path());
+    const std::string folder = tqfileselect::forwardSlashes(temp.path());
     CreateDirectoryA(temp.file("alpha").c_str(), nullptr);
     FileScene scene("the browsing scenario hung", folder + "/alpha");
     GuiTestClock clock(12 * 3600 * 1000L);
@@ -228,9 +204,6 @@ void browsingScenario()
     std::vector<std::string> dirs;
     Names drives, top, network;
     long answer = popupWith(dialog, [&](DialogScript& u) {
-        u.at(200, [&] { scene.frameDev = static_cast<TQDwinScrFrameDev*>(
-                            dialog->getListArea()->getScrFrame()->getowndev()->cast(
-                                "TQDwinScrFrameDev")); });
         auto noteDir = [&] { dirs.push_back(scene.dirText()); };
         u.click(dialog->getOkButton(), 300);
         u.at(500, [&, noteDir] {
@@ -275,18 +248,13 @@ void browsingScenario()
 void choosingScenario()
 {
     TempDir temp;
-    const std::string folder = slashes(temp.path());
+    const std::string folder = tqfileselect::forwardSlashes(temp.path());
     for (const char* file : {"x.wav", "y.wav"})
         touch(temp.file(file));
     FileScene scene("the choosing scenario hung", folder);
     GuiTestClock clock(12 * 3600 * 1000L);
     TQCfileSelect* dialog = scene.dialog;
-    auto findFrame = [&] {
-        scene.frameDev = static_cast<TQDwinScrFrameDev*>(
-            dialog->getListArea()->getScrFrame()->getowndev()->cast("TQDwinScrFrameDev"));
-    };
     long answer = popupWith(dialog, [&](DialogScript& u) {
-        u.at(200, findFrame);
         u.at(300, [&] { scene.pressRow(1); });
         u.at(500, [&] {
             clock.advance(249);
@@ -299,7 +267,6 @@ void choosingScenario()
     std::string afterSecond, afterUp;
     bool stayed = false;
     answer = popupWith(dialog, [&](DialogScript& u) {
-        u.at(200, findFrame);
         u.at(300, [&] {
             clock.advance(1000);
             scene.pressRow(2);
@@ -311,7 +278,7 @@ void choosingScenario()
         u.at(700, [&] {
             afterSecond = scene.fileText();
             stayed = dialog->getVisible();
-            scene.keyOnRows(VK_UP);
+            PostMessageA(scene.frame()->getHWND(), WM_KEYDOWN, VK_UP, 1);
         });
         u.at(900, [&] { afterUp = scene.fileText(); });
         u.key(VK_RETURN, 1100);
@@ -329,7 +296,7 @@ void choosingScenario()
 void newDirectoryScenario()
 {
     TempDir temp;
-    const std::string folder = slashes(temp.path());
+    const std::string folder = tqfileselect::forwardSlashes(temp.path());
     touch(temp.file("x.wav"));
     FileScene scene("the new directory scenario hung", folder);
     TQGIappInitializeManager()->execInitializeProcs();
@@ -355,7 +322,10 @@ void newDirectoryScenario()
                 boxSize = {numberOf(box, "width"), numberOf(box, "height")};
                 DialogScript::clickNow(box->getOkButton());
             });
-            u.at(t + 800, [&] { firstRowBack.push_back(scene.rowBack(0)); });
+            u.at(t + 800, [&] {
+                firstRowBack.push_back(0);
+                dialog->getRowLabel(0)->getPropertyV("backColor", &firstRowBack.back());
+            });
             t += 1000;
         }
         u.at(t, [&] { rowsAfter = scene.rows(); });

@@ -1,6 +1,6 @@
 // The file-selector row label on the recording devices: the highlight that
 // follows the keyboard focus, the input method switched off, no FOCUS_CH
-// procedures, and Down moving the focus to the row below.
+// procedures, and Down and Up moving the focus between rows.
 #include "ControlScene.h"
 #include "RecordingKeyboard.h"
 #include "_TQCvkflabel.h"
@@ -11,10 +11,12 @@
 
 namespace {
 
+using Colours = std::vector<short>;
+
 class Row : public OnProbeDevice<TQCvkflabel> {
 public:
     using OnProbeDevice<TQCvkflabel>::OnProbeDevice;
-    std::vector<short> highlight() const { return {_select_back_color, _select_fore_color}; }
+    Colours highlight() const { return {_select_back_color, _select_fore_color}; }
 };
 
 class FileRows : public ControlScene {
@@ -35,54 +37,48 @@ protected:
     {
         return static_cast<RecordingKeyboard*>(keyboard())->fepCalls;
     }
-    static void press(long code)
+    static Colours selectColours(TQCbase* row)
     {
-        keyboard()->setKey(code);
-        keyboard()->executeHandler(1);
-        keyboard()->executeHandler(0);
+        Colours colours(2, 0);
+        row->getPropertyV("selectColor", &colours[0]);
+        row->getPropertyV("selectForeColor", &colours[1]);
+        return colours;
     }
 
     Row* upper = nullptr;
     Row* lower = nullptr;
 };
 
-using Colours = std::vector<short>;
-
 } // namespace
 
 TEST_F(FileRows, FocusBringsTheSelectColoursWithTheInputMethodOffAndNoFocusProcedures)
 {
     EXPECT_EQ((Colours{0, 0}), upper->highlight()) << "a new row is drawn unselected";
-    short select = 0, selectFore = 0;
-    upper->getPropertyV("selectColor", &select);
-    upper->getPropertyV("selectForeColor", &selectFore);
-    EXPECT_EQ((Colours{-7, -18}), (Colours{select, selectFore}));
+    EXPECT_EQ((Colours{-7, -18}), selectColours(upper));
 
     upper->setFocus(1);
     EXPECT_EQ((Colours{-7, -18}), upper->highlight());
     EXPECT_EQ(std::vector<std::string>{"setEnableFep(0)"}, fepLog());
     EXPECT_EQ(upper, keyboard()->getFocusInstance()) << "the row takes the keys";
-    EXPECT_TRUE(triggerLog().empty()) << "FOCUS_CH procedures do not run";
 
     upper->setPropertyV("selectColor", static_cast<short>(-3));
     EXPECT_EQ((Colours{-7, -18}), upper->highlight()) << "a new colour waits for the focus";
-
     upper->setFocus(0);
     EXPECT_EQ((Colours{0, 0}), upper->highlight());
     EXPECT_EQ(nullptr, keyboard()->getFocusInstance()) << "the keyboard is let go";
     upper->setFocus(1);
     EXPECT_EQ((Colours{-3, -18}), upper->highlight());
-    EXPECT_TRUE(triggerLog().empty());
+    EXPECT_TRUE(triggerLog().empty()) << "FOCUS_CH procedures do not run";
 }
 
 TEST_F(FileRows, DownAndUpMoveTheFocusAndTheHighlightBetweenRows)
 {
     upper->setFocus(1);
-    press(TQDkeyboard::KEY_DOWN);
-    EXPECT_EQ(1, lower->getFocus());
-    EXPECT_EQ((Colours{0, 0}), upper->highlight());
-    EXPECT_EQ((Colours{-7, -18}), lower->highlight());
-    press(TQDkeyboard::KEY_UP);
-    EXPECT_EQ(1, upper->getFocus());
-    EXPECT_EQ((Colours{0, 0}), lower->highlight());
+    for (long key : {TQDkeyboard::KEY_DOWN, TQDkeyboard::KEY_UP}) {
+        keyboard()->setKey(key);
+        keyboard()->executeHandler(1);
+        bool down = key == TQDkeyboard::KEY_DOWN;
+        EXPECT_EQ((Colours{0, 0}), (down ? upper : lower)->highlight());
+        EXPECT_EQ((Colours{-7, -18}), (down ? lower : upper)->highlight());
+    }
 }
