@@ -55,13 +55,10 @@ void replaceCopy(char*& stored, char** value, const std::string& text)
     *value = stored;
 }
 
-// A label of the dialog's own: a title (text, left, no frame, no
-// margins) or, with a null text, a separator line.
-TQCvlabel* makeLabel(TQCbase* parent, const char* name, const char* text)
+// A title (text, left, no frame, no margins) or, with a null text, a
+// separator line; then shown.
+TQCvlabel* styleLabel(TQCvlabel* label, const char* text)
 {
-    TQCvlabel* label = new TQCvlabel(parent, name);
-    label->setInternalObject(1);
-    label->initialize();
     if (text == nullptr) {
         label->setProperty(_TQNshadowThickness(), 1);
         label->setProperty(_TQNshadowType(), 1);
@@ -137,14 +134,15 @@ void TQCfileSelect::buildFields()
 {
     const long W = m_width;
     const long H = m_height;
-    m_separator1 = makeLabel(m_workForm, "FS-sp1", nullptr);
+    m_separator1 = styleLabel(makePart<TQCvlabel>(m_workForm, "FS-sp1"), nullptr);
     TQGFsetGeometry(m_separator1, 0, 30, W - 2, 2);
-    TQGFsetGeometry(makeLabel(m_workForm, "fs-dtitle", "FILE:"), 5, 7, 40, 16);
-    m_separator2 = makeLabel(m_workForm, "FS-sp2", nullptr);
+    TQCvlabel* fileTitle = styleLabel(makePart<TQCvlabel>(m_workForm, "fs-dtitle"), "FILE:");
+    TQGFsetGeometry(fileTitle, 5, 7, 40, 16);
+    m_separator2 = styleLabel(makePart<TQCvlabel>(m_workForm, "FS-sp2"), nullptr);
     TQGFsetGeometry(m_separator2, 0, H - 100, W - 2, 2);
-    m_dirTitle = makeLabel(m_workForm, "fs-dtitle", "DIR:");
+    m_dirTitle = styleLabel(makePart<TQCvlabel>(m_workForm, "fs-dtitle"), "DIR:");
     TQGFsetGeometry(m_dirTitle, 5, H - 93, 40, 16);
-    m_maskTitle = makeLabel(m_workForm, "fs-dtitle3", "TYPE:");
+    m_maskTitle = styleLabel(makePart<TQCvlabel>(m_workForm, "fs-dtitle3"), "TYPE:");
     TQGFsetGeometry(m_maskTitle, 5, H - 68, 40, 16);
 
     struct Field {
