@@ -67,19 +67,22 @@ void DialogScript::at(DWORD ms, std::function<void()> step)
 
 void DialogScript::click(TQCbase* button, DWORD ms)
 {
-    at(ms, [button] {
-        HWND form = windowOf(button->getParent());
-        POINT middle = {numberOf(button, "x") + numberOf(button, "width") / 2,
-                        numberOf(button, "y") + numberOf(button, "height") / 2};
-        POINT onScreen = middle;
-        ClientToScreen(form, &onScreen);
-        SetCursorPos(onScreen.x, onScreen.y);
-        PostMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle.x, middle.y));
-        PostMessageA(form, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
-    });
+    at(ms, [button] { clickNow(button); });
 }
 
-void DialogScript::post(UINT message, WPARAM wParam, LPARAM lParam)
+void DialogScript::clickNow(TQCbase* button)
+{
+    HWND form = windowOf(button->getParent());
+    POINT middle = {numberOf(button, "x") + numberOf(button, "width") / 2,
+                    numberOf(button, "y") + numberOf(button, "height") / 2};
+    POINT onScreen = middle;
+    ClientToScreen(form, &onScreen);
+    SetCursorPos(onScreen.x, onScreen.y);
+    PostMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle.x, middle.y));
+    PostMessageA(form, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
+}
+
+void DialogScript::post(TQCbaseDialog* dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     void* window = dialog->getowndev()->cast("TQDwinwinDev");
     PostMessageA(static_cast<TQDwinwinDev*>(window)->getShell(), message, wParam, lParam);
@@ -87,16 +90,19 @@ void DialogScript::post(UINT message, WPARAM wParam, LPARAM lParam)
 
 void DialogScript::key(WPARAM virtualKey, DWORD ms)
 {
-    at(ms, [this, virtualKey] {
-        post(WM_KEYDOWN, virtualKey, 1);
-        post(WM_KEYUP, virtualKey, 0xC0000001);
-    });
+    at(ms, [this, virtualKey] { keyNow(dialog, virtualKey); });
+}
+
+void DialogScript::keyNow(TQCbaseDialog* dialog, WPARAM virtualKey)
+{
+    post(dialog, WM_KEYDOWN, virtualKey, 1);
+    post(dialog, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
 void DialogScript::type(const char* text, DWORD ms)
 {
     at(ms, [this, characters = std::string(text)] {
         for (unsigned char c : characters)
-            post(WM_CHAR, c, 1);
+            post(dialog, WM_CHAR, c, 1);
     });
 }

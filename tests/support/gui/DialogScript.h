@@ -33,8 +33,13 @@ public:
 
     bool watchdogFired() const { return fired; }
 
+    // The same at once, from inside a step, on a dialog that may not have
+    // existed when the script was made.
+    static void clickNow(TQCbase* button);
+    static void keyNow(TQCbaseDialog* dialog, WPARAM virtualKey);
+
 private:
-    void post(UINT message, WPARAM wParam, LPARAM lParam);
+    static void post(TQCbaseDialog* dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
     TQCbaseDialog* dialog;
     std::vector<UINT_PTR> timers;
