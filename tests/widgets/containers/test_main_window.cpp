@@ -1,0 +1,48 @@
+// The main window in a program of its own, on the real event loop: where it
+// says it stands, and closing it ends the program.
+#include "TQwin32.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+TEST(MainWindowProgram, ReadsBackItsScreenPositionAndEndsWithZeroWhenClosed)
+{
+    TempDir folder;
+    std::string report = folder.file("report.txt");
+    char self[MAX_PATH];
+    std::string program(self, GetModuleFileNameA(nullptr, self, sizeof self));
+    program = program.substr(0, program.find_last_of('\\') + 1) + "tq_main_window.exe";
+    std::string line = "\"" + program + "\" \"" + report + "\"";
+    STARTUPINFOA start = {};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION child = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &start, &child));
+    CloseHandle(child.hThread);
+
+    long x = 0, y = 0, left = -1, top = -1;
+    unsigned long frame = 0;
+    for (DWORD begun = GetTickCount(); GetTickCount() - begun < 10000 && frame == 0;) {
+        WaitForSingleObject(child.hProcess, 50);
+        if (std::FILE* file = std::fopen(report.c_str(), "r")) {
+            if (std::fscanf(file, "%ld %ld %ld %ld %lu", &x, &y, &left, &top, &frame) != 5)
+                frame = 0;
+            std::fclose(file);
+        }
+    }
+    EXPECT_EQ(130, x) << "x follows the frame the user moved";
+    EXPECT_EQ(140, y) << "y follows the frame the user moved";
+    EXPECT_TRUE(x == left && y == top) << "the frame's outer corner on the screen";
+
+    PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(frame)), WM_CLOSE, 0, 0);
+    DWORD code = 99;
+    if (WaitForSingleObject(child.hProcess, 10000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(child.hProcess, &code);
+    else if (TerminateProcess(child.hProcess, 98))
+        code = 98;
+    CloseHandle(child.hProcess);
+    EXPECT_EQ(0u, code) << "0 ended by closing the window, 98 still running after 10 s";
+}
