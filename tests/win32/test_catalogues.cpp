@@ -3,7 +3,7 @@
 // in each of the ten locales.
 #include <gtest/gtest.h>
 
-#include "FakeCodeConvert.h"
+#include "SystemEncoding.h"
 #include "TQDwinCodeConvert.h"
 #include "_TQCinitializeManager.h"
 #include "_TQClocale.h"
@@ -46,12 +46,13 @@ std::string toUtf8(const char* stored, int encoding)
 }
 
 // Both registration runs of start-up: device initialisation and the start
-// of the event loop.
+// of the event loop. The application converter is the Win32 one, as for every
+// other test of this program: the first converter made stays for the process.
 class Catalogues : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        FakeCodeConvert::install();
+        useWinCodeConverter();
         TQGIappInitializeManager()->execInitializeProcs();
         englishAfterFirstRun = TQGIappLocaleSet()->getLocale("en_US")->getNum();
         TQGIappInitializeManager()->execInitializeProcs();
