@@ -39,6 +39,19 @@ std::string placeOf(TQCbase* part)
            std::to_string(numberOf(part, "width")) + "x" + std::to_string(numberOf(part, "height"));
 }
 
+// The dialog's own registered part: the shared message dialog, once made,
+// lives for the process and registers parts under the same names.
+TQCbase* partOf(TQCbase* dialog, const char* className, const char* name)
+{
+    TQClistData* parts = TQGIappObjectList()->getInstanceList(className);
+    for (long i = 0; parts != nullptr && i < parts->getNum(); ++i) {
+        TQCbase* part = static_cast<TQCbase*>(parts->getData(i));
+        if (std::string(part->getInstanceName()) == name && part->isParent(dialog))
+            return part;
+    }
+    return nullptr;
+}
+
 class Dialogs : public ::testing::Test {
 protected:
     void SetUp() override
@@ -110,7 +123,7 @@ TEST_F(Dialogs, CommandBarPlacesCancelNoAndOkForEitherLookAndTheFlags)
     TQCbase* no = objects->getInstance("TQCvbtn", "N-no-btn");
     TQCbase* ok = objects->getInstance("TQCvbtn", "N-ok-btn");
     ASSERT_TRUE(cancel != nullptr && no != nullptr && ok != nullptr);
-    EXPECT_EQ("1,65 398x30", placeOf(objects->getInstance("TQCform", "bd-cform")));
+    EXPECT_EQ("1,65 398x30", placeOf(partOf(dialog, "TQCform", "bd-cform")));
     EXPECT_EQ("306,4 80x23 Cancel", placeOf(cancel) + " " + textOf(cancel, "labelString"));
     EXPECT_EQ("216,4 80x23", placeOf(no));
     EXPECT_EQ("126,4 80x23", placeOf(ok));
@@ -119,7 +132,7 @@ TEST_F(Dialogs, CommandBarPlacesCancelNoAndOkForEitherLookAndTheFlags)
     EXPECT_EQ("360,4 26x23 ", placeOf(cancel) + " " + textOf(cancel, "labelString"));
     EXPECT_EQ("300,4 60x23", placeOf(no));
     EXPECT_EQ("240,4 60x23", placeOf(ok));
-    EXPECT_EQ(1, objects->getInstance("TQCvlabel", "bd-t")->getOwnVisible()) << "icon and title";
+    EXPECT_EQ(1, partOf(dialog, "TQCvlabel", "bd-t")->getOwnVisible()) << "icon and title";
     dialog->setProperty("cancelString", "Quit");
     TQGIappGuiPolicy()->setGuiPolicy(6, 1);
     EXPECT_EQ("Quit", textOf(cancel, "labelString")) << "kept while the look showed a picture";
@@ -142,7 +155,7 @@ TEST_F(Dialogs, WorkFormsFillTheDialogAboveTheCommandBarAndNeverShrinkBelowOne)
 {
     TQCdialog* dialog = make<TQCdialog>("D", 6, 284, 111);
     TQCform* work = dialog->getWorkForm();
-    EXPECT_EQ(work, TQGIappObjectList()->getInstance("TQCform", "md-label"));
+    EXPECT_EQ(work, partOf(dialog, "TQCform", "md-label"));
     EXPECT_EQ(work, dialog->getPublicDevChild()) << "children draw on the work form";
     EXPECT_EQ("0,0 284x71", placeOf(work));
     TQCinputDialog* fresh = new TQCinputDialog(nullptr, "fresh");
