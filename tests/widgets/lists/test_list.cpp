@@ -77,8 +77,9 @@ TEST_F(List, NewRowLabelIsUnselectedWhileItsColoursDefaultToTheHighlight)
     TQCbase* row = TQCbase::getNewInstance("TQCvklabel", list, "r");
     row->initialize();
     for (auto [name, def] : {std::pair{"selectColor", -7}, {"selectForeColor", -18}}) {
-        EXPECT_EQ(0, row->getProperty(name).getLong()) << name;
-        short value = 0;
+        short value = -1;
+        row->getPropertyV(name, &value);
+        EXPECT_EQ(0, value) << name;
         row->getPropObj(name)->getDefaultValue(&value);
         EXPECT_EQ(def, value) << name;
     }
