@@ -1074,6 +1074,25 @@ long TQCbase::cdraw()
     return 0;
 }
 
+long TQCbase::redrawOwnArea(unsigned short width, unsigned short height)
+{
+    if (ownDevice == nullptr || !getVisible())
+        return -1;
+    ownDevice->clearArea(0, 0, width, height, 1, 1);
+    return 0;
+}
+
+long TQCbase::clearOwnArea(unsigned short width, unsigned short height)
+{
+    if (ownDevice == nullptr || !getVisible())
+        return -1;
+    if (ownDevice->beginDraw(0, 0, width, height, 1, 1) == 0) {
+        ownDevice->clearArea(0, 0, width, height, 0, 1);
+        ownDevice->endDraw();
+    }
+    return 0;
+}
+
 const char* TQCbase::getUseDevName()
 {
     return nullptr;

@@ -434,6 +434,12 @@ protected:
     // and switches the hand-over on.
     void setPublicDevChild(TQCbase* child) { publicDevChild = child; }
     void setPublicDevChildInUse(unsigned char on) { state.publicDevChildInUse = on ? 1 : 0; }
+    // For containers with a device of their own, on its area from 0, 0 of
+    // the size given: redrawOwnArea clears it and has it exposed again,
+    // clearOwnArea clears it inside a drawing pass. -1 without a device or
+    // while hidden, else 0.
+    long redrawOwnArea(unsigned short width, unsigned short height);
+    long clearOwnArea(unsigned short width, unsigned short height);
 
 private:
     TQCbase(const TQCbase&) = delete;

@@ -199,28 +199,17 @@ void TQCform::syncDevicePosition(TQDdev* dev)
 // of the device.
 long TQCform::redraw()
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr || !getVisible())
-        return -1;
-    if (m_noRefresh) {
+    if (m_noRefresh && getowndev() != nullptr && getVisible()) {
         TQCbase::update();
         setAbsoluteDraw(0);
         return -1;
     }
-    dev->clearArea(0, 0, m_width, m_height, 1, 1);
-    return 0;
+    return redrawOwnArea(m_width, m_height);
 }
 
 long TQCform::clear()
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr || !getVisible())
-        return -1;
-    if (dev->beginDraw(0, 0, m_width, m_height, 1, 1) == 0) {
-        dev->clearArea(0, 0, m_width, m_height, 0, 1);
-        dev->endDraw();
-    }
-    return 0;
+    return clearOwnArea(m_width, m_height);
 }
 
 // Without a pixmap the form and the widgets drawn on its window are sent an

@@ -227,23 +227,12 @@ void TQCscrFrame::paintDots(TQDdev* dev, long x, long y, unsigned long w, unsign
 
 long TQCscrFrame::clear()
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr || !getVisible())
-        return -1;
-    if (dev->beginDraw(0, 0, m_workWidth, m_workHeight, 1, 1) == 0) {
-        dev->clearArea(0, 0, m_workWidth, m_workHeight, 0, 1);
-        dev->endDraw();
-    }
-    return 0;
+    return clearOwnArea(m_workWidth, m_workHeight);
 }
 
 long TQCscrFrame::redraw()
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr || !getVisible())
-        return -1;
-    dev->clearArea(0, 0, m_workWidth, m_workHeight, 1, 1);
-    return 0;
+    return redrawOwnArea(m_workWidth, m_workHeight);
 }
 
 // The device's expose-sequence flag is on while the frame and its children

@@ -185,23 +185,12 @@ void TQCwindow::internalUpdate()
 
 long TQCwindow::redraw()
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr || !getVisible())
-        return -1;
-    dev->clearArea(0, 0, m_width, m_height, 1, 1);
-    return 0;
+    return redrawOwnArea(m_width, m_height);
 }
 
 long TQCwindow::clear()
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr || !getVisible())
-        return -1;
-    if (dev->beginDraw(0, 0, m_width, m_height, 1, 1) == 0) {
-        dev->clearArea(0, 0, m_width, m_height, 0, 1);
-        dev->endDraw();
-    }
-    return 0;
+    return clearOwnArea(m_width, m_height);
 }
 
 // In window pixmap style the device's exposed area is narrowed to the
