@@ -13,6 +13,7 @@
 #include "_TQCproperty.h"
 #include "_TQDappDev.h"
 #include "_TQDdev.h"
+#include "_TQDwindowDev.h"
 #include "_TQDmouse.h"
 #include "_TQGFdebug.h"
 #include "_TQGFstring.h"
@@ -1079,6 +1080,31 @@ long TQCbase::redrawOwnArea(unsigned short width, unsigned short height)
     if (ownDevice == nullptr || !getVisible())
         return -1;
     ownDevice->clearArea(0, 0, width, height, 1, 1);
+    return 0;
+}
+
+long TQCbase::restackIn(TQClistData& children, TQCbase* child, int position)
+{
+    long count = children.getNum();
+    long target = count - (position > count ? count : position);
+    long index = -1;
+    for (long i = 0; i < count && index < 0; ++i) {
+        if (children.getData(i) == child)
+            index = i;
+    }
+    if (index < 0)
+        return -1;
+    if (index + 1 == target)
+        return 0;
+    children.delPos(index);
+    if (target > 0)
+        --target;
+    children.add(child, target);
+    TQDwindowDev* window = ownDevice != nullptr
+                               ? static_cast<TQDwindowDev*>(ownDevice->cast("TQDwindowDev"))
+                               : nullptr;
+    if (window != nullptr)
+        window->restackChildren();
     return 0;
 }
 

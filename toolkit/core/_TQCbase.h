@@ -440,6 +440,11 @@ protected:
     // while hidden, else 0.
     long redrawOwnArea(unsigned short width, unsigned short height);
     long clearOwnArea(unsigned short width, unsigned short height);
+    // Moves child within children, the stacking order with the last entry
+    // on top, to position places from the end (0 last, the count or more
+    // first), and has the own window device restack its children. -1 when
+    // child is not in the list.
+    long restackIn(TQClistData& children, TQCbase* child, int position);
 
 private:
     TQCbase(const TQCbase&) = delete;

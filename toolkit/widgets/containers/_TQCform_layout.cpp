@@ -2,7 +2,6 @@
 // and the stacking order of the children.
 #include "_TQCform.h"
 
-#include "_TQDwindowDev.h"
 #include "_TQN.h"
 
 namespace {
@@ -113,28 +112,7 @@ void TQCform::anchorChildren(unsigned short width, unsigned short height)
     }
 }
 
-// The list is the stacking order, the last entry on top.
 long TQCform::restackChild(TQCbase* child, int position)
 {
-    long count = m_children.getNum();
-    long target = count - (position > count ? count : position);
-    long index = -1;
-    for (long i = 0; i < count && index < 0; ++i) {
-        if (m_children.getData(i) == child)
-            index = i;
-    }
-    if (index < 0)
-        return -1;
-    if (index + 1 == target)
-        return 0;
-    m_children.delPos(index);
-    if (target > 0)
-        --target;
-    m_children.add(child, target);
-    TQDdev* dev = getowndev();
-    TQDwindowDev* window =
-        dev != nullptr ? static_cast<TQDwindowDev*>(dev->cast("TQDwindowDev")) : nullptr;
-    if (window != nullptr)
-        window->restackChildren();
-    return 0;
+    return restackIn(m_children, child, position);
 }

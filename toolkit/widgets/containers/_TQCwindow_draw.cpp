@@ -120,27 +120,7 @@ void TQCwindow::_exec_child_adjust_for_anchors()
 
 long TQCwindow::restackChild(TQCbase* child, int pos)
 {
-    long count = m_children.getNum();
-    long target = count - (pos > count ? count : pos);
-    long index = -1;
-    for (long i = 0; i < count && index < 0; ++i) {
-        if (m_children.getData(i) == child)
-            index = i;
-    }
-    if (index < 0)
-        return -1;
-    if (target == index + 1)
-        return 0;
-    m_children.delPos(index);
-    if (target > 0)
-        --target;
-    m_children.add(child, target);
-    TQDdev* dev = getowndev();
-    TQDwindowDev* windowDev =
-        dev != nullptr ? static_cast<TQDwindowDev*>(dev->cast("TQDwindowDev")) : nullptr;
-    if (windowDev != nullptr)
-        windowDev->restackChildren();
-    return 0;
+    return restackIn(m_children, child, pos);
 }
 
 // ---------------------------------------------------------------------------
