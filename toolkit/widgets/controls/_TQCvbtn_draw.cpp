@@ -102,21 +102,7 @@ bool TQCvbtn::drawExtendedLook(TQDdev* dev)
 
 void TQCvbtn::fillDrawBlock(TQCvbtnDrawBlock& b)
 {
-    b.instance = this;
-    b.device = getowndev();
-    b.x = m_x;
-    b.y = m_y;
-    b.width = m_width;
-    b.height = m_height;
-    b.shadowThickness = m_shadowThickness;
-    b.blinkFlag = m_blinkFlag;
-    b.blinkPhase = getBlinkPhase();
-    b.shadowType = m_shadowType;
-    b.blinkType = m_blinkType;
-    b.twinBlink = m_twinBlink;
-    b.foreColor = m_foreColor;
-    b.backColor = m_backColor;
-    b.blinkColor = m_blinkColor;
+    fillDrawBlockHead(b);
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;
     b.bottomShadowColor = m_bottomShadowColor;
@@ -127,12 +113,7 @@ void TQCvbtn::fillDrawBlock(TQCvbtnDrawBlock& b)
     b.pushPixmap = m_pushPixmap;
     b.pressed = m_pressed;
     b.orientation = m_orientation;
-    b.gradation = m_gradation;
-    b.gradationMargin = m_gradationMargin;
-    b.marginLeft = m_marginLeft;
-    b.marginRight = m_marginRight;
-    b.marginTop = m_marginTop;
-    b.marginBottom = m_marginBottom;
+    fillDrawBlockMargins(b);
     b.drawFocusBorder = m_drawFocusBorder;
     b.emboss = m_emboss;
     b.font = m_font;
