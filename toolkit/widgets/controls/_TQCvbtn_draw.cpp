@@ -198,15 +198,7 @@ void TQCvbtn::drawFrame(TQDdev* dev, const Look& look)
 void TQCvbtn::drawLabel(TQDdev* dev, const Look& look)
 {
     TQCstring* text = look.text.get();
-    if (hasShortcut()) {
-        TQCstring lowered(*text);
-        lowered.to_lower();
-        TQCstring key(m_shortcut, -2);
-        key.to_lower();
-        long at = lowered.isExist(key.getString());
-        if (at >= 0)
-            dev->setUnderLineChar(at, 1);
-    }
+    underlineShortcut(dev, *text, m_shortcut);
     if (look.insensitive && !m_emboss)
         dev->setHatchPattern(8);
     bool hidden = look.blink.fore && !m_twinBlink;

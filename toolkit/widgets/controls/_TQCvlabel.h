@@ -104,6 +104,9 @@ protected:
     TQCstring* preparedText(unsigned short t);
     // The text colour: _select_fore_color when set, else foreColor.
     short textColor() const { return _select_fore_color != 0 ? _select_fore_color : m_foreColor; }
+    // Underlines the first place in the text where the shortcut stands,
+    // case aside; nothing for a null or empty shortcut.
+    static void underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut);
     // The fields every drawing record of a control built on the label
     // begins with: the control, its device, position, size, frame
     // thickness, the blink state and the first three colours.

@@ -15,6 +15,19 @@ const char* const kClassName = "TQCvlabel";
 
 } // namespace
 
+void TQCvlabel::underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut)
+{
+    if (shortcut == nullptr || shortcut[0] == '\0')
+        return;
+    TQCstring lowered(text);
+    lowered.to_lower();
+    TQCstring key(shortcut, -2);
+    key.to_lower();
+    long at = lowered.isExist(key.getString());
+    if (at >= 0)
+        dev->setUnderLineChar(at, 1);
+}
+
 long TQCvlabel::draw()
 {
     long drawing = drawable(kClassName, __LINE__);

@@ -163,15 +163,7 @@ void TQCvtoggle::drawFrame(TQDdev* dev, const Look& look)
 void TQCvtoggle::drawLabel(TQDdev* dev, const Look& look)
 {
     TQCstring* text = look.text;
-    if (m_shortcut != nullptr && m_shortcut[0] != '\0') {
-        TQCstring lowered(*text);
-        lowered.to_lower();
-        TQCstring key(m_shortcut, -2);
-        key.to_lower();
-        long at = lowered.isExist(key.getString());
-        if (at >= 0)
-            dev->setUnderLineChar(at, 1);
-    }
+    underlineShortcut(dev, *text, m_shortcut);
     const TQCrect& a = look.area;
     bool phase = look.blink.fore;
     if (!look.insensitive) {
