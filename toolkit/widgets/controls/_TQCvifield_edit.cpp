@@ -62,6 +62,18 @@ bool isTableKey(TQDkeyboard* k, long key)
     }
 }
 
+// The field's own handling, then its onKey, then its key procedures, for as
+// long as the field lives.
+void deliverKey(TQCvifield* field, TQDkeyboard* keyboard, unsigned char press)
+{
+    TQCbase::LifeGuard guard(field);
+    field->_on_key_input(keyboard, press);
+    if (guard.alive())
+        field->onKey(keyboard, press ? 1 : 0);
+    if (guard.alive())
+        field->execProcedure(press ? TQEV_KEY_PRESS : TQEV_KEY_RELEASE);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -72,12 +84,7 @@ void TQCvifield::_key_handler(void* data, TQDkeyboard* keyboard, unsigned char p
     TQCvifield* field = static_cast<TQCvifield*>(data);
     if (!field->getVisible() || !field->getSensitive() || keyboard->withAlt())
         return;
-    LifeGuard guard(field);
-    field->_on_key_input(keyboard, press);
-    if (guard.alive())
-        field->onKey(keyboard, press ? 1 : 0);
-    if (guard.alive())
-        field->execProcedure(press ? TQEV_KEY_PRESS : TQEV_KEY_RELEASE);
+    deliverKey(field, keyboard, press);
 }
 
 // Only Return, which it takes (0); any other key goes on (1).
@@ -88,12 +95,7 @@ unsigned char TQCvifield::_special_key_handler(void* data, TQDkeyboard* keyboard
     if (!field->getVisible() || !field->getSensitive() ||
         keyboard->getKey() != TQDkeyboard::KEY_RETURN)
         return 1;
-    LifeGuard guard(field);
-    field->_on_key_input(keyboard, press);
-    if (guard.alive())
-        field->onKey(keyboard, press ? 1 : 0);
-    if (guard.alive())
-        field->execProcedure(press ? TQEV_KEY_PRESS : TQEV_KEY_RELEASE);
+    deliverKey(field, keyboard, press);
     return 0;
 }
 
