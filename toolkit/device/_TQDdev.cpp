@@ -183,6 +183,14 @@ long TQDdev::beginDraw(short x, short y, unsigned short w, unsigned short h,
         return -1;
     if (!getReady())
         return -1;
+    openPass(draw, x, y, w, h, whole, ex, ey, ew, eh);
+    return 0;
+}
+
+void TQDdev::openPass(TQDdraw* draw, short x, short y, unsigned short w, unsigned short h,
+                      unsigned char whole, short ex, short ey, unsigned short ew,
+                      unsigned short eh)
+{
     draw->beginDraw(this, getDeviceResource(), getWindowResource(), getContextResource());
     if (whole == 0) {
         short cx, cy;
@@ -192,7 +200,6 @@ long TQDdev::beginDraw(short x, short y, unsigned short w, unsigned short h,
     } else {
         draw->setRegion(x, y, w, h);
     }
-    return 0;
 }
 
 long TQDdev::internalBeginDraw(short x, short y, unsigned short w, unsigned short h,

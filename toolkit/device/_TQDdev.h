@@ -231,6 +231,11 @@ protected:
     static void clipArea(short x, short y, unsigned short w, unsigned short h, short ex,
                          short ey, unsigned short ew, unsigned short eh, short* cx, short* cy,
                          unsigned short* cw, unsigned short* ch);
+    // Starts the drawing object's pass on this device's resources with the
+    // region x, y, w, h, cut to the exposed area ex, ey, ew, eh unless the
+    // whole area is drawn.
+    void openPass(TQDdraw* draw, short x, short y, unsigned short w, unsigned short h,
+                  unsigned char whole, short ex, short ey, unsigned short ew, unsigned short eh);
 
     TQCbase* client;
 

@@ -347,17 +347,14 @@ long TQDnwDev::beginDraw(short x, short y, unsigned short w, unsigned short h,
     unsigned short ew, eh;
     if (getExposedArea(&ex, &ey, &ew, &eh, 0) != 0)
         return -1;
+    if (!ownPixmap) {
+        openPass(draw, x, y, w, h, whole, ex, ey, ew, eh);
+        return 0;
+    }
     draw->beginDraw(this, getDeviceResource(), getWindowResource(), getContextResource());
     short cx, cy;
     unsigned short cw, ch;
     clipArea(x, y, w, h, ex, ey, ew, eh, &cx, &cy, &cw, &ch);
-    if (!ownPixmap) {
-        if (whole == 0)
-            draw->setRegion(cx, cy, cw, ch);
-        else
-            draw->setRegion(x, y, w, h);
-        return 0;
-    }
     if (whole == 0) {
         g_copyX = static_cast<short>(cx - x);
         g_copyY = static_cast<short>(cy - y);

@@ -392,15 +392,7 @@ long TQDwindowDev::beginDraw(short x, short y, unsigned short w, unsigned short 
     short ex, ey;
     unsigned short ew, eh;
     getExposedArea(&ex, &ey, &ew, &eh, 0);
-    draw->beginDraw(this, getDeviceResource(), getWindowResource(), getContextResource());
-    if (whole == 0) {
-        short cx, cy;
-        unsigned short cw, ch;
-        clipArea(ox, oy, ow, oh, ex, ey, ew, eh, &cx, &cy, &cw, &ch);
-        draw->setRegion(cx, cy, cw, ch);
-    } else {
-        draw->setRegion(ox, oy, ow, oh);
-    }
+    openPass(draw, ox, oy, ow, oh, whole, ex, ey, ew, eh);
     return 0;
 }
 
