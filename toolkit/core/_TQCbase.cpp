@@ -1083,6 +1083,11 @@ long TQCbase::redrawOwnArea(unsigned short width, unsigned short height)
     return 0;
 }
 
+bool TQCbase::isListed(const TQClistData& list, const void* entry)
+{
+    return listHolds(&list, entry);
+}
+
 long TQCbase::restackIn(TQClistData& children, TQCbase* child, int position)
 {
     long count = children.getNum();

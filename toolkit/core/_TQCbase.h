@@ -445,6 +445,12 @@ protected:
     // first), and has the own window device restack its children. -1 when
     // child is not in the list.
     long restackIn(TQClistData& children, TQCbase* child, int position);
+    // Runs step on each object of the list, on a copy of it, that is still
+    // in the list when its turn comes (a step may take objects out or
+    // destroy them); stops when this object goes.
+    template <class Step>
+    void forEachStillIn(TQClistData& list, Step step);
+    static bool isListed(const TQClistData& list, const void* entry);
 
 private:
     TQCbase(const TQCbase&) = delete;
@@ -561,6 +567,21 @@ private:
         unsigned int updateGuard : 1;
     } state;
 };
+
+template <class Step>
+void TQCbase::forEachStillIn(TQClistData& list, Step step)
+{
+    LifeGuard guard(this);
+    TQClistData snapshot(list);
+    for (long i = 0; i < snapshot.getNum(); ++i) {
+        TQCbase* object = static_cast<TQCbase*>(snapshot.getData(i));
+        if (!isListed(list, object))
+            continue;
+        step(object);
+        if (!guard.alive())
+            return;
+    }
+}
 
 // The class record of a class derived from TQCbase: made on first use with
 // its parent class's record and kept for the process. Place it in the public

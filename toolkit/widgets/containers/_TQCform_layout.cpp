@@ -4,19 +4,6 @@
 
 #include "_TQN.h"
 
-namespace {
-
-bool holds(const TQClistData& list, const void* item)
-{
-    for (long i = 0; i < list.getNum(); ++i) {
-        if (list.getData(i) == item)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 // The anchors in force are switched off while the geometry is set, so that
 // the hooks move and size the window instead of deferring to this layout.
 void TQCform::_adjust_for_anchors(unsigned short width, unsigned short height)
@@ -89,12 +76,8 @@ void TQCform::_exec_child_adjust_for_anchors()
 
 void TQCform::anchorChildren(unsigned short width, unsigned short height)
 {
-    LifeGuard guard(this);
-    TQClistData snapshot(m_children);
-    for (long i = 0; i < snapshot.getNum(); ++i) {
-        TQCbase* child = static_cast<TQCbase*>(snapshot.getData(i));
-        if (!holds(m_children, child))
-            continue;
+    forEachStillIn(m_children, [this, width, height](TQCbase* child) {
+        LifeGuard guard(this);
         LifeGuard childGuard(child);
         child->_adjust_for_anchors(width, height);
         if (!guard.alive())
@@ -102,14 +85,12 @@ void TQCform::anchorChildren(unsigned short width, unsigned short height)
         // With a pixmap the child's window is repainted now, not later.
         if (!childGuard.alive() || m_pixmapStyle != 1 || !child->isNeedUpdate() ||
             child->getUpdateGuard())
-            continue;
+            return;
         child->setUpdateGuard(1);
         child->update();
-        if (!guard.alive())
-            return;
-        if (childGuard.alive())
+        if (guard.alive() && childGuard.alive())
             child->setUpdateGuard(0);
-    }
+    });
 }
 
 long TQCform::restackChild(TQCbase* child, int position)

@@ -145,15 +145,6 @@ const char* TQCwindow::getUseDevName()
     return "windowDev";
 }
 
-bool TQCwindow::holds(const TQClistData& list, const void* entry)
-{
-    for (long i = 0; i < list.getNum(); ++i) {
-        if (list.getData(i) == entry)
-            return true;
-    }
-    return false;
-}
-
 void TQCwindow::setChildren(TQClistData& children)
 {
     if (&children != &m_children)

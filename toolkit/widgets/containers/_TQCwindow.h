@@ -182,14 +182,10 @@ private:
     template <typename T> void sendKey(long key, T value);
     void sendTitleBar(char kind);
     void sizeSet(long key, unsigned short v);
-    static bool holds(const TQClistData& list, const void* entry);
     // Clears the active and pre-active slots that hold the window.
     static void forgetActiveWindow(TQCbase* window);
     void runExitRule();
     void hideOtherWindowsOfGroup();
-    // Each child still in the list, on a copy of it; stops when the
-    // window goes.
-    template <typename Step> void forEachChild(Step step);
     void adjustChild(TQCbase* child, bool guarded);
     // Parts of draw().
     void drawBackground(TQDdev* dev);

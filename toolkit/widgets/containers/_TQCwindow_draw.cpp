@@ -67,26 +67,11 @@ void TQCwindow::onResize(TQCrect* rect)
     redraw();
     if (!guard.alive())
         return;
-    forEachChild([this](TQCbase* child) { adjustChild(child, false); });
+    forEachStillIn(m_children, [this](TQCbase* child) { adjustChild(child, false); });
 }
 
 // ---------------------------------------------------------------------------
 // Children
-
-template <typename Step>
-void TQCwindow::forEachChild(Step step)
-{
-    LifeGuard guard(this);
-    TQClistData snapshot(m_children);
-    for (long i = 0; i < snapshot.getNum(); ++i) {
-        TQCbase* child = static_cast<TQCbase*>(snapshot.getData(i));
-        if (!holds(m_children, child))
-            continue;
-        step(child);
-        if (!guard.alive())
-            return;
-    }
-}
 
 // A window drawn through a pixmap updates a re-anchored child at once, so
 // that the pixmap holds it before it is copied to the screen. guarded keeps
@@ -115,7 +100,7 @@ void TQCwindow::_exec_child_adjust_for_anchors()
 {
     if (!adjustAnchor() || !getGeometryChanged())
         return;
-    forEachChild([this](TQCbase* child) { adjustChild(child, true); });
+    forEachStillIn(m_children, [this](TQCbase* child) { adjustChild(child, true); });
 }
 
 long TQCwindow::restackChild(TQCbase* child, int pos)
@@ -139,7 +124,7 @@ void TQCwindow::update()
             return;
     }
     if (getGeometryChanged()) {
-        forEachChild([this](TQCbase* child) { adjustChild(child, false); });
+        forEachStillIn(m_children, [this](TQCbase* child) { adjustChild(child, false); });
         if (!guard.alive())
             return;
     }

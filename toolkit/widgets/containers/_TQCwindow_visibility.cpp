@@ -140,18 +140,12 @@ void TQCwindow::hideOtherWindowsOfGroup()
 {
     if (!isGroupName(m_group))
         return;
-    LifeGuard guard(this);
-    TQClistData& windows = getWorkWindowList();
-    TQClistData snapshot(windows);
-    for (long i = 0; i < snapshot.getNum(); ++i) {
-        TQCwindow* other = static_cast<TQCwindow*>(snapshot.getData(i));
-        if (other == this || !holds(windows, other) || !isGroupName(other->m_group) ||
-            std::strcmp(other->m_group, m_group) != 0)
-            continue;
-        other->setVisible(0);
-        if (!guard.alive())
-            return;
-    }
+    forEachStillIn(getWorkWindowList(), [this](TQCbase* object) {
+        TQCwindow* other = static_cast<TQCwindow*>(object);
+        if (other != this && isGroupName(other->m_group) &&
+            std::strcmp(other->m_group, m_group) == 0)
+            other->setVisible(0);
+    });
 }
 
 // A window being edited follows its parent.
