@@ -105,21 +105,26 @@
     r.watched<m_marginRightSlot>(_TQNmarginRight(), def, TQ_HOOKS(marginRight),  \
                                  {_TQSmarginRight()})
 
-// The hooks of the seven focus-move names: the instances that take the
-// focus on the arrow keys, Return, Tab and Back-Tab.
-#define TQ_FOCUS_NAME_HOOKS                                                      \
+// The hooks of the focus-move names: the instances that take the focus on
+// the arrow keys, on Tab and Back-Tab, and (all seven) on Return too.
+#define TQ_ARROW_NAME_HOOKS                                                      \
     TQ_PROPERTY_HOOKS(upward, char*)                                             \
     TQ_PROPERTY_HOOKS(downward, char*)                                           \
     TQ_PROPERTY_HOOKS(leftward, char*)                                           \
-    TQ_PROPERTY_HOOKS(rightward, char*)                                          \
-    TQ_PROPERTY_HOOKS(return, char*)                                             \
+    TQ_PROPERTY_HOOKS(rightward, char*)
+#define TQ_TAB_NAME_HOOKS                                                        \
     TQ_PROPERTY_HOOKS(tab, char*)                                                \
     TQ_PROPERTY_HOOKS(backtab, char*)
+#define TQ_FOCUS_NAME_HOOKS                                                      \
+    TQ_ARROW_NAME_HOOKS                                                          \
+    TQ_PROPERTY_HOOKS(return, char*)                                             \
+    TQ_TAB_NAME_HOOKS
 
-// Registers the seven focus-move names, kept as the texts m_upward,
-// m_downward, m_leftward, m_rightward, m_return, m_tab and m_backtab of the
-// class, in that order; r is the class's registrar.
-#define TQ_REGISTER_FOCUS_NAMES(r)                                               \
+// Registers the focus-move names, kept as the texts m_upward, m_downward,
+// m_leftward and m_rightward (the arrows), m_tab and m_backtab (the tabs)
+// and m_return of the class; all seven in the order arrows, return, tabs.
+// r is the class's registrar.
+#define TQ_REGISTER_ARROW_NAMES(r)                                               \
     r.watched<&ThisClass::m_upward>(_TQNupward(), nullptr, TQ_HOOKS(upward),     \
                                     {_TQSupward()});                             \
     r.watched<&ThisClass::m_downward>(_TQNdownward(), nullptr, TQ_HOOKS(downward), \
@@ -127,12 +132,16 @@
     r.watched<&ThisClass::m_leftward>(_TQNleftward(), nullptr, TQ_HOOKS(leftward), \
                                       {_TQSleftward()});                         \
     r.watched<&ThisClass::m_rightward>(_TQNrightward(), nullptr, TQ_HOOKS(rightward), \
-                                       {_TQSrightward()});                       \
-    r.watched<&ThisClass::m_return>(_TQNreturn(), nullptr, TQ_HOOKS(return),     \
-                                    {_TQSreturn()});                             \
+                                       {_TQSrightward()})
+#define TQ_REGISTER_TAB_NAMES(r)                                                 \
     r.watched<&ThisClass::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), {_TQStab()}); \
     r.watched<&ThisClass::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),  \
                                      {_TQSbacktab()})
+#define TQ_REGISTER_FOCUS_NAMES(r)                                               \
+    TQ_REGISTER_ARROW_NAMES(r);                                                  \
+    r.watched<&ThisClass::m_return>(_TQNreturn(), nullptr, TQ_HOOKS(return),     \
+                                    {_TQSreturn()});                             \
+    TQ_REGISTER_TAB_NAMES(r)
 
 // The focus-move names, then enableFocusMove and returnKeyFocus, both off
 // by default and kept in the one-bit slots m_enableFocusMoveSlot and

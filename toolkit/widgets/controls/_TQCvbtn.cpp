@@ -60,16 +60,8 @@ TQCvbtn::TQCvbtn(TQCbase* parent, const char* name)
         r.watched<TQCflagOf<m_enableFocusMoveSlot>>(
             _TQNenableFocusMove(), 1, TQ_HOOKS(enableFocusMove),
             {_TQSenableFocusMove(), _TQRbool4(), _TQRbool4D()});
-        r.watched<&TQCvbtn::m_upward>(_TQNupward(), nullptr, TQ_HOOKS(upward), {_TQSupward()});
-        r.watched<&TQCvbtn::m_downward>(_TQNdownward(), nullptr, TQ_HOOKS(downward),
-                                        {_TQSdownward()});
-        r.watched<&TQCvbtn::m_leftward>(_TQNleftward(), nullptr, TQ_HOOKS(leftward),
-                                        {_TQSleftward()});
-        r.watched<&TQCvbtn::m_rightward>(_TQNrightward(), nullptr, TQ_HOOKS(rightward),
-                                         {_TQSrightward()});
-        r.watched<&TQCvbtn::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), {_TQStab()});
-        r.watched<&TQCvbtn::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),
-                                       {_TQSbacktab()});
+        TQ_REGISTER_ARROW_NAMES(r);
+        TQ_REGISTER_TAB_NAMES(r);
         r.changeDefault<TQCflagOf<m_embossSlot>>(_TQNemboss(), 1);
         r.watched<TQCflagOf<m_pixmapOverlapSlot>>(
             _TQNpixmapOverlap(), 1, TQ_HOOKS(pixmapOverlap),

@@ -87,12 +87,8 @@ public:
 
     TQ_PROPERTY_HOOKS(pushPixmap, short)
     TQ_PROPERTY_HOOKS(enableFocusMove, unsigned char)
-    TQ_PROPERTY_HOOKS(upward, char*)
-    TQ_PROPERTY_HOOKS(downward, char*)
-    TQ_PROPERTY_HOOKS(leftward, char*)
-    TQ_PROPERTY_HOOKS(rightward, char*)
-    TQ_PROPERTY_HOOKS(tab, char*)
-    TQ_PROPERTY_HOOKS(backtab, char*)
+    TQ_ARROW_NAME_HOOKS
+    TQ_TAB_NAME_HOOKS
     TQ_PROPERTY_HOOKS(pixmapOverlap, unsigned char)
     // The first shortcut puts the button on the application's Alt-shortcut
     // list for good.

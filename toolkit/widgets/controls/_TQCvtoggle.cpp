@@ -95,16 +95,8 @@ void TQCvtoggle::registerProperties(Registrar& r)
                                                 TQ_HOOKS(enableFocusMove),
                                                 B{_TQSenableFocusMove(), _TQRbool1(),
                                                   _TQRbool1D()});
-    r.watched<&TQCvtoggle::m_upward>(_TQNupward(), nullptr, TQ_HOOKS(upward), B{_TQSupward()});
-    r.watched<&TQCvtoggle::m_downward>(_TQNdownward(), nullptr, TQ_HOOKS(downward),
-                                       B{_TQSdownward()});
-    r.watched<&TQCvtoggle::m_leftward>(_TQNleftward(), nullptr, TQ_HOOKS(leftward),
-                                       B{_TQSleftward()});
-    r.watched<&TQCvtoggle::m_rightward>(_TQNrightward(), nullptr, TQ_HOOKS(rightward),
-                                        B{_TQSrightward()});
-    r.watched<&TQCvtoggle::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), B{_TQStab()});
-    r.watched<&TQCvtoggle::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),
-                                      B{_TQSbacktab()});
+    TQ_REGISTER_ARROW_NAMES(r);
+    TQ_REGISTER_TAB_NAMES(r);
     r.watched<TQCflagOf<m_statusPropertySlot>>(_TQNstatus(), 0, TQ_HOOKS(status),
                                                B{_TQSstatus(), _TQRbool3(), _TQRbool3D()});
     r.watched<TQCflagOf<m_returnKeyFocusSlot>>(_TQNreturnKeyFocus(), 0,

@@ -106,12 +106,8 @@ public:
     TQ_PROPERTY_HOOKS(id, short)
     TQ_PROPERTY_HOOKS(selectReset, unsigned char)
     TQ_PROPERTY_HOOKS(enableFocusMove, unsigned char)
-    TQ_PROPERTY_HOOKS(upward, char*)
-    TQ_PROPERTY_HOOKS(downward, char*)
-    TQ_PROPERTY_HOOKS(leftward, char*)
-    TQ_PROPERTY_HOOKS(rightward, char*)
-    TQ_PROPERTY_HOOKS(tab, char*)
-    TQ_PROPERTY_HOOKS(backtab, char*)
+    TQ_ARROW_NAME_HOOKS
+    TQ_TAB_NAME_HOOKS
     // Once initialised a write switches the toggle, with notification; a
     // read gives the live status.
     TQ_PROPERTY_OWN_HOOKS(status, unsigned char)
