@@ -3,7 +3,7 @@
 
 #include "FakeAppDev.h"
 #include "RecordingKeyboard.h"
-#include "TQDwinCodeConvert.h"
+#include "WinCodeConverter.h"
 #include "_TQCfontSet.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCimageSet.h"
@@ -20,8 +20,7 @@ TQDkeyboard* recordingKeyboard()
 // through the platform's own code converter.
 bool installFakes()
 {
-    TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
-    TQGIappCodeConvert()->initialize();
+    useWinCodeConverter();
     TQDkeyboard::setCreateInstanceHandler(recordingKeyboard);
     TQDtimer::setCreateInstanceHandler(FakeTimer::create);
     TQDmouse::setCreateInstanceHandler(FakeMouse::create);

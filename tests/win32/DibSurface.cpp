@@ -2,7 +2,6 @@
 #include "DibSurface.h"
 
 #include "FakeResources.h"
-#include "TQDwinCodeConvert.h"
 #include "_TQCcolorSet.h"
 
 void SurfaceDrawTest::SetUp()
@@ -18,13 +17,4 @@ void SurfaceDrawTest::SetUp()
 short SurfaceDrawTest::colorNo(const char* name)
 {
     return TQGIappColorSet()->getColorNo(name);
-}
-
-void useWinCodeConvert()
-{
-    static bool initialised = false;
-    TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
-    if (!initialised)
-        TQGIappCodeConvert()->initialize();
-    initialised = true;
 }

@@ -27,10 +27,6 @@ private:
     const DibSurface& m_surface;
 };
 
-// Makes the Win32 code converter the application's, initialised once, so
-// that text reaches GDI as the program converts it.
-void useWinCodeConvert();
-
 class SurfaceDrawTest : public ::testing::Test {
 protected:
     enum { WIDTH = 200, HEIGHT = 64 };

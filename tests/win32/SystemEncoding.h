@@ -5,16 +5,10 @@
 #define SYSTEMENCODING_H
 
 #include "EnvGuard.h"
-#include "TQDwinCodeConvert.h"
+#include "WinCodeConverter.h"
 #include "XUconvert.h"
 
 #include "TQwin32.h"
-
-inline void useWinCodeConverter()
-{
-    TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
-    TQGIappCodeConvert()->initialize();
-}
 
 // LANG is removed for the scope, so the locale identifier alone decides
 // (0x0411 gives Shift_JIS, 21); the machine's own locale comes back after.

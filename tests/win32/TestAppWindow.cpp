@@ -1,7 +1,6 @@
 // Message-only application window and worker threads for the Win32 tests.
 #include "TestAppWindow.h"
 
-#include "TQDwinCodeConvert.h"
 #include "TQDwinExecute.h"
 #include "TQDwinMessage.h"
 #include "TQDwinPrivateTimer.h"
@@ -100,16 +99,6 @@ bool finishesWithin(DWORD timeoutMs, std::function<void()> work)
     bool finished = WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;
     CloseHandle(thread);
     return finished;
-}
-
-void useWin32CodeConvert()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
-    TQGIappCodeConvert()->initialize();
-    installed = true;
 }
 
 std::string besideTestProgram(const char* fileName)

@@ -35,9 +35,6 @@ HANDLE startWork(std::function<void()> work);
 // timeoutMs. A thread that did not finish is left behind, so a blocked test
 // fails instead of hanging.
 bool finishesWithin(DWORD timeoutMs, std::function<void()> work);
-// Installs the Win32 code converter as start-up does, once per process, for
-// tests of services that hand names to the system in its encoding.
-void useWin32CodeConvert();
 // The full path of a file in the test program's folder, where the helper
 // program and modules are built.
 std::string besideTestProgram(const char* fileName);

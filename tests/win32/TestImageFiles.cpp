@@ -1,15 +1,9 @@
 // Reader results and mutation runs for the image reader tests.
 #include "TestImageFiles.h"
 
-#include "TQDwinCodeConvert.h"
 #include "TQwin32.h"
 
 #include <random>
-
-void useWin32CodeConverter()
-{
-    TQDcodeConvert::_set_code_convert_handler(&_code_convert_create_handler_);
-}
 
 namespace {
 

@@ -9,10 +9,6 @@
 #include <string>
 #include <vector>
 
-// Makes the Win32 code converter the application's, as start-up does, so
-// that file names reach the system the way they do in the program.
-void useWin32CodeConverter();
-
 // What a reader gave; the bitmaps are deleted with it.
 struct ReadPicture {
     void* bitmap = nullptr;

@@ -5,6 +5,7 @@
 
 #include "DibSurface.h"
 #include "TQDwinfont.h"
+#include "WinCodeConverter.h"
 #include "_TQCfontSet.h"
 #include "_TQCstring.h"
 #include "_TQDimage.h"
@@ -24,7 +25,7 @@ protected:
     void SetUp() override
     {
         SurfaceDrawTest::SetUp();
-        useWinCodeConvert();
+        useWinCodeConverter();
         static TQDfont* font = addFont();
         m_font = reinterpret_cast<HGDIOBJ>(font->getValue1());
         HGDIOBJ previous = SelectObject(surface.dc(), m_font);

@@ -4,6 +4,7 @@
 #include "TestAppWindow.h"
 
 #include "TQDwinExecute.h"
+#include "WinCodeConverter.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +70,7 @@ bool linesOf(TestAppWindow& app, const std::string& command, long mode,
 
 class WinExecute : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { useWin32CodeConvert(); }
+    static void SetUpTestSuite() { useWinCodeConverter(); }
 };
 
 } // namespace

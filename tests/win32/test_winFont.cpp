@@ -7,6 +7,7 @@
 #include "EnvGuard.h"
 #include "TQDwinfont.h"
 #include "TQwin32.h"
+#include "WinCodeConverter.h"
 #include "_TQCfontSet.h"
 #include "_TQCstring.h"
 
@@ -62,7 +63,7 @@ TEST(WinFont, VirtualFontTakesItsHeightFromItsName)
 
 TEST(WinFont, HeightIsTheDescribedOneWidthIsWhatGdiMeasures)
 {
-    useWinCodeConvert();
+    useWinCodeConverter();
     TQDwinfont font;
     font.setFontName("18,0,0,0,400,0,0,0,0,0,0,0,0,Arial");
     TQCstring empty("", 16);

@@ -14,6 +14,7 @@
 #include "TempDir.h"
 #include "TestImageFiles.h"
 #include "TQwin32.h"
+#include "WinCodeConverter.h"
 #include "_TQCimageSet.h"
 
 #include <cstdint>
@@ -46,7 +47,7 @@ std::string iconFile()
 // for bare file names.
 class WinImage : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { useWin32CodeConverter(); }
+    static void SetUpTestSuite() { useWinCodeConverter(); }
     void SetUp() override
     {
         GetCurrentDirectoryA(MAX_PATH, previousFolder);

@@ -10,6 +10,7 @@
 #include "TempDir.h"
 #include "TestAppWindow.h"
 #include "TestImageFiles.h"
+#include "WinCodeConverter.h"
 
 #include <cstdlib>
 #include <jpeglib.h>
@@ -19,7 +20,7 @@ namespace {
 // Names pass through the application's code converter, as in the program.
 class JpegFiles : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { useWin32CodeConverter(); }
+    static void SetUpTestSuite() { useWinCodeConverter(); }
 
     // w x h pixels, the top rows of one colour and the rest of another.
     std::string write(long w, long h, long topRows, std::uint32_t top, std::uint32_t bottom)

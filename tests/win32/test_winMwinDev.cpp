@@ -19,6 +19,7 @@
 #include "TempDir.h"
 #include "TestAppWindow.h"
 #include "TestImageFiles.h"
+#include "WinCodeConverter.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ TQDdraw* drawing()
 
 class OffScreen : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { useWin32CodeConverter(); }
+    static void SetUpTestSuite() { useWinCodeConverter(); }
     CurrentDraw current{drawing()};
     TQDwinmwinDev dev;
     TempDir dir;

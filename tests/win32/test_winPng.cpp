@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "TestAppWindow.h"
 #include "TestImageFiles.h"
+#include "WinCodeConverter.h"
 
 #include <zlib.h>
 
@@ -51,7 +52,7 @@ std::string pngFile(std::uint32_t width, std::uint32_t height, int bitDepth, int
 // Names pass through the application's code converter, as in the program.
 class PngFiles : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { useWin32CodeConverter(); }
+    static void SetUpTestSuite() { useWinCodeConverter(); }
     void read(const std::string& bytes, ReadPicture* picture)
     {
         writeFileBytes(path, bytes);

@@ -2,7 +2,7 @@
 // frame, the command bar's places in either look, the work forms' sizes and
 // the shared message dialog.
 #include "CapturedText.h"
-#include "TQDwinCodeConvert.h"
+#include "WinCodeConverter.h"
 #include "_TQCbaseList.h"
 #include "_TQCdevice.h"
 #include "_TQCdialog.h"
@@ -57,12 +57,7 @@ protected:
     void SetUp() override
     {
         // The input field keeps its text through the platform's converter.
-        static bool converter = false;
-        if (!converter) {
-            TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
-            TQGIappCodeConvert()->initialize();
-            converter = true;
-        }
+        useWinCodeConverter();
         savedPolicy = TQGIappGuiPolicy()->getGuiPolicy();
     }
     void TearDown() override

@@ -3,7 +3,7 @@
 // margin's four bits, managed children and VALUE_CH on a release.
 #include <gtest/gtest.h>
 
-#include "TQDwinCodeConvert.h"
+#include "WinCodeConverter.h"
 #include "_TQCsform.h"
 #include "_TQCstring.h"
 #include "_TQDprivateTimer.h"
@@ -45,8 +45,8 @@ class SplitForm : public ::testing::Test {
 protected:
     SplitForm()
     {
-        static bool converter = installConverter();
-        (void)converter;
+        // Texts go through the platform's own code converter.
+        useWinCodeConverter();
         form.reset(new TQCsform(nullptr, "sf"));
         form->initialize();
         set("width", 300);
@@ -59,13 +59,6 @@ protected:
         made->initialize();
         made->setVisible(1);
         return made;
-    }
-    // Texts go through the platform's own code converter.
-    static bool installConverter()
-    {
-        TQDcodeConvert::_set_code_convert_handler(_code_convert_create_handler_);
-        TQGIappCodeConvert()->initialize();
-        return true;
     }
     void set(const char* name, long value) { form->setProperty(name, TQCvariant(value)); }
     std::string barValue() { return TQCstring(form->getProperty("barValue")).getString(); }
