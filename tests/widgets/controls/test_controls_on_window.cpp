@@ -5,16 +5,13 @@
 // and widths come from the system and the font set. Each scenario runs in a
 // process of its own.
 #include "FreshProcess.h"
+#include "GuiControlScene.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
-#include "TQDwinformDev.h"
-#include "TQDwinfont.h"
 #include "TQGFwinPng.h"
 #include "TempDir.h"
 #include "_TQCcolorSet.h"
 #include "_TQCfontSet.h"
-#include "_TQCform.h"
-#include "_TQCguiPolicy.h"
 #include "_TQCvbtn.h"
 #include "_TQCvslider.h"
 #include "_TQCwindow.h"
@@ -30,8 +27,6 @@
 
 namespace {
 
-const DWORD kPatience = 5000;
-
 std::vector<std::string> g_log;
 
 void logActivate(TQCbase* object)
@@ -39,75 +34,11 @@ void logActivate(TQCbase* object)
     g_log.push_back(std::string(object->getInstanceName()) + " activate");
 }
 
-// A borderless window at (50, 60) holding one form of 320 x 200, shown and
-// painted, with the fonts and the look of a started program.
-class Scene {
-public:
-    Scene()
-    {
-        requireInChild(startGuiApp() != nullptr, "the application window exists");
-        _win_font_init();
-        TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_B, 0);
-        window = new TQCwindow(nullptr, "w");
-        window->initialize();
-        window->setPropertyV(_TQNtitleBar(), static_cast<char>(0));
-        setGeometry(window, 50, 60, 320, 200);
-        form = add<TQCform>("f", 0, 0, 320, 200);
-    }
-
-    template <class Control>
-    Control* add(const char* name, short x, short y, unsigned short w, unsigned short h)
-    {
-        Control* control = new Control(form != nullptr ? static_cast<TQCbase*>(form) : window,
-                                       name);
-        control->initialize();
-        setGeometry(control, x, y, w, h);
-        control->setVisible(1);
-        return control;
-    }
-    void show()
-    {
-        window->setVisible(1);
-        requireInChild(pumpMessagesUntil([this] { return device()->getExposed() != 0; },
-                                         kPatience),
-                       "the form is painted");
-        pumpPendingMessages(kPatience);
-    }
-    HWND hwnd() { return device()->getHWND(); }
-    // A message to the form's window, then every message it leads to.
-    void post(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        PostMessageA(hwnd(), message, wParam, lParam);
-        pumpPendingMessages(kPatience);
-    }
-    void post(UINT message, WPARAM wParam, int x, int y)
-    {
-        post(message, wParam, MAKELPARAM(x, y));
-    }
-    COLORREF pixel(int x, int y) { return windowPixel(hwnd(), x, y); }
-
-    TQCwindow* window = nullptr;
-    TQCform* form = nullptr;
-
-private:
-    static void setGeometry(TQCbase* o, short x, short y, unsigned short w, unsigned short h)
-    {
-        o->setPropertyV(_TQNx(), x);
-        o->setPropertyV(_TQNy(), y);
-        o->setPropertyV(_TQNwidth(), w);
-        o->setPropertyV(_TQNheight(), h);
-    }
-    TQDwinformDev* device()
-    {
-        return static_cast<TQDwinformDev*>(form->getowndev()->cast("TQDwinformDev"));
-    }
-};
-
 // The button's left frame column, a pixel inside the special-focus outline.
 const int kFrameX = 11;
 const int kFrameY = 20;
 
-TQCvbtn* saveButton(Scene& scene)
+TQCvbtn* saveButton(GuiControlScene& scene)
 {
     TQCvbtn* button = scene.add<TQCvbtn>("b", 10, 10, 80, 24);
     button->setPropertyV(_TQNlabelString(), "Save");
@@ -118,7 +49,7 @@ TQCvbtn* saveButton(Scene& scene)
 void mouseScenario()
 {
     armWatchdog(30000, "the button mouse scenario hung");
-    Scene scene;
+    GuiControlScene scene;
     saveButton(scene);
     scene.show();
     const COLORREF raised = GetSysColor(COLOR_3DHIGHLIGHT);
@@ -145,21 +76,17 @@ void mouseScenario()
 void keyScenario()
 {
     armWatchdog(30000, "the button key scenario hung");
-    Scene scene;
+    GuiControlScene scene;
     TQCvbtn* button = saveButton(scene);
     button->setPropertyV(_TQNshortcut(), "Save");
     scene.show();
     button->setFocus(1);
     requireInChild(TQGFgetActiveWindow() == scene.window, "the window is the active one");
 
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_MENU] = 0x80;
-    SetKeyboardState(keys);
+    scene.hold({VK_MENU}, true);
     scene.post(WM_SYSKEYDOWN, 'S', 0x00000001);
     scene.post(WM_SYSKEYUP, 'S', 0xC0000001);
-    keys[VK_MENU] = 0;
-    SetKeyboardState(keys);
+    scene.hold({VK_MENU}, false);
     requireInChild(g_log == std::vector<std::string>{"b activate"}, "Alt+S activates");
 
     g_log.clear();
@@ -189,7 +116,7 @@ void labelScenario()
 {
     armWatchdog(30000, "the label scenario hung");
     TempDir dir;
-    Scene scene;
+    GuiControlScene scene;
     TQCvlabel* red = scene.add<TQCvlabel>("red", 100, 10, 60, 30);
     red->setPropertyV(_TQNbackColor(), TQGIappColorSet()->getColorNo("#ff0000"));
     TQCvlabel* picture = scene.add<TQCvlabel>("picture", 170, 10, 60, 30);
@@ -218,7 +145,7 @@ void labelScenario()
 void sliderScenario()
 {
     armWatchdog(30000, "the slider scenario hung");
-    Scene scene;
+    GuiControlScene scene;
     TQCvslider* slider = scene.add<TQCvslider>("s", 10, 100, 200, 20);
     slider->addProcedureV("a", "logActivate", logActivate, TQEV_ACTIVATE);
     scene.show();
