@@ -5,7 +5,6 @@
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
 #include "TQDwinformDev.h"
-#include "TQDwinfont.h"
 #include "_TQCguiPolicy.h"
 #include "_TQN.h"
 
@@ -17,9 +16,7 @@ const DWORD kPatience = 5000;
 
 GuiControlScene::GuiControlScene(short x, short y, unsigned short w, unsigned short h)
 {
-    requireInChild(startGuiApp() != nullptr, "the application window exists");
-    _win_font_init();
-    TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_B, 0);
+    startGuiScenario(TQCguiPolicy::LOOK_B);
     window = new TQCwindow(nullptr, "w");
     window->initialize();
     window->setPropertyV(_TQNtitleBar(), static_cast<char>(0));

@@ -2,7 +2,10 @@
 // clock.
 #include "GuiTestApp.h"
 
+#include "FreshProcess.h"
+#include "TQDwinfont.h"
 #include "TQGFwinMain.h"
+#include "_TQCguiPolicy.h"
 #include "_TQGFdebug.h"
 
 #include <cstdio>
@@ -48,6 +51,13 @@ TQDwinAppDev* startGuiApp()
             app = made;
     }
     return app;
+}
+
+void startGuiScenario(long guiPolicy)
+{
+    requireInChild(startGuiApp() != nullptr, "the application window exists");
+    _win_font_init();
+    TQGIappGuiPolicy()->setGuiPolicy(guiPolicy, 0);
 }
 
 bool pumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)

@@ -19,6 +19,9 @@
 // Once per process; later calls answer the same device. Null when the
 // application window could not be made.
 TQDwinAppDev* startGuiApp();
+// For a scenario in a process of its own: startGuiApp() (a failure ends the
+// process), the fonts of a started program, and the look guiPolicy.
+void startGuiScenario(long guiPolicy);
 
 // Dispatches the calling thread's messages until done() holds or timeoutMs
 // have passed; answers done().

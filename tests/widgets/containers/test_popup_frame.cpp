@@ -4,7 +4,6 @@
 #include "FreshProcess.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
-#include "TQDwinfont.h"
 #include "TQDwinwinDev.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCpopupFrame.h"
@@ -31,9 +30,7 @@ short colour(TQCbase* o, const char* name)
 void pointerScenario()
 {
     armWatchdog(30000, "the pop-up frame scenario hung");
-    requireInChild(startGuiApp() != nullptr, "the application window exists");
-    _win_font_init();
-    TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_B, 0);
+    startGuiScenario(TQCguiPolicy::LOOK_B);
     TQCpopupFrame* frame = makeFrame();
     frame->setPropertyV(_TQNmenuItems(), "A:1,B:0x2\nC");
     frame->setPropertyV(_TQNmenuItemHeight(), static_cast<unsigned short>(20));

@@ -8,7 +8,6 @@
 #include "FreshProcess.h"
 #include "GuiTestApp.h"
 #include "GuiToolkitWindow.h"
-#include "TQDwinfont.h"
 #include "_TQCbaseList.h"
 #include "_TQCcomboBox.h"
 #include "_TQCguiPolicy.h"
@@ -51,9 +50,7 @@ struct ComboScene {
         : name(name)
     {
         armWatchdog(60000, what);
-        requireInChild(startGuiApp() != nullptr, "the application window exists");
-        _win_font_init();
-        TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_A, 0);
+        startGuiScenario(TQCguiPolicy::LOOK_A);
         window = makeToolkitWindow("w", x, y, 300, 120);
         box = new TQCcomboBox(window, name);
         box->initialize();

@@ -9,11 +9,9 @@
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
 #include "TQDwinScrFrameDev.h"
-#include "TQDwinfont.h"
 #include "TempDir.h"
 #include "_TQCfileSelect.h"
 #include "_TQCfileSelect_internal.h"
-#include "_TQCguiPolicy.h"
 #include "_TQCinitializeManager.h"
 #include "_TQCinputDialog.h"
 #include "_TQCmessageDialog.h"
@@ -60,9 +58,7 @@ struct FileScene {
     explicit FileScene(const char* what, const std::string& folder)
     {
         armWatchdog(90000, what);
-        requireInChild(startGuiApp() != nullptr, "the application window exists");
-        _win_font_init();
-        TQGIappGuiPolicy()->setGuiPolicy(6, 0);
+        startGuiScenario(6);
         dialog = TQGIappFileSelect();
         browse(folder);
         dialog->setPropertyV("maskFileName", "");

@@ -8,7 +8,6 @@
 #include "GuiTestApp.h"
 #include "GuiToolkitWindow.h"
 #include "TQDwinScrFrameDev.h"
-#include "TQDwinfont.h"
 #include "_TQCguiPolicy.h"
 #include "_TQClist.h"
 #include "_TQCscrFrame.h"
@@ -40,9 +39,7 @@ struct ListScene {
     explicit ListScene(const char* what)
     {
         armWatchdog(90000, what);
-        requireInChild(startGuiApp() != nullptr, "the application window exists");
-        _win_font_init();
-        TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_A, 0);
+        startGuiScenario(TQCguiPolicy::LOOK_A);
         window = makeToolkitWindow("w", 50, 60, 320, 220);
         list = new TQClist(window, "lst");
         list->initialize();

@@ -8,7 +8,6 @@
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
 #include "GuiToolkitWindow.h"
-#include "TQDwinfont.h"
 #include "_TQCfontSet.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCdialog.h"
@@ -52,9 +51,7 @@ void click(TQCradioGroup* group, short n)
 void clickScenario()
 {
     armWatchdog(30000, "the radio group scenario hung");
-    requireInChild(startGuiApp() != nullptr, "the application window exists");
-    _win_font_init();
-    TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_B, 0);
+    startGuiScenario(TQCguiPolicy::LOOK_B);
     TQCwindow* window = makeToolkitWindow("w", 50, 60, 300, 90);
     TQCradioGroup* group = new TQCradioGroup(window, "newradi_002");
     group->initialize();
@@ -96,9 +93,7 @@ void hideOnAnswer(TQCbase* dialog)
 void channelDialogScenario()
 {
     armWatchdog(30000, "the channel dialog scenario hung");
-    requireInChild(startGuiApp() != nullptr, "the application window exists");
-    _win_font_init();
-    TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_B, 0);
+    startGuiScenario(TQCguiPolicy::LOOK_B);
     TQCdialog* dialog = new TQCdialog(nullptr, "newdial_001");
     dialog->initialize();
     TQGFsetGeometry(dialog, 100, 100, 300, 150);
