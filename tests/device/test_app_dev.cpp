@@ -194,10 +194,8 @@ void ownChannelSwitchesTracing()
 
 } // namespace
 
-TEST(AppDeviceDeathTest, AccessorIsNullUntilAFactoryIsInstalled)
-{
-    EXPECT_EXIT(accessorIsNullUntilAFactoryIsInstalled(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(AppDeviceDeathTest, AccessorIsNullUntilAFactoryIsInstalled,
+                      accessorIsNullUntilAFactoryIsInstalled(), "")
 
 TEST(AppDeviceDeathTest, StartUpRunsHandlersInOrderThenInitialisationThenOpensTheChannel)
 {
@@ -210,7 +208,5 @@ TEST(AppDeviceDeathTest, SecondDeviceAfterInitialisationEndsTheProcessWithStatus
     EXPECT_EXIT(secondDeviceAfterInitialisation(), ::testing::ExitedWithCode(1), "");
 }
 
-TEST(AppDeviceDeathTest, OwnChannelSwitchesProcedureTracingOnAndOff)
-{
-    EXPECT_EXIT(ownChannelSwitchesTracing(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(AppDeviceDeathTest, OwnChannelSwitchesProcedureTracingOnAndOff,
+                      ownChannelSwitchesTracing(), "")

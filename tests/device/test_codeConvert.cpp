@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "FreshProcess.h"
 #include "_TQDcodeConvert.h"
 
 namespace {
@@ -111,8 +112,6 @@ static void checkFreshProcessState()
     exit(0);
 }
 
-TEST(CodeConvertDeathTest, FreshProcessHandsOutAPlainConverterAndInitialDefaults)
-{
-    EXPECT_EXIT(checkFreshProcessState(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(CodeConvertDeathTest, FreshProcessHandsOutAPlainConverterAndInitialDefaults,
+                      checkFreshProcessState(), "")
 

@@ -292,7 +292,5 @@ void appKeyboardScenario()
 
 } // namespace
 
-TEST(AppKeyboard, NeedsAFactoryThenAnswersTheSameKeyboard)
-{
-    EXPECT_EXIT(appKeyboardScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(AppKeyboard, NeedsAFactoryThenAnswersTheSameKeyboard,
+                      appKeyboardScenario(), "")

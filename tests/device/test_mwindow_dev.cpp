@@ -248,7 +248,5 @@ void instanceComesFromTheRegistry()
 
 } // namespace
 
-TEST(OffScreenDevice, NewInstanceIsNullUntilACreatorIsRegistered)
-{
-    EXPECT_EXIT(instanceComesFromTheRegistry(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(OffScreenDevice, NewInstanceIsNullUntilACreatorIsRegistered,
+                      instanceComesFromTheRegistry(), "")

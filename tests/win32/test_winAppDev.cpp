@@ -229,27 +229,16 @@ void pointerLeaveScenario()
 
 } // namespace
 
-TEST(WinAppDeviceDeathTest, LoopAnswersTheQuitCode)
-{
-    EXPECT_EXIT(loopScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinAppDeviceDeathTest, LoopAnswersTheQuitCode, loopScenario(), "")
 
-TEST(WinAppDeviceDeathTest, ApplicationThreadNeverLocksItselfAndUnlockNeedsALock)
-{
-    EXPECT_EXIT(applicationThreadScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinAppDeviceDeathTest, ApplicationThreadNeverLocksItselfAndUnlockNeedsALock,
+                      applicationThreadScenario(), "")
 
-TEST(WinAppDeviceDeathTest, WorkerLockKeepsInputUntilUnlockThenReplaysIt)
-{
-    EXPECT_EXIT(workerLockScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinAppDeviceDeathTest, WorkerLockKeepsInputUntilUnlockThenReplaysIt,
+                      workerLockScenario(), "")
 
-TEST(WinAppDeviceDeathTest, WorkersReachTheApplicationThreadThroughItsWindow)
-{
-    EXPECT_EXIT(workerRequestsScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinAppDeviceDeathTest, WorkersReachTheApplicationThreadThroughItsWindow,
+                      workerRequestsScenario(), "")
 
-TEST(WinAppDeviceDeathTest, TickTellsTheDeviceUnderThePointerOnceItLeaves)
-{
-    EXPECT_EXIT(pointerLeaveScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinAppDeviceDeathTest, TickTellsTheDeviceUnderThePointerOnceItLeaves,
+                      pointerLeaveScenario(), "")

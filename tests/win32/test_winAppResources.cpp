@@ -161,27 +161,16 @@ void unsetAfterReadScenario()
 
 } // namespace
 
-TEST(WinAppResourcesDeathTest, RoleColoursWorkAreaPaletteAndUpdateList)
-{
-    EXPECT_EXIT(displayScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinAppResourcesDeathTest, RoleColoursWorkAreaPaletteAndUpdateList,
+                      displayScenario(), "")
 
-TEST(WinLookFileDeathTest, MissingFileLeavesThePolicyUnset)
-{
-    EXPECT_EXIT(missingLookFileScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinLookFileDeathTest, MissingFileLeavesThePolicyUnset,
+                      missingLookFileScenario(), "")
 
-TEST(WinLookFileDeathTest, SavesPolicyAndLookAsFourLines)
-{
-    EXPECT_EXIT(savedLookFileScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinLookFileDeathTest, SavesPolicyAndLookAsFourLines,
+                      savedLookFileScenario(), "")
 
-TEST(WinLookFileDeathTest, ReadsPolicyAndLook)
-{
-    EXPECT_EXIT(readLookFileScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinLookFileDeathTest, ReadsPolicyAndLook, readLookFileScenario(), "")
 
-TEST(WinLookFileDeathTest, ReadFileWithoutPolicyGivesTwo)
-{
-    EXPECT_EXIT(unsetAfterReadScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinLookFileDeathTest, ReadFileWithoutPolicyGivesTwo,
+                      unsetAfterReadScenario(), "")

@@ -297,22 +297,13 @@ void windowEndScenario()
 
 } // namespace
 
-TEST(WinFormDeviceDeathTest, KeysDrawingFrameAndWindowSize)
-{
-    EXPECT_EXIT(valuesScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinFormDeviceDeathTest, KeysDrawingFrameAndWindowSize, valuesScenario(), "")
 
-TEST(WinFormDeviceDeathTest, ClearsWithColourTilesAndMaskedTiles)
-{
-    EXPECT_EXIT(backgroundScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinFormDeviceDeathTest, ClearsWithColourTilesAndMaskedTiles,
+                      backgroundScenario(), "")
 
-TEST(WinFormDeviceDeathTest, ExposeCopiesThePixmapAndUpdateRepaintsWaitingDevices)
-{
-    EXPECT_EXIT(pixmapExposeScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinFormDeviceDeathTest, ExposeCopiesThePixmapAndUpdateRepaintsWaitingDevices,
+                      pixmapExposeScenario(), "")
 
-TEST(WinFormDeviceDeathTest, PixmapBitmapsAndWindowGoInOrder)
-{
-    EXPECT_EXIT(windowEndScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinFormDeviceDeathTest, PixmapBitmapsAndWindowGoInOrder,
+                      windowEndScenario(), "")

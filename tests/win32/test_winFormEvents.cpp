@@ -205,17 +205,10 @@ void relativePointerScenario()
 
 } // namespace
 
-TEST(WinFormEventsDeathTest, PressesGrabAndDoubleClickPerDevice)
-{
-    EXPECT_EXIT(pressScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinFormEventsDeathTest, PressesGrabAndDoubleClickPerDevice,
+                      pressScenario(), "")
 
-TEST(WinFormEventsDeathTest, MovesWheelAndTitleBar)
-{
-    EXPECT_EXIT(pointerScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinFormEventsDeathTest, MovesWheelAndTitleBar, pointerScenario(), "")
 
-TEST(WinFormEventsDeathTest, PointerRelativeToAWindowlessWidget)
-{
-    EXPECT_EXIT(relativePointerScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinFormEventsDeathTest, PointerRelativeToAWindowlessWidget,
+                      relativePointerScenario(), "")

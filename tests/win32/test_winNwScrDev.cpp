@@ -152,12 +152,8 @@ void scrolledFrameScenario()
 
 } // namespace
 
-TEST(WinWindowlessDeviceDeathTest, SharedBitmapGrowsWithinItsLimitOrRefuses)
-{
-    EXPECT_EXIT(sharedBitmapScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinWindowlessDeviceDeathTest, SharedBitmapGrowsWithinItsLimitOrRefuses,
+                      sharedBitmapScenario(), "")
 
-TEST(WinScrolledFrameDeathTest, WorkSizeOffsetsAndViewport)
-{
-    EXPECT_EXIT(scrolledFrameScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinScrolledFrameDeathTest, WorkSizeOffsetsAndViewport,
+                      scrolledFrameScenario(), "")

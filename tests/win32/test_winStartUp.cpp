@@ -101,10 +101,8 @@ void deviceInitialisationScenario()
 
 } // namespace
 
-TEST(WinStartUpDeathTest, DeviceInitialisationBindsIconsAndInstallsOnce)
-{
-    EXPECT_EXIT(deviceInitialisationScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinStartUpDeathTest, DeviceInitialisationBindsIconsAndInstallsOnce,
+                      deviceInitialisationScenario(), "")
 
 namespace {
 
@@ -168,10 +166,8 @@ void realStartUpScenario()
 
 } // namespace
 
-TEST(WinStartUpDeathTest, EntryRunsProgramStartUpInitHandlersAndLoopToItsEnd)
-{
-    EXPECT_EXIT(realStartUpScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinStartUpDeathTest, EntryRunsProgramStartUpInitHandlersAndLoopToItsEnd,
+                      realStartUpScenario(), "")
 
 // A program that carries no icon resource and has no "main.ico" still
 // registers its class and runs.

@@ -26,7 +26,5 @@ void commandLinesScenario()
 
 } // namespace
 
-TEST(WinSystemDeathTest, AnswersExitCodeOrZeroInTheBackgroundOrMinusOne)
-{
-    EXPECT_EXIT(commandLinesScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinSystemDeathTest, AnswersExitCodeOrZeroInTheBackgroundOrMinusOne,
+                      commandLinesScenario(), "")

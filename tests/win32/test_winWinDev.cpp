@@ -214,17 +214,11 @@ void embeddedScenario()
 
 } // namespace
 
-TEST(WinWindowDeviceDeathTest, ShellStyleFramePlaceTopmostBandAndMinimising)
-{
-    EXPECT_EXIT(frameScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinWindowDeviceDeathTest, ShellStyleFramePlaceTopmostBandAndMinimising,
+                      frameScenario(), "")
 
-TEST(WinWindowDeviceDeathTest, ModalWindowHoldsItsParentUntilItGoes)
-{
-    EXPECT_EXIT(modalScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinWindowDeviceDeathTest, ModalWindowHoldsItsParentUntilItGoes,
+                      modalScenario(), "")
 
-TEST(WinWindowDeviceDeathTest, WindowInsideAForeignOneActivatesOnItsOwnThread)
-{
-    EXPECT_EXIT(embeddedScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WinWindowDeviceDeathTest, WindowInsideAForeignOneActivatesOnItsOwnThread,
+                      embeddedScenario(), "")

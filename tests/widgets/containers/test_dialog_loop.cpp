@@ -298,27 +298,17 @@ void inputScenario()
 
 } // namespace
 
-TEST(DialogLoopDeathTest, ButtonsAndEscapeAnswerThroughTheRealLoop)
-{
-    EXPECT_EXIT(answersScenario(), ::testing::ExitedWithCode(0), "scenario done");
-}
+TQ_FRESH_PROCESS_TEST(DialogLoopDeathTest, ButtonsAndEscapeAnswerThroughTheRealLoop,
+                      answersScenario(), "scenario done")
 
-TEST(DialogLoopDeathTest, ModalClientFollowsShowingHidingDeletingAndNesting)
-{
-    EXPECT_EXIT(modalScenario(), ::testing::ExitedWithCode(0), "scenario done");
-}
+TQ_FRESH_PROCESS_TEST(DialogLoopDeathTest, ModalClientFollowsShowingHidingDeletingAndNesting,
+                      modalScenario(), "scenario done")
 
-TEST(DialogLoopDeathTest, DefaultPositionCentresInTheWorkArea)
-{
-    EXPECT_EXIT(centringScenario(), ::testing::ExitedWithCode(0), "scenario done");
-}
+TQ_FRESH_PROCESS_TEST(DialogLoopDeathTest, DefaultPositionCentresInTheWorkArea,
+                      centringScenario(), "scenario done")
 
-TEST(DialogLoopDeathTest, ProgramsChannelAndMessageDialogsAnswer)
-{
-    EXPECT_EXIT(programDialogsScenario(), ::testing::ExitedWithCode(0), "scenario done");
-}
+TQ_FRESH_PROCESS_TEST(DialogLoopDeathTest, ProgramsChannelAndMessageDialogsAnswer,
+                      programDialogsScenario(), "scenario done")
 
-TEST(DialogLoopDeathTest, InputDialogAnswersWithTheTypedText)
-{
-    EXPECT_EXIT(inputScenario(), ::testing::ExitedWithCode(0), "scenario done");
-}
+TQ_FRESH_PROCESS_TEST(DialogLoopDeathTest, InputDialogAnswersWithTheTypedText,
+                      inputScenario(), "scenario done")

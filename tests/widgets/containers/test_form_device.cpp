@@ -343,17 +343,11 @@ void drawScenario()
 
 } // namespace
 
-TEST(FormOnDeviceDeathTest, MouseMessagesReachTheWidgetUnderThePointer)
-{
-    EXPECT_EXIT(pointerScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FormOnDeviceDeathTest, MouseMessagesReachTheWidgetUnderThePointer,
+                      pointerScenario(), "")
 
-TEST(FormOnDeviceDeathTest, AnchoredFormAndWidgetFollowTheResizedWindow)
-{
-    EXPECT_EXIT(anchorScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FormOnDeviceDeathTest, AnchoredFormAndWidgetFollowTheResizedWindow,
+                      anchorScenario(), "")
 
-TEST(FormOnDeviceDeathTest, PaintsFillFrameDotsAndWindowLessWidgets)
-{
-    EXPECT_EXIT(drawScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FormOnDeviceDeathTest, PaintsFillFrameDotsAndWindowLessWidgets,
+                      drawScenario(), "")

@@ -100,7 +100,5 @@ TEST(PopupFrame, ItemFlagsFollowTheItemsAndStayInsideThem)
     delete frame;
 }
 
-TEST(PopupFrameDeathTest, DrawingFindsTheRowStrictlyUnderThePointer)
-{
-    EXPECT_EXIT(pointerScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(PopupFrameDeathTest, DrawingFindsTheRowStrictlyUnderThePointer,
+                      pointerScenario(), "")

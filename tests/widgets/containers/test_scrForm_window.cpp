@@ -160,22 +160,14 @@ void heldArrowScenario()
 
 } // namespace
 
-TEST(ScrolledFormOnWindowDeathTest, OffsetsMoveTheWorkWindowAndItsChildren)
-{
-    EXPECT_EXIT(offsetsScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ScrolledFormOnWindowDeathTest, OffsetsMoveTheWorkWindowAndItsChildren,
+                      offsetsScenario(), "")
 
-TEST(ScrolledFormOnWindowDeathTest, WheelScrollsVerticallyBySnappedSteps)
-{
-    EXPECT_EXIT(wheelScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ScrolledFormOnWindowDeathTest, WheelScrollsVerticallyBySnappedSteps,
+                      wheelScenario(), "")
 
-TEST(ScrolledFormOnWindowDeathTest, PostedThumbDragMovesAndActivatesOnce)
-{
-    EXPECT_EXIT(thumbScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ScrolledFormOnWindowDeathTest, PostedThumbDragMovesAndActivatesOnce,
+                      thumbScenario(), "")
 
-TEST(ScrolledFormOnWindowDeathTest, HeldArrowRepeatsInRealTimeAndStops)
-{
-    EXPECT_EXIT(heldArrowScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ScrolledFormOnWindowDeathTest, HeldArrowRepeatsInRealTimeAndStops,
+                      heldArrowScenario(), "")

@@ -258,7 +258,5 @@ void exitRuleEndsOnlyANormalRun()
 
 } // namespace
 
-TEST(WindowExit, HidingTheExitWindowWithoutProceduresEndsANormalRunWithCodeZero)
-{
-    EXPECT_EXIT(exitRuleEndsOnlyANormalRun(), ::testing::ExitedWithCode(0), "mode 1 lived on");
-}
+TQ_FRESH_PROCESS_TEST(WindowExit, HidingTheExitWindowWithoutProceduresEndsANormalRunWithCodeZero,
+                      exitRuleEndsOnlyANormalRun(), "mode 1 lived on")

@@ -269,22 +269,13 @@ void drawScenario()
 
 } // namespace
 
-TEST(WindowOnDeviceDeathTest, FirstShowResizesOnceAndTheWindowFollowsItsFrameAndFocus)
-{
-    EXPECT_EXIT(showScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WindowOnDeviceDeathTest,
+                      FirstShowResizesOnceAndTheWindowFollowsItsFrameAndFocus, showScenario(), "")
 
-TEST(WindowOnDeviceDeathTest, ClosingFromTheFrameKeepsOrHidesTheWindowAndTellsIt)
-{
-    EXPECT_EXIT(closeScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WindowOnDeviceDeathTest, ClosingFromTheFrameKeepsOrHidesTheWindowAndTellsIt,
+                      closeScenario(), "")
 
-TEST(WindowOnDeviceDeathTest, ClosingExitWindowsRunsTheRuleThenEndsTheProgram)
-{
-    EXPECT_EXIT(exitScenario(), ::testing::ExitedWithCode(0), "lived on");
-}
+TQ_FRESH_PROCESS_TEST(WindowOnDeviceDeathTest, ClosingExitWindowsRunsTheRuleThenEndsTheProgram,
+                      exitScenario(), "lived on")
 
-TEST(WindowOnDeviceDeathTest, DrawsBackgroundStatusBarAndGrip)
-{
-    EXPECT_EXIT(drawScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(WindowOnDeviceDeathTest, DrawsBackgroundStatusBarAndGrip, drawScenario(), "")

@@ -166,22 +166,14 @@ void sliderScenario()
 
 } // namespace
 
-TEST(ControlsOnWindowDeathTest, ButtonPressedByTheMouseActivatesOnlyWhenNotLeft)
-{
-    EXPECT_EXIT(mouseScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ControlsOnWindowDeathTest, ButtonPressedByTheMouseActivatesOnlyWhenNotLeft,
+                      mouseScenario(), "")
 
-TEST(ControlsOnWindowDeathTest, ButtonTakesItsAltShortcutAndReturn)
-{
-    EXPECT_EXIT(keyScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ControlsOnWindowDeathTest, ButtonTakesItsAltShortcutAndReturn,
+                      keyScenario(), "")
 
-TEST(ControlsOnWindowDeathTest, LabelsShowBackgroundPictureAndTextOnTheWindow)
-{
-    EXPECT_EXIT(labelScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ControlsOnWindowDeathTest, LabelsShowBackgroundPictureAndTextOnTheWindow,
+                      labelScenario(), "")
 
-TEST(ControlsOnWindowDeathTest, HeldTrackPressRepeatsInRealTimeUntilRelease)
-{
-    EXPECT_EXIT(sliderScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ControlsOnWindowDeathTest, HeldTrackPressRepeatsInRealTimeUntilRelease,
+                      sliderScenario(), "")

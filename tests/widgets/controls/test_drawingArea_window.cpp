@@ -77,7 +77,5 @@ void exposeScenario()
 
 } // namespace
 
-TEST(DrawingAreaOnWindowDeathTest, ExposeProcedureCopiesAnImageOverTheFill)
-{
-    EXPECT_EXIT(exposeScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(DrawingAreaOnWindowDeathTest, ExposeProcedureCopiesAnImageOverTheFill,
+                      exposeScenario(), "")

@@ -315,27 +315,17 @@ void optionScenario()
 
 } // namespace
 
-TEST(FieldsOnWindowDeathTest, KeysAndMouseEditSelectCopyPasteAndMoveTheFocus)
-{
-    EXPECT_EXIT(editingScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FieldsOnWindowDeathTest, KeysAndMouseEditSelectCopyPasteAndMoveTheFocus,
+                      editingScenario(), "")
 
-TEST(FieldsOnWindowDeathTest, LongTextScrollsAndTheCursorBlinksOnTheTimer)
-{
-    EXPECT_EXIT(viewScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FieldsOnWindowDeathTest, LongTextScrollsAndTheCursorBlinksOnTheTimer,
+                      viewScenario(), "")
 
-TEST(FieldsOnWindowDeathTest, InputMethodOpensInEachModeAndClosesOnLeaving)
-{
-    EXPECT_EXIT(inputMethodScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FieldsOnWindowDeathTest, InputMethodOpensInEachModeAndClosesOnLeaving,
+                      inputMethodScenario(), "")
 
-TEST(FieldsOnWindowDeathTest, ClicksSwitchTogglesAndRadioMembers)
-{
-    EXPECT_EXIT(toggleScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FieldsOnWindowDeathTest, ClicksSwitchTogglesAndRadioMembers,
+                      toggleScenario(), "")
 
-TEST(FieldsOnWindowDeathTest, OptionMenuOpensOverTheButtonAndAReleaseChooses)
-{
-    EXPECT_EXIT(optionScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FieldsOnWindowDeathTest, OptionMenuOpensOverTheButtonAndAReleaseChooses,
+                      optionScenario(), "")

@@ -114,7 +114,6 @@ void shapesScenario()
 
 } // namespace
 
-TEST(ShapesOnWindowDeathTest, RectangleLayersItsFillsUnderTheOutlineAndArrowDropsWhilePressed)
-{
-    EXPECT_EXIT(shapesScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ShapesOnWindowDeathTest,
+                      RectangleLayersItsFillsUnderTheOutlineAndArrowDropsWhilePressed,
+                      shapesScenario(), "")

@@ -247,17 +247,11 @@ void destroyWhileOpenScenario()
 
 } // namespace
 
-TEST(ComboBoxOnWindowDeathTest, KeysAndPressesChooseOrLeaveTheText)
-{
-    EXPECT_EXIT(keysAndPressesScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ComboBoxOnWindowDeathTest, KeysAndPressesChooseOrLeaveTheText,
+                      keysAndPressesScenario(), "")
 
-TEST(ComboBoxOnWindowDeathTest, DropDownHeightFollowsRowsAndDisplayBottom)
-{
-    EXPECT_EXIT(heightScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ComboBoxOnWindowDeathTest, DropDownHeightFollowsRowsAndDisplayBottom,
+                      heightScenario(), "")
 
-TEST(ComboBoxOnWindowDeathTest, DestroyedWhileOpenChoosesNothingAndLetsGo)
-{
-    EXPECT_EXIT(destroyWhileOpenScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ComboBoxOnWindowDeathTest, DestroyedWhileOpenChoosesNothingAndLetsGo,
+                      destroyWhileOpenScenario(), "")

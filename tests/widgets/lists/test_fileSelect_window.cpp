@@ -344,22 +344,14 @@ void newDirectoryScenario()
 
 } // namespace
 
-TEST(FileSelectOnWindowDeathTest, ListsFoldersThenMaskedFilesOfARealFolder)
-{
-    EXPECT_EXIT(listingScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FileSelectOnWindowDeathTest, ListsFoldersThenMaskedFilesOfARealFolder,
+                      listingScenario(), "")
 
-TEST(FileSelectOnWindowDeathTest, UpGoesToTheDriveThenTheDrivesThenTheTopLevel)
-{
-    EXPECT_EXIT(browsingScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FileSelectOnWindowDeathTest, UpGoesToTheDriveThenTheDrivesThenTheTopLevel,
+                      browsingScenario(), "")
 
-TEST(FileSelectOnWindowDeathTest, DoublePressAndReturnAcceptThroughTheModalLoop)
-{
-    EXPECT_EXIT(choosingScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FileSelectOnWindowDeathTest, DoublePressAndReturnAcceptThroughTheModalLoop,
+                      choosingScenario(), "")
 
-TEST(FileSelectOnWindowDeathTest, NewDirectoryIsMadeOrTheMessageSaysWhyNot)
-{
-    EXPECT_EXIT(newDirectoryScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(FileSelectOnWindowDeathTest, NewDirectoryIsMadeOrTheMessageSaysWhyNot,
+                      newDirectoryScenario(), "")

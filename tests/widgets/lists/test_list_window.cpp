@@ -431,42 +431,27 @@ void switchAndDigitsScenario()
 
 } // namespace
 
-TEST(ListOnWindowDeathTest, DoublePressEditsARowAndReturnFixesIt)
-{
-    EXPECT_EXIT(doublePressScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ListOnWindowDeathTest, DoublePressEditsARowAndReturnFixesIt,
+                      doublePressScenario(), "")
 
-TEST(ListOnWindowDeathTest, EditingAnotherRowFixesTheFirstAndDigitCellsRefuseLetters)
-{
-    EXPECT_EXIT(switchAndDigitsScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ListOnWindowDeathTest,
+                      EditingAnotherRowFixesTheFirstAndDigitCellsRefuseLetters,
+                      switchAndDigitsScenario(), "")
 
-TEST(ListOnWindowDeathTest, DoublePressInADetailListEditsTheColumnUnderThePointer)
-{
-    EXPECT_EXIT(detailColumnScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ListOnWindowDeathTest, DoublePressInADetailListEditsTheColumnUnderThePointer,
+                      detailColumnScenario(), "")
 
-TEST(ListOnWindowDeathTest, ClickAndDownSelectAndTheRowShowsTheHighlight)
-{
-    EXPECT_EXIT(pressAndKeyScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ListOnWindowDeathTest, ClickAndDownSelectAndTheRowShowsTheHighlight,
+                      pressAndKeyScenario(), "")
 
-TEST(ListOnWindowDeathTest, LongListsScrollVirtuallyAndShowTheRightRowsAfterADrag)
-{
-    EXPECT_EXIT(longListScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ListOnWindowDeathTest, LongListsScrollVirtuallyAndShowTheRightRowsAfterADrag,
+                      longListScenario(), "")
 
-TEST(ListOnWindowDeathTest, ShiftDownExtendsTheRangeFromTheAnchor)
-{
-    EXPECT_EXIT(shiftRangeScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ListOnWindowDeathTest, ShiftDownExtendsTheRangeFromTheAnchor,
+                      shiftRangeScenario(), "")
 
-TEST(ListOnWindowDeathTest, ExpanderPressOpensTheRowWithoutSelectingIt)
-{
-    EXPECT_EXIT(expanderScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ListOnWindowDeathTest, ExpanderPressOpensTheRowWithoutSelectingIt,
+                      expanderScenario(), "")
 
-TEST(ListOnWindowDeathTest, TitleBarClicksSortAndDragsMoveTheColumns)
-{
-    EXPECT_EXIT(titleBarScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(ListOnWindowDeathTest, TitleBarClicksSortAndDragsMoveTheColumns,
+                      titleBarScenario(), "")

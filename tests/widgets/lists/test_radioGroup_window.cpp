@@ -117,12 +117,9 @@ void channelDialogScenario()
 
 } // namespace
 
-TEST(RadioGroupOnWindowDeathTest, ChannelChosenInAModalDialogAnsweredByPostedClicks)
-{
-    EXPECT_EXIT(channelDialogScenario(), ::testing::ExitedWithCode(0), "scenario done");
-}
+TQ_FRESH_PROCESS_TEST(RadioGroupOnWindowDeathTest,
+                      ChannelChosenInAModalDialogAnsweredByPostedClicks,
+                      channelDialogScenario(), "scenario done")
 
-TEST(RadioGroupOnWindowDeathTest, PostedClicksChooseTheOtherChannelOnce)
-{
-    EXPECT_EXIT(clickScenario(), ::testing::ExitedWithCode(0), "");
-}
+TQ_FRESH_PROCESS_TEST(RadioGroupOnWindowDeathTest, PostedClicksChooseTheOtherChannelOnce,
+                      clickScenario(), "")
