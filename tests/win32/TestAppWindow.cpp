@@ -101,10 +101,3 @@ bool finishesWithin(DWORD timeoutMs, std::function<void()> work)
     return finished;
 }
 
-std::string besideTestProgram(const char* fileName)
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + fileName;
-}

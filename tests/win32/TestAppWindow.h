@@ -35,8 +35,5 @@ HANDLE startWork(std::function<void()> work);
 // timeoutMs. A thread that did not finish is left behind, so a blocked test
 // fails instead of hanging.
 bool finishesWithin(DWORD timeoutMs, std::function<void()> work);
-// The full path of a file in the test program's folder, where the helper
-// program and modules are built.
-std::string besideTestProgram(const char* fileName);
 
 #endif

@@ -51,21 +51,15 @@ bool published(const std::string& valueName)
 // in time.
 DWORD runHelper(TestAppWindow& app, const std::string& arguments)
 {
-    std::string line = "\"" + besideTestProgram("tq_test_helper.exe") + "\" " + arguments;
-    STARTUPINFOA start = {};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION child = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
-                        &child))
+    HANDLE child = startProcess("\"" + besideTestProgram("tq_test_helper.exe") + "\" " + arguments);
+    if (child == nullptr)
         return kNotEnded;
-    CloseHandle(child.hThread);
     DWORD code = kNotEnded;
-    if (app.pumpUntil([&] { return WaitForSingleObject(child.hProcess, 0) == WAIT_OBJECT_0; },
-                      kPatience))
-        GetExitCodeProcess(child.hProcess, &code);
+    if (app.pumpUntil([&] { return WaitForSingleObject(child, 0) == WAIT_OBJECT_0; }, kPatience))
+        GetExitCodeProcess(child, &code);
     else
-        TerminateProcess(child.hProcess, 1);
-    CloseHandle(child.hProcess);
+        TerminateProcess(child, 1);
+    CloseHandle(child);
     return code;
 }
 

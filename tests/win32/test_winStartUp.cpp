@@ -173,18 +173,13 @@ TQ_FRESH_PROCESS_TEST(WinStartUpDeathTest, EntryRunsProgramStartUpInitHandlersAn
 // registers its class and runs.
 TEST(WinStartUp, RegistersTheClassWithoutAnyIcon)
 {
-    std::string line = "\"" + besideTestProgram("tq_test_helper.exe") + "\" startup";
-    STARTUPINFOA start = {};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION child = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &start, &child));
-    CloseHandle(child.hThread);
+    HANDLE child = startProcess("\"" + besideTestProgram("tq_test_helper.exe") + "\" startup");
+    ASSERT_NE(nullptr, child);
     DWORD code = 99;
-    if (WaitForSingleObject(child.hProcess, 20000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(child.hProcess, &code);
+    if (WaitForSingleObject(child, 20000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(child, &code);
     else
-        TerminateProcess(child.hProcess, 98);
-    CloseHandle(child.hProcess);
+        TerminateProcess(child, 98);
+    CloseHandle(child);
     EXPECT_EQ(0u, code) << "start-up without an icon: 0 registered and ended, 1 failed, 98 hung";
 }

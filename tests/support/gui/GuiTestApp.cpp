@@ -60,6 +60,26 @@ void startGuiScenario(long guiPolicy)
     TQGIappGuiPolicy()->setGuiPolicy(guiPolicy, 0);
 }
 
+std::string besideTestProgram(const char* fileName)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1) + fileName;
+}
+
+HANDLE startProcess(std::string commandLine, const char* folder)
+{
+    STARTUPINFOA start = {};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION child = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
+                        &start, &child))
+        return nullptr;
+    CloseHandle(child.hThread);
+    return child.hProcess;
+}
+
 bool pumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     DWORD start = GetTickCount();

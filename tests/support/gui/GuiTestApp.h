@@ -15,6 +15,7 @@
 #include "TQwin32.h"
 
 #include <functional>
+#include <string>
 
 // Once per process; later calls answer the same device. Null when the
 // application window could not be made.
@@ -35,6 +36,14 @@ bool pumpPendingMessages(DWORD timeoutMs);
 // Unless the process has ended within ms, says what hung on standard error
 // and ends it with status 4.
 void armWatchdog(DWORD ms, const char* what);
+
+// The full path of a file in the test program's folder, where the helper
+// programs and modules are built.
+std::string besideTestProgram(const char* fileName);
+// Runs the command line of a Windows program as a new process, in folder
+// when one is given: the process handle, which the caller closes, or null
+// when it did not start (Wine hands out no handle for a Unix program).
+HANDLE startProcess(std::string commandLine, const char* folder = nullptr);
 
 // A visible top-level window of the toolkit's class (so the toolkit's
 // window procedure serves it) whose client area lies at (x, y) on the

@@ -1,5 +1,6 @@
 // The main window in a program of its own, on the real event loop: where it
 // says it stands, and closing it ends the program.
+#include "GuiTestApp.h"
 #include "TQwin32.h"
 #include "TempDir.h"
 
@@ -12,21 +13,14 @@ TEST(MainWindowProgram, ReadsBackItsScreenPositionAndEndsWithZeroWhenClosed)
 {
     TempDir folder;
     std::string report = folder.file("report.txt");
-    char self[MAX_PATH];
-    std::string program(self, GetModuleFileNameA(nullptr, self, sizeof self));
-    program = program.substr(0, program.find_last_of('\\') + 1) + "tq_main_window.exe";
-    std::string line = "\"" + program + "\" \"" + report + "\"";
-    STARTUPINFOA start = {};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION child = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &start, &child));
-    CloseHandle(child.hThread);
+    HANDLE child =
+        startProcess("\"" + besideTestProgram("tq_main_window.exe") + "\" \"" + report + "\"");
+    ASSERT_NE(nullptr, child);
 
     long x = 0, y = 0, left = -1, top = -1;
     unsigned long frame = 0;
     for (DWORD begun = GetTickCount(); GetTickCount() - begun < 10000 && frame == 0;) {
-        WaitForSingleObject(child.hProcess, 50);
+        WaitForSingleObject(child, 50);
         if (std::FILE* file = std::fopen(report.c_str(), "r")) {
             if (std::fscanf(file, "%ld %ld %ld %ld %lu", &x, &y, &left, &top, &frame) != 5)
                 frame = 0;
@@ -39,10 +33,10 @@ TEST(MainWindowProgram, ReadsBackItsScreenPositionAndEndsWithZeroWhenClosed)
 
     PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(frame)), WM_CLOSE, 0, 0);
     DWORD code = 99;
-    if (WaitForSingleObject(child.hProcess, 10000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(child.hProcess, &code);
-    else if (TerminateProcess(child.hProcess, 98))
+    if (WaitForSingleObject(child, 10000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(child, &code);
+    else if (TerminateProcess(child, 98))
         code = 98;
-    CloseHandle(child.hProcess);
+    CloseHandle(child);
     EXPECT_EQ(0u, code) << "0 ended by closing the window, 98 still running after 10 s";
 }
