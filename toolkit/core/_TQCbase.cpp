@@ -1113,6 +1113,17 @@ long TQCbase::restackIn(TQClistData& children, TQCbase* child, int position)
     return 0;
 }
 
+void TQCbase::dropOwnPixmap()
+{
+    if (ownDevice == nullptr)
+        return;
+    unsigned char style = 1;
+    ownDevice->getValue(TQDdev::VALUE_PIXMAP_STYLE, &style);
+    TQDwindowDev* window = static_cast<TQDwindowDev*>(ownDevice->cast("TQDwindowDev"));
+    if (style == 1 && window != nullptr)
+        window->destroyPixmap();
+}
+
 long TQCbase::clearOwnArea(unsigned short width, unsigned short height)
 {
     if (ownDevice == nullptr || !getVisible())

@@ -440,6 +440,9 @@ protected:
     // while hidden, else 0.
     long redrawOwnArea(unsigned short width, unsigned short height);
     long clearOwnArea(unsigned short width, unsigned short height);
+    // Drops the pixmap of the own window device when it draws through one
+    // (pixmap style 1), so that the next drawing builds a new one.
+    void dropOwnPixmap();
     // Moves child within children, the stacking order with the last entry
     // on top, to position places from the end (0 last, the count or more
     // first), and has the own window device restack its children. -1 when

@@ -233,14 +233,7 @@ long TQCform::cdraw()
 
 void TQCform::internalUpdate()
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr)
-        return;
-    unsigned char style = 1;
-    dev->getValue(TQDdev::VALUE_PIXMAP_STYLE, &style);
-    TQDwindowDev* window = static_cast<TQDwindowDev*>(dev->cast("TQDwindowDev"));
-    if (style == 1 && window != nullptr)
-        window->destroyPixmap();
+    dropOwnPixmap();
 }
 
 // ---------------------------------------------------------------------------

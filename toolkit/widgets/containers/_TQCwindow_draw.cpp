@@ -5,7 +5,6 @@
 
 #include "_TQDappDev.h"
 #include "_TQDdev.h"
-#include "_TQDwindowDev.h"
 #include "_TQGFdebug.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFtrigger.h"
@@ -136,16 +135,7 @@ void TQCwindow::update()
 // A new drawing then builds a new pixmap.
 void TQCwindow::internalUpdate()
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr)
-        return;
-    unsigned char style = 1;
-    dev->getValue(TQDdev::VALUE_PIXMAP_STYLE, &style);
-    if (style != 1)
-        return;
-    TQDwindowDev* windowDev = static_cast<TQDwindowDev*>(dev->cast("TQDwindowDev"));
-    if (windowDev != nullptr)
-        windowDev->destroyPixmap();
+    dropOwnPixmap();
 }
 
 long TQCwindow::redraw()
