@@ -101,11 +101,7 @@ TQCvbtn::~TQCvbtn()
 // The press events come with the device.
 long TQCvbtn::_device_initialize()
 {
-    if (getowndev() == nullptr)
-        return -1;
-    addEventMask(kPressEvents);
-    TQCvlabel::_device_initialize();
-    return 0;
+    return initializeDeviceWith(kPressEvents);
 }
 
 // An ACTIVATE procedure needs the press events.

@@ -148,11 +148,7 @@ TQCvifield::~TQCvifield()
 // Presses, releases and moves come with the device.
 long TQCvifield::_device_initialize()
 {
-    if (getowndev() == nullptr)
-        return -1;
-    addEventMask(kPointerEvents);
-    TQCvlabel::_device_initialize();
-    return 0;
+    return initializeDeviceWith(kPointerEvents);
 }
 
 void TQCvifield::update()

@@ -98,6 +98,15 @@ TQCvlabel::~TQCvlabel()
     m_labelString = nullptr;
 }
 
+long TQCvlabel::initializeDeviceWith(long events)
+{
+    if (getowndev() == nullptr)
+        return -1;
+    addEventMask(events);
+    TQCvlabel::_device_initialize();
+    return 0;
+}
+
 // The base set-up draws without a pixmap; usePixmap asks for one.
 long TQCvlabel::_device_initialize()
 {

@@ -87,6 +87,10 @@ public:
     void set_bar_pos(TQCstring positions);
 
 protected:
+    // The set-up of a control that asks for events beyond its procedures'
+    // triggers: the events, then the label's own set-up. -1 without a
+    // device.
+    long initializeDeviceWith(long events);
     // Where the phase of blinking leaves the fore- and background.
     struct BlinkState {
         bool phase;  // the blink look is due now

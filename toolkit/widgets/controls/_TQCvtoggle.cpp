@@ -140,11 +140,7 @@ TQClistData* TQCvtoggle::_get_toggle_list()
 // The pointer events come with the device.
 long TQCvtoggle::_device_initialize()
 {
-    if (getowndev() == nullptr)
-        return -1;
-    addEventMask(kPointerEvents);
-    TQCvlabel::_device_initialize();
-    return 0;
+    return initializeDeviceWith(kPointerEvents);
 }
 
 long TQCvtoggle::addProcedure(TQCprocedure* procedure)
