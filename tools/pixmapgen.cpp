@@ -144,8 +144,9 @@ Picture fileSelection()
 Picture upButton()
 {
     Picture p(16, 16);
-    p.paint(kInk,
-            [](double x, double y) { return y >= 2 && y <= 8 && std::fabs(x - 8) <= (y - 2) * 0.9; });
+    p.paint(kInk, [](double x, double y) {
+        return y >= 2 && y <= 8 && std::fabs(x - 8) <= (y - 2) * 0.9;
+    });
     p.fill(7, 8, 8, 12, kInk);
     p.fill(7, 12, 14, 13, kInk);
     return p;
@@ -184,10 +185,12 @@ Picture openFolder()
 Picture file()
 {
     Picture p(16, 16);
-    p.paint(kPaper,
-            [](double x, double y) { return x >= 3 && x <= 13 && y >= 1 && y <= 15 && x - 9 <= y - 1; });
-    p.paint(kPaperEdge, [](double x, double y) {
-        bool inside = x >= 3 && x <= 13 && y >= 1 && y <= 15 && x - 9 <= y - 1;
+    auto onPage = [](double x, double y) {
+        return x >= 3 && x <= 13 && y >= 1 && y <= 15 && x - 9 <= y - 1;
+    };
+    p.paint(kPaper, onPage);
+    p.paint(kPaperEdge, [onPage](double x, double y) {
+        bool inside = onPage(x, y);
         bool deep = x >= 4 && x <= 12 && y >= 2 && y <= 14 && x - 9 <= y - 2.4;
         return inside && !deep;
     });
