@@ -34,8 +34,6 @@ public:
     bool watchdogFired() const { return fired; }
 
 private:
-    void post(UINT message, WPARAM wParam, LPARAM lParam);
-
     TQCbaseDialog* dialog;
     std::vector<UINT_PTR> timers;
     bool fired = false;
