@@ -280,6 +280,66 @@ void channelScenario()
 
 } // namespace
 
+// The built program's folder, beside the test programs' folder.
+std::string programFolder()
+{
+    char self[MAX_PATH];
+    std::string path(self, GetModuleFileNameA(nullptr, self, sizeof self));
+    path = path.substr(0, path.find_last_of('\\'));
+    return path.substr(0, path.find_last_of('\\') + 1) + "tidewell\\";
+}
+
+// The subsystem field of the program's PE header.
+unsigned subsystemOf(const std::string& program)
+{
+    const std::string bytes = readFileBytes(program);
+    if (bytes.size() < 0x40)
+        return 0;
+    const uint32_t header = static_cast<unsigned char>(bytes[0x3C]) |
+                            static_cast<unsigned char>(bytes[0x3D]) << 8;
+    const size_t field = header + 24 + 68;
+    if (bytes.size() < field + 2)
+        return 0;
+    return static_cast<unsigned char>(bytes[field]) |
+           static_cast<unsigned char>(bytes[field + 1]) << 8;
+}
+
+TEST(ProgramExe, StartsInItsLayoutWithItsWindowAndEndsWithZeroWhenClosed)
+{
+    const std::string bin = programFolder() + "bin";
+    const std::string program = bin + "\\tidewell.exe";
+    EXPECT_EQ(2u, subsystemOf(program)) << "a GUI program";
+    EXPECT_TRUE(fileExists(programFolder() + "sys\\pixmaps\\bi23.png")) << "its pictures";
+    EXPECT_TRUE(fileExists(bin + "\\para.ini")) << "its settings";
+
+    std::string line = "\"" + program + "\"";
+    STARTUPINFOA start = {};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION child = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               bin.c_str(), &start, &child));
+    CloseHandle(child.hThread);
+    HWND window = nullptr;
+    for (DWORD begun = GetTickCount(); GetTickCount() - begun < 10000 && window == nullptr;) {
+        WaitForSingleObject(child.hProcess, 20);
+        window = FindWindowA(nullptr, "Tidewell ver.0.91");
+    }
+    DWORD owner = 0;
+    if (window != nullptr)
+        GetWindowThreadProcessId(window, &owner);
+    EXPECT_EQ(child.dwProcessId, owner) << "the program's window with its title";
+
+    if (window != nullptr)
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD code = 99;
+    if (WaitForSingleObject(child.hProcess, 10000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(child.hProcess, &code);
+    else if (TerminateProcess(child.hProcess, 98))
+        code = 98;
+    CloseHandle(child.hProcess);
+    EXPECT_EQ(0u, code) << "0 ended by closing the window, 98 still running after 10 s";
+}
+
 TEST(ProgramDeathTest, StartsWithItsMainWindowAndEndsWhenItIsClosed)
 {
     EXPECT_EXIT(startUpScenario(), ::testing::ExitedWithCode(0), "step: the main window is shown");
