@@ -26,7 +26,6 @@ bool installFakes()
     TQDtimer::setCreateInstanceHandler(FakeTimer::create);
     TQDmouse::setCreateInstanceHandler(FakeMouse::create);
     TQDappDev::setCreateInstanceHandler(FakeAppDev::create);
-    TQGIappImageSet()->setCreateHandler(FakeImage::create);
     TQGIappFontSet()->addFont(new FakeFont(0));
     TQGIappFontSet()->setDefaultFont(0);
     return true;
@@ -44,6 +43,9 @@ ControlScene::ControlScene()
 {
     static bool installed = installFakes();
     (void)installed;
+    // Set again for every scene: a test without the scene may have put the
+    // platform's images back.
+    TQGIappImageSet()->setCreateHandler(FakeImage::create);
     savedPolicy = TQGIappGuiPolicy()->getGuiPolicy();
     TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_B, 0);
     form->setVisible(1);

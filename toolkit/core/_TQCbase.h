@@ -84,6 +84,9 @@ public:
     virtual const char* getDefaultProperty();
     virtual TQCclassInformation* getClassInformation();
     virtual unsigned char canFocus();
+    // Whether a change of the keyboard focus runs the object's FOCUS_CH
+    // procedures after onFocusChange; 1 here.
+    virtual unsigned char runsFocusProcedures() { return 1; }
     virtual TQCbase* getFocusMoveInternalInstance(long direction);
 
     // The base object keeps no children: getChildren() is a shared list,

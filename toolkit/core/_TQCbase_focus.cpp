@@ -235,7 +235,8 @@ TQCbase* nearestSibling(TQCbase* object, long direction, unsigned char retry, bo
 }
 
 // Each holder pointer with the hook that tells an object of its change;
-// only the keyboard focus runs the FOCUS_CH procedures itself.
+// only the keyboard focus runs the FOCUS_CH procedures itself, for the
+// objects that want them run.
 struct Holder {
     TQCbase** slot;
     void (TQCbase::*notify)(unsigned char);
@@ -254,7 +255,7 @@ bool tellChange(const Holder& holder, TQCbase* object, unsigned char on)
 {
     TQCbase::LifeGuard guard(object);
     (object->*holder.notify)(on);
-    if (holder.runsProcedures && guard.alive())
+    if (holder.runsProcedures && guard.alive() && object->runsFocusProcedures())
         object->execProcedure(TQEV_FOCUS_CH);
     return guard.alive();
 }

@@ -551,8 +551,8 @@ char* TQDwinKeyboard::getSelectedString(long encoding)
         }
     }
     CloseClipboard();
-    std::string lines = replaced(text, "\r\n", "\n");
-    TQDkeyboard::setSelectedString(&lines[0], TQGFwinSystemEncoding());
+    std::string lines = replaced(TQGFfromSystemText(text.c_str()), "\r\n", "\n");
+    TQDkeyboard::setSelectedString(&lines[0], -2);
     return TQDkeyboard::getSelectedString(encoding);
 }
 

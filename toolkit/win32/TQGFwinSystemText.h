@@ -1,5 +1,6 @@
 // Names and texts as the ANSI functions of Windows take and give them: in
-// the encoding of the system locale.
+// the encoding of the system locale, or in the ANSI code page when that
+// locale's encoding is UTF-8 and the code page is not.
 #ifndef TQGFWINSYSTEMTEXT_H
 #define TQGFWINSYSTEMTEXT_H
 

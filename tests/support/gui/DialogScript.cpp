@@ -56,12 +56,22 @@ void DialogScript::at(DWORD ms, std::function<void()> step)
 
 void DialogScript::click(TQCbase* button, DWORD ms)
 {
-    at(ms, [button] { postClick(button); });
+    at(ms, [button] { clickNow(button); });
+}
+
+void DialogScript::clickNow(TQCbase* button)
+{
+    postClick(button);
 }
 
 void DialogScript::key(WPARAM virtualKey, DWORD ms)
 {
-    at(ms, [this, virtualKey] { postKey(frameOf(dialog), virtualKey); });
+    at(ms, [this, virtualKey] { keyNow(dialog, virtualKey); });
+}
+
+void DialogScript::keyNow(TQCbaseDialog* dialog, WPARAM virtualKey)
+{
+    postKey(frameOf(dialog), virtualKey);
 }
 
 void DialogScript::type(const char* text, DWORD ms)

@@ -33,6 +33,11 @@ public:
 
     bool watchdogFired() const { return fired; }
 
+    // The same at once, from inside a step, on a dialog that may not have
+    // existed when the script was made.
+    static void clickNow(TQCbase* button);
+    static void keyNow(TQCbaseDialog* dialog, WPARAM virtualKey);
+
 private:
     TQCbaseDialog* dialog;
     std::vector<UINT_PTR> timers;

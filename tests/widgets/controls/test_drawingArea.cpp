@@ -5,6 +5,7 @@
 
 #include "ContainerProbes.h"
 #include "RecordingDraw.h"
+#include "_TQCimageSet.h"
 #include "_TQCbaseList.h"
 #include "_TQCvdrawingArea.h"
 #include "_TQGFgeometry.h"
@@ -28,6 +29,8 @@ class DrawingArea : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // No image loads here, whatever an earlier test installed.
+        TQGIappImageSet()->setCreateHandler(nullptr);
         scene.form->setProperty("pixmapStyle", TQCvariant(0L));
         scene.form->setVisible(1);
         area = g_area = new TQCvdrawingArea(scene.form, "da");

@@ -145,6 +145,9 @@ protected:
     }
 
     bool built() const { return m_cmdForm != nullptr; }
+    // The button setFocusBtn() names, when its flag is on; the first of OK,
+    // NO and cancel that is on for FOCUS_AUTO; null for none.
+    TQCvbtn* getDefaultButton() const;
     void setStatus(unsigned char status) { m_status = status & 3; }
     void setLoopRunning(unsigned char on) { m_loopRunning = on & 1; }
     unsigned char getLoopRunning() const { return m_loopRunning; }

@@ -189,28 +189,27 @@ void TQCbaseDialog::setFocusBtn(long which)
 
 // The chosen button when its flag is on; automatic takes the first of OK,
 // NO and cancel that is on.
-void TQCbaseDialog::focusDefaultButton()
+TQCvbtn* TQCbaseDialog::getDefaultButton() const
 {
     if (!built())
-        return;
-    TQCvbtn* target = nullptr;
+        return nullptr;
     switch (m_focusBtn) {
     case FOCUS_AUTO:
-        target = m_ok ? m_okBtn : m_no ? m_noBtn : m_endBtn;
-        break;
+        return m_ok ? m_okBtn : m_no ? m_noBtn : m_endBtn;
     case FOCUS_CANCEL:
-        target = m_cancel ? m_endBtn : nullptr;
-        break;
+        return m_cancel ? m_endBtn : nullptr;
     case FOCUS_OK:
-        target = m_ok ? m_okBtn : nullptr;
-        break;
+        return m_ok ? m_okBtn : nullptr;
     case FOCUS_NO:
-        target = m_no ? m_noBtn : nullptr;
-        break;
+        return m_no ? m_noBtn : nullptr;
     default:
-        break;
+        return nullptr;
     }
-    if (target != nullptr)
+}
+
+void TQCbaseDialog::focusDefaultButton()
+{
+    if (TQCvbtn* target = getDefaultButton())
         target->setFocus(1);
 }
 
