@@ -9,6 +9,7 @@
 
 #include "TQGFwinMain.h"
 #include "_TQCbaseDialog.h"
+#include "_TQCfileSelect.h"
 #include "_TQClocaleSet.h"
 #include "_TQCmessageDialog.h"
 #include "_TQDappDev.h"
@@ -44,6 +45,18 @@ TQCbase* messageDialog()
     return TQGIappMessageDialog();
 }
 
+TQCbase* fileSelect()
+{
+    return TQGIappFileSelect();
+}
+
+TQCstring chosenFile(TQCbase* dialog)
+{
+    void* files = dialog->cast("TQCfileSelect");
+    return files != nullptr ? TQCstring(static_cast<TQCfileSelect*>(files)->getFileName())
+                            : TQCstring();
+}
+
 void createMainWindow()
 {
     _create_win_newwin000();
@@ -72,7 +85,7 @@ void tideScopeStartUp()
     TQGIappDev()->setInstanceName("Marrowfen");
     TQDappDev::setInitHandler(createMainWindow);
 
-    setAppDialogHandlers({popupDialog, nullptr, messageDialog, nullptr});
+    setAppDialogHandlers({popupDialog, fileSelect, messageDialog, chosenFile});
     setAnalysisMessageSink(showAppMessage);
 }
 
