@@ -172,6 +172,22 @@ char* TQDkeyboard::getText(long encoding)
     return keyText.getString(encoding);
 }
 
+bool TQDkeyboard::isCancelKey(long key)
+{
+    switch (key) {
+    case KEY_ESCAPE:
+    case KEY_LEFT_SYSTEM:
+    case KEY_RIGHT_SYSTEM:
+    case KEY_MENU:
+    case KEY_CONTROL:
+    case KEY_ALT:
+    case -1:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool TQDkeyboard::matchesShortcut(const char* shortcut)
 {
     const char* key = getText(-2);

@@ -128,6 +128,10 @@ public:
     // shortcut, in either case. An empty shortcut, or a key without text,
     // never matches: otherwise Alt alone would match every such control.
     bool matchesShortcut(const char* shortcut);
+    // Escape, either Windows key, the Applications key, Control, Alt, or a
+    // key the platform could not name (-1): the keys that leave a drop-down
+    // or a drag without taking anything.
+    static bool isCancelKey(long key);
     TQCstring* getTextString() { return &keyText; }
 
     unsigned char withShift() const { return flags.shift; }

@@ -1,7 +1,9 @@
 // The channel chooser in a real top-level window under Xvfb: presses posted
 // to its radio toggles change its value and run its VALUE_CH procedures
-// once, and its frame and title are drawn through GDI. The scenario runs in
-// a process of its own.
+// once, and its frame and title are drawn through GDI; in a modal dialog,
+// posted clicks choose a channel and answer OK. Each scenario runs in a
+// process of its own.
+#include "DialogScript.h"
 #include "FreshProcess.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
@@ -9,13 +11,16 @@
 #include "TQDwinfont.h"
 #include "_TQCfontSet.h"
 #include "_TQCguiPolicy.h"
+#include "_TQCdialog.h"
 #include "_TQCradioGroup.h"
+#include "_TQCvbtn.h"
 #include "_TQCwindow.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFtrigger.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -82,7 +87,45 @@ void clickScenario()
     passInChild();
 }
 
+// The answer hides the dialog, as the program's channel dialog does.
+void hideOnAnswer(TQCbase* dialog)
+{
+    dialog->setVisible(0);
+}
+
+void channelDialogScenario()
+{
+    armWatchdog(30000, "the channel dialog scenario hung");
+    requireInChild(startGuiApp() != nullptr, "the application window exists");
+    _win_font_init();
+    TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_B, 0);
+    TQCdialog* dialog = new TQCdialog(nullptr, "newdial_001");
+    dialog->initialize();
+    TQGFsetGeometry(dialog, 100, 100, 300, 150);
+    dialog->addProcedureV("answer", "hideOnAnswer", hideOnAnswer, TQEV_ACTIVATE);
+    TQCradioGroup* group = new TQCradioGroup(dialog, "newradi_002");
+    group->initialize();
+    group->setPropertyV("menuItems", "Left Channel,Right Channel");
+    group->setProperty("value", TQCvariant(1L));
+    TQGFsetGeometry(group, 5, 5, 283, 70);
+    group->setVisible(1);
+    DialogScript user(dialog);
+    user.click(group->getItem(1), 300);
+    user.click(dialog->getOkButton(), 600);
+    long answer = dialog->popup();
+    requireInChild(!user.watchdogFired(), "the posted clicks ended the modal loop");
+    requireInChild(answer == 1, "OK: popup() answers 1");
+    requireInChild(group->getProperty("value").getLong() == 2, "the right channel is chosen");
+    std::fprintf(stderr, "scenario done\n");
+    passInChild();
+}
+
 } // namespace
+
+TEST(RadioGroupOnWindowDeathTest, ChannelChosenInAModalDialogAnsweredByPostedClicks)
+{
+    EXPECT_EXIT(channelDialogScenario(), ::testing::ExitedWithCode(0), "scenario done");
+}
 
 TEST(RadioGroupOnWindowDeathTest, PostedClicksChooseTheOtherChannelOnce)
 {

@@ -169,20 +169,11 @@ unsigned char TQCsform::_special_key_handler(void* data, TQDkeyboard* keyboard,
         keyboard->resetSpecialInputWorkProc();
         return 1;
     }
-    switch (keyboard->getKey()) {
-    case TQDkeyboard::KEY_ESCAPE:
-    case TQDkeyboard::KEY_LEFT_SYSTEM:
-    case TQDkeyboard::KEY_RIGHT_SYSTEM:
-    case TQDkeyboard::KEY_CONTROL:
-    case TQDkeyboard::KEY_MENU:
-    case TQDkeyboard::KEY_ALT:
-    case -1:
-        if (press && form != nullptr && form == g_timerOwner)
-            form->finishDrag();
-        return 0;
-    default:
+    if (!TQDkeyboard::isCancelKey(keyboard->getKey()))
         return 1;
-    }
+    if (press && form != nullptr && form == g_timerOwner)
+        form->finishDrag();
+    return 0;
 }
 
 // ---------------------------------------------------------------------------

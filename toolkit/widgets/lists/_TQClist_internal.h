@@ -1,6 +1,6 @@
-// Helpers shared by the source files of the list and its row label, and by
-// none outside them: numbers kept as user data, and numeric properties set
-// by name.
+// Helpers shared by the source files of the list, its row label and the
+// combo box, and by none outside this folder: numbers kept as user data,
+// numeric properties set by name, and sizes kept at one pixel or more.
 #ifndef _TQCLIST_INTERNAL_H
 #define _TQCLIST_INTERNAL_H
 
@@ -21,6 +21,12 @@ inline void setUserLong(TQCbase* object, const char* key, long value)
 inline void setNumber(TQCbase* object, const char* name, long value)
 {
     object->setProperty(name, TQCvariant(value));
+}
+
+// A size that would come out below one pixel is one pixel.
+inline long atLeastOne(long size)
+{
+    return size < 1 ? 1 : size;
 }
 
 } // namespace tqlist
