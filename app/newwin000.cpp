@@ -5,6 +5,7 @@
 
 #include "appProcedures.h"
 
+#include "_TQCcomboBox.h"
 #include "_TQCdialog.h"
 #include "_TQCfunctionRegister.h"
 #include "_TQCmainWindow.h"
@@ -14,6 +15,8 @@
 #include "_TQCvifield.h"
 #include "_TQCvlabel.h"
 #include "_TQCvslider.h"
+
+#include <string>
 
 // One pointer per widget, named as the widget; only the builder uses them.
 TQCbase* newwin000;
@@ -146,6 +149,22 @@ void buildFileLabels()
     newvlab_013 = label("newvlab_013", "position", 11, 90, 160, 20);
 }
 
+// The field shows "256" over its whole width of 64 characters.
+void buildSizeChoice()
+{
+    newcomb_000 = made<TQCcomboBox>(newwin000, "newcomb_000");
+    newcomb_000->setPropertyV("menuItems", "64,128,256,512,1024,2048,4096,8192,16384,32768");
+    newcomb_000->setPropertyV("backBlinkColor", "DEF13");
+    newcomb_000->setPropertyV("workBackColor", "DEF11");
+    newcomb_000->setPropertyV("name", "newcomb_000");
+    geometry(newcomb_000, 10, 157, 160, 20);
+    newcomb_000->setPropertyV("vis", static_cast<unsigned char>(1));
+    newcomb_000->setPropertyV("interCur", static_cast<unsigned char>(0));
+    newcomb_000->setPropertyV("enableFocusMove", static_cast<unsigned char>(1));
+    newcomb_000->setPropertyV("labelString", ("256" + std::string(61, ' ')).c_str());
+    bind(newcomb_000, "act_ep", "combo1act_ep", combo1act_ep, 2);
+}
+
 void buildSpectra()
 {
     newvdra_000 = drawingArea("newvdra_000", 340, 278, 330, 330);
@@ -220,6 +239,7 @@ TQCbase* _create_win_newwin000()
     buildWindow();
     buildWavePictures();
     buildFileLabels();
+    buildSizeChoice();
     buildSpectra();
     buildControls();
     buildChannelDialog();
