@@ -17,6 +17,7 @@
 #include "appProcedures.h"
 #include "appWidgets.h"
 #include "analysisMessage.h"
+#include "analysisPass.h"
 #include "analysisState.h"
 
 #include <psapi.h>
@@ -160,6 +161,30 @@ double privateMegabytes(bool peak)
     return (peak ? counters.PeakPagefileUsage : counters.PagefileUsage) / 1048576.0;
 }
 
+template <typename Step>
+double timed(Step step)
+{
+    const Clock::time_point begun = Clock::now();
+    step();
+    GdiFlush();
+    return millisecondsSince(begun);
+}
+
+// Where a slider move spends its time.
+void printBreakdown()
+{
+    SignalRange range = {};
+    const double findRange = timed([&] { range = signalRange(); });
+    const double whole = timed([&] { drawWholeSignal(selpos, range); });
+    const double stretch = timed([&] { drawStretch(seliii, range); });
+    const double windowed = timed(windowedAndRestoredSpectra);
+    const double plain = timed(plainSpectrum);
+    const double spectra = timed(displaySpectra);
+    std::printf("  of which: range %.1f, whole channel %.1f, stretch %.1f ms; windowed and "
+                "restored %.1f, plain %.1f, three spectra drawn %.1f ms\n",
+                findRange, whole, stretch, windowed, plain, spectra);
+}
+
 void benchLoadAndSlider()
 {
     setAppDialogHandlers({answerAtOnce, fileSelect, nullptr, benchFile});
@@ -192,6 +217,7 @@ void benchLoadAndSlider()
     std::printf("slider move to five areas repainted at n = %ld: median %.1f ms, max %.1f ms "
                 "(aim: 50 ms)\n",
                 selsize, moves[moves.size() / 2], moves.back());
+    printBreakdown();
     std::fflush(stdout);
     g_run.dir.reset();
     std::_Exit(0);

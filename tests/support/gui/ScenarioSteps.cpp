@@ -2,6 +2,7 @@
 #include "ScenarioSteps.h"
 
 #include "FreshProcess.h"
+#include "GuiToolkitWindow.h"
 #include "TQDwinformDev.h"
 #include "TQDwinwinDev.h"
 #include "_TQCbase.h"
@@ -69,13 +70,11 @@ void CALLBACK ScenarioSteps::poll(HWND, UINT, UINT_PTR id, DWORD)
 
 HWND windowOf(TQCbase* widget)
 {
-    for (TQCbase* w = widget; w != nullptr; w = w->getParent()) {
-        TQDdev* dev = w->getowndev();
-        void* form = dev != nullptr ? dev->cast("TQDwinformDev") : nullptr;
-        if (form != nullptr)
-            return static_cast<TQDwinformDev*>(form)->getHWND();
-    }
-    return nullptr;
+    if (HWND own = formWindowOf(widget))
+        return own;
+    TQDdev* dev = widget->getParentDev();
+    void* form = dev != nullptr ? dev->cast("TQDwinformDev") : nullptr;
+    return form != nullptr ? static_cast<TQDwinformDev*>(form)->getHWND() : nullptr;
 }
 
 HWND frameOf(TQCbase* window)
@@ -85,10 +84,16 @@ HWND frameOf(TQCbase* window)
     return frame != nullptr ? static_cast<TQDwinwinDev*>(frame)->getShell() : nullptr;
 }
 
+// A widget with a window of its own (a form) takes the press there.
 void postClickAt(TQCbase* widget, int x, int y)
 {
-    HWND form = windowOf(widget->getParent());
-    POINT at = {numberOf(widget, "x") + x, numberOf(widget, "y") + y};
+    HWND own = formWindowOf(widget);
+    HWND form = windowOf(widget);
+    POINT at = {x, y};
+    if (own == nullptr) {
+        at.x += numberOf(widget, "x");
+        at.y += numberOf(widget, "y");
+    }
     POINT onScreen = at;
     ClientToScreen(form, &onScreen);
     SetCursorPos(onScreen.x, onScreen.y);

@@ -43,12 +43,13 @@ private:
     DWORD since = 0;
 };
 
-// The window the widget draws on: its own, or its window-less parent's.
+// The window the widget draws on: its own, or the one it shares.
 HWND windowOf(TQCbase* widget);
 // The top-level frame of a window or dialog widget.
 HWND frameOf(TQCbase* window);
 // The pointer moved to the middle of the widget, then a press and a release
-// of the left button there posted to the window it is drawn on.
+// of the left button there posted to the window it is drawn on: its own, or
+// its parent's.
 void postClick(TQCbase* widget);
 // The same at (x, y) of the widget.
 void postClickAt(TQCbase* widget, int x, int y);
