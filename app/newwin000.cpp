@@ -78,19 +78,12 @@ void shown(TQCbase* widget, short x, short y, unsigned short width, unsigned sho
     geometry(widget, x, y, width, height);
 }
 
-TQCbase* label(const char* name, const char* text, short x, short y, unsigned short width,
-               unsigned short height)
+// A label or a button with its text.
+template <typename Widget>
+TQCbase* withText(const char* name, const char* text, short x, short y, unsigned short width,
+                  unsigned short height)
 {
-    TQCbase* widget = made<TQCvlabel>(newwin000, name);
-    widget->setPropertyV("labelString", text);
-    shown(widget, x, y, width, height);
-    return widget;
-}
-
-TQCbase* button(const char* name, const char* text, short x, short y, unsigned short width,
-                unsigned short height)
-{
-    TQCbase* widget = made<TQCvbtn>(newwin000, name);
+    TQCbase* widget = made<Widget>(newwin000, name);
     widget->setPropertyV("labelString", text);
     shown(widget, x, y, width, height);
     return widget;
@@ -121,7 +114,7 @@ void buildWindow()
 
 void buildWavePictures()
 {
-    newvbtn_000 = button("newvbtn_000", "select WAV", 11, 4, 160, 20);
+    newvbtn_000 = withText<TQCvbtn>("newvbtn_000", "select WAV", 11, 4, 160, 20);
     bind(newvbtn_000, "act_ep", "wave1act_ep", wave1act_ep, 2);
 
     newvdra_001 = drawingArea("newvdra_001", 178, 29, 824, 100);
@@ -142,11 +135,11 @@ void buildWavePictures()
 
 void buildFileLabels()
 {
-    newvlab_000 = label("newvlab_000", "name", 178, 4, 824, 20);
-    newvlab_005 = label("newvlab_005", "sample freq", 11, 27, 161, 20);
-    newvlab_011 = label("newvlab_011", "bits", 11, 48, 160, 20);
-    newvlab_012 = label("newvlab_012", "points", 11, 69, 160, 20);
-    newvlab_013 = label("newvlab_013", "position", 11, 90, 160, 20);
+    newvlab_000 = withText<TQCvlabel>("newvlab_000", "name", 178, 4, 824, 20);
+    newvlab_005 = withText<TQCvlabel>("newvlab_005", "sample freq", 11, 27, 161, 20);
+    newvlab_011 = withText<TQCvlabel>("newvlab_011", "bits", 11, 48, 160, 20);
+    newvlab_012 = withText<TQCvlabel>("newvlab_012", "points", 11, 69, 160, 20);
+    newvlab_013 = withText<TQCvlabel>("newvlab_013", "position", 11, 90, 160, 20);
 }
 
 // The field shows "256" over its whole width of 64 characters.
@@ -175,15 +168,16 @@ void buildSpectra()
     bind(newvdra_003, "init_ep", "gra4init_ep", gra4init_ep, 0);
     bind(newvdra_003, "expose_ep", "gra4expose_ep", gra4expose_ep, 9);
 
-    newvlab_002 = label("newvlab_002", "power (with window function)", 339, 256, 331, 18);
-    newvlab_007 = label("newvlab_007", "tidewell", 673, 256, 331, 18);
+    newvlab_002 =
+        withText<TQCvlabel>("newvlab_002", "power (with window function)", 339, 256, 331, 18);
+    newvlab_007 = withText<TQCvlabel>("newvlab_007", "tidewell", 673, 256, 331, 18);
 }
 
 void buildControls()
 {
-    newvbtn_001 = button("newvbtn_001", "<", 69, 222, 20, 22);
+    newvbtn_001 = withText<TQCvbtn>("newvbtn_001", "<", 69, 222, 20, 22);
     bind(newvbtn_001, "act_ep", "btn1act_ep", btn1act_ep, 2);
-    newvbtn_002 = button("newvbtn_002", ">", 90, 222, 19, 22);
+    newvbtn_002 = withText<TQCvbtn>("newvbtn_002", ">", 90, 222, 19, 22);
     bind(newvbtn_002, "act_ep", "btn2act_ep", btn2act_ep, 2);
 
     newvifi_000 = made<TQCvifield>(newwin000, "newvifi_000");
@@ -191,17 +185,17 @@ void buildControls()
     shown(newvifi_000, 11, 179, 159, 20);
     bind(newvifi_000, "new_ep", "vifi1valCH_ep", vifi1valCH_ep, 3);
 
-    newvbtn_003 = button("newvbtn_003", "out csv", 10, 200, 159, 20);
+    newvbtn_003 = withText<TQCvbtn>("newvbtn_003", "out csv", 10, 200, 159, 20);
     bind(newvbtn_003, "act_ep", "btn3act_ep", btn3act_ep, 2);
-    newvbtn_005 = button("newvbtn_005", "<<<", 9, 222, 31, 22);
+    newvbtn_005 = withText<TQCvbtn>("newvbtn_005", "<<<", 9, 222, 31, 22);
     bind(newvbtn_005, "new_ep", "btn5act_ep", btn5act_ep, 2);
-    newvbtn_006 = button("newvbtn_006", ">>>", 137, 222, 31, 22);
+    newvbtn_006 = withText<TQCvbtn>("newvbtn_006", ">>>", 137, 222, 31, 22);
     bind(newvbtn_006, "new_ep", "btn6act_ep", btn6act_ep, 2);
 
     newvdra_006 = drawingArea("newvdra_006", 6, 278, 330, 330);
     bind(newvdra_006, "gra7init_ep", "gra7init_ep", gra7init_ep, 0);
     bind(newvdra_006, "gra7expose_ep", "gra7expose_ep", gra7expose_ep, 9);
-    newvlab_010 = label("newvlab_010", "power", 5, 256, 331, 18);
+    newvlab_010 = withText<TQCvlabel>("newvlab_010", "power", 5, 256, 331, 18);
 }
 
 // Hidden until a two-channel file asks which channel to read.
@@ -224,11 +218,11 @@ void buildChannelDialog()
 
 void buildStretchLabels()
 {
-    newvlab_014 = label("newvlab_014", "Channel", 10, 134, 160, 22);
-    newvlab_015 = label("newvlab_015", "effective points", 11, 112, 160, 20);
-    newvbtn_016 = button("newvbtn_016", ">>", 110, 222, 26, 22);
+    newvlab_014 = withText<TQCvlabel>("newvlab_014", "Channel", 10, 134, 160, 22);
+    newvlab_015 = withText<TQCvlabel>("newvlab_015", "effective points", 11, 112, 160, 20);
+    newvbtn_016 = withText<TQCvbtn>("newvbtn_016", ">>", 110, 222, 26, 22);
     bind(newvbtn_016, "btn16act_ep", "btn16act_ep", btn16act_ep, 2);
-    newvbtn_017 = button("newvbtn_017", "<<", 41, 222, 27, 22);
+    newvbtn_017 = withText<TQCvbtn>("newvbtn_017", "<<", 41, 222, 27, 22);
     bind(newvbtn_017, "btn17act_ep", "btn17act_ep", btn17act_ep, 2);
 }
 

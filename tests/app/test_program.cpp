@@ -331,13 +331,7 @@ TEST(ProgramExe, StartsInItsLayoutWithItsWindowAndEndsWithZeroWhenClosed)
 
     if (window != nullptr)
         PostMessageA(window, WM_CLOSE, 0, 0);
-    DWORD code = 99;
-    if (WaitForSingleObject(child.hProcess, 10000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(child.hProcess, &code);
-    else if (TerminateProcess(child.hProcess, 98))
-        code = 98;
-    CloseHandle(child.hProcess);
-    EXPECT_EQ(0u, code) << "0 ended by closing the window, 98 still running after 10 s";
+    EXPECT_EQ(0u, exitCodeWithin(child.hProcess, 10000)) << "0 ended by closing the window, 98 still running after 10 s";
 }
 
 TEST(ProgramDeathTest, StartsWithItsMainWindowAndEndsWhenItIsClosed)
