@@ -39,5 +39,6 @@ TEST(MainWindowProgram, ReadsBackItsScreenPositionAndEndsWithZeroWhenClosed)
     EXPECT_TRUE(x == left && y == top) << "the frame's outer corner on the screen";
 
     PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(frame)), WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, exitCodeWithin(child.hProcess, 10000)) << "0 ended by closing the window, 98 still running after 10 s";
+    EXPECT_EQ(0u, exitCodeWithin(child.hProcess, 10000))
+        << "0 ended by closing the window, 98 still running after 10 s";
 }
