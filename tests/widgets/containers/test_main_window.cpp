@@ -1,5 +1,6 @@
 // The main window in a program of its own, on the real event loop: where it
 // says it stands, and closing it ends the program.
+#include "GuiTestApp.h"
 #include "TQwin32.h"
 #include "TempDir.h"
 
@@ -38,11 +39,6 @@ TEST(MainWindowProgram, ReadsBackItsScreenPositionAndEndsWithZeroWhenClosed)
     EXPECT_TRUE(x == left && y == top) << "the frame's outer corner on the screen";
 
     PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(frame)), WM_CLOSE, 0, 0);
-    DWORD code = 99;
-    if (WaitForSingleObject(child.hProcess, 10000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(child.hProcess, &code);
-    else if (TerminateProcess(child.hProcess, 98))
-        code = 98;
-    CloseHandle(child.hProcess);
-    EXPECT_EQ(0u, code) << "0 ended by closing the window, 98 still running after 10 s";
+    EXPECT_EQ(0u, exitCodeWithin(child.hProcess, 10000))
+        << "0 ended by closing the window, 98 still running after 10 s";
 }
