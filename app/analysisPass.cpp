@@ -89,9 +89,23 @@ void analysisPass()
     displaySpectra();
 }
 
+// Read once per channel: a long channel takes longer to scan than a slider
+// move may.
 SignalRange signalRange()
 {
-    return {findMax(siii, maxsize), findMin(siii, maxsize)};
+    static struct {
+        long serial = -1;
+        const double* samples = nullptr;
+        long count = -1;
+        SignalRange range = {0, 0};
+    } kept;
+    if (kept.serial != channelSerial() || kept.samples != siii || kept.count != maxsize) {
+        kept.range = {findMax(siii, maxsize), findMin(siii, maxsize)};
+        kept.serial = channelSerial();
+        kept.samples = siii;
+        kept.count = maxsize;
+    }
+    return kept.range;
 }
 
 void drawWholeSignal(long position, const SignalRange& range)

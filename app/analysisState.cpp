@@ -60,6 +60,22 @@ int AnalysisRun::s_depth = 0;
 
 namespace {
 
+long g_channelSerial = 0;
+
+} // namespace
+
+long channelSerial()
+{
+    return g_channelSerial;
+}
+
+void channelReplaced()
+{
+    ++g_channelSerial;
+}
+
+namespace {
+
 // The reallocation order.
 double** const analysisArrays[] = {
     &selRe,       &selIm,       &power,      &power_liner,    &power_db,

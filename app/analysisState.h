@@ -20,6 +20,12 @@ extern double ratio_max_slider; // samples per slider unit
 // 1 while a step button's own change of the slider value is pending.
 extern int SliderChangedByBtn;
 
+// What is worked out from the whole channel once (its range, its picture)
+// is kept while this number stays the same: whoever replaces or frees the
+// samples of siii calls channelReplaced().
+long channelSerial();
+void channelReplaced();
+
 // Restoration settings.
 extern long widesize;
 extern long wideHsize;

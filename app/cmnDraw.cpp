@@ -1,6 +1,7 @@
 // Waveform, spectrum and scale drawing into the areas' off-screen devices.
 #include "cmnDraw.h"
 
+#include "analysisState.h"
 #include "appWidgets.h"
 
 #include "_TQCbase.h"
@@ -148,19 +149,20 @@ void drawCurve(Drawing& drawing, const T* v, long n, long group, Real dx, long m
                          static_cast<Real>(i + 1) / dx + mx, y(v[i + 1]));
         return;
     }
-    T lo = 0;
-    T hi = 0;
-    for (long i = 0; i + 1 < n; ++i) {
-        if (i % group != 0) {
+    // Group by group: a group is drawn once the next one starts before the
+    // last sample.
+    for (long start = 0; start + 1 < n; start += group) {
+        const long end = std::min(start + group, n - 1);
+        T lo = v[start];
+        T hi = v[start];
+        for (long i = start + 1; i < end; ++i) {
             lo = v[i] < lo ? v[i] : lo;
             hi = v[i] > hi ? v[i] : hi;
-            continue;
         }
-        if (i > 0) {
-            const Real x = static_cast<Real>(i - group / 2) / dx + mx;
+        if (start + group + 1 < n) {
+            const Real x = static_cast<Real>(start + group - group / 2) / dx + mx;
             drawing.line(x, y(lo), x, y(hi));
         }
-        lo = hi = v[i];
     }
 }
 
@@ -217,6 +219,57 @@ double smallestFromFirst(const T* v, long n)
             m = v[i];
     return m;
 }
+
+// The whole channel's picture before its position lines, kept for the next
+// drawing of the same channel on the same device at the same size and
+// scale: drawing it reads every sample of the channel, which takes longer
+// than a slider move may.
+class ChannelPicture {
+public:
+    // Puts the kept picture into dev; false when there is none for these.
+    bool restore(TQDmwindowDev* dev, const double* v, long n, double max, double min)
+    {
+        if (!m_rgb || !(key(dev, v, n, max, min) == m_key) || dev->initBuffer() != 0)
+            return false;
+        dev->setBuffer(m_rgb.get());
+        dev->putBufferToPixmap();
+        return true;
+    }
+    void keep(TQDmwindowDev* dev, const double* v, long n, double max, double min)
+    {
+        m_rgb.reset();
+        if (v != siii || dev->initBuffer() != 0)
+            return;
+        m_rgb.reset(dev->getBuffer());
+        m_key = key(dev, v, n, max, min);
+    }
+
+private:
+    struct Key {
+        TQDmwindowDev* dev;
+        const double* v;
+        long n;
+        long serial;
+        unsigned short w, h;
+        double max, min;
+        bool operator==(const Key& o) const
+        {
+            return dev == o.dev && v == o.v && n == o.n && serial == o.serial && w == o.w &&
+                   h == o.h && max == o.max && min == o.min;
+        }
+    };
+    static Key key(TQDmwindowDev* dev, const double* v, long n, double max, double min)
+    {
+        Key k = {dev, v, n, channelSerial(), 0, 0, max, min};
+        dev->getGeometry(&k.w, &k.h);
+        return k;
+    }
+
+    Key m_key = {};
+    std::unique_ptr<unsigned char[]> m_rgb;
+};
+
+ChannelPicture g_channelPicture;
 
 // Finds the area, draws into dev (or into a device of its own for this
 // call) when it is a drawing area, and runs its expose procedures.
@@ -384,8 +437,11 @@ void display_wave_posline(double* v, long n, TQCstring className, TQCstring inst
     if (v == nullptr)
         return;
     displayOn(className, instanceName, dev, [=](TQCbase* area, TQDmwindowDev* target) {
-        drawScale(area, target);
-        drawWave(area, target, v, n, max, min);
+        if (!g_channelPicture.restore(target, v, n, max, min)) {
+            drawScale(area, target);
+            drawWave(area, target, v, n, max, min);
+            g_channelPicture.keep(target, v, n, max, min);
+        }
         drawScalePos(area, target, n, pos);
         drawScalePos(area, target, n, pos + size - 1);
     });

@@ -140,6 +140,7 @@ long chooseChannel()
 
 void freeSamples()
 {
+    channelReplaced();
     delete[] siii;
     siii = nullptr;
     maxsize = 0;
@@ -165,6 +166,7 @@ int takeChannel(const unsigned char* data, DWORD bytes, long channels, long chan
         siii_int[i] = sample;
         siii[i] = sample;
     }
+    channelReplaced();
     return 0;
 }
 

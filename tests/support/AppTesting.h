@@ -36,6 +36,7 @@ private:
 
 inline void resetApplicationState()
 {
+    channelReplaced();
     freeAnalysisArrays();
     delete[] siii;
     siii = nullptr;

@@ -97,6 +97,32 @@ long extentOf(HDC dc, const u16* text)
     return size.cx;
 }
 
+bool drawsLatinLetters(HFONT font)
+{
+    return withFont(font, [](HDC dc) {
+        WORD glyph = 0xFFFF;
+        GetGlyphIndicesW(dc, L"A", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
+        return glyph != 0xFFFF ? 1L : 0L;
+    }) != 0;
+}
+
+// The font of the description. When the face is missing, the system picks
+// any font of the character set, which may hold no Latin letters at all
+// (a CJK fallback font without a Japanese one, for instance); the same
+// request in the default character set then gives a font that draws them.
+HFONT createDrawableFont(LOGFONTA lf)
+{
+    HFONT font = CreateFontIndirectA(&lf);
+    if (font == nullptr || lf.lfCharSet == DEFAULT_CHARSET || drawsLatinLetters(font))
+        return font;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    HFONT other = CreateFontIndirectA(&lf);
+    if (other == nullptr)
+        return font;
+    DeleteObject(font);
+    return other;
+}
+
 } // namespace
 
 TQDwinfont::TQDwinfont()
@@ -125,7 +151,7 @@ long TQDwinfont::initialize()
     }
     *m_logFont = lf;
     *m_scaledLogFont = lf;
-    m_font = CreateFontIndirectA(&lf);
+    m_font = createDrawableFont(lf);
     if (m_font != nullptr)
         setValue1(reinterpret_cast<long>(m_font));
     return 0;
@@ -216,7 +242,7 @@ void* TQDwinfont::getScaledFont(double xScale, double yScale)
         DeleteObject(static_cast<HFONT>(m_scaledFont));
     scaled.lfHeight = static_cast<LONG>(m_logFont->lfHeight * yScale);
     scaled.lfWidth = static_cast<LONG>(m_logFont->lfWidth * xScale);
-    m_scaledFont = CreateFontIndirectA(&scaled);
+    m_scaledFont = createDrawableFont(scaled);
     return m_scaledFont;
 }
 

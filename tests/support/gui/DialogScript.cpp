@@ -1,7 +1,8 @@
 // Scripted answers to a real modal loop.
 #include "DialogScript.h"
 
-#include "TQDwinwinDev.h"
+#include "ScenarioSteps.h"
+
 #include "_TQCbaseDialog.h"
 
 #include <map>
@@ -24,18 +25,6 @@ void CALLBACK runStep(HWND, UINT, UINT_PTR id, DWORD)
     std::function<void()> step = std::move(found->second);
     dueSteps().erase(found);
     step();
-}
-
-HWND windowOf(TQCbase* object)
-{
-    TQDdev* dev = object != nullptr ? object->getowndev() : nullptr;
-    void* form = dev != nullptr ? dev->cast("TQDwinformDev") : nullptr;
-    return form != nullptr ? static_cast<TQDwinformDev*>(form)->getHWND() : nullptr;
-}
-
-long numberOf(TQCbase* object, const char* property)
-{
-    return object->getProperty(property).getLong();
 }
 
 } // namespace
@@ -72,20 +61,7 @@ void DialogScript::click(TQCbase* button, DWORD ms)
 
 void DialogScript::clickNow(TQCbase* button)
 {
-    HWND form = windowOf(button->getParent());
-    POINT middle = {numberOf(button, "x") + numberOf(button, "width") / 2,
-                    numberOf(button, "y") + numberOf(button, "height") / 2};
-    POINT onScreen = middle;
-    ClientToScreen(form, &onScreen);
-    SetCursorPos(onScreen.x, onScreen.y);
-    PostMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle.x, middle.y));
-    PostMessageA(form, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
-}
-
-void DialogScript::post(TQCbaseDialog* dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    void* window = dialog->getowndev()->cast("TQDwinwinDev");
-    PostMessageA(static_cast<TQDwinwinDev*>(window)->getShell(), message, wParam, lParam);
+    postClick(button);
 }
 
 void DialogScript::key(WPARAM virtualKey, DWORD ms)
@@ -95,14 +71,12 @@ void DialogScript::key(WPARAM virtualKey, DWORD ms)
 
 void DialogScript::keyNow(TQCbaseDialog* dialog, WPARAM virtualKey)
 {
-    post(dialog, WM_KEYDOWN, virtualKey, 1);
-    post(dialog, WM_KEYUP, virtualKey, 0xC0000001);
+    postKey(frameOf(dialog), virtualKey);
 }
 
 void DialogScript::type(const char* text, DWORD ms)
 {
     at(ms, [this, characters = std::string(text)] {
-        for (unsigned char c : characters)
-            post(dialog, WM_CHAR, c, 1);
+        postChars(frameOf(dialog), characters.c_str());
     });
 }

@@ -39,8 +39,6 @@ public:
     static void keyNow(TQCbaseDialog* dialog, WPARAM virtualKey);
 
 private:
-    static void post(TQCbaseDialog* dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
     TQCbaseDialog* dialog;
     std::vector<UINT_PTR> timers;
     bool fired = false;

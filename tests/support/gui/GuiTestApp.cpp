@@ -109,6 +109,17 @@ bool pumpPendingMessages(DWORD timeoutMs)
     return pumpMessagesUntil([] { return GetQueueStatus(QS_ALLINPUT) == 0; }, timeoutMs);
 }
 
+DWORD exitCodeWithin(HANDLE process, DWORD ms)
+{
+    DWORD code = 99;
+    if (WaitForSingleObject(process, ms) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process, &code);
+    else if (TerminateProcess(process, 98))
+        code = 98;
+    CloseHandle(process);
+    return code;
+}
+
 void armWatchdog(DWORD ms, const char* what)
 {
     HANDLE thread = CreateThread(nullptr, 0, watch, new Watch{ms, what}, 0, nullptr);

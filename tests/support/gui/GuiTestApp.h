@@ -33,6 +33,10 @@ void pumpMessagesFor(DWORD ms);
 // whether the queue ran empty.
 bool pumpPendingMessages(DWORD timeoutMs);
 
+// The exit code of a process once it has ended, waiting at most ms; a
+// process still running then is ended with 98. The handle is closed.
+DWORD exitCodeWithin(HANDLE process, DWORD ms);
+
 // Unless the process has ended within ms, says what hung on standard error
 // and ends it with status 4.
 void armWatchdog(DWORD ms, const char* what);

@@ -2,6 +2,7 @@
 // frame, the command bar's places in either look, the work forms' sizes and
 // the shared message dialog.
 #include "CapturedText.h"
+#include "GuiTestApp.h"
 #include "WinCodeConverter.h"
 #include "_TQCbaseList.h"
 #include "_TQCdevice.h"
@@ -197,4 +198,16 @@ TEST_F(Dialogs, SharedMessageDialogIsMadeOnceWithOkAndCancel)
     EXPECT_EQ("1,7 1x1", placeOf(small->getLabel()));
     small->setProperty("height", 50);
     EXPECT_EQ(1, numberOf(small->getLabel(), "height")) << "a label height below 1 becomes 1";
+}
+
+TEST_F(Dialogs, TheDialogsPictureShowsInItsCommandBar)
+{
+    startGuiApp();
+    TQCdialog* dialog = make<TQCdialog>("pictured", 5, 300, 120);
+    dialog->setProperty("labelPixmap", "pictured.xpm");
+    short picture = -1, shown = -2;
+    dialog->getPropertyV("labelPixmap", &picture);
+    dialog->getCmdFormObject()->getChildInstance("bd-t")->getPropertyV("labelPixmap", &shown);
+    EXPECT_NE(-1, picture) << "the picture has a number";
+    EXPECT_EQ(picture, shown) << "the icon label shows the dialog's picture";
 }

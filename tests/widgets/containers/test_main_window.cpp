@@ -32,11 +32,6 @@ TEST(MainWindowProgram, ReadsBackItsScreenPositionAndEndsWithZeroWhenClosed)
     EXPECT_TRUE(x == left && y == top) << "the frame's outer corner on the screen";
 
     PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(frame)), WM_CLOSE, 0, 0);
-    DWORD code = 99;
-    if (WaitForSingleObject(child, 10000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(child, &code);
-    else if (TerminateProcess(child, 98))
-        code = 98;
-    CloseHandle(child);
-    EXPECT_EQ(0u, code) << "0 ended by closing the window, 98 still running after 10 s";
+    EXPECT_EQ(0u, exitCodeWithin(child, 10000))
+        << "0 ended by closing the window, 98 still running after 10 s";
 }

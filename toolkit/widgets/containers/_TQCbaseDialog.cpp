@@ -183,7 +183,7 @@ void TQCbaseDialog::buildLabels()
 {
     m_iconLabel = makePart<TQCvlabel>(m_cmdForm, "bd-t");
     TQGFsetGeometry(m_iconLabel, 3, 1, 32, 28);
-    m_iconLabel->setProperty(_TQNlabelPixmap(), m_labelPixmap);
+    m_iconLabel->setPropertyV(_TQNlabelPixmap(), m_labelPixmap);
     m_iconLabel->setProperty(_TQNshadowType(), -1);
     TQGFsetMargin(m_iconLabel, 0);
     m_iconLabel->setVisible(1);
@@ -434,7 +434,7 @@ void TQCbaseDialog::showButton(TQCvbtn* button, TQCbool on)
 void TQCbaseDialog::setWorkTQNlabelPixmap(short image)
 {
     if (built())
-        repaintAround(m_iconLabel, [&] { m_iconLabel->setProperty(_TQNlabelPixmap(), image); });
+        repaintAround(m_iconLabel, [&] { m_iconLabel->setPropertyV(_TQNlabelPixmap(), image); });
 }
 
 void TQCbaseDialog::setWorkTQNokString(char* text)
