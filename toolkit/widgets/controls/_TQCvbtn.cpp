@@ -231,11 +231,7 @@ void TQCvbtn::onFocusChange(unsigned char on)
     TQDkeyboard* keyboard = TQGIappKeyboard();
     LifeGuard guard(this);
     if (on) {
-        if (keyboard != nullptr) {
-            keyboard->setFocusInputWorkProc(_key_handler, nullptr, this, this);
-            if (getowndev() != nullptr)
-                keyboard->resetFep(getowndev());
-        }
+        takeFocusKeys(keyboard, _key_handler);
         setSpecialFocus(1);
     } else if (keyboard != nullptr) {
         keyboard->resetFocusInputWorkProc();

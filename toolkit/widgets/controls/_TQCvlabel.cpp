@@ -8,6 +8,7 @@
 #include "_TQCfontSet.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
+#include "_TQDkeyboard.h"
 #include "_TQGFstring.h"
 #include "_TQGFtextLayout.h"
 
@@ -105,6 +106,16 @@ long TQCvlabel::initializeDeviceWith(long events)
     addEventMask(events);
     TQCvlabel::_device_initialize();
     return 0;
+}
+
+void TQCvlabel::takeFocusKeys(TQDkeyboard* keyboard,
+                              void (*handler)(void*, TQDkeyboard*, unsigned char))
+{
+    if (keyboard == nullptr)
+        return;
+    keyboard->setFocusInputWorkProc(handler, nullptr, this, this);
+    if (getowndev() != nullptr)
+        keyboard->resetFep(getowndev());
 }
 
 // The base set-up draws without a pixmap; usePixmap asks for one.

@@ -8,6 +8,8 @@
 #include "_TQCnwbase.h"
 #include "_TQCstring.h"
 
+class TQDkeyboard;
+
 class TQCvlabel : public TQCnwbase {
 public:
     TQ_CLASS_FRAME(TQCvlabel, TQCnwbase, 1000, 1000)
@@ -91,6 +93,10 @@ protected:
     // triggers: the events, then the label's own set-up. -1 without a
     // device.
     long initializeDeviceWith(long events);
+    // Sends the keyboard's focus keys to the handler and resets the input
+    // method on this control's device. Nothing without a keyboard.
+    void takeFocusKeys(TQDkeyboard* keyboard,
+                       void (*handler)(void* data, TQDkeyboard* keyboard, unsigned char pressed));
     // Where the phase of blinking leaves the fore- and background.
     struct BlinkState {
         bool phase;  // the blink look is due now

@@ -451,11 +451,7 @@ void TQCvtoggle::onFocusChange(unsigned char on)
     TQDkeyboard* keyboard = TQGIappKeyboard();
     LifeGuard guard(this);
     if (on) {
-        if (keyboard != nullptr) {
-            keyboard->setFocusInputWorkProc(_key_handler, nullptr, this, this);
-            if (getowndev() != nullptr)
-                keyboard->resetFep(getowndev());
-        }
+        takeFocusKeys(keyboard, _key_handler);
         if (m_returnKeyFocus) {
             if (keyboard != nullptr)
                 keyboard->resetSpecialInputWorkProc();
