@@ -295,13 +295,15 @@ class AppScope {
 public:
     AppScope()
     {
+        // Asked with the stand-in's factory in place: with the platform's
+        // factory the first ask would make a platform device that outlives
+        // the test. One that exists already is used and left alone.
+        previous = TQDappDev::getCreateInstanceHandler();
+        TQDappDev::setCreateInstanceHandler(FakeAppDev::create);
         app = TQGIappDev();
-        if (app == nullptr && !TQDappDev::getInstanceExist()) {
-            previous = TQDappDev::getCreateInstanceHandler();
-            TQDappDev::setCreateInstanceHandler(FakeAppDev::create);
-            app = TQGIappDev();
-            owned = true;
-        }
+        owned = dynamic_cast<FakeAppDev*>(app) != nullptr;
+        if (!owned)
+            TQDappDev::setCreateInstanceHandler(previous);
     }
     ~AppScope()
     {

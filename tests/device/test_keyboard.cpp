@@ -80,11 +80,15 @@ class Keyboard : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (TQGIappDev() != nullptr || TQDappDev::getInstanceExist())
-            GTEST_SKIP() << "an application device already exists in this process";
+        // The factory goes in before the first ask, so that the platform's
+        // factory linked into the program makes nothing here.
         previous = TQDappDev::getCreateInstanceHandler();
         TQDappDev::setCreateInstanceHandler(KeyAppDev::create);
-        app = TQGIappDev();
+        app = dynamic_cast<KeyAppDev*>(TQGIappDev());
+        if (app == nullptr) {
+            TQDappDev::setCreateInstanceHandler(previous);
+            GTEST_SKIP() << "an application device already exists in this process";
+        }
         TQDkeyboard::links().activeWindow = activeWindow;
         g_active = nullptr;
         g_log.clear();
