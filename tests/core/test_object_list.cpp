@@ -1,6 +1,6 @@
 // Application object list: lookup by class and instance name, the deferred
 // queues, application-wide events, global event procedures, process-wide
-// user data, export lists and introspection by id.
+// user data, export lists and lookup by id.
 #include "CapturedText.h"
 #include "EnvGuard.h"
 #include "FakeAppDev.h"
@@ -439,7 +439,7 @@ TEST(ExportLists, DestroyedExportLeavesTheListsAndKeepsItsNamesForTheDeleteList)
 }
 
 // ---------------------------------------------------------------------------
-// Introspection
+// Lookup by id
 
 TEST(ObjectListIds, InstancesAndWalksByKind)
 {

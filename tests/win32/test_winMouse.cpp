@@ -1,4 +1,4 @@
-// The Win32 mouse: its cursor table from specifications, the pointer on the
+// The Win32 mouse: its cursor table from its entries, the pointer on the
 // Xvfb screen, and the status word.
 #include <gtest/gtest.h>
 
@@ -24,9 +24,9 @@ long handleOf(TQDmouse* mouse, long id)
     return mouse->getMouseCursor(id);
 }
 
-void setup(TQDmouse* mouse, std::string spec)
+void setup(TQDmouse* mouse, std::string entry)
 {
-    mouse->setupMouseCursor(&spec[0]);
+    mouse->setupMouseCursor(&entry[0]);
 }
 
 class WinMouse : public ::testing::Test {
@@ -77,7 +77,7 @@ TEST_F(WinMouse, OverlongCursorNamesAreCutNotOverrun)
     EXPECT_EQ(arrow(), handleOf(mouse, 10));
     EXPECT_EQ(arrow(), handleOf(mouse, 11));
     setup(mouse, "12");
-    EXPECT_EQ(arrow(), handleOf(mouse, 12)) << "a specification without a name adds nothing";
+    EXPECT_EQ(arrow(), handleOf(mouse, 12)) << "an entry without a name adds nothing";
     EXPECT_EQ(nullptr, mouse->getMouseCursorName(12));
 }
 

@@ -1,6 +1,6 @@
 // The application object list: the class arrays and the registry of
 // objects, process-wide user data, export lists and builder settings.
-// Queues, events and introspection have files of their own.
+// Queues, events and lookup by id have files of their own.
 #include "_TQCbaseList.h"
 
 #include "_TQCbase.h"

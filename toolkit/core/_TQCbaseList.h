@@ -1,7 +1,7 @@
 // The application object list: every live toolkit object by class and
 // instance name, the deferred update and initialise queues, application-wide
 // event registrations, named global event procedures, process-wide user data,
-// the export lists that the conductor publishes, and an introspection
+// the export lists that the conductor publishes, and a lookup
 // interface that walks objects, properties and procedures by numeric id.
 #ifndef _TQCBASELIST_H
 #define _TQCBASELIST_H
@@ -136,7 +136,7 @@ public:
     static InternalWindowHandler getInternalWindowUnvisibleHandler();
     static InternalWindowHandler getInternalWindowDestroyHandler();
 
-    // Introspection by id: an id is the address of an instance, property
+    // Lookup by id: an id is the address of an instance, property
     // descriptor, procedure or select-list entry.
     unsigned long getIdFromInstance(TQCbase* object);
     TQCbase* getInstanceFromId(unsigned long id);

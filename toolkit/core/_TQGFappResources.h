@@ -1,5 +1,5 @@
 // The application's fonts and mouse cursors from the text tables a program
-// carries: one description per font number, one specification per cursor.
+// carries: one description per font number, one entry per cursor.
 #ifndef _TQGFAPPRESOURCES_H
 #define _TQGFAPPRESOURCES_H
 

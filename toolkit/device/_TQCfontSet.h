@@ -17,7 +17,7 @@ public:
     // The platform's handlers. The set itself calls only the default
     // initialiser; the other two are kept for the platform's own use.
     long setCreateHandler(TQDfont* (*handler)());
-    long setSetupHandler(long (*handler)(TQDfont* font, char* spec));
+    long setSetupHandler(long (*handler)(TQDfont* font, char* entry));
     long setDefaultInitializeHandler(long (*handler)(TQCfontSet* set));
     // Lets the platform fill the set with its default fonts.
     long initializeDefault();

@@ -33,7 +33,7 @@ public:
     virtual unsigned long getMouseStatus() = 0;
     virtual void setMousePosition(short x, short y);
     virtual void setMouseCursor(long id);
-    virtual void setupMouseCursor(char* spec);
+    virtual void setupMouseCursor(char* entry);
     virtual void initialize();
     virtual void resetMouseCursors();
     // Removes the entry at a 0-based position; positions outside the table

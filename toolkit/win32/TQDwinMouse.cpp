@@ -129,22 +129,22 @@ void TQDwinMouse::setMouseCursor(long)
 }
 
 // The scan is bounded: a name longer than a path may be is cut there.
-void TQDwinMouse::setupMouseCursor(char* spec)
+void TQDwinMouse::setupMouseCursor(char* entry)
 {
-    if (spec == nullptr)
+    if (entry == nullptr)
         return;
     long id = 0;
     char name[MAX_PATH] = "";
-    if (std::sscanf(spec, "%ld %259s", &id, name) != 2)
+    if (std::sscanf(entry, "%ld %259s", &id, name) != 2)
         return;
     long handle = std::strncmp(name, "IDC_", 4) == 0 ? systemCursor(name) : fileCursor(name);
-    addMouseCursor(id, handle, spec);
+    addMouseCursor(id, handle, entry);
 }
 
 void TQDwinMouse::initialize()
 {
-    for (const char* spec : kBuiltInCursors)
-        TQGIwinAppMouse()->setupMouseCursor(const_cast<char*>(spec));
+    for (const char* entry : kBuiltInCursors)
+        TQGIwinAppMouse()->setupMouseCursor(const_cast<char*>(entry));
 }
 
 void TQDwinMouse::resetMouseCursors()

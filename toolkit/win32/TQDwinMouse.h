@@ -32,7 +32,7 @@ public:
     // "id name": a system cursor name beginning "IDC_" ("IDC_NONE" hides
     // the pointer, an unknown one is the arrow) or a cursor file (the arrow
     // when it does not load). Names longer than MAX_PATH - 1 are cut.
-    void setupMouseCursor(char* spec) override;
+    void setupMouseCursor(char* entry) override;
     // Registers the built-in cursors on the application's mouse.
     void initialize() override;
     // Keeps only cursor 0.

@@ -25,25 +25,6 @@ namespace {
 // MOUSE_OUT, MOUSE_PRESS, MOUSE_RELEASE and MOUSE_MOVE: what a press needs.
 const long kPressEvents = 0xf000;
 
-// The focus-move direction of a key, or -1.
-long focusDirection(long key, unsigned char shift)
-{
-    switch (key) {
-    case TQDkeyboard::KEY_LEFT:
-        return TQCbase::FOCUS_LEFT;
-    case TQDkeyboard::KEY_RIGHT:
-        return TQCbase::FOCUS_RIGHT;
-    case TQDkeyboard::KEY_UP:
-        return TQCbase::FOCUS_UP;
-    case TQDkeyboard::KEY_DOWN:
-        return TQCbase::FOCUS_DOWN;
-    case TQDkeyboard::KEY_TAB:
-        return shift ? TQCbase::FOCUS_BACKTAB : TQCbase::FOCUS_TAB;
-    default:
-        return -1;
-    }
-}
-
 } // namespace
 
 TQCvbtn::TQCvbtn(TQCbase* parent, const char* name)
@@ -274,7 +255,7 @@ void TQCvbtn::_key_handler(void* data, TQDkeyboard* keyboard, unsigned char pres
         else
             button->completePress();
     } else if (press) {
-        long direction = focusDirection(keyboard->getKey(), keyboard->withShift());
+        long direction = focusDirectionOf(keyboard);
         if (direction >= 0)
             button->moveFocus(direction);
     }

@@ -108,6 +108,24 @@ long TQCvlabel::initializeDeviceWith(long events)
     return 0;
 }
 
+long TQCvlabel::focusDirectionOf(TQDkeyboard* keyboard)
+{
+    switch (keyboard->getKey()) {
+    case TQDkeyboard::KEY_LEFT:
+        return FOCUS_LEFT;
+    case TQDkeyboard::KEY_RIGHT:
+        return FOCUS_RIGHT;
+    case TQDkeyboard::KEY_UP:
+        return FOCUS_UP;
+    case TQDkeyboard::KEY_DOWN:
+        return FOCUS_DOWN;
+    case TQDkeyboard::KEY_TAB:
+        return keyboard->withShift() ? FOCUS_BACKTAB : FOCUS_TAB;
+    default:
+        return -1;
+    }
+}
+
 void TQCvlabel::takeFocusKeys(TQDkeyboard* keyboard,
                               void (*handler)(void*, TQDkeyboard*, unsigned char))
 {

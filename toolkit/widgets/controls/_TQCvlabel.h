@@ -93,6 +93,9 @@ protected:
     // triggers: the events, then the label's own set-up. -1 without a
     // device.
     long initializeDeviceWith(long events);
+    // The focus move the keyboard's key asks for: the arrows, Tab and
+    // Shift+Tab; -1 for any other key.
+    static long focusDirectionOf(TQDkeyboard* keyboard);
     // Sends the keyboard's focus keys to the handler and resets the input
     // method on this control's device. Nothing without a keyboard.
     void takeFocusKeys(TQDkeyboard* keyboard,

@@ -23,22 +23,6 @@ const long kPressEvents = 0xf000;
 // The same with MOUSE_IN.
 const long kPointerEvents = 0xf800;
 
-long arrowDirection(long key)
-{
-    switch (key) {
-    case TQDkeyboard::KEY_LEFT:
-        return TQCbase::FOCUS_LEFT;
-    case TQDkeyboard::KEY_RIGHT:
-        return TQCbase::FOCUS_RIGHT;
-    case TQDkeyboard::KEY_UP:
-        return TQCbase::FOCUS_UP;
-    case TQDkeyboard::KEY_DOWN:
-        return TQCbase::FOCUS_DOWN;
-    default:
-        return -1;
-    }
-}
-
 bool listed(TQClistData* list, void* entry)
 {
     for (long i = 0; i < list->getNum(); ++i) {
@@ -370,10 +354,9 @@ void TQCvtoggle::_key_handler(void* data, TQDkeyboard* keyboard, unsigned char p
         toggle->setStatus(toggle->m_status ? 0 : 1, 1);
         if (guard.alive())
             toggle->draw();
-    } else if (arrowDirection(key) >= 0) {
-        toggle->moveFocus(arrowDirection(key), true);
-    } else if (key == TQDkeyboard::KEY_TAB) {
-        toggle->moveFocus(keyboard->withShift() ? FOCUS_BACKTAB : FOCUS_TAB, false);
+    } else if (long direction = focusDirectionOf(keyboard); direction >= 0) {
+        // After an arrow the status follows the focus; after Tab it stays.
+        toggle->moveFocus(direction, key != TQDkeyboard::KEY_TAB);
     }
     if (guard.alive())
         toggle->onKey(keyboard, 1);

@@ -1,4 +1,4 @@
-// The application object list: introspection by id, the walks over
+// The application object list: lookup by id, the walks over
 // objects, properties, procedures and select values a builder makes.
 #include "_TQCbaseList.h"
 
@@ -29,7 +29,7 @@ T* fromId(unsigned long id)
     return reinterpret_cast<T*>(static_cast<std::uintptr_t>(id));
 }
 
-// Order in which the introspection interface hands out properties; names
+// Order in which the lookup interface hands out properties; names
 // not listed follow in their own order.
 const char* const* propertyOrder()
 {
