@@ -100,6 +100,10 @@ protected:
     long _search_instance(TQClistData* list, const char* type, char withSubclasses,
                           char*** types, char*** names, long* count);
 
+    // The end of a transaction whose stream is written anew from its start:
+    // when something was saved, the stream is reopened for writing (mode 1)
+    // under the transaction's name before the records are written.
+    long endTransactionAnew();
     // Writes the record count and every record, then empties the list.
     void writeRecords();
     // False when the records are more than a reader would take.
