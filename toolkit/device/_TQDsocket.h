@@ -115,8 +115,8 @@ protected:
     // Written by the application thread and by the worker that obeys it.
     std::atomic<unsigned char> m_stop;
     unsigned char m_isUdp;
-    // Set by the first UDP read or by the UDP worker.
-    std::atomic<unsigned char> m_bound;
+    // A UDP socket bound by its first read or by acceptEx.
+    unsigned char m_bound;
 };
 
 #endif

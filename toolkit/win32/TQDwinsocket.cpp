@@ -162,7 +162,6 @@ struct TQDwinsocketWorker {
     TQDwinsocket* owner;    // null once let go; written on the application thread
     TQDsocket::AcceptCallback callback;
     SOCKET socket;
-    sockaddr_in bindTo;     // a UDP worker's local endpoint
     HANDLE thread;
     // A UDP worker's own semaphore while a delivered datagram waits for
     // the application; null otherwise.
@@ -194,19 +193,6 @@ struct TQDwinsocketWorker {
         TQwinSectionLock guard(lock);
         if (owner != nullptr)
             owner->m_lastError = text;
-    }
-
-    bool bound()
-    {
-        TQwinSectionLock guard(lock);
-        return owner == nullptr || owner->m_bound != 0;
-    }
-
-    void markBound()
-    {
-        TQwinSectionLock guard(lock);
-        if (owner != nullptr)
-            owner->m_bound = 1;
     }
 
     // Makes the semaphore a delivered datagram waits on; null when the
@@ -265,7 +251,7 @@ struct TQDwinsocketWorker {
 namespace {
 
 TQDwinsocketWorker* newWorker(TQDwinsocket* owner, TQDsocket::AcceptCallback callback,
-                              SOCKET socket, const sockaddr_in& bindTo)
+                              SOCKET socket)
 {
     TQDwinsocketWorker* worker = new TQDwinsocketWorker();
     InitializeCriticalSection(&worker->lock);
@@ -273,7 +259,6 @@ TQDwinsocketWorker* newWorker(TQDwinsocket* owner, TQDsocket::AcceptCallback cal
     worker->owner = owner;
     worker->callback = callback;
     worker->socket = socket;
-    worker->bindTo = bindTo;
     return worker;
 }
 
@@ -400,19 +385,6 @@ DWORD WINAPI acceptConnections(void* parameter)
     return 0;
 }
 
-bool bindOnce(TQDwinsocketWorker* worker)
-{
-    if (worker->bound())
-        return true;
-    if (bind(worker->socket, reinterpret_cast<sockaddr*>(&worker->bindTo),
-             sizeof worker->bindTo) != 0) {
-        worker->record(-1);
-        return false;
-    }
-    worker->markBound();
-    return true;
-}
-
 // Offers one datagram to the application and waits until it lets the next
 // one come: false when the worker is to end.
 bool offerDatagram(TQDwinsocketWorker* worker)
@@ -430,10 +402,8 @@ bool offerDatagram(TQDwinsocketWorker* worker)
 DWORD WINAPI watchDatagrams(void* parameter)
 {
     TQDwinsocketWorker* worker = static_cast<TQDwinsocketWorker*>(parameter);
-    if (bindOnce(worker)) {
-        while (waitForTraffic(worker) == 0 && worker->stillWanted() && offerDatagram(worker)
-               && worker->stillWanted()) {
-        }
+    while (waitForTraffic(worker) == 0 && worker->stillWanted() && offerDatagram(worker)
+           && worker->stillWanted()) {
     }
     worker->finish();
     release(worker);
@@ -579,9 +549,9 @@ int TQDwinsocket::connect()
     }
     if (code != 0) {
         __dbprintf("TQDwinsocket::connect() connect err.\n");
-        // A socket left half-connected by a time-out is of no further use.
-        if (m_timeout != 0)
-            close(nullptr);
+        // A socket whose connect failed takes no second one (Wine answers
+        // WSAECONNABORTED), so a retry starts from a fresh socket.
+        close(nullptr);
     }
     seterr(code);
     return code == 0 ? 0 : -1;
@@ -642,18 +612,15 @@ void* TQDwinsocket::accept()
     return reinterpret_cast<void*>(connection);
 }
 
+// A UDP socket is bound before its worker starts, as a TCP socket listens
+// first: a datagram sent once acceptEx has answered is not missed.
 int TQDwinsocket::acceptEx(AcceptCallback callback)
 {
     if (m_acceptStarted || callback == nullptr || !haveSocket())
         return -1;
-    if (!m_isUdp && !m_listening && listen() != 0)
+    if (m_isUdp ? !bindUdp() : !m_listening && listen() != 0)
         return -1;
-    sockaddr_in bindTo;
-    if (m_isUdp && !localEndpoint(m_addr.getString(), m_port, &bindTo)) {
-        seterr(WSAEADDRNOTAVAIL);
-        return -1;
-    }
-    TQDwinsocketWorker* worker = newWorker(this, callback, native(m_socket), bindTo);
+    TQDwinsocketWorker* worker = newWorker(this, callback, native(m_socket));
     retain(worker);
     worker->thread = CreateThread(nullptr, 0, m_isUdp ? watchDatagrams : acceptConnections,
                                   worker, 0, nullptr);
@@ -665,6 +632,23 @@ int TQDwinsocket::acceptEx(AcceptCallback callback)
     m_worker = worker;
     m_acceptStarted = 1;
     return 0;
+}
+
+bool TQDwinsocket::bindUdp()
+{
+    if (m_bound != 0)
+        return true;
+    sockaddr_in at;
+    if (!localEndpoint(m_addr.getString(), m_port, &at)) {
+        seterr(WSAEADDRNOTAVAIL);
+        return false;
+    }
+    if (bind(native(m_socket), reinterpret_cast<sockaddr*>(&at), sizeof at) != 0) {
+        seterr(-1);
+        return false;
+    }
+    m_bound = 1;
+    return true;
 }
 
 int TQDwinsocket::_continue_udp_read_accept()
@@ -727,18 +711,8 @@ long TQDwinsocket::read(void* connection, unsigned char* buffer, long count)
         return 0;
     std::uintptr_t handle = reinterpret_cast<std::uintptr_t>(connection);
     bool own = handle == m_socket;
-    if (m_isUdp && own && m_bound == 0) {
-        sockaddr_in at;
-        if (!localEndpoint(m_addr.getString(), m_port, &at)) {
-            seterr(WSAEADDRNOTAVAIL);
-            return -1;
-        }
-        if (bind(native(handle), reinterpret_cast<sockaddr*>(&at), sizeof at) != 0) {
-            seterr(-1);
-            return -1;
-        }
-        m_bound = 1;
-    }
+    if (m_isUdp && own && !bindUdp())
+        return -1;
     unsigned long seconds = own ? m_timeout : m_clTimeout;
     if (!setBlocking(native(handle), seconds == 0)) {
         seterr(-1);

@@ -54,6 +54,8 @@ private:
 
     // The native socket, made when none is held: false when it cannot be.
     bool haveSocket();
+    // Binds a UDP socket once to its local address and port.
+    bool bindUdp();
     long timedRead(std::uintptr_t connection, unsigned char* buffer, long count,
                    unsigned long seconds);
     long timedWrite(std::uintptr_t connection, unsigned char* buffer, long count,
