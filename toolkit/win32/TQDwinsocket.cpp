@@ -168,7 +168,7 @@ struct TQDwinsocketWorker {
     HANDLE handOver;
     bool closeAtEnd;        // the object left closing the socket to the worker
     bool ended;
-    bool delivering;        // a callback runs; application thread only
+    int delivering;         // callbacks running; application thread only
 
     // Whether the owner still wants deliveries. A stop request is obeyed
     // here: it is cleared, and the answer is no.
@@ -186,7 +186,9 @@ struct TQDwinsocketWorker {
         return owner != nullptr;
     }
 
-    // The worker's outcome becomes the owner's last error while it has one.
+    // A failure of the worker becomes the owner's last error while it has
+    // one. Its successes are not recorded: they would overwrite, at any
+    // moment, an error the application is about to read.
     void record(int code)
     {
         const char* text = errorTextOf(code);
@@ -289,9 +291,9 @@ TQDwinsocketWorker* workerOf(long a)
 
 void deliver(TQDwinsocketWorker* worker, void* connection, unsigned long peer)
 {
-    worker->delivering = true;
+    ++worker->delivering;
     worker->callback(worker->owner, connection, peer);
-    worker->delivering = false;
+    --worker->delivering;
 }
 
 // The event record's function, on the application thread. A connection
@@ -362,8 +364,8 @@ DWORD WINAPI acceptConnections(void* parameter)
         int length = sizeof from;
         SOCKET connection =
             ::accept(worker->socket, reinterpret_cast<sockaddr*>(&from), &length);
-        worker->record(connection == INVALID_SOCKET ? -1 : 0);
         if (connection == INVALID_SOCKET) {
+            worker->record(-1);
             __dbprintf("TQDwinsocket::_asccept_thread_() accept return1\n");
             break;
         }
@@ -501,7 +503,7 @@ bool TQDwinsocket::endWorker()
     m_worker = nullptr;
     worker->letGo();
     // Inside one of its callbacks the worker waits for this very thread.
-    bool ended = !worker->delivering && waitHandlingSentMessages(worker->thread, kWorkerEndMs);
+    bool ended = worker->delivering == 0 && waitHandlingSentMessages(worker->thread, kWorkerEndMs);
     bool workerCloses = !ended && worker->takeOverClosing();
     release(worker);
     return workerCloses;
