@@ -11,30 +11,15 @@ public:
     // Frees the buffer.
     ~TQDmemSerialize() override;
 
-    static const char* getThisClassName() { return "TQDmemSerialize"; }
-    TQ_ROOT_FRAME(TQDmemSerialize, TQDserialize)
-
-    // Moves to the start; the bytes stay. Name and mode are not used.
-    long _open(const char* name, long mode) override;
-    long _close() override;
-    // At most the bytes after the position.
-    long _read(void* buf, long n) override;
-    // Grows the buffer to exactly what the write needs. A null source
-    // writes zeros; a buffer that cannot grow writes nothing and gives 0.
-    long _write(const void* buf, long n) override;
-    // Non-zero once the position is at the end of the bytes held.
-    long _eof() override;
-    // Kept within 0 and the size.
-    long _seek(long pos) override;
-    long _seek_set() override;
-    long _seek_end() override;
-    long _size() override;
-    long _tell() override;
-    unsigned char type(const char* name) override;
-    TQDserialize* createSerialize() override;
-    // Writes the count and the records from offset 0 when something was
-    // saved; the size never shrinks, readers go by the count.
-    long endTransaction() override;
+    // _open moves to the start and keeps the bytes; name and mode are not
+    // used. _read gives at most the bytes after the position. _write grows
+    // the buffer to exactly what it needs; a null source writes zeros, and
+    // a buffer that cannot grow takes nothing (0). _eof is non-zero once
+    // the position is at the end of the bytes held; seeks keep the position
+    // within 0 and the size. endTransaction writes the count and the
+    // records from offset 0 when something was saved; the size never
+    // shrinks, readers go by the count.
+    TQ_SERIALIZE_FRAME(TQDmemSerialize)
 
     // Owned by the serialiser; valid until the next growth, setData or
     // destruction.

@@ -13,6 +13,26 @@
 class TQCserializeData;
 class TQCtypeServer;
 
+// The frame of a concrete serialiser derived from TQDserialize: its class
+// name and casts, its byte stream, its kind and its end of a transaction.
+// Place it in the public part of class Class.
+#define TQ_SERIALIZE_FRAME(Class)                                          \
+    static const char* getThisClassName() { return #Class; }              \
+    TQ_ROOT_FRAME(Class, TQDserialize)                                     \
+    long _open(const char* name, long mode) override;                      \
+    long _close() override;                                                \
+    long _read(void* buf, long n) override;                                \
+    long _write(const void* buf, long n) override;                         \
+    long _eof() override;                                                  \
+    long _seek(long pos) override;                                         \
+    long _seek_set() override;                                             \
+    long _seek_end() override;                                             \
+    long _size() override;                                                 \
+    long _tell() override;                                                 \
+    unsigned char type(const char* name) override;                         \
+    TQDserialize* createSerialize() override;                              \
+    long endTransaction() override;
+
 class TQDserialize : public TQCroot {
 public:
     // Result codes of saving and loading.

@@ -26,15 +26,8 @@ TQDsocketSerialize::TQDsocketSerialize()
 
 TQDsocketSerialize::~TQDsocketSerialize() = default;
 
-long TQDsocketSerialize::_open(const char*, long)
-{
-    return 0;
-}
-
-long TQDsocketSerialize::_close()
-{
-    return 0;
-}
+long TQDsocketSerialize::_open(const char*, long) { return 0; }
+long TQDsocketSerialize::_close() { return 0; }
 
 long TQDsocketSerialize::_read(void* buf, long n)
 {
@@ -54,35 +47,12 @@ long TQDsocketSerialize::_write(const void* buf, long n)
                                    : m_socket->write(from, n);
 }
 
-long TQDsocketSerialize::_eof()
-{
-    return 0;
-}
-
-long TQDsocketSerialize::_seek(long)
-{
-    return 0;
-}
-
-long TQDsocketSerialize::_seek_set()
-{
-    return 0;
-}
-
-long TQDsocketSerialize::_seek_end()
-{
-    return 0;
-}
-
-long TQDsocketSerialize::_size()
-{
-    return 0;
-}
-
-long TQDsocketSerialize::_tell()
-{
-    return 0;
-}
+long TQDsocketSerialize::_eof() { return 0; }
+long TQDsocketSerialize::_seek(long) { return 0; }
+long TQDsocketSerialize::_seek_set() { return 0; }
+long TQDsocketSerialize::_seek_end() { return 0; }
+long TQDsocketSerialize::_size() { return 0; }
+long TQDsocketSerialize::_tell() { return 0; }
 
 unsigned char TQDsocketSerialize::type(const char* name)
 {
@@ -94,12 +64,5 @@ TQDserialize* TQDsocketSerialize::createSerialize()
     return new TQDsocketSerialize;
 }
 
-long TQDsocketSerialize::endTransaction()
-{
-    return 0;
-}
-
-long TQDsocketSerialize::beginTransaction(const char*)
-{
-    return 0;
-}
+long TQDsocketSerialize::endTransaction() { return 0; }
+long TQDsocketSerialize::beginTransaction(const char*) { return 0; }

@@ -23,26 +23,12 @@ public:
     TQDsocketSerialize();
     ~TQDsocketSerialize() override;
 
-    static const char* getThisClassName() { return "TQDsocketSerialize"; }
-    TQ_ROOT_FRAME(TQDsocketSerialize, TQDserialize)
-
-    long _open(const char* name, long mode) override;
-    long _close() override;
-    // The socket's result unchanged (the count, or -1); 0 without socket.
-    // Reads on a connection are bounded by the socket's client time-out,
-    // on its own connection by its time-out.
-    long _read(void* buf, long n) override;
-    long _write(const void* buf, long n) override;
-    long _eof() override;
-    long _seek(long pos) override;
-    long _seek_set() override;
-    long _seek_end() override;
-    long _size() override;
-    long _tell() override;
-    unsigned char type(const char* name) override;
-    TQDserialize* createSerialize() override;
+    // _read and _write give the socket's result unchanged (the count, or
+    // -1), 0 without a socket. Reads on a connection are bounded by the
+    // socket's client time-out, on its own connection by its time-out.
+    // Every other stream operation, and endTransaction, does nothing.
+    TQ_SERIALIZE_FRAME(TQDsocketSerialize)
     using TQDserialize::beginTransaction;
-    long endTransaction() override;
     // Does nothing; the conductor begins with the two-argument form.
     virtual long beginTransaction(const char* name);
 

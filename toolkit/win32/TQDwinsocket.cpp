@@ -705,114 +705,83 @@ long TQDwinsocket::sendOnce(std::uintptr_t connection, const unsigned char* buff
 
 long TQDwinsocket::read(void* connection, unsigned char* buffer, long count)
 {
-    if (connection == nullptr) {
-        seterr(WSAENOTSOCK);
+    if (m_isUdp && connection != nullptr
+        && reinterpret_cast<std::uintptr_t>(connection) == m_socket && !bindUdp())
         return -1;
-    }
-    if (buffer == nullptr || count <= 0)
-        return 0;
-    std::uintptr_t handle = reinterpret_cast<std::uintptr_t>(connection);
-    bool own = handle == m_socket;
-    if (m_isUdp && own && !bindUdp())
-        return -1;
-    unsigned long seconds = own ? m_timeout : m_clTimeout;
-    if (!setBlocking(native(handle), seconds == 0)) {
-        seterr(-1);
-        return 0;
-    }
-    if (seconds == 0) {
-        long received = receiveOnce(handle, buffer, count);
-        seterr(received >= 0 ? 0 : -1);
-        return received;
-    }
-    return timedRead(handle, buffer, count, seconds);
-}
-
-// A UDP read takes the one datagram that arrives within the time-out; a
-// TCP read gathers bytes until the count is complete, a wait expires, the
-// peer closes or an error comes, and gives what it has.
-long TQDwinsocket::timedRead(std::uintptr_t connection, unsigned char* buffer, long count,
-                             unsigned long seconds)
-{
-    if (m_isUdp) {
-        int code = waitReady(native(connection), false, seconds);
-        long received = code == 0 ? receiveOnce(connection, buffer, count) : 0;
-        seterr(code != 0 ? code : received >= 0 ? 0 : -1);
-        return received;
-    }
-    long total = 0;
-    while (total < count) {
-        long received = receiveOnce(connection, buffer + total, count - total);
-        if (received == 0)
-            break;
-        if (received > 0) {
-            total += received;
-            continue;
-        }
-        int code = WSAGetLastError();
-        if (code == WSAEWOULDBLOCK)
-            code = waitReady(native(connection), false, seconds);
-        if (code != 0) {
-            seterr(code);
-            return total;
-        }
-    }
-    seterr(0);
-    return total;
+    return transfer(connection, buffer, count, false);
 }
 
 long TQDwinsocket::write(void* connection, unsigned char* buffer, long count)
 {
-    if (connection == nullptr) {
-        seterr(WSAENOTSOCK);
-        return -1;
-    }
-    if (buffer == nullptr || count <= 0)
-        return 0;
-    std::uintptr_t handle = reinterpret_cast<std::uintptr_t>(connection);
-    if (m_isUdp) {
+    if (m_isUdp && connection != nullptr) {
         // A bound socket receives; the sending is another socket's.
         if (m_bound != 0) {
             seterr(0);
             return 0;
         }
         BOOL broadcast = TRUE;
-        if (setsockopt(native(handle), SOL_SOCKET, SO_BROADCAST,
-                       reinterpret_cast<char*>(&broadcast), sizeof broadcast) != 0) {
+        if (setsockopt(native(reinterpret_cast<std::uintptr_t>(connection)), SOL_SOCKET,
+                       SO_BROADCAST, reinterpret_cast<char*>(&broadcast), sizeof broadcast) != 0) {
             seterr(-1);
             return 0;
         }
     }
+    return transfer(connection, buffer, count, true);
+}
+
+// The time-out of the socket's own connection, or the client time-out of
+// an accepted one, decides between one blocking transfer and bounded waits.
+long TQDwinsocket::transfer(void* connection, unsigned char* buffer, long count, bool writing)
+{
+    if (connection == nullptr) {
+        seterr(WSAENOTSOCK);
+        return -1;
+    }
+    if (buffer == nullptr || count <= 0)
+        return 0;
+    std::uintptr_t handle = reinterpret_cast<std::uintptr_t>(connection);
     unsigned long seconds = handle == m_socket ? m_timeout : m_clTimeout;
     if (!setBlocking(native(handle), seconds == 0)) {
         seterr(-1);
         return 0;
     }
     if (seconds == 0) {
-        long sent = sendOnce(handle, buffer, count);
-        seterr(sent >= 0 ? 0 : -1);
-        return sent;
+        long moved = transferOnce(handle, buffer, count, writing);
+        seterr(moved >= 0 ? 0 : -1);
+        return moved;
     }
-    return timedWrite(handle, buffer, count, seconds);
+    if (m_isUdp && !writing) {
+        int code = waitReady(native(handle), false, seconds);
+        long received = code == 0 ? receiveOnce(handle, buffer, count) : 0;
+        seterr(code != 0 ? code : received >= 0 ? 0 : -1);
+        return received;
+    }
+    return transferAll(handle, buffer, count, seconds, writing);
 }
 
-// Sends until every byte is out, a wait for room expires or an error
-// comes, and gives the count sent.
-long TQDwinsocket::timedWrite(std::uintptr_t connection, unsigned char* buffer, long count,
-                              unsigned long seconds)
+long TQDwinsocket::transferOnce(std::uintptr_t connection, unsigned char* buffer, long count,
+                                bool writing)
+{
+    return writing ? sendOnce(connection, buffer, count) : receiveOnce(connection, buffer, count);
+}
+
+// Moves bytes until the count is complete, a wait expires, the peer closes
+// or an error comes, and gives the count moved.
+long TQDwinsocket::transferAll(std::uintptr_t connection, unsigned char* buffer, long count,
+                               unsigned long seconds, bool writing)
 {
     long total = 0;
     while (total < count) {
-        long sent = sendOnce(connection, buffer + total, count - total);
-        if (sent == 0)
+        long moved = transferOnce(connection, buffer + total, count - total, writing);
+        if (moved == 0)
             break;
-        if (sent > 0) {
-            total += sent;
+        if (moved > 0) {
+            total += moved;
             continue;
         }
         int code = WSAGetLastError();
         if (code == WSAEWOULDBLOCK)
-            code = waitReady(native(connection), true, seconds);
+            code = waitReady(native(connection), writing, seconds);
         if (code != 0) {
             seterr(code);
             return total;
@@ -822,26 +791,25 @@ long TQDwinsocket::timedWrite(std::uintptr_t connection, unsigned char* buffer, 
     return total;
 }
 
-long TQDwinsocket::read(unsigned char* buffer, long count)
+void* TQDwinsocket::ownConnection()
 {
     if (m_isUdp)
         haveSocket();
-    if (m_socket == 0) {
+    if (m_socket == 0)
         seterr(WSAENOTCONN);
-        return -1;
-    }
-    return read(reinterpret_cast<void*>(m_socket), buffer, count);
+    return reinterpret_cast<void*>(m_socket);
+}
+
+long TQDwinsocket::read(unsigned char* buffer, long count)
+{
+    void* own = ownConnection();
+    return own != nullptr ? read(own, buffer, count) : -1;
 }
 
 long TQDwinsocket::write(unsigned char* buffer, long count)
 {
-    if (m_isUdp)
-        haveSocket();
-    if (m_socket == 0) {
-        seterr(WSAENOTCONN);
-        return -1;
-    }
-    return write(reinterpret_cast<void*>(m_socket), buffer, count);
+    void* own = ownConnection();
+    return own != nullptr ? write(own, buffer, count) : -1;
 }
 
 TQ_PLATFORM_FACTORY(TQDsocket, TQDwinsocket, _winsocket_create_handler, TQGFinitializeWinSocket)

@@ -56,11 +56,16 @@ private:
     bool haveSocket();
     // Binds a UDP socket once to its local address and port.
     bool bindUdp();
-    long timedRead(std::uintptr_t connection, unsigned char* buffer, long count,
-                   unsigned long seconds);
-    long timedWrite(std::uintptr_t connection, unsigned char* buffer, long count,
-                    unsigned long seconds);
+    // The socket's own handle; null, with the error noted, when a TCP
+    // socket has none (a UDP socket makes one).
+    void* ownConnection();
+    long transfer(void* connection, unsigned char* buffer, long count, bool writing);
+    long transferAll(std::uintptr_t connection, unsigned char* buffer, long count,
+                     unsigned long seconds, bool writing);
+    long transferOnce(std::uintptr_t connection, unsigned char* buffer, long count,
+                      bool writing);
     long sendOnce(std::uintptr_t connection, const unsigned char* buffer, long count);
+    // A UDP receive records the sender as the destination.
     long receiveOnce(std::uintptr_t connection, unsigned char* buffer, long count);
     // Lets the worker go and waits for its end when it may; whether the
     // worker took over closing the native socket.
