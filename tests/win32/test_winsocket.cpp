@@ -17,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -39,17 +38,16 @@ sockaddr_in loopback(unsigned short port)
 
 // A plain socket bound to 127.0.0.1:port (0: any free port), or
 // INVALID_SOCKET.
-SOCKET boundTo(unsigned short port, int type)
+SOCKET boundTo(unsigned short port, int type, BOOL reuse = FALSE)
 {
     TQGFwinStartSockets();
     SOCKET s = socket(AF_INET, type, 0);
+    setsockopt(s, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<char*>(&reuse), sizeof reuse);
     sockaddr_in at = loopback(port);
     if (bind(s, reinterpret_cast<sockaddr*>(&at), sizeof at) != 0) {
         closesocket(s);
         return INVALID_SOCKET;
     }
-    DWORD patience = kPatience;
-    setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<char*>(&patience), sizeof patience);
     return s;
 }
 
@@ -57,14 +55,9 @@ SOCKET boundTo(unsigned short port, int type)
 // that were closed may still linger there.
 bool canBind(unsigned short port, int type)
 {
-    TQGFwinStartSockets();
-    SOCKET s = socket(AF_INET, type, 0);
-    BOOL reuse = type == SOCK_STREAM;
-    setsockopt(s, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<char*>(&reuse), sizeof reuse);
-    sockaddr_in at = loopback(port);
-    bool bound = bind(s, reinterpret_cast<sockaddr*>(&at), sizeof at) == 0;
+    SOCKET s = boundTo(port, type, type == SOCK_STREAM);
     closesocket(s);
-    return bound;
+    return s != INVALID_SOCKET;
 }
 
 unsigned short freePort(int type = SOCK_STREAM)
@@ -128,20 +121,12 @@ struct Deliveries {
     std::function<void(TQDsocket*, void*)> then;
 };
 
+// Notes a delivery; a UDP socket's datagram is read into the note.
 void noteDelivery(TQDsocket* socket, void* connection, unsigned long peer)
 {
     Deliveries* deliveries = static_cast<Deliveries*>(socket->getUserData());
-    deliveries->seen.push_back({GetCurrentThreadId(), socket, connection, peer, ""});
-    if (deliveries->then)
-        deliveries->then(socket, connection);
-}
-
-// Reads the datagram of a delivery into its record.
-void noteDatagram(TQDsocket* socket, void* connection, unsigned long peer)
-{
-    Deliveries* deliveries = static_cast<Deliveries*>(socket->getUserData());
     unsigned char got[64];
-    long n = socket->read(got, sizeof got);
+    long n = socket->getIsUdp() ? socket->read(got, sizeof got) : 0;
     deliveries->seen.push_back({GetCurrentThreadId(), socket, connection, peer,
                                 std::string(reinterpret_cast<char*>(got), n > 0 ? n : 0)});
     if (deliveries->then)
@@ -204,8 +189,6 @@ TEST(WinSocket, FailuresNameTheirCause)
     EXPECT_EQ(0xFFFFFFFFul, host) << "an empty UDP destination is the broadcast address";
     ASSERT_TRUE(TQDwinsocket::destinationAddress("", false, &host));
     EXPECT_EQ(0x7F000001ul, host) << "an empty TCP destination is the local host";
-    ASSERT_TRUE(TQDwinsocket::destinationAddress("10.1.2.3", true, &host));
-    EXPECT_EQ(0x0A010203ul, host);
 }
 
 TEST(WinSocket, TimedTransfersEndWhenAWaitExpiresOrThePeerCloses)
@@ -246,9 +229,8 @@ TEST(WinSocket, TimedTransfersEndWhenAWaitExpiresOrThePeerCloses)
 
     // A peer that reads nothing: the write gives up after one wait.
     {
-        SOCKET silent = INVALID_SOCKET;
         Peer peer([&] {
-            silent = accept(listener, nullptr, nullptr);
+            SOCKET silent = accept(listener, nullptr, nullptr);
             WaitForSingleObject(more, kPatience);
             closesocket(silent);
         });
@@ -344,8 +326,8 @@ TEST(WinSocket, DatagramsReachTheirOwnWatcherWhichWaitsForItsRelease)
     };
     auto receiverA = receiver(portA, &a);
     auto receiverB = receiver(portB, &b);
-    ASSERT_EQ(0, receiverA->acceptEx(noteDatagram));
-    ASSERT_EQ(0, receiverB->acceptEx(noteDatagram));
+    ASSERT_EQ(0, receiverA->acceptEx(noteDelivery));
+    ASSERT_EQ(0, receiverB->acceptEx(noteDelivery));
     TQDwinsocket sender;
     sender.setIsUdp(1);
     sender.setDestAddr("127.0.0.1");
@@ -401,28 +383,29 @@ TEST(WinSocket, DatagramsReachTheirOwnWatcherWhichWaitsForItsRelease)
 
 namespace {
 
-struct ServedCall {
-    DWORD thread = 0;
-    unsigned long peer = 0;
-};
-ServedCall g_served;
+DWORD g_servedOn = 0;
 
-// The serving side of a remote call, inside the accept callback: one
-// record in, two out, on the connection it was given.
-void serveCall(TQDsocket* socket, void* connection, unsigned long peer)
+// A "SOCKET" serialiser in a transaction over a connection of the socket
+// (null: its own), attached once the transaction has begun.
+TQDserialize* socketTransaction(TQDsocket* socket, void* connection)
 {
-    g_served.thread = GetCurrentThreadId();
-    g_served.peer = peer;
     TQDserialize* s = TQGIconductor()->getNewSerialize("SOCKET");
     s->beginTransaction("call", 2);
     auto* over = static_cast<TQDsocketSerialize*>(s->cast("TQDsocketSerialize"));
     over->setSocket(socket);
-    over->setSocket(connection);
+    if (connection != nullptr)
+        over->setSocket(connection);
+    return s;
+}
+
+// The serving side of a remote call: the record that came goes back.
+void serveCall(TQDsocket* socket, void* connection, unsigned long peer)
+{
+    g_servedOn = peer == 0x7F000001 ? GetCurrentThreadId() : 0;
+    TQDserialize* s = socketTransaction(socket, connection);
     void* call = nullptr;
     if (s->loadAlloc("TestShape", "call", &call, nullptr) == 0) {
         TestShape* shape = static_cast<TestShape*>(call);
-        long doubled = shape->id * 2;
-        s->save("#lng", "answer", &doubled);
         s->save(shape->typeName(), "echo", shape);
         delete shape;
     }
@@ -438,48 +421,37 @@ void remoteCallScenario()
     registerTestTypes();
     unsigned short port = freePort();
     std::unique_ptr<TQDsocket> server(TQDsocket::getNewInstance());
-    requireInChild(server->cast("TQDwinsocket") != nullptr, "the factory makes Win32 sockets");
     server->setPort(port);
     server->setClTimeout(5);
     requireInChild(server->acceptEx(serveCall) == 0, "the server accepts");
-
-    long answer = 0;
     TestCircle* echo = nullptr;
-    std::atomic<bool> done(false);
-    HANDLE caller = startWork([&] {
-        std::unique_ptr<TQDsocket> client(TQDsocket::getNewInstance());
-        client->setDestPort(port);
-        client->setTimeout(5);
-        if (client->connect() == 0) {
-            TQDserialize* s = TQGIconductor()->getNewSerialize("SOCKET");
-            s->beginTransaction("call", 2);
-            static_cast<TQDsocketSerialize*>(s->cast("TQDsocketSerialize"))
-                ->setSocket(client.get());
+    {
+        Peer caller([&] {
+            std::unique_ptr<TQDsocket> client(TQDsocket::getNewInstance());
+            client->setDestPort(port);
+            client->setTimeout(5);
+            if (client->connect() != 0)
+                return;
+            TQDserialize* s = socketTransaction(client.get(), nullptr);
             TestCircle circle;
             circle.id = 21;
             circle.label = "ring";
             circle.radius = 1.5;
             s->save("TestCircle", "call", &circle);
-            s->load("#lng", "answer", &answer);
             void* back = nullptr;
             if (s->loadAlloc("TestCircle", "echo", &back, nullptr) == 0)
                 echo = static_cast<TestCircle*>(back);
             s->endTransaction();
             delete s;
-        }
-        done = true;
-    });
-    requireInChild(pumpMessagesUntil([&] { return done.load(); }, kPatience),
-                   "the call is answered");
-    WaitForSingleObject(caller, kPatience);
-    CloseHandle(caller);
-    requireInChild(g_served.thread == app->getAppThreadId(),
-                   "the call is served on the application thread");
-    requireInChild(g_served.peer == 0x7F000001, "from 127.0.0.1");
-    requireInChild(answer == 42, "the answer is loaded as saved");
+        });
+        requireInChild(pumpMessagesUntil([&] { return caller.ended(); }, kPatience),
+                       "the call is answered");
+    }
+    requireInChild(g_servedOn == app->getAppThreadId(),
+                   "the call from 127.0.0.1 is served on the application thread");
     requireInChild(echo != nullptr && echo->id == 21 && echo->label == "ring"
                        && echo->radius == 1.5,
-                   "the structure is loaded as saved");
+                   "the structure comes back as it was saved");
     delete echo;
     server.reset();
     passInChild();
