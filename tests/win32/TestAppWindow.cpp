@@ -21,6 +21,10 @@ LRESULT CALLBACK testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         TQDwinThread::_exec_callback_message(reinterpret_cast<void*>(lParam));
         return 0;
     }
+    if (message == WM_USER && wParam == TQ_WM_USER_EVENT_RECORD) {
+        TQGFcallEventRecord(lParam);
+        return 0;
+    }
     if (message == WM_USER && wParam == TQ_WM_USER_CHILD_PROCESS) {
         TQDwinExecute::_callback(lParam);
         return 0;

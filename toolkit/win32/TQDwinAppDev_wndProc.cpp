@@ -95,16 +95,6 @@ bool keyGoesOn(UINT message, WPARAM wParam, LPARAM lParam)
     return keyboard->_dispatch_key(&msg);
 }
 
-void callEventRecord(LPARAM lParam)
-{
-    WinEventRecord* record = reinterpret_cast<WinEventRecord*>(lParam);
-    if (record == nullptr)
-        return;
-    if (record->function != nullptr)
-        record->function(record->a, record->b, record->c);
-    delete record;
-}
-
 // The answer for a private WM_USER message of another thread; the caller
 // has already let the lock keep it.
 LRESULT handleWorkerMessage(WPARAM wParam, LPARAM lParam)
@@ -112,7 +102,7 @@ LRESULT handleWorkerMessage(WPARAM wParam, LPARAM lParam)
     if (wParam == TQ_WM_USER_CHILD_PROCESS) {
         TQDwinExecute::_callback(lParam);
     } else if (wParam == TQ_WM_USER_EVENT_RECORD) {
-        callEventRecord(lParam);
+        TQGFcallEventRecord(lParam);
     } else {
         TQDwinThread::_exec_callback_message(reinterpret_cast<void*>(lParam));
         runObjectQueues();

@@ -38,6 +38,10 @@ struct WinEventRecord {
     void (*function)(long a, long b, long c);
 };
 
+// The application window's handling of TQ_WM_USER_EVENT_RECORD, on the
+// application thread: calls the record's function and deletes the record.
+void TQGFcallEventRecord(std::intptr_t lParam);
+
 void TQGFsetAppWindow(HWND__* window);
 // Null until the application device has registered its window.
 HWND__* TQGFgetAppWindow();
