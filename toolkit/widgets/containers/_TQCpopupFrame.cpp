@@ -53,14 +53,9 @@ TQCpopupFrame::TQCpopupFrame(TQCbase* parent, const char* name)
 
 void TQCpopupFrame::registerProperties(Registrar& r)
 {
-    typedef Registrar::Builder B;
-    r.watched<&TQCpopupFrame::m_menuItems>(_TQNmenuItems(), nullptr, TQ_HOOKS(menuItems),
-                                           B{_TQSmenuItems()});
-    r.watched<&TQCpopupFrame::m_menuItemHeight>(_TQNmenuItemHeight(), 30,
-                                                TQ_HOOKS(menuItemHeight),
-                                                B{_TQSmenuItemHeight()});
-    r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), B{_TQSfont()})
-        ->setGetDefaultValueHandler(writeDefaultFontNo);
+    TQ_WATCH(r, menuItems, nullptr);
+    TQ_WATCH(r, menuItemHeight, 30);
+    TQ_WATCH_BITS(r, font, 0)->setGetDefaultValueHandler(writeDefaultFontNo);
     r.withdraw(_TQNtitleBar());
     r.changeDefault<&TQCpopupFrame::m_foreColor>(_TQNforeColor(), -6);
     r.changeDefault<&TQCpopupFrame::m_backColor>(_TQNbackColor(), -5);

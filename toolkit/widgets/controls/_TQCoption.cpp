@@ -71,9 +71,8 @@ const char* TQCoption::defaultItems()
 
 void TQCoption::registerProperties(Registrar& r)
 {
-    r.watched<&TQCoption::m_menuItems>(_TQNmenuItems(), defaultItems(), TQ_HOOKS(menuItems),
-                                       {_TQSmenuItems()});
-    r.watched<&TQCoption::m_value>(_TQNvalue(), 0, TQ_HOOKS(value), {_TQSvalue()});
+    TQ_WATCH(r, menuItems, defaultItems());
+    TQ_WATCH(r, value, 0);
     for (const char* unused :
          {_TQNorientation(), _TQNalignmentV(), _TQNshadowType(), _TQNmaxLength()})
         r.withdraw(unused);

@@ -36,19 +36,13 @@ TQCvbtn::TQCvbtn(TQCbase* parent, const char* name)
     s_drawProc = nullptr;
     TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCvbtn::m_pushPixmap>(_TQNpushPixmap(), -1, TQ_HOOKS(pushPixmap),
-                                          {_TQSpushPixmap()});
-        r.watched<TQCflagOf<m_enableFocusMoveSlot>>(
-            _TQNenableFocusMove(), 1, TQ_HOOKS(enableFocusMove),
-            {_TQSenableFocusMove(), _TQRbool4(), _TQRbool4D()});
+        TQ_WATCH(r, pushPixmap, -1);
+        TQ_WATCH_FLAG(r, enableFocusMove, 1, bool4);
         TQ_REGISTER_ARROW_NAMES(r);
         TQ_REGISTER_TAB_NAMES(r);
         r.changeDefault<TQCflagOf<m_embossSlot>>(_TQNemboss(), 1);
-        r.watched<TQCflagOf<m_pixmapOverlapSlot>>(
-            _TQNpixmapOverlap(), 1, TQ_HOOKS(pixmapOverlap),
-            {_TQSpixmapOverlap(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQCvbtn::m_shortcut>(_TQNshortcut(), nullptr, TQ_HOOKS(shortcut),
-                                        {_TQSshortcut()});
+        TQ_WATCH_FLAG(r, pixmapOverlap, 1, bool3);
+        TQ_WATCH(r, shortcut, nullptr);
         // The button draws a frame of its own.
         r.withdraw(_TQNshadowType());
         r.triggers({TQEV_ACTIVATE, TQEV_KEY_PRESS, TQEV_KEY_RELEASE, TQEV_FOCUS_CH});
