@@ -16,7 +16,6 @@ TQCform::TQCform(TQCbase* parent, const char* name)
     : TQCbase(parent, name), m_children(8), m_gradation(0), m_shadowThickness(2),
       m_shadowType(0), m_pixmapStyle(1), m_noRefresh(0), m_sizeChanged(0)
 {
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         // The name given at construction is not replaced by the default.
         TQCbaseProperties::identity(r);
@@ -45,7 +44,6 @@ TQCform::TQCform(TQCbase* parent, const char* name)
 
 TQCform::~TQCform()
 {
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
     deleteOwnedChildren(m_children);
 }
 

@@ -15,8 +15,6 @@
 
 TQ_TYPE_SERVER_FRAME(TQCpopupFrame, TQCwindow);
 
-TQCextLookCache TQCpopupFrame::s_look("TQCpopupFrame::draw");
-
 namespace {
 
 // Role colours of the row under the pointer in look B.
@@ -47,7 +45,6 @@ TQCpopupFrame::TQCpopupFrame(TQCbase* parent, const char* name)
     m_backColor = -5;
     m_topShadowColor = -8;
     m_bottomShadowColor = -9;
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, registerProperties);
 }
 
@@ -68,7 +65,6 @@ void TQCpopupFrame::registerProperties(Registrar& r)
 
 TQCpopupFrame::~TQCpopupFrame()
 {
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
     delete[] m_menuItems;
     delete[] m_itemSensitive;
 }
@@ -110,14 +106,6 @@ void TQCpopupFrame::onVisibleChange(unsigned char on)
     setParentVisible(1);
     if (guard.alive() && dev != nullptr)
         dev->setVisible(1);
-}
-
-void TQCpopupFrame::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCbase::onGuiPolicyChange(policy);
-    if (guard.alive())
-        s_look.lookChanged(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -200,12 +188,8 @@ long TQCpopupFrame::draw()
     unsigned char whole = getAbsoluteDraw();
     if (!whole && !dev->isExposed(0, 0, m_width, m_height, 1))
         return 0;
-    if (TQCguiPolicy::DrawProc proc = s_look.current()) {
-        TQCpopupFrameDrawBlock block;
-        fillDrawBlock(block);
-        proc(&block);
+    if (drawThroughLook(dev))
         return 0;
-    }
     if (dev->beginDraw(0, 0, m_width, m_height, whole, 1) != 0)
         return 0;
     TQCbase::update();
@@ -271,13 +255,6 @@ void TQCpopupFrame::drawItem(TQDdev* dev, const std::string& item, long k, short
 
 void TQCpopupFrame::fillDrawBlock(TQCpopupFrameDrawBlock& b)
 {
-    b.instance = this;
-    b.device = getowndev();
-    b.x = m_x;
-    b.y = m_y;
-    b.width = m_width;
-    b.height = m_height;
-    b.shadowThickness = m_shadowThickness;
     b.foreColor = m_foreColor;
     b.backColor = m_backColor;
     b.topShadowColor = m_topShadowColor;

@@ -4,7 +4,6 @@
 // look. How it scrolls has a file of its own.
 #include "_TQCscrForm.h"
 
-#include "_TQCextLookProc.h"
 #include "_TQCprocedure.h"
 #include "_TQCscrFrame.h"
 #include "_TQCtypeServerFrame.h"
@@ -351,12 +350,6 @@ void TQCscrForm::onScrMouseDoubleClick(TQCpoint*)
 // ---------------------------------------------------------------------------
 // Painting
 
-TQCextLookProc& TQCscrForm::lookProc()
-{
-    static TQCextLookProc* look = new TQCextLookProc("TQCscrForm::draw");
-    return *look;
-}
-
 long TQCscrForm::lookPolicy()
 {
     return TQGIappGuiPolicy()->getGuiPolicy();
@@ -382,9 +375,8 @@ long TQCscrForm::draw()
     if (m_virtualScroll)
         giveOffsetPointers(true, true);
     _adjust_scr_area();
-    long gap = marginInLook() + m_barThickness;
-    long vg = _get_vbar_visible() ? gap : 0;
-    long hg = _get_hbar_visible() ? gap : 0;
+    long vg = barGap(_get_vbar_visible());
+    long hg = barGap(_get_hbar_visible());
     TQDdev* dev = getowndev();
     if (dev == nullptr)
         return -1;
@@ -401,7 +393,7 @@ long TQCscrForm::draw()
         if (!guard.alive())
             return 0;
     }
-    if (drawExtendedLook(dev, vg, hg))
+    if (drawThroughLook(dev))
         return 0;
     paint(dev, lookPolicy(), vg, hg);
     return 0;
@@ -444,33 +436,21 @@ void TQCscrForm::paint(TQDdev* dev, long policy, long vg, long hg)
     dev->endDraw();
 }
 
-bool TQCscrForm::drawExtendedLook(TQDdev* dev, long vg, long hg)
+long TQCscrForm::barGap(bool shown)
 {
-    TQCguiPolicy::DrawProc proc = lookProc().get();
-    if (proc == nullptr)
-        return false;
-    TQCscrFormDrawBlock block;
-    fillLookRecord(block, dev);
+    return shown ? marginInLook() + m_barThickness : 0;
+}
+
+void TQCscrForm::fillDrawBlock(TQCscrFormDrawBlock& block)
+{
+    fillFormFields(block);
     block.workBackColor = m_workBackColor;
     block.barThickness = m_barThickness;
     block.margin = m_margin;
     block.titleHeight = m_titleBand;
     block.frame = m_frameFlag;
-    block.vbarShown = vg != 0;
-    block.hbarShown = hg != 0;
-    proc(&block);
-    return true;
-}
-
-void TQCscrForm::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCbase::onGuiPolicyChange(policy);
-    if (!guard.alive())
-        return;
-    lookProc().renew();
-    setAbsoluteDraw(1);
-    draw();
+    block.vbarShown = barGap(_get_vbar_visible()) != 0;
+    block.hbarShown = barGap(_get_hbar_visible()) != 0;
 }
 
 long TQCscrForm::cdraw()

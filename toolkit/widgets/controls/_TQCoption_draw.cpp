@@ -44,12 +44,8 @@ long TQCoption::draw()
         return 0;
     }
     TQDdev* dev = getowndev();
-    if (TQCguiPolicy::DrawProc proc = s_look.current()) {
-        TQCoptionDrawBlock block;
-        fillDrawBlock(block);
-        proc(&block);
+    if (drawThroughLook(dev))
         return 0;
-    }
     if (!openDrawing(kClassName, __LINE__))
         return 0;
 
@@ -87,7 +83,7 @@ long TQCoption::draw()
 
 void TQCoption::fillDrawBlock(TQCoptionDrawBlock& b)
 {
-    fillDrawBlockHead(b);
+    fillLabelFields(b);
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;
     b.bottomShadowColor = m_bottomShadowColor;

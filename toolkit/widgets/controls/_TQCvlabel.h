@@ -120,19 +120,11 @@ protected:
     // Underlines the first place in the text where the shortcut stands,
     // case aside; nothing for a null or empty shortcut.
     static void underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut);
-    // The fields every drawing record of a control built on the label
-    // begins with: the control, its device, position, size, frame
-    // thickness, the blink state and the first three colours.
+    // The fields every draw block of a control built on the label has after
+    // its head: the blink state and the first three colours.
     template <class Block>
-    void fillDrawBlockHead(Block& b)
+    void fillLabelFields(Block& b)
     {
-        b.instance = this;
-        b.device = getowndev();
-        b.x = m_x;
-        b.y = m_y;
-        b.width = m_width;
-        b.height = m_height;
-        b.shadowThickness = m_shadowThickness;
         b.blinkFlag = m_blinkFlag;
         b.blinkPhase = getBlinkPhase();
         b.shadowType = m_shadowType;

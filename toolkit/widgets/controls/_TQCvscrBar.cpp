@@ -4,7 +4,6 @@
 #include "_TQCvscrBar.h"
 
 #include "_TQCbaseList.h"
-#include "_TQCextLookProc.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
 #include "_TQDtimer.h"
@@ -26,7 +25,6 @@ TQCvscrBar::TQCvscrBar(TQCbase* parent, const char* name)
       m_orientation(0), m_repeatStarted(0), m_gradation(0)
 {
     setOutSideMouseMove(1);
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         TQ_WATCH_BITS(r, shadowThickness, 2);
         TQ_WATCH(r, backColor, -13);
@@ -64,7 +62,6 @@ TQCvscrBar::TQCvscrBar(TQCbase* parent, const char* name)
 TQCvscrBar::~TQCvscrBar()
 {
     stopRepeat();
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
 }
 
 // The window-less device draws the bar through its own pixmap.
@@ -410,26 +407,3 @@ void TQCvscrBar::repeatTick(unsigned char tick)
     actOnPart(m_pressedPart);
 }
 
-// ---------------------------------------------------------------------------
-// Look change
-
-void TQCvscrBar::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    if (getVisible()) {
-        setAbsoluteDraw(1);
-        if (getBlinkRefresh())
-            redraw();
-        else
-            draw();
-        if (!guard.alive())
-            return;
-    }
-    lookProc().renew();
-    if (getVisible()) {
-        needUpdate();
-        setAbsoluteDraw(1);
-        redraw();
-    }
-    TQCbase::onGuiPolicyChange(policy);
-}

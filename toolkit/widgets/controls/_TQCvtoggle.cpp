@@ -14,8 +14,6 @@
 
 TQ_TYPE_SERVER_FRAME(TQCvtoggle, TQCvlabel);
 
-TQCextLookCache TQCvtoggle::s_look("TQCvtoggle::draw");
-
 namespace {
 
 // MOUSE_OUT, MOUSE_PRESS, MOUSE_RELEASE and MOUSE_MOVE.
@@ -42,7 +40,6 @@ TQCvtoggle::TQCvtoggle(TQCbase* parent, const char* name)
 {
     _get_toggle_list()->add(this);
     _register_focus_move();
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, registerProperties);
 }
 
@@ -74,7 +71,6 @@ void TQCvtoggle::registerProperties(Registrar& r)
 
 TQCvtoggle::~TQCvtoggle()
 {
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
     if (m_shortcutRegistered) {
         m_shortcutRegistered = 0;
         if (TQDappDev* app = TQGIappDev())
@@ -444,10 +440,3 @@ void TQCvtoggle::onSensitiveChange(unsigned char on)
     needUpdate();
 }
 
-void TQCvtoggle::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCvlabel::onGuiPolicyChange(policy);
-    if (guard.alive())
-        s_look.lookChanged(this);
-}

@@ -31,11 +31,6 @@ unsigned long innerLength(long length, long used, long margins)
 
 long TQCvtoggle::draw()
 {
-    return drawToggle(s_look);
-}
-
-long TQCvtoggle::drawToggle(TQCextLookCache& extLook)
-{
     long drawing = drawable(getClassName(), __LINE__);
     if (drawing <= 0)
         return drawing;
@@ -46,12 +41,8 @@ long TQCvtoggle::drawToggle(TQCextLookCache& extLook)
         return 0;
     }
     TQDdev* dev = getowndev();
-    if (TQCguiPolicy::DrawProc proc = extLook.current()) {
-        TQCvtoggleDrawBlock block;
-        fillDrawBlock(block);
-        proc(&block);
+    if (drawThroughLook(dev))
         return 0;
-    }
     std::unique_ptr<TQCstring> text(shownText());
     if (!openDrawing(getClassName(), __LINE__))
         return 0;
@@ -81,7 +72,7 @@ long TQCvtoggle::drawToggle(TQCextLookCache& extLook)
 
 void TQCvtoggle::fillDrawBlock(TQCvtoggleDrawBlock& b)
 {
-    fillDrawBlockHead(b);
+    fillLabelFields(b);
     b.selectColor = m_selectColor;
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;
