@@ -6,6 +6,7 @@
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
 #include "_TQDmouse.h"
+#include "_TQGFarea.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFtrigger.h"
 

@@ -83,7 +83,7 @@ long TQCpopupFrame::_device_initialize()
     if (dev == nullptr)
         return 0;
     unsigned char on = 1;
-    dev->setValue(VALUE_POPUP, &on);
+    dev->setValue(TQDwindowDev::VALUE_POPUP, &on);
     dev->setValue(kKeepAbove, &on);
     return 0;
 }
@@ -99,7 +99,7 @@ void TQCpopupFrame::onVisibleChange(unsigned char on)
     TQDdev* dev = getowndev();
     if (dev == nullptr && (dev = attachdev()) != nullptr) {
         char none = kNoTitleBar;
-        dev->setValue(VALUE_TITLE_BAR, &none);
+        dev->setValue(TQDwindowDev::VALUE_TITLE_BAR, &none);
         dev->setEnableEventBit(getEventMask());
     }
     LifeGuard guard(this);

@@ -71,7 +71,7 @@ TQCwindow::TQCwindow(TQCbase* parent, const char* name)
                     TQEV_PARENT_VISIBLE_CH, TQEV_VISIBLE_CH, TQEV_RESIZE, TQEV_ACTIVATE,
                     TQEV_EXPOSE});
         r.info()->setExtTrigger(TRIGGER_EXIT, "EXIT");
-        r.info()->setExtTrigger(TRIGGER_WINDOW_CLOSED, "WINDOW-CLOSED");
+        r.info()->setExtTrigger(TQDwindowDev::TRIGGER_WINDOW_CLOSED, "WINDOW-CLOSED");
     });
 }
 
@@ -130,8 +130,8 @@ bool TQCwindow::realised()
 void TQCwindow::sendTitleBar(char kind)
 {
     unsigned char popup = kind == TITLE_BAR_OVERRIDE_REDIRECT ? 1 : 0;
-    sendKey(VALUE_POPUP, popup);
-    sendKey(VALUE_TITLE_BAR, static_cast<char>(popup ? 0 : kind));
+    sendKey(TQDwindowDev::VALUE_POPUP, popup);
+    sendKey(TQDwindowDev::VALUE_TITLE_BAR, static_cast<char>(popup ? 0 : kind));
 }
 
 long TQCwindow::_device_initialize()
@@ -141,8 +141,8 @@ long TQCwindow::_device_initialize()
     bool edit = getPropertyEditMode();
     unsigned char popup = m_titleBar == TITLE_BAR_OVERRIDE_REDIRECT && !edit ? 1 : 0;
     if (!edit)
-        sendKey(VALUE_TITLE_BAR, static_cast<char>(popup ? 0 : m_titleBar));
-    sendKey(VALUE_POPUP, popup);
+        sendKey(TQDwindowDev::VALUE_TITLE_BAR, static_cast<char>(popup ? 0 : m_titleBar));
+    sendKey(TQDwindowDev::VALUE_POPUP, popup);
     sendKey(TQDdev::VALUE_MOUSE_CURSOR, m_mouse);
     sendKey(TQDdev::VALUE_X, m_x);
     sendKey(TQDdev::VALUE_Y, m_y);
@@ -152,11 +152,11 @@ long TQCwindow::_device_initialize()
     sendKey(TQDdev::VALUE_BACK_IMAGE, m_backPixmap);
     sendKey(TQDdev::VALUE_PIXMAP_STYLE, static_cast<unsigned char>(m_pixmapStyle));
     static char noTitle[] = "";
-    sendKey(VALUE_TITLE, m_titleString != nullptr ? m_titleString : noTitle);
+    sendKey(TQDwindowDev::VALUE_TITLE, m_titleString != nullptr ? m_titleString : noTitle);
     // Expose, resize and mouse-in.
     getowndev()->setEnableEventBit(0xE00);
     if (getParent() != nullptr)
-        sendKey(VALUE_PARENT, getParent());
+        sendKey(TQDwindowDev::VALUE_PARENT, getParent());
     return TQCbase::_device_initialize();
 }
 
@@ -171,7 +171,7 @@ void TQCwindow::onDefaultColorChange()
 void TQCwindow::setWorkTQNtitleString(char* text)
 {
     if (realised())
-        sendKey(VALUE_TITLE, text);
+        sendKey(TQDwindowDev::VALUE_TITLE, text);
 }
 
 // In property-edit mode the builder moves the window by y only; x is kept
