@@ -120,6 +120,13 @@
     TQ_WATCH(r, topShadowColor, top);                                            \
     TQ_WATCH(r, bottomShadowColor, bottom)
 
+// The place and size: x, y, width and height, each kept in its member.
+#define TQ_WATCH_GEOMETRY(r, defX, defY, defWidth, defHeight)                   \
+    TQ_WATCH(r, x, defX);                                                        \
+    TQ_WATCH(r, y, defY);                                                        \
+    TQ_WATCH(r, width, defWidth);                                                \
+    TQ_WATCH(r, height, defHeight)
+
 // The parts the forms above are made of.
 #define TQ_WATCH_AS_(r, prop, Slot, def, ...)                                    \
     r.template watched<Slot>(_TQN##prop(), def, TQ_HOOKS(prop), {_TQS##prop() __VA_ARGS__})

@@ -37,10 +37,7 @@ TQCnwbase::TQCnwbase(TQCbase* parent, const char* name)
         TQ_WATCH_FLAG(r, blinkRefreshing, 0, bool3);
         TQCbaseProperties::visibility(r);
         TQCbaseProperties::sensitivity(r);
-        TQ_WATCH(r, x, 0);
-        TQ_WATCH(r, y, 0);
-        TQ_WATCH(r, width, 100);
-        TQ_WATCH(r, height, 30);
+        TQ_WATCH_GEOMETRY(r, 0, 0, 100, 30);
         TQ_WATCH(r, foreColor, -14);
         TQ_WATCH_FLAG(r, twinBlink, 0, bool4);
         TQ_WATCH(r, blinkColor, -13);

@@ -41,10 +41,7 @@ TQCwindow::TQCwindow(TQCbase* parent, const char* name)
         TQ_WATCH(r, titleString, nullptr);
         TQ_WATCH_SLOT(r, userString, TQCuserStringSlot, nullptr);
         TQ_WATCH_SLOT(r, userValue, TQCuserValueSlot, 0);
-        TQ_WATCH(r, x, 0);
-        TQ_WATCH(r, y, 0);
-        TQ_WATCH(r, width, 100);
-        TQ_WATCH(r, height, 30);
+        TQ_WATCH_GEOMETRY(r, 0, 0, 100, 30);
         TQ_WATCH_BITS(r, shadowThickness, 0);
         TQ_WATCH_SHADOW_COLORS(r, -2, -1, -3, -4);
         TQ_WATCH(r, backPixmap, -1);

@@ -19,10 +19,7 @@ TQCform::TQCform(TQCbase* parent, const char* name)
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         // The name given at construction is not replaced by the default.
         TQCbaseProperties::identity(r);
-        TQ_WATCH(r, x, 100);
-        TQ_WATCH(r, y, 100);
-        TQ_WATCH(r, width, 100);
-        TQ_WATCH(r, height, 30);
+        TQ_WATCH_GEOMETRY(r, 100, 100, 100, 30);
         TQ_WATCH_BITS(r, shadowThickness, 2);
         TQ_WATCH_SHADOW_COLORS(r, -2, -1, -3, -4);
         TQ_WATCH(r, backPixmap, -1);

@@ -21,14 +21,7 @@ class TQCpopupFrame;
 // address, instead of the button painting itself.
 struct TQCoptionDrawBlock {
     TQClookHead head;
-    long blinkFlag;
-    long blinkPhase;
-    long shadowType;
-    long blinkType;
-    long twinBlink;
-    short foreColor;
-    short backColor;
-    short blinkColor;
+    TQClabelLook label;
     short backBlinkColor;
     short topShadowColor;
     short bottomShadowColor;

@@ -83,7 +83,7 @@ long TQCoption::draw()
 
 void TQCoption::fillDrawBlock(TQCoptionDrawBlock& b)
 {
-    fillLabelFields(b);
+    fillLabelLook(b.label);
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;
     b.bottomShadowColor = m_bottomShadowColor;

@@ -15,14 +15,7 @@ class TQDkeyboard;
 // this order.
 struct TQCvbtnDrawBlock {
     TQClookHead head;
-    long blinkFlag;
-    long blinkPhase;
-    long shadowType;  // -1: none
-    long blinkType;
-    long twinBlink;
-    short foreColor;
-    short backColor;
-    short blinkColor;
+    TQClabelLook label;
     short backBlinkColor;
     short topShadowColor;
     short bottomShadowColor;

@@ -87,7 +87,7 @@ long TQCvbtn::draw()
 
 void TQCvbtn::fillDrawBlock(TQCvbtnDrawBlock& b)
 {
-    fillLabelFields(b);
+    fillLabelLook(b.label);
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;
     b.bottomShadowColor = m_bottomShadowColor;

@@ -10,6 +10,19 @@
 
 class TQDkeyboard;
 
+// What the draw block of a control built on the label holds after its head:
+// the blink state, the shadow type and the first three colours.
+struct TQClabelLook {
+    long blinkFlag;
+    long blinkPhase;
+    long shadowType;  // -1: none
+    long blinkType;
+    long twinBlink;
+    short foreColor;
+    short backColor;
+    short blinkColor;
+};
+
 class TQCvlabel : public TQCnwbase {
 public:
     TQ_CLASS_FRAME(TQCvlabel, TQCnwbase, 1000, 1000)
@@ -121,9 +134,8 @@ protected:
     // case aside; nothing for a null or empty shortcut.
     static void underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut);
     // The fields every draw block of a control built on the label has after
-    // its head: the blink state and the first three colours.
-    template <class Block>
-    void fillLabelFields(Block& b)
+    // its head.
+    void fillLabelLook(TQClabelLook& b)
     {
         b.blinkFlag = m_blinkFlag;
         b.blinkPhase = getBlinkPhase();

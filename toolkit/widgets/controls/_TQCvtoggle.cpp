@@ -46,14 +46,7 @@ TQCvtoggle::TQCvtoggle(TQCbase* parent, const char* name)
 void TQCvtoggle::registerProperties(Registrar& r)
 {
     TQ_WATCH(r, selectString, nullptr);
-    TQ_WATCH_FLAG(r, indicatorOn, 1, bool1);
-    TQ_WATCH_BITS(r, indicatorType, 0, indicatorType);
-    TQ_WATCH_BITS(r, indicatorSize, 20);
-    TQ_WATCH_BITS(r, indicatorShadow, 2);
-    TQ_WATCH(r, indicatorColor, -13);
-    TQ_WATCH(r, indicatorPixmap, -1);
-    TQ_WATCH(r, selectColor, -7);
-    TQ_WATCH(r, selectPixmap, -1);
+    TQ_WATCH_INDICATOR(r, 20, -13);
     TQ_WATCH_FLAG(r, unique, 0, bool3);
     TQ_WATCH(r, group, nullptr);
     TQ_WATCH_FLAG(r, selectReset, 0, bool1);

@@ -17,14 +17,7 @@ class TQDkeyboard;
 // The procedure reads the fields in this order.
 struct TQCvtoggleDrawBlock {
     TQClookHead head;
-    long blinkFlag;
-    long blinkPhase;
-    long shadowType;
-    long blinkType;
-    long twinBlink;
-    short foreColor;
-    short backColor;
-    short blinkColor;
+    TQClabelLook label;
     short selectColor;
     short backBlinkColor;
     short topShadowColor;
@@ -57,6 +50,20 @@ struct TQCvtoggleDrawBlock {
     short indicatorPixmap;
     short indicatorColor;
 };
+
+// The indicator and the selection look: indicatorOn, indicatorType,
+// indicatorSize (default size), indicatorShadow, indicatorColor (default
+// color), indicatorPixmap, selectColor and selectPixmap, as the toggle and
+// the radio group register them.
+#define TQ_WATCH_INDICATOR(r, size, color)                                       \
+    TQ_WATCH_FLAG(r, indicatorOn, 1, bool1);                                     \
+    TQ_WATCH_BITS(r, indicatorType, 0, indicatorType);                           \
+    TQ_WATCH_BITS(r, indicatorSize, size);                                       \
+    TQ_WATCH_BITS(r, indicatorShadow, 2);                                        \
+    TQ_WATCH(r, indicatorColor, color);                                          \
+    TQ_WATCH(r, indicatorPixmap, -1);                                            \
+    TQ_WATCH(r, selectColor, -7);                                                \
+    TQ_WATCH(r, selectPixmap, -1)
 
 class TQCvtoggle : public TQCvlabel {
 public:

@@ -72,7 +72,7 @@ long TQCvtoggle::draw()
 
 void TQCvtoggle::fillDrawBlock(TQCvtoggleDrawBlock& b)
 {
-    fillLabelFields(b);
+    fillLabelLook(b.label);
     b.selectColor = m_selectColor;
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;

@@ -46,14 +46,7 @@ TQCradioGroup::TQCradioGroup(TQCbase* parent, const char* name)
         TQ_WATCH_BITS(r, font, 0)->setGetDefaultValueHandler(writeDefaultFontNo);
         TQ_WATCH_BITS(r, margin, 4);
         r.changeDefault<m_shadowTypeSlot>(_TQNshadowType(), 3);
-        TQ_WATCH_FLAG(r, indicatorOn, 1, bool1);
-        TQ_WATCH_BITS(r, indicatorType, 0, indicatorType);
-        TQ_WATCH_BITS(r, indicatorSize, 16);
-        TQ_WATCH_BITS(r, indicatorShadow, 2);
-        TQ_WATCH(r, indicatorColor, -11);
-        TQ_WATCH(r, indicatorPixmap, -1);
-        TQ_WATCH(r, selectColor, -7);
-        TQ_WATCH(r, selectPixmap, -1);
+        TQ_WATCH_INDICATOR(r, 16, -11);
         TQ_WATCH(r, labelPixmap, -1);
         TQ_WATCH_BITS(r, orientation, 1, orientation);
         TQ_REGISTER_FOCUS_MOVING(r);
