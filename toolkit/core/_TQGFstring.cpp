@@ -227,14 +227,7 @@ void TQGFtrimSpace(char* text)
 
 long TQGFgetLines(const char* text)
 {
-    long lines = 1;
-    if (text) {
-        for (; *text; ++text) {
-            if (*text == '\n')
-                ++lines;
-        }
-    }
-    return lines;
+    return TQGFcountLines(text);
 }
 
 TQCstring TQGFgetFileName(const char* path)

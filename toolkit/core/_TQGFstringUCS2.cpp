@@ -158,14 +158,7 @@ u16* TQGFreplaceStringUCS2(const u16* text, const u16* from, const u16* to, long
 
 long TQGFgetLinesUCS2(const u16* text)
 {
-    long lines = 1;
-    if (text) {
-        for (; *text; ++text) {
-            if (*text == '\n')
-                ++lines;
-        }
-    }
-    return lines;
+    return TQGFcountLines(text);
 }
 
 long TQGFgetWordPosUCS2(const u16* text, long line)
