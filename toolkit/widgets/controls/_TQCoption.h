@@ -28,12 +28,7 @@ struct TQCoptionDrawBlock {
     char* labelString;
     short labelPixmap;
     short blinkPixmap;
-    long gradation;
-    long gradationMargin;
-    long marginLeft;
-    long marginRight;
-    long marginTop;
-    long marginBottom;
+    TQClabelMargins margins;
     unsigned char emboss;
     unsigned char font;
     unsigned char reverseFlag;

@@ -90,7 +90,7 @@ void TQCoption::fillDrawBlock(TQCoptionDrawBlock& b)
     b.labelString = m_labelString;
     b.labelPixmap = m_labelPixmap;
     b.blinkPixmap = m_blinkPixmap;
-    fillDrawBlockMargins(b);
+    fillLabelMargins(b.margins);
     b.emboss = m_emboss;
     b.font = m_font;
     b.reverseFlag = m_reverseFlag;

@@ -26,12 +26,7 @@ struct TQCvbtnDrawBlock {
     short pushPixmap;
     unsigned short pressed;
     long orientation;
-    long gradation;
-    long gradationMargin;
-    long marginLeft;
-    long marginRight;
-    long marginTop;
-    long marginBottom;
+    TQClabelMargins margins;
     unsigned char drawFocusBorder;
     unsigned char emboss;
     unsigned char font;

@@ -98,7 +98,7 @@ void TQCvbtn::fillDrawBlock(TQCvbtnDrawBlock& b)
     b.pushPixmap = m_pushPixmap;
     b.pressed = m_pressed;
     b.orientation = m_orientation;
-    fillDrawBlockMargins(b);
+    fillLabelMargins(b.margins);
     b.drawFocusBorder = m_drawFocusBorder;
     b.emboss = m_emboss;
     b.font = m_font;

@@ -23,6 +23,16 @@ struct TQClabelLook {
     short blinkColor;
 };
 
+// The gradation and the margins, which those draw blocks hold further on.
+struct TQClabelMargins {
+    long gradation;
+    long gradationMargin;
+    long marginLeft;
+    long marginRight;
+    long marginTop;
+    long marginBottom;
+};
+
 class TQCvlabel : public TQCnwbase {
 public:
     TQ_CLASS_FRAME(TQCvlabel, TQCnwbase, 1000, 1000)
@@ -133,8 +143,7 @@ protected:
     // Underlines the first place in the text where the shortcut stands,
     // case aside; nothing for a null or empty shortcut.
     static void underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut);
-    // The fields every draw block of a control built on the label has after
-    // its head.
+    // The parts every draw block of a control built on the label has.
     void fillLabelLook(TQClabelLook& b)
     {
         b.blinkFlag = m_blinkFlag;
@@ -146,9 +155,7 @@ protected:
         b.backColor = m_backColor;
         b.blinkColor = m_blinkColor;
     }
-    // The gradation and the margins, which the records hold in this order.
-    template <class Block>
-    void fillDrawBlockMargins(Block& b)
+    void fillLabelMargins(TQClabelMargins& b)
     {
         b.gradation = m_gradation;
         b.gradationMargin = m_gradationMargin;

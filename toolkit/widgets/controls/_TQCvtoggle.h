@@ -30,12 +30,7 @@ struct TQCvtoggleDrawBlock {
     short selectPixmap;
     unsigned short status;
     unsigned long orientation;
-    unsigned long gradation;
-    unsigned long gradationMargin;
-    unsigned long marginLeft;
-    unsigned long marginRight;
-    unsigned long marginTop;
-    unsigned long marginBottom;
+    TQClabelMargins margins;
     unsigned char emboss;
     unsigned char font;
     unsigned char reverseFlag;

@@ -85,7 +85,7 @@ void TQCvtoggle::fillDrawBlock(TQCvtoggleDrawBlock& b)
     b.selectPixmap = m_selectPixmap;
     b.status = m_status;
     b.orientation = m_orientation;
-    fillDrawBlockMargins(b);
+    fillLabelMargins(b.margins);
     b.emboss = m_emboss;
     b.font = m_font;
     b.reverseFlag = m_reverseFlag;
