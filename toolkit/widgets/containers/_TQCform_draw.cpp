@@ -2,7 +2,6 @@
 // expose, resize and visibility reports, and the reaction to a new look.
 #include "_TQCform.h"
 
-#include "_TQCextLookProc.h"
 #include "_TQDwindowDev.h"
 #include "_TQGFdebug.h"
 #include "_TQGFgeometry.h"
@@ -12,13 +11,6 @@ namespace {
 
 const char kSourceName[] = "_TQCform_draw";
 const int kDotSpacing = 10;
-
-// The extended look's form procedure, shared by every form.
-TQCextLookProc& formLook()
-{
-    static TQCextLookProc* look = new TQCextLookProc("TQCform::draw");
-    return *look;
-}
 
 } // namespace
 
@@ -64,7 +56,7 @@ long TQCform::draw()
         if (!guard.alive())
             return 0;
     }
-    if (drawExtendedLook(dev))
+    if (drawThroughLook(dev))
         return 0;
     if (dev->beginDraw(0, 0, m_width, m_height, getAbsoluteDraw(), 1) != 0) {
         traceDraw(__LINE__, "dev not ready");
@@ -123,28 +115,9 @@ void TQCform::drawDotGrid(TQDdev* dev, const TQCrect& exposed)
     }
 }
 
-// The selected extended look paints the form when it has a form procedure.
-bool TQCform::drawExtendedLook(TQDdev* dev)
+void TQCform::fillDrawBlock(TQCformDrawBlock& block)
 {
-    TQCguiPolicy::DrawProc proc = formLook().get();
-    if (proc == nullptr)
-        return false;
-    TQCformDrawBlock block;
-    fillLookRecord(block, dev);
-    proc(&block);
-    return true;
-}
-
-void TQCform::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCbase::onGuiPolicyChange(policy);
-    if (!guard.alive())
-        return;
-    formLook().renew();
-    needUpdate();
-    setAbsoluteDraw(1);
-    redraw();
+    fillFormFields(block);
 }
 
 // ---------------------------------------------------------------------------

@@ -15,9 +15,7 @@ TQCinputDialog::TQCinputDialog(TQCbase* parent, const char* name) : TQCbaseDialo
 {
     m_no = 0;
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCinputDialog::m_workBackColor>(_TQNworkBackColor(), -10,
-                                                    TQ_HOOKS(workBackColor),
-                                                    {_TQSworkBackColor()});
+        TQ_WATCH(r, workBackColor, -10);
         r.changeDefault<TQCflagOf<m_noSlot>>(_TQNno(), 0);
         r.withdraw(_TQNshadowThickness());
     });

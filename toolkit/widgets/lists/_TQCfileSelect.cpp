@@ -82,17 +82,11 @@ TQCfileSelect::TQCfileSelect(TQCbase* parent, const char* name)
     m_width = 250;
     m_height = 300;
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCfileSelect::m_dirName>(_TQNdirName(), "", TQ_HOOKS(dirName),
-                                             {_TQSdirName()});
-        r.watched<&TQCfileSelect::m_fileName>(_TQNfileName(), "", TQ_HOOKS(fileName),
-                                              {_TQSfileName()});
-        r.watched<&TQCfileSelect::m_maskFileName>(_TQNmaskFileName(), "",
-                                                  TQ_HOOKS(maskFileName), {_TQSmaskFileName()});
-        r.watched<TQCflagOf<m_selectDirSlot>>(_TQNselectDir(), 0, TQ_HOOKS(selectDir),
-                                              {_TQSselectDir(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQCfileSelect::m_workBackColor>(_TQNworkBackColor(), -10,
-                                                   TQ_HOOKS(workBackColor),
-                                                   {_TQSworkBackColor()});
+        TQ_WATCH(r, dirName, "");
+        TQ_WATCH(r, fileName, "");
+        TQ_WATCH(r, maskFileName, "");
+        TQ_WATCH_FLAG(r, selectDir, 0, bool3);
+        TQ_WATCH(r, workBackColor, -10);
         r.changeDefault<TQCflagOf<m_noSlot>>(_TQNno(), 0);
         r.changeDefault<&TQCfileSelect::m_width>(_TQNwidth(), 250);
         r.changeDefault<&TQCfileSelect::m_height>(_TQNheight(), 300);

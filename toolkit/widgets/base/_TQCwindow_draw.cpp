@@ -28,11 +28,11 @@ long TQCwindow::execEventProc(long event, void* data)
         TQCbase::execEventProc(TQEV_EXPOSE, data != nullptr ? data : &whole);
         return 0;
     }
-    if (event == TRIGGER_WINDOW_CLOSED) {
+    if (event == TQDwindowDev::TRIGGER_WINDOW_CLOSED) {
         LifeGuard guard(this);
         onWindowClose();
         if (guard.alive())
-            execProcedure(TRIGGER_WINDOW_CLOSED);
+            execProcedure(TQDwindowDev::TRIGGER_WINDOW_CLOSED);
         return 0;
     }
     return TQCbase::execEventProc(event, data);

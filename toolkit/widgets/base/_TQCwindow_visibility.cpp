@@ -15,8 +15,6 @@
 
 namespace {
 
-TQCbase* g_activeWindow = nullptr;
-TQCbase* g_preActiveWindow = nullptr;
 TQCwindow::ExitHandler g_exitHandler = nullptr;
 
 // The may-close flag the window device consults when the user closes a
@@ -169,7 +167,7 @@ long TQCwindow::setMapStatus(long status)
 {
     TQDdev* dev = getdev();
     if (dev != nullptr)
-        dev->setValue(VALUE_MAP_STATUS, &status);
+        dev->setValue(TQDwindowDev::VALUE_MAP_STATUS, &status);
     return 0;
 }
 
@@ -178,7 +176,7 @@ long TQCwindow::setWindowStatus(long status)
     TQDdev* dev = getowndev();
     if (dev == nullptr)
         return 0;
-    return dev->setValue(VALUE_WINDOW_STATUS, &status);
+    return dev->setValue(TQDwindowDev::VALUE_WINDOW_STATUS, &status);
 }
 
 long TQCwindow::getWindowStatus()
@@ -186,7 +184,7 @@ long TQCwindow::getWindowStatus()
     long status = 0;
     TQDdev* dev = getowndev();
     if (dev != nullptr)
-        dev->getValue(VALUE_WINDOW_STATUS, &status);
+        dev->getValue(TQDwindowDev::VALUE_WINDOW_STATUS, &status);
     return status;
 }
 
@@ -201,8 +199,7 @@ void TQCwindow::onFocusChange(unsigned char focus)
 
 void TQCwindow::_set_active_instance(TQCbase* window)
 {
-    g_preActiveWindow = g_activeWindow;
-    g_activeWindow = window;
+    TQDwindowDev::activateWindow(window);
 }
 
 // The active window moves to the pre-active slot as any other clearing
@@ -211,20 +208,21 @@ void TQCwindow::forgetActiveWindow(TQCbase* window)
 {
     if (TQGFgetActiveWindow() == window)
         _set_active_instance(nullptr);
-    if (g_preActiveWindow == window)
-        g_preActiveWindow = nullptr;
+    if (TQDwindowDev::preActiveWindow() == window)
+        TQDwindowDev::preActiveWindow() = nullptr;
 }
 
 TQCbase* TQGFgetActiveWindow()
 {
-    if (g_activeWindow != nullptr && !g_activeWindow->getVisible())
-        g_activeWindow = nullptr;
-    return g_activeWindow;
+    TQCbase*& active = TQDwindowDev::activeWindow();
+    if (active != nullptr && !active->getVisible())
+        active = nullptr;
+    return active;
 }
 
 TQCbase* TQGFgetPreActiveWindow()
 {
-    return g_preActiveWindow;
+    return TQDwindowDev::preActiveWindow();
 }
 
 long TQGFsetActiveWindow(TQCbase* window)
@@ -242,6 +240,6 @@ long TQGFsetActiveWindow(TQCbase* window)
     if (dev == nullptr)
         return -1;
     unsigned char activate = 1;
-    dev->setValue(TQCwindow::VALUE_ACTIVATE, &activate);
+    dev->setValue(TQDwindowDev::VALUE_ACTIVATE, &activate);
     return 0;
 }

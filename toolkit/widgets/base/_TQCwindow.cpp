@@ -37,74 +37,38 @@ TQCwindow::TQCwindow(TQCbase* parent, const char* name)
 {
     getWorkWindowList().add(this);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        typedef Registrar::Builder B;
-        r.watched<TQCnameSlot>(_TQNname(), nullptr, TQ_HOOKS(name), B{_TQSname()})->setInit(0);
-        r.watched<&TQCwindow::m_titleString>(_TQNtitleString(), nullptr, TQ_HOOKS(titleString),
-                                             B{_TQStitleString()});
-        r.watched<TQCuserStringSlot>(_TQNuserString(), nullptr, TQ_HOOKS(userString),
-                                     B{_TQSuserString()});
-        r.watched<TQCuserValueSlot>(_TQNuserValue(), 0, TQ_HOOKS(userValue), B{_TQSuserValue()});
-        r.watched<&TQCwindow::m_x>(_TQNx(), 0, TQ_HOOKS(x), B{_TQSx()});
-        r.watched<&TQCwindow::m_y>(_TQNy(), 0, TQ_HOOKS(y), B{_TQSy()});
-        r.watched<&TQCwindow::m_width>(_TQNwidth(), 100, TQ_HOOKS(width), B{_TQSwidth()});
-        r.watched<&TQCwindow::m_height>(_TQNheight(), 30, TQ_HOOKS(height), B{_TQSheight()});
-        r.watched<m_shadowThicknessSlot>(_TQNshadowThickness(), 0, TQ_HOOKS(shadowThickness),
-                                         B{_TQSshadowThickness()});
-        r.watched<&TQCwindow::m_foreColor>(_TQNforeColor(), -2, TQ_HOOKS(foreColor),
-                                           B{_TQSforeColor()});
-        r.watched<&TQCwindow::m_backColor>(_TQNbackColor(), -1, TQ_HOOKS(backColor),
-                                           B{_TQSbackColor()});
-        r.watched<&TQCwindow::m_topShadowColor>(_TQNtopShadowColor(), -3,
-                                                TQ_HOOKS(topShadowColor),
-                                                B{_TQStopShadowColor()});
-        r.watched<&TQCwindow::m_bottomShadowColor>(_TQNbottomShadowColor(), -4,
-                                                   TQ_HOOKS(bottomShadowColor),
-                                                   B{_TQSbottomShadowColor()});
-        r.watched<&TQCwindow::m_backPixmap>(_TQNbackPixmap(), -1, TQ_HOOKS(backPixmap),
-                                            B{_TQSbackPixmap()});
-        r.watched<m_titleBarSlot>(_TQNtitleBar(), 1, TQ_HOOKS(titleBar),
-                                  B{_TQStitleBar(), _TQRtitleBar(), _TQRtitleBarD()});
-        r.watched<m_shadowTypeSlot>(_TQNshadowType(), 0, TQ_HOOKS(shadowType),
-                                    B{_TQSshadowType(), _TQRshadowType(), _TQRshadowTypeD()});
-        r.watched<TQCvisSlot>(_TQNvis(), 0, TQ_HOOKS(vis),
-                              B{_TQSvis(), _TQRbool2(), _TQRbool2D()});
-        r.watched<TQCdetSlot>(_TQNdet(), 1, TQ_HOOKS(det),
-                              B{_TQSdet(), _TQRbool1(), _TQRbool1D()});
-        r.watched<m_pixmapStyleSlot>(_TQNpixmapStyle(), 0, TQ_HOOKS(pixmapStyle),
-                                     B{_TQSpixmapStyle(), _TQRpixmapStyle(),
-                                       _TQRpixmapStyleD()});
-        r.watched<&TQCwindow::m_group>(_TQNgroup(), nullptr, TQ_HOOKS(group), B{_TQSgroup()});
-        r.watched<TQCflagOf<m_uniqueSlot>>(_TQNunique(), 0, TQ_HOOKS(unique),
-                                           B{_TQSunique(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQCwindow::m_mouse>(_TQNmouse(), 0, TQ_HOOKS(mouse), B{_TQSmouse()});
-        r.watched<m_gradationSlot>(_TQNgradation(), 0, TQ_HOOKS(gradation),
-                                   B{_TQSgradation(), _TQRgradation(), _TQRgradationD()});
-        r.watched<&TQCwindow::m_gradationMargin>(_TQNgradationMargin(), 0,
-                                                 TQ_HOOKS(gradationMargin),
-                                                 B{_TQSgradationMargin()});
-        r.watched<TQCflagOf<m_exitSlot>>(_TQNexit(), 0, TQ_HOOKS(exit),
-                                         B{_TQSexit(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCflagOf<m_indicatorOnSlot>>(_TQNindicatorOn(), 1, TQ_HOOKS(indicatorOn),
-                                                B{_TQSindicatorOn(), _TQRbool3(),
-                                                  _TQRbool3D()});
-        r.watched<m_marginSlot>(_TQNmargin(), 2, TQ_HOOKS(margin), B{_TQSmargin()});
-        r.watched<&TQCwindow::m_marginLeft>(_TQNmarginLeft(), 2, TQ_HOOKS(marginLeft),
-                                            B{_TQSmarginLeft()});
-        r.watched<TQCflagOf<m_embossSlot>>(_TQNemboss(), 0, TQ_HOOKS(emboss),
-                                           B{_TQSemboss(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQCwindow::m_barThickness>(_TQNbarThickness(), 16, TQ_HOOKS(barThickness),
-                                              B{_TQSbarThickness()});
-        r.watched<TQCexportSlot>(_TQNexport(), 0, TQ_HOOKS(export),
-                                 B{_TQSexport(), _TQRbool1(), _TQRbool1D()});
-        r.watched<TQCkeepPixmapCacheSlot>(_TQNkeepPixmapCache(), 1, TQ_HOOKS(keepPixmapCache),
-                                          B{_TQSkeepPixmapCache(), _TQRbool4(),
-                                            _TQRbool4D()});
+        TQ_WATCH_SLOT(r, name, TQCnameSlot, nullptr)->setInit(0);
+        TQ_WATCH(r, titleString, nullptr);
+        TQ_WATCH_SLOT(r, userString, TQCuserStringSlot, nullptr);
+        TQ_WATCH_SLOT(r, userValue, TQCuserValueSlot, 0);
+        TQ_WATCH_GEOMETRY(r, 0, 0, 100, 30);
+        TQ_WATCH_BITS(r, shadowThickness, 0);
+        TQ_WATCH_SHADOW_COLORS(r, -2, -1, -3, -4);
+        TQ_WATCH(r, backPixmap, -1);
+        TQ_WATCH_BITS(r, titleBar, 1, titleBar);
+        TQ_WATCH_BITS(r, shadowType, 0, shadowType);
+        TQCbaseProperties::visibility(r);
+        TQCbaseProperties::sensitivity(r);
+        TQ_WATCH_BITS(r, pixmapStyle, 0, pixmapStyle);
+        TQ_WATCH(r, group, nullptr);
+        TQ_WATCH_FLAG(r, unique, 0, bool3);
+        TQ_WATCH(r, mouse, 0);
+        TQ_WATCH_BITS(r, gradation, 0, gradation);
+        TQ_WATCH(r, gradationMargin, 0);
+        TQ_WATCH_FLAG(r, exit, 0, bool3);
+        TQ_WATCH_FLAG(r, indicatorOn, 1, bool3);
+        TQ_WATCH_BITS(r, margin, 2);
+        TQ_WATCH(r, marginLeft, 2);
+        TQ_WATCH_FLAG(r, emboss, 0, bool3);
+        TQ_WATCH(r, barThickness, 16);
+        TQCbaseProperties::exported(r);
+        TQCbaseProperties::keepPixmapCache(r);
         r.triggers({TQEV_INITIALIZE, TQEV_FOCUS_CH, TQEV_MOUSE_MOVE, TQEV_MOUSE_IN,
                     TQEV_MOUSE_OUT, TQEV_MOUSE_PRESS, TQEV_MOUSE_RELEASE,
                     TQEV_PARENT_VISIBLE_CH, TQEV_VISIBLE_CH, TQEV_RESIZE, TQEV_ACTIVATE,
                     TQEV_EXPOSE});
         r.info()->setExtTrigger(TRIGGER_EXIT, "EXIT");
-        r.info()->setExtTrigger(TRIGGER_WINDOW_CLOSED, "WINDOW-CLOSED");
+        r.info()->setExtTrigger(TQDwindowDev::TRIGGER_WINDOW_CLOSED, "WINDOW-CLOSED");
     });
 }
 
@@ -163,8 +127,8 @@ bool TQCwindow::realised()
 void TQCwindow::sendTitleBar(char kind)
 {
     unsigned char popup = kind == TITLE_BAR_OVERRIDE_REDIRECT ? 1 : 0;
-    sendKey(VALUE_POPUP, popup);
-    sendKey(VALUE_TITLE_BAR, static_cast<char>(popup ? 0 : kind));
+    sendKey(TQDwindowDev::VALUE_POPUP, popup);
+    sendKey(TQDwindowDev::VALUE_TITLE_BAR, static_cast<char>(popup ? 0 : kind));
 }
 
 long TQCwindow::_device_initialize()
@@ -174,8 +138,8 @@ long TQCwindow::_device_initialize()
     bool edit = getPropertyEditMode();
     unsigned char popup = m_titleBar == TITLE_BAR_OVERRIDE_REDIRECT && !edit ? 1 : 0;
     if (!edit)
-        sendKey(VALUE_TITLE_BAR, static_cast<char>(popup ? 0 : m_titleBar));
-    sendKey(VALUE_POPUP, popup);
+        sendKey(TQDwindowDev::VALUE_TITLE_BAR, static_cast<char>(popup ? 0 : m_titleBar));
+    sendKey(TQDwindowDev::VALUE_POPUP, popup);
     sendKey(TQDdev::VALUE_MOUSE_CURSOR, m_mouse);
     sendKey(TQDdev::VALUE_X, m_x);
     sendKey(TQDdev::VALUE_Y, m_y);
@@ -185,11 +149,11 @@ long TQCwindow::_device_initialize()
     sendKey(TQDdev::VALUE_BACK_IMAGE, m_backPixmap);
     sendKey(TQDdev::VALUE_PIXMAP_STYLE, static_cast<unsigned char>(m_pixmapStyle));
     static char noTitle[] = "";
-    sendKey(VALUE_TITLE, m_titleString != nullptr ? m_titleString : noTitle);
+    sendKey(TQDwindowDev::VALUE_TITLE, m_titleString != nullptr ? m_titleString : noTitle);
     // Expose, resize and mouse-in.
     getowndev()->setEnableEventBit(0xE00);
     if (getParent() != nullptr)
-        sendKey(VALUE_PARENT, getParent());
+        sendKey(TQDwindowDev::VALUE_PARENT, getParent());
     return TQCbase::_device_initialize();
 }
 
@@ -204,7 +168,7 @@ void TQCwindow::onDefaultColorChange()
 void TQCwindow::setWorkTQNtitleString(char* text)
 {
     if (realised())
-        sendKey(VALUE_TITLE, text);
+        sendKey(TQDwindowDev::VALUE_TITLE, text);
 }
 
 // In property-edit mode the builder moves the window by y only; x is kept

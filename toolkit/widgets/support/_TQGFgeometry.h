@@ -1,7 +1,7 @@
 // Geometry helpers shared by the drawing code of every widget: geometry and
-// margins through properties, rectangle union and intersection, the 3-D
-// shadow frames, derived shade colours and filled arrow heads. Drawing goes
-// through the device, so its scale and offsets apply.
+// margins through properties, the 3-D shadow frames, derived shade colours
+// and filled arrow heads (rectangle arithmetic is in _TQGFarea.h). Drawing
+// goes through the device, so its scale and offsets apply.
 #ifndef _TQGFGEOMETRY_H
 #define _TQGFGEOMETRY_H
 
@@ -27,19 +27,6 @@ enum { TQARROW_LEFT = 0, TQARROW_RIGHT = 1, TQARROW_UP = 3, TQARROW_DOWN = 4 };
 long TQGFsetGeometry(TQCbase* object, short x, short y, unsigned short w, unsigned short h);
 // All four margins take the low 8 bits of m.
 void TQGFsetMargin(TQCbase* object, unsigned short m);
-
-// True when the rectangles overlap or touch.
-unsigned char TQGFareaInclude(short x1, short y1, unsigned short w1, unsigned short h1,
-                              short x2, short y2, unsigned short w2, unsigned short h2);
-// Bounding rectangle of both; 0.
-long TQGForArea(short x1, short y1, unsigned short w1, unsigned short h1, short x2, short y2,
-                unsigned short w2, unsigned short h2, long* x, long* y, unsigned long* w,
-                unsigned long* h);
-// Intersection, edges compared as 16-bit values; 0, or -1 with all four
-// outputs 0 when it is empty (rectangles that only touch included).
-long TQGFandArea(short x1, short y1, unsigned short w1, unsigned short h1, short x2, short y2,
-                 unsigned short w2, unsigned short h2, long* x, long* y, unsigned long* w,
-                 unsigned long* h);
 
 // The shadow frame of type inside (x, y, w, h), t pixels thick (at most
 // half of either side). Colours are colour-set numbers; the accent colour

@@ -15,8 +15,6 @@
 
 TQ_TYPE_SERVER_FRAME(TQCpopupFrame, TQCwindow);
 
-TQCextLookCache TQCpopupFrame::s_look("TQCpopupFrame::draw");
-
 namespace {
 
 // Role colours of the row under the pointer in look B.
@@ -47,20 +45,14 @@ TQCpopupFrame::TQCpopupFrame(TQCbase* parent, const char* name)
     m_backColor = -5;
     m_topShadowColor = -8;
     m_bottomShadowColor = -9;
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, registerProperties);
 }
 
 void TQCpopupFrame::registerProperties(Registrar& r)
 {
-    typedef Registrar::Builder B;
-    r.watched<&TQCpopupFrame::m_menuItems>(_TQNmenuItems(), nullptr, TQ_HOOKS(menuItems),
-                                           B{_TQSmenuItems()});
-    r.watched<&TQCpopupFrame::m_menuItemHeight>(_TQNmenuItemHeight(), 30,
-                                                TQ_HOOKS(menuItemHeight),
-                                                B{_TQSmenuItemHeight()});
-    r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), B{_TQSfont()})
-        ->setGetDefaultValueHandler(writeDefaultFontNo);
+    TQ_WATCH(r, menuItems, nullptr);
+    TQ_WATCH(r, menuItemHeight, 30);
+    TQ_WATCH_BITS(r, font, 0)->setGetDefaultValueHandler(writeDefaultFontNo);
     r.withdraw(_TQNtitleBar());
     r.changeDefault<&TQCpopupFrame::m_foreColor>(_TQNforeColor(), -6);
     r.changeDefault<&TQCpopupFrame::m_backColor>(_TQNbackColor(), -5);
@@ -73,7 +65,6 @@ void TQCpopupFrame::registerProperties(Registrar& r)
 
 TQCpopupFrame::~TQCpopupFrame()
 {
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
     delete[] m_menuItems;
     delete[] m_itemSensitive;
 }
@@ -92,7 +83,7 @@ long TQCpopupFrame::_device_initialize()
     if (dev == nullptr)
         return 0;
     unsigned char on = 1;
-    dev->setValue(VALUE_POPUP, &on);
+    dev->setValue(TQDwindowDev::VALUE_POPUP, &on);
     dev->setValue(kKeepAbove, &on);
     return 0;
 }
@@ -108,21 +99,13 @@ void TQCpopupFrame::onVisibleChange(unsigned char on)
     TQDdev* dev = getowndev();
     if (dev == nullptr && (dev = attachdev()) != nullptr) {
         char none = kNoTitleBar;
-        dev->setValue(VALUE_TITLE_BAR, &none);
+        dev->setValue(TQDwindowDev::VALUE_TITLE_BAR, &none);
         dev->setEnableEventBit(getEventMask());
     }
     LifeGuard guard(this);
     setParentVisible(1);
     if (guard.alive() && dev != nullptr)
         dev->setVisible(1);
-}
-
-void TQCpopupFrame::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCbase::onGuiPolicyChange(policy);
-    if (guard.alive())
-        s_look.lookChanged(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -205,12 +188,8 @@ long TQCpopupFrame::draw()
     unsigned char whole = getAbsoluteDraw();
     if (!whole && !dev->isExposed(0, 0, m_width, m_height, 1))
         return 0;
-    if (TQCguiPolicy::DrawProc proc = s_look.current()) {
-        TQCpopupFrameDrawBlock block;
-        fillDrawBlock(block);
-        proc(&block);
+    if (drawThroughLook(dev))
         return 0;
-    }
     if (dev->beginDraw(0, 0, m_width, m_height, whole, 1) != 0)
         return 0;
     TQCbase::update();
@@ -276,13 +255,6 @@ void TQCpopupFrame::drawItem(TQDdev* dev, const std::string& item, long k, short
 
 void TQCpopupFrame::fillDrawBlock(TQCpopupFrameDrawBlock& b)
 {
-    b.instance = this;
-    b.device = getowndev();
-    b.x = m_x;
-    b.y = m_y;
-    b.width = m_width;
-    b.height = m_height;
-    b.shadowThickness = m_shadowThickness;
     b.foreColor = m_foreColor;
     b.backColor = m_backColor;
     b.topShadowColor = m_topShadowColor;

@@ -5,7 +5,7 @@
 #define _TQCWINDOW_H
 
 #include "_TQCclassFrame.h"
-#include "_TQDdev.h"
+#include "_TQDwindowDev.h"
 
 #include <type_traits>
 
@@ -14,18 +14,9 @@ public:
     TQ_CLASS_FRAME(TQCwindow, TQCbase, 1000, 1000)
     typedef void (*ExitHandler)();
 
-    // Codes of the window's own triggers beyond the device events.
-    enum { TRIGGER_EXIT = 32, TRIGGER_WINDOW_CLOSED = 56 };
-    // Device keys of a top-level window beyond those of TQDdev.
-    enum {
-        VALUE_TITLE_BAR = 5,
-        VALUE_TITLE = 22,
-        VALUE_POPUP = 25,
-        VALUE_MAP_STATUS = 26,
-        VALUE_PARENT = 27,
-        VALUE_ACTIVATE = 29,
-        VALUE_WINDOW_STATUS = 37
-    };
+    // The window's own trigger beyond the device events; the window device
+    // (_TQDwindowDev.h) has the closing trigger and the device keys.
+    enum { TRIGGER_EXIT = 32 };
     // Title-bar kind that makes a window without frame or title.
     enum { TITLE_BAR_OVERRIDE_REDIRECT = 6 };
 

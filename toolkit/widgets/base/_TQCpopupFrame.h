@@ -5,7 +5,7 @@
 #ifndef _TQCPOPUPFRAME_H
 #define _TQCPOPUPFRAME_H
 
-#include "_TQCextLookCache.h"
+#include "_TQClookHook.h"
 #include "_TQCwindow.h"
 
 #include <string>
@@ -15,13 +15,7 @@
 // address; it reports the item under the pointer itself through set_value
 // and set_value_effective.
 struct TQCpopupFrameDrawBlock {
-    TQCbase* instance;
-    TQDdev* device;
-    short x;
-    short y;
-    unsigned short width;
-    unsigned short height;
-    unsigned short shadowThickness;
+    TQClookHead head;
     short foreColor;
     short backColor;
     short topShadowColor;
@@ -40,6 +34,7 @@ struct TQCpopupFrameDrawBlock {
 class TQCpopupFrame : public TQCwindow {
 public:
     TQ_CLASS_FRAME(TQCpopupFrame, TQCwindow, 1000, 1000)
+    TQ_LOOK_HOOK(TQCpopupFrame, TQCpopupFrameDrawBlock)
     TQCpopupFrame(TQCbase* parent, const char* name);
     ~TQCpopupFrame() override;
 
@@ -47,7 +42,6 @@ public:
     void onResize(TQCrect*) override {}
     // Shown, the frame counts as shown whatever its parent.
     void onVisibleChange(unsigned char on) override;
-    void onGuiPolicyChange(long policy) override;
     // A pop-up window without frame, kept above the others.
     long _device_initialize() override;
     // Draws through a pixmap.
@@ -79,10 +73,7 @@ public:
 
 private:
     static void registerProperties(Registrar& r);
-    void fillDrawBlock(TQCpopupFrameDrawBlock& block);
     void drawItem(TQDdev* dev, const std::string& item, long k, short px, short py);
-    // The extended look's procedure for this class.
-    static TQCextLookCache s_look;
 
     char* m_menuItems = nullptr;
     unsigned char* m_itemSensitive = nullptr;

@@ -34,28 +34,18 @@ TQCnwbase::TQCnwbase(TQCbase* parent, const char* name)
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         // The name given at construction is not replaced by the default.
         TQCbaseProperties::identity(r);
-        r.watched<TQCflagOf<m_blinkRefreshingSlot>>(
-            _TQNblinkRefreshing(), 0, TQ_HOOKS(blinkRefreshing),
-            {_TQSblinkRefreshing(), _TQRbool3(), _TQRbool3D()});
+        TQ_WATCH_FLAG(r, blinkRefreshing, 0, bool3);
         TQCbaseProperties::visibility(r);
         TQCbaseProperties::sensitivity(r);
-        r.watched<&TQCnwbase::m_x>(_TQNx(), 0, TQ_HOOKS(x), {_TQSx()});
-        r.watched<&TQCnwbase::m_y>(_TQNy(), 0, TQ_HOOKS(y), {_TQSy()});
-        r.watched<&TQCnwbase::m_width>(_TQNwidth(), 100, TQ_HOOKS(width), {_TQSwidth()});
-        r.watched<&TQCnwbase::m_height>(_TQNheight(), 30, TQ_HOOKS(height), {_TQSheight()});
-        r.watched<&TQCnwbase::m_foreColor>(_TQNforeColor(), -14, TQ_HOOKS(foreColor),
-                                           {_TQSforeColor()});
-        r.watched<TQCflagOf<m_twinBlinkSlot>>(_TQNtwinBlink(), 0, TQ_HOOKS(twinBlink),
-                                              {_TQStwinBlink(), _TQRbool4(), _TQRbool4D()});
-        r.watched<&TQCnwbase::m_blinkColor>(_TQNblinkColor(), -13, TQ_HOOKS(blinkColor),
-                                            {_TQSblinkColor()});
-        r.watched<m_blinkRateSlot>(_TQNblinkRate(), 1, TQ_HOOKS(blinkRate),
-                                   {_TQSblinkRate(), _TQRrateType(), _TQRrateTypeD()});
-        r.watched<TQCflagOf<m_blinkFlagSlot>>(_TQNblinkFlag(), 0, TQ_HOOKS(blinkFlag),
-                                              {_TQSblinkFlag(), _TQRbool3(), _TQRbool3D()});
+        TQ_WATCH_GEOMETRY(r, 0, 0, 100, 30);
+        TQ_WATCH(r, foreColor, -14);
+        TQ_WATCH_FLAG(r, twinBlink, 0, bool4);
+        TQ_WATCH(r, blinkColor, -13);
+        TQ_WATCH_BITS(r, blinkRate, 1, rateType);
+        TQ_WATCH_FLAG(r, blinkFlag, 0, bool3);
         registerAnchors(r);
         TQCbaseProperties::exported(r);
-        r.watched<&TQCnwbase::m_mouse>(_TQNmouse(), 0, TQ_HOOKS(mouse), {_TQSmouse()});
+        TQ_WATCH(r, mouse, 0);
         r.triggers({TQEV_INITIALIZE, TQEV_EXPOSE, TQEV_VISIBLE_CH, TQEV_MOUSE_MOVE,
                     TQEV_MOUSE_IN, TQEV_MOUSE_OUT, TQEV_MOUSE_PRESS, TQEV_MOUSE_RELEASE,
                     TQEV_PARENT_VISIBLE_CH});

@@ -7,6 +7,7 @@
 #include "_TQCcolorSet.h"
 #include "_TQCguiPolicy.h"
 #include "_TQDcolor.h"
+#include "_TQGFarea.h"
 #include "_TQGFgeometry.h"
 
 #include <gtest/gtest.h>
