@@ -134,7 +134,9 @@ TEST(PostScriptDocument, NestedPassesOnOneFileMakeOneDocumentAndEachFileItsOwn)
 
     size_t before = one.text.size();
     EXPECT_EQ(0, a.endDraw());
-    EXPECT_EQ(before, one.text.size()) << "an end without a document writes nothing";
+    EXPECT_EQ(-1, a.drawFillRect(0, 0, 1, 1));
+    EXPECT_EQ(0, a.setRegion(0, 0, 1, 1));
+    EXPECT_EQ(before, one.text.size()) << "nothing after the document's footer";
 }
 
 TEST(PostScriptText, BuildersWriteColoursClipsAndHatchesOnTheSixteenGrid)
@@ -401,6 +403,7 @@ TEST_F(PostScript, PagesOfShapesAndTextForRendering)
     draw.setHatchPattern(0);
     draw.drawPoly(star, 5);
     draw.drawArc(300, 320, 0, 0, 0, 5760);
+    draw.setBackColor(colour("#FFFF00"));
     draw.drawFillString(200, 330, 200, 40, &lines, kFont, 2, -1, 0);
     u16 units[] = {'u', 'c', 's', 0};
     draw.drawUString(200, 380, 60, 20, units, kFont, 7, -1, 0, 0, 0);

@@ -34,6 +34,16 @@ long fileLong(TQDfile* file)
     return reinterpret_cast<long>(file);
 }
 
+// 64 x 64 pixels of 512 colours that differ in their top three bits.
+std::vector<std::uint32_t> manyColours()
+{
+    std::vector<std::uint32_t> pixels;
+    for (std::uint32_t y = 0; y < 64; ++y)
+        for (std::uint32_t x = 0; x < 64; ++x)
+            pixels.push_back(kOpaque | (x % 8) << 21 | (y % 8) << 13 | (x / 8) << 5);
+    return pixels;
+}
+
 std::string repeat(const std::string& piece, size_t times)
 {
     std::string out;
@@ -157,15 +167,10 @@ TEST_F(PostScriptImages, AlignmentCutsOrPlacesTheImageAndStretchingScalesIt)
 
 TEST_F(PostScriptImages, ManyColoursStayOneByteAnIndex)
 {
-    std::vector<std::uint32_t> pixels;
-    for (std::uint32_t y = 0; y < 64; ++y)
-        for (std::uint32_t x = 0; x < 64; ++x)
-            pixels.push_back(kOpaque | x * 4 << 16 | y * 4 << 8 | ((x + y) * 2 & 0xFF));
-    ps.drawImage(0, 0, 64, 64, image(64, 64, pixels), 5);
+    ps.drawImage(0, 0, 64, 64, image(64, 64, manyColours()), 5);
     std::string text = file.take();
     long entries = std::stol(text.substr(text.find("\n3 ") + 3));
-    EXPECT_LE(entries, 256);
-    EXPECT_GT(entries, 64);
+    EXPECT_EQ(256, entries) << "blue keeps two bits";
     size_t data = text.find("tq_unmaskedimage\n") + 17;
     EXPECT_EQ(data + 64 * (128 + 1), text.find("grestore\n", data))
         << "two hexadecimal digits a pixel";
@@ -227,10 +232,6 @@ TEST_F(PostScriptImages, PageOfImagesForRendering)
     for (long y = 0; y < 30; ++y)
         for (long x = 0; x < 40; ++x)
             cornered.push_back(x < 8 && y < 8 ? 0 : kOpaque | (x < 20 ? 0xFF0000 : 0xFFFFFF));
-    std::vector<std::uint32_t> many;
-    for (std::uint32_t y = 0; y < 64; ++y)
-        for (std::uint32_t x = 0; x < 64; ++x)
-            many.push_back(kOpaque | x * 4 << 16 | y * 4 << 8 | ((x + y) * 2 & 0xFF));
 
     PostScriptPage page("images.ps");
     ASSERT_NE(nullptr, page.file());
@@ -240,7 +241,7 @@ TEST_F(PostScriptImages, PageOfImagesForRendering)
     ASSERT_EQ(0, draw.drawImage(50, 50, 40, 30, image(40, 30, cornered), 5));
     draw.setForeColor(magenta);
     draw.drawFillRect(100, 50, 20, 20);
-    ASSERT_EQ(0, draw.drawStretchedImage(150, 50, 64, 64, image(64, 64, many)));
+    ASSERT_EQ(0, draw.drawStretchedImage(150, 50, 64, 64, image(64, 64, manyColours())));
     draw.drawFillRect(250, 50, 20, 20);
     draw.endDraw();
 }

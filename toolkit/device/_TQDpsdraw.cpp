@@ -236,7 +236,7 @@ long TQDpsdraw::setHatchPattern(char pattern)
 
 long TQDpsdraw::setRegion(short x, short y, unsigned short w, unsigned short h)
 {
-    if (m_file == nullptr)
+    if (!hasDocument())
         return 0;
     TQCstring s;
     tqps::putNumbers(&s, {x, y, w, h});
@@ -320,6 +320,13 @@ long TQDpsdraw::outputFooter()
 {
     writeAll(m_file, kFooter);
     return 0;
+}
+
+// A file whose document is closed may already be gone: after the footer
+// nothing more may be written to it.
+bool TQDpsdraw::hasDocument() const
+{
+    return m_file != nullptr && findDocument(m_file) != nullptr;
 }
 
 long TQDpsdraw::writeText(TQCstring* s)

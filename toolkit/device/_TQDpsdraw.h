@@ -54,7 +54,7 @@ public:
     long setLineWidth(short width) override;
     long setHatchPattern(char pattern) override;
     long setLineDashType(char dashType) override;
-    // Writes the region for later clipping; nothing without an output file.
+    // Writes the region for later clipping; nothing outside a document.
     long setRegion(short x, short y, unsigned short w, unsigned short h) override;
 
     // deviceResource is the output TQDfile*, not owned; the other arguments
@@ -63,8 +63,12 @@ public:
                    long contextResource) override;
     long endDraw() override;
 
-    // Shapes: -1 without an output file, else each simple shape is one
-    // write of "colour gsave ... grestore".
+    // Drawing writes only into an open document: between a beginDraw and
+    // the endDraw that closes the file's document. Outside one every
+    // operation writes nothing and fails.
+
+    // Shapes: -1 outside a document, else each simple shape is one write of
+    // "colour gsave ... grestore".
     long drawArc(short x, short y, unsigned short w, unsigned short h, short angle1,
                  short angle2) override;
     long drawFillArc(short x, short y, unsigned short w, unsigned short h, short angle1,
@@ -72,7 +76,7 @@ public:
     long drawLine(short x1, short y1, short x2, short y2) override;
     long drawLines(TQCpoint* points, long count) override;
     long drawRect(short x, short y, unsigned short w, unsigned short h) override;
-    // Writes nothing: 0 with an output file, else -1.
+    // Writes nothing: 0 inside a document, else -1.
     long drawGradation(long kind, short value1, short value2, short value3, short x, short y,
                        unsigned short w, unsigned short h, unsigned char direction) override;
     long drawFillRect(short x, short y, unsigned short w, unsigned short h) override;
@@ -85,7 +89,7 @@ public:
     // device and written as a colour table and hexadecimal pixel data.
     long drawImage(short x, short y, unsigned short w, unsigned short h, TQDimage* image,
                    char alignment) override;
-    // Writes nothing: 0 with an output file, else -1.
+    // Writes nothing: 0 inside a document, else -1.
     long drawImage(short dx, short dy, short sx, short sy, unsigned short w, unsigned short h,
                    TQDimage* image) override;
     long drawStretchedImage(short x, short y, unsigned short w, unsigned short h,
@@ -93,7 +97,7 @@ public:
 
     // Text is shown in one composite font of "Times-Roman" and
     // "Ryumin-Light-EUC-H", each line stretched to the width the toolkit
-    // font measures. -1 without an output file or without a font.
+    // font measures. -1 outside a document or without a font.
     long drawString(long x, long y, unsigned long w, unsigned long h, TQCstring* text,
                     char fontNo, char alignment, long charPos, unsigned char charMode,
                     long selStart, long selEnd) override;
@@ -115,11 +119,13 @@ public:
     virtual long outputFooter();
     // The w x h rectangle of src at (sx, sy), placed at (dx, dy); mask, when
     // given, is transparent where it is black. Both devices must have had
-    // initBuffer. -1 without a source or an output file.
+    // initBuffer. -1 without a source or outside a document.
     virtual long copyPixmap(TQDmwindowDev* src, short sx, short sy, unsigned short w,
                             unsigned short h, short dx, short dy, TQDmwindowDev* mask);
 
 private:
+    // The output file is set and its document open.
+    bool hasDocument() const;
     // The block every simple shape writes: colour, gsave, the region's clip.
     void openBlock(TQCstring* s);
     // One write of the whole text; 0.

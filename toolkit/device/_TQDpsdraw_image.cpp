@@ -319,7 +319,7 @@ long TQDpsdraw::writeImage(TQDimage* image, unsigned char stretch, short x, shor
 long TQDpsdraw::drawImage(short x, short y, unsigned short w, unsigned short h,
                           TQDimage* image, char alignment)
 {
-    if (m_file == nullptr || !drawable(image))
+    if (!hasDocument() || !drawable(image))
         return -1;
     unsigned short iw = image->getImageWidth(), ih = image->getImageHeight();
     short ox, oy;
@@ -334,7 +334,7 @@ long TQDpsdraw::drawImage(short x, short y, unsigned short w, unsigned short h,
 long TQDpsdraw::drawStretchedImage(short x, short y, unsigned short w, unsigned short h,
                                    TQDimage* image)
 {
-    if (m_file == nullptr || !drawable(image))
+    if (!hasDocument() || !drawable(image))
         return -1;
     return writeImage(image, 1, x, y, 0, 0, w, h);
 }
@@ -342,20 +342,20 @@ long TQDpsdraw::drawStretchedImage(short x, short y, unsigned short w, unsigned 
 long TQDpsdraw::drawImage(short, short, short, short, unsigned short, unsigned short,
                           TQDimage*)
 {
-    return m_file != nullptr ? 0 : -1;
+    return hasDocument() ? 0 : -1;
 }
 
 long TQDpsdraw::drawGradation(long, short, short, short, short, short, unsigned short,
                               unsigned short, unsigned char)
 {
-    return m_file != nullptr ? 0 : -1;
+    return hasDocument() ? 0 : -1;
 }
 
 // A black pixel of the mask device makes the pixel transparent.
 long TQDpsdraw::copyPixmap(TQDmwindowDev* src, short sx, short sy, unsigned short w,
                            unsigned short h, short dx, short dy, TQDmwindowDev* maskDev)
 {
-    if (src == nullptr || m_file == nullptr)
+    if (src == nullptr || !hasDocument())
         return -1;
     if (w == 0 || h == 0)
         return -1;

@@ -56,7 +56,7 @@ bool isFullTurn(short angle2)
 long TQDpsdraw::drawArc(short x, short y, unsigned short w, unsigned short h, short angle1,
                         short angle2)
 {
-    if (m_file == nullptr)
+    if (!hasDocument())
         return -1;
     long hatch = tqps::hatchOf(s_fillType);
     Ellipse e(x, y, w, h);
@@ -85,7 +85,7 @@ long TQDpsdraw::drawArc(short x, short y, unsigned short w, unsigned short h, sh
 long TQDpsdraw::drawFillArc(short x, short y, unsigned short w, unsigned short h, short angle1,
                             short angle2, char mode)
 {
-    if (m_file == nullptr)
+    if (!hasDocument())
         return -1;
     long hatch = tqps::hatchOf(s_fillType);
     Ellipse e(x, y, w, h);
@@ -116,7 +116,7 @@ long TQDpsdraw::drawFillArc(short x, short y, unsigned short w, unsigned short h
 
 long TQDpsdraw::drawLine(short x1, short y1, short x2, short y2)
 {
-    if (m_file == nullptr)
+    if (!hasDocument())
         return -1;
     long hatch = tqps::hatchOf(s_fillType);
     TQCstring s;
@@ -137,7 +137,7 @@ long TQDpsdraw::drawLine(short x1, short y1, short x2, short y2)
 
 long TQDpsdraw::drawLines(TQCpoint* points, long count)
 {
-    if (m_file == nullptr || (points == nullptr && count >= 2))
+    if (!hasDocument() || (points == nullptr && count >= 2))
         return -1;
     for (long i = 0; i + 1 < count; ++i)
         drawLine(static_cast<short>(points[i].x), static_cast<short>(points[i].y),
@@ -147,7 +147,7 @@ long TQDpsdraw::drawLines(TQCpoint* points, long count)
 
 long TQDpsdraw::drawRect(short x, short y, unsigned short w, unsigned short h)
 {
-    if (m_file == nullptr)
+    if (!hasDocument())
         return -1;
     short right = static_cast<short>(x + w);
     short bottom = static_cast<short>(y + h);
@@ -160,7 +160,7 @@ long TQDpsdraw::drawRect(short x, short y, unsigned short w, unsigned short h)
 
 long TQDpsdraw::drawFillRect(short x, short y, unsigned short w, unsigned short h)
 {
-    if (m_file == nullptr)
+    if (!hasDocument())
         return -1;
     long hatch = tqps::hatchOf(s_fillType);
     long right = x + w, bottom = y + h;
@@ -185,7 +185,7 @@ long TQDpsdraw::drawFillRect(short x, short y, unsigned short w, unsigned short 
 
 long TQDpsdraw::drawRects(TQCrect* rects, long count)
 {
-    if (m_file == nullptr || (rects == nullptr && count > 0))
+    if (!hasDocument() || (rects == nullptr && count > 0))
         return -1;
     for (long i = 0; i < count; ++i)
         drawRect(static_cast<short>(rects[i].x), static_cast<short>(rects[i].y),
@@ -196,7 +196,7 @@ long TQDpsdraw::drawRects(TQCrect* rects, long count)
 
 long TQDpsdraw::drawFillRects(TQCrect* rects, long count)
 {
-    if (m_file == nullptr || (rects == nullptr && count > 0))
+    if (!hasDocument() || (rects == nullptr && count > 0))
         return -1;
     for (long i = 0; i < count; ++i)
         drawFillRect(static_cast<short>(rects[i].x), static_cast<short>(rects[i].y),
@@ -207,7 +207,7 @@ long TQDpsdraw::drawFillRects(TQCrect* rects, long count)
 
 long TQDpsdraw::drawPoly(TQCpoint* points, long count)
 {
-    if (m_file == nullptr || points == nullptr || count < 2)
+    if (!hasDocument() || points == nullptr || count < 2)
         return -1;
     for (long i = 0; i < count; ++i) {
         const TQCpoint& from = points[i];
@@ -221,7 +221,7 @@ long TQDpsdraw::drawPoly(TQCpoint* points, long count)
 // The hatch box is the points' bounding box in 16-bit coordinates.
 long TQDpsdraw::drawFillPoly(TQCpoint* points, long count)
 {
-    if (m_file == nullptr || points == nullptr || count < 1)
+    if (!hasDocument() || points == nullptr || count < 1)
         return -1;
     long hatch = tqps::hatchOf(s_fillType);
     short left = static_cast<short>(points[0].x), right = left;

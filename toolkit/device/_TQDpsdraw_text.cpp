@@ -77,7 +77,7 @@ void putShow(TQCstring* s, TQCstring* line, const TQCpoint& origin, TQDfont* fon
 long TQDpsdraw::drawString(long x, long y, unsigned long w, unsigned long h, TQCstring* text,
                            char fontNo, char alignment, long, unsigned char, long, long)
 {
-    if (m_file == nullptr || text == nullptr)
+    if (!hasDocument() || text == nullptr)
         return -1;
     TQDfont* font = fontOf(fontNo);
     if (font == nullptr)
@@ -121,7 +121,7 @@ long TQDpsdraw::drawFillString(long x, long y, unsigned long w, unsigned long h,
                                unsigned char charMode)
 {
     // Checked first, so that a string that cannot be shown leaves no box.
-    if (m_file == nullptr || text == nullptr || fontOf(fontNo) == nullptr)
+    if (!hasDocument() || text == nullptr || fontOf(fontNo) == nullptr)
         return -1;
     swapColors();
     drawFillRect(static_cast<short>(x), static_cast<short>(y), static_cast<unsigned short>(w),
