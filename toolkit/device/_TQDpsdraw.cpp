@@ -68,11 +68,6 @@ void writeAll(TQDfile* file, const char* text)
     file->write(const_cast<char*>(text), static_cast<long>(std::strlen(text)));
 }
 
-TQDcolor* colorOf(short no)
-{
-    return TQGIappColorSet()->getColor(no);
-}
-
 } // namespace
 
 long TQDpsdraw::s_fillType = 0;
@@ -177,40 +172,48 @@ long TQDpsdraw::setValue(long key, long value)
     return 0;
 }
 
+namespace {
+
+// A colour by number: the set's colour of it, null when the set has none.
+long storeColor(short no, long* number, TQDcolor** color)
+{
+    long previous = *number;
+    *number = no;
+    *color = TQGIappColorSet()->getColor(no);
+    return previous;
+}
+
+// A colour object, with its number; a null one changes nothing.
+long storeColor(TQDcolor* given, long* number, TQDcolor** color)
+{
+    long previous = *number;
+    if (given != nullptr) {
+        *color = given;
+        *number = given->getId();
+    }
+    return previous;
+}
+
+} // namespace
+
 long TQDpsdraw::setForeColor(short color)
 {
-    long previous = m_foreColorNo;
-    m_foreColorNo = color;
-    m_foreColor = colorOf(color);
-    return previous;
+    return storeColor(color, &m_foreColorNo, &m_foreColor);
 }
 
 long TQDpsdraw::setBackColor(short color)
 {
-    long previous = m_backColorNo;
-    m_backColorNo = color;
-    m_backColor = colorOf(color);
-    return previous;
+    return storeColor(color, &m_backColorNo, &m_backColor);
 }
 
 long TQDpsdraw::setForeColor(TQDcolor* color)
 {
-    long previous = m_foreColorNo;
-    if (color != nullptr) {
-        m_foreColor = color;
-        m_foreColorNo = color->getId();
-    }
-    return previous;
+    return storeColor(color, &m_foreColorNo, &m_foreColor);
 }
 
 long TQDpsdraw::setBackColor(TQDcolor* color)
 {
-    long previous = m_backColorNo;
-    if (color != nullptr) {
-        m_backColor = color;
-        m_backColorNo = color->getId();
-    }
-    return previous;
+    return storeColor(color, &m_backColorNo, &m_backColor);
 }
 
 long TQDpsdraw::setLineWidth(short width)

@@ -126,6 +126,8 @@ public:
 private:
     // The output file is set and its document open.
     bool hasDocument() const;
+    typedef long (TQDpsdraw::*RectOperation)(short, short, unsigned short, unsigned short);
+    long drawEachRect(TQCrect* rects, long count, RectOperation draw);
     // The block every simple shape writes: colour, gsave, the region's clip.
     void openBlock(TQCstring* s);
     // One write of the whole text; 0.

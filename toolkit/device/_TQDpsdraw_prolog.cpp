@@ -110,27 +110,22 @@ tq_ellipsedict /mtrx matrix put
 } def
 /tq_arcdict 8 dict def
 tq_arcdict /mtrx matrix put
-/tq_arcn {
+% x y xrad yrad startangle endangle operator: the operator (arc or arcn)
+% traces the unit circle's arc in the ellipse's box.
+/tq_ellipticarc {
+  7 1 roll
   tq_arcdict begin
   /endangle exch def /startangle exch def
   /yrad exch def /xrad exch def /y exch def /x exch def
   /savematrix mtrx currentmatrix def
   x y translate xrad yrad scale
-  0 0 1 startangle endangle arc
+  0 0 1 startangle endangle 6 -1 roll exec
   savematrix setmatrix
   end
 } def
 % The page's y axis points down: tq_arc traces with arcn, tq_arcn with arc.
-/tq_arc {
-  tq_arcdict begin
-  /endangle exch def /startangle exch def
-  /yrad exch def /xrad exch def /y exch def /x exch def
-  /savematrix mtrx currentmatrix def
-  x y translate xrad yrad scale
-  0 0 1 startangle endangle arcn
-  savematrix setmatrix
-  end
-} def
+/tq_arcn { /arc load tq_ellipticarc } def
+/tq_arc { /arcn load tq_ellipticarc } def
 /tq_hatchdict 10 dict def
 /tq_hatchbyte {
   retstr exch hatch i cellsz mod get put
@@ -177,41 +172,33 @@ tq_arcdict /mtrx matrix put
 /tq_newcolorspot {
   3 mul tq_imgdict /pixels get exch 3 getinterval aload pop setrgbcolor
 } def
-/tq_colordict 4 dict def
-systemdict /colorimage known not {
-  /colorimage {
-    tq_colordict begin
-    pop pop pop pop pop
-    /h exch def /w exch def
-    0 1 h 1 sub {
-      /y exch def
-      0 1 w 1 sub {
-        /x exch def
-        currentfile tq_bwpicstr readhexstring pop 0 get tq_newcolorspot
+/tq_colordict 5 dict def
+% w h paint tq_pixelloop: for each pixel, row by row, reads one hexadecimal
+% byte from the file and runs paint on it; paint leaves true to fill the
+% pixel's unit square.
+/tq_pixelloop {
+  tq_colordict begin
+  /paint exch def /h exch def /w exch def
+  0 1 h 1 sub {
+    /y exch def
+    0 1 w 1 sub {
+      /x exch def
+      currentfile tq_bwpicstr readhexstring pop 0 get paint {
         newpath x y moveto 1 0 rlineto 0 1 rlineto -1 0 rlineto closepath fill
-      } for
+      } if
     } for
-    end
-  } def
+  } for
+  end
+} def
+systemdict /colorimage known not {
+  /colorimage { pop pop pop pop pop { tq_newcolorspot true } tq_pixelloop } def
 } if
 /tq_transcolorspot {
   3 mul tq_imgdict /pixels get exch 3 getinterval aload pop
   dup 0 lt { pop pop pop false } { setrgbcolor true } ifelse
 } def
 /tq_transcolorimage {
-  tq_colordict begin
-  pop pop pop pop pop
-  /h exch def /w exch def
-  0 1 h 1 sub {
-    /y exch def
-    0 1 w 1 sub {
-      /x exch def
-      currentfile tq_bwpicstr readhexstring pop 0 get tq_transcolorspot {
-        newpath x y moveto 1 0 rlineto 0 1 rlineto -1 0 rlineto closepath fill
-      } if
-    } for
-  } for
-  end
+  pop pop pop pop pop { tq_transcolorspot } tq_pixelloop
 } def
 /tq_regiondict 4 dict def
 /tq_setregion {

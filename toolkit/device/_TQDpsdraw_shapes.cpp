@@ -185,23 +185,24 @@ long TQDpsdraw::drawFillRect(short x, short y, unsigned short w, unsigned short 
 
 long TQDpsdraw::drawRects(TQCrect* rects, long count)
 {
-    if (!hasDocument() || (rects == nullptr && count > 0))
-        return -1;
-    for (long i = 0; i < count; ++i)
-        drawRect(static_cast<short>(rects[i].x), static_cast<short>(rects[i].y),
-                 static_cast<unsigned short>(rects[i].width),
-                 static_cast<unsigned short>(rects[i].height));
-    return 0;
+    return drawEachRect(rects, count, &TQDpsdraw::drawRect);
 }
 
 long TQDpsdraw::drawFillRects(TQCrect* rects, long count)
 {
+    return drawEachRect(rects, count, &TQDpsdraw::drawFillRect);
+}
+
+// Each rectangle through the object's own (virtual) operation, with the
+// low 16 bits of its fields.
+long TQDpsdraw::drawEachRect(TQCrect* rects, long count, RectOperation draw)
+{
     if (!hasDocument() || (rects == nullptr && count > 0))
         return -1;
     for (long i = 0; i < count; ++i)
-        drawFillRect(static_cast<short>(rects[i].x), static_cast<short>(rects[i].y),
-                     static_cast<unsigned short>(rects[i].width),
-                     static_cast<unsigned short>(rects[i].height));
+        (this->*draw)(static_cast<short>(rects[i].x), static_cast<short>(rects[i].y),
+                      static_cast<unsigned short>(rects[i].width),
+                      static_cast<unsigned short>(rects[i].height));
     return 0;
 }
 
