@@ -1,36 +1,15 @@
 #include "PostScriptPages.h"
 
 #include "FileBytes.h"
-#include "_TQDfile.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <istream>
 
-PostScriptPage::PostScriptPage(const std::string& name) : m_file(TQDfile::getNewInstance())
+void savePage(const std::string& name, const std::string& bytes)
 {
-    std::string folder = postScriptFolder();
-    m_path = (folder.empty() ? m_spare.path() : folder) + "/" + name;
-    char mode[] = "wb";
-    if (m_file->open(const_cast<char*>(m_path.c_str()), mode) != 0) {
-        delete m_file;
-        m_file = nullptr;
-    }
-}
-
-PostScriptPage::~PostScriptPage()
-{
-    close();
-}
-
-std::string PostScriptPage::close()
-{
-    if (m_file != nullptr) {
-        m_file->close();
-        delete m_file;
-        m_file = nullptr;
-    }
-    return readFileBytes(m_path);
+    if (!postScriptFolder().empty())
+        writeFileBytes(postScriptFolder() + "/" + name, bytes);
 }
 
 long Raster::countOther(long x, long y, long w, long h, std::uint32_t colour) const
