@@ -166,15 +166,17 @@ void putcolor(TQDcolor* color, TQCstring* s);
 void putregion(short x, short y, unsigned short w, unsigned short h, TQCstring* s);
 // "tq_clipregion\n": the rectangle of the last setRegion.
 void putregion(TQCstring* s);
-// Hatch pattern over a box aligned to 16 units: "hatchN 8 x y w h tq_hatchfill\n".
+// Hatch pattern over a box aligned to 16 units: "hatchN 8 x y w h
+// tq_hatchfill\n"; nothing for a pattern the prolog lacks (other than 1-7).
 void drawfill(long pattern, long x, long y, unsigned long w, unsigned long h, TQCstring* s);
 
 // Renders image into a new w x h off-screen device with the native drawing
 // object, at its natural size with its top left at (sx, sy) or, with
 // stretch, stretched to the whole device; hands out the device (its buffer
 // read) and a mask of (w + 7) / 8 bytes a row, 1 bits opaque, or null when
-// every pixel is opaque. The caller deletes both. -1 when no off-screen
-// device can be made.
+// every pixel is opaque. The caller deletes both. -1, with nothing handed
+// out, when no off-screen device of that size can be made or no drawing
+// object renders pixels (the native one is missing or is PostScript).
 long psmakemdev(TQDimage* image, unsigned char stretch, short sx, short sy, unsigned short iw,
                 unsigned short ih, unsigned short w, unsigned short h, TQDmwindowDev** dev,
                 unsigned char** mask);
