@@ -3,8 +3,6 @@
 
 #include "TQwin32.h"
 
-#include <random>
-
 
 namespace {
 
@@ -72,25 +70,6 @@ ReadOutcome judgePicture(ReadPicture& picture)
     picture.bitmap = picture.mask = nullptr;
     picture.width = picture.height = 0;
     return outcome;
-}
-
-int countBadMutations(const std::string& seed, unsigned randomSeed, int runs,
-                      const std::function<bool(const std::string&)>& read)
-{
-    std::mt19937 random(randomSeed);
-    int bad = 0;
-    for (int run = 0; run < runs; ++run) {
-        std::string bytes = seed;
-        if (random() % 4 == 0) {
-            bytes.resize(random() % bytes.size());
-        } else {
-            for (unsigned changes = 1 + random() % 4; changes > 0; --changes)
-                bytes[random() % bytes.size()] = static_cast<char>(random());
-        }
-        if (!read(bytes))
-            ++bad;
-    }
-    return bad;
 }
 
 void putLittle32(std::string& bytes, std::size_t at, std::uint32_t value)

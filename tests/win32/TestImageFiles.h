@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,13 +30,6 @@ struct ReadPicture {
 // size given, or of its own size when none is given, that reads back whole.
 // The handles are then deleted and the picture emptied for the next read.
 ReadOutcome judgePicture(ReadPicture& picture);
-
-// Calls read with `runs` copies of seed, each damaged by a few random byte
-// changes or cut short, from a fixed random seed; read answers whether the
-// reader gave its failure value or a whole picture. Answers how many runs
-// broke that rule.
-int countBadMutations(const std::string& seed, unsigned randomSeed, int runs,
-                      const std::function<bool(const std::string&)>& read);
 
 // Writes value least significant byte first at byte at of bytes.
 void putLittle32(std::string& bytes, std::size_t at, std::uint32_t value);
