@@ -28,12 +28,10 @@ using Malloc = void*(__cdecl*)(std::size_t);
 using Calloc = void*(__cdecl*)(std::size_t, std::size_t);
 using Realloc = void*(__cdecl*)(void*, std::size_t);
 using HeapAllocFn = LPVOID(WINAPI*)(HANDLE, DWORD, SIZE_T);
-using HeapReAllocFn = LPVOID(WINAPI*)(HANDLE, DWORD, LPVOID, SIZE_T);
 Malloc realMalloc;
 Calloc realCalloc;
 Realloc realRealloc;
 HeapAllocFn realHeapAlloc;
-HeapReAllocFn realHeapReAlloc;
 
 void* __cdecl countedMalloc(std::size_t bytes)
 {
@@ -57,12 +55,6 @@ LPVOID WINAPI countedHeapAlloc(HANDLE heap, DWORD flags, SIZE_T bytes)
 {
     note(bytes);
     return realHeapAlloc(heap, flags, bytes);
-}
-
-LPVOID WINAPI countedHeapReAlloc(HANDLE heap, DWORD flags, LPVOID block, SIZE_T bytes)
-{
-    note(bytes);
-    return realHeapReAlloc(heap, flags, block, bytes);
 }
 
 // The program's import slot of function from dll, or null when the program
@@ -119,7 +111,6 @@ void swapAll(bool install)
     swap("msvcrt.dll", "calloc", &realCalloc, countedCalloc, install);
     swap("msvcrt.dll", "realloc", &realRealloc, countedRealloc, install);
     swap("KERNEL32.dll", "HeapAlloc", &realHeapAlloc, countedHeapAlloc, install);
-    swap("KERNEL32.dll", "HeapReAlloc", &realHeapReAlloc, countedHeapReAlloc, install);
 }
 
 } // namespace
@@ -150,4 +141,10 @@ unsigned long long AllocationCount::total() const
 unsigned long long AllocationCount::largest() const
 {
     return counts.largest;
+}
+
+bool AllocationCount::counting() const
+{
+    void** slot = importSlot("msvcrt.dll", "malloc");
+    return slot != nullptr && *slot == reinterpret_cast<void*>(countedMalloc);
 }

@@ -224,6 +224,7 @@ MutationFigures runMutations(const MutationRun& run, unsigned long runDeadlineMs
     figures.finished = finishesWithin(runDeadlineMs, [&run, &figures] {
         Random random(run.randomSeed);
         AllocationCount count;
+        figures.counted = count.counting();
         for (int index = 0; index < run.cases; ++index) {
             const std::string bytes =
                 mutate(run.seeds[index % run.seeds.size()], run.seal, random);
@@ -240,6 +241,7 @@ void expectSoundMutations(const MutationRun& run, const char* reader)
     MutationFigures figures = runMutations(run, kRunDeadlineMs);
     std::printf("%s mutation run: %s\n", reader, figures.summary().c_str());
     ASSERT_TRUE(figures.finished) << "a case hung the reader";
+    EXPECT_TRUE(figures.counted) << "allocations were not counted";
     EXPECT_EQ(std::vector<std::string>(), figures.failures);
     EXPECT_GT(figures.whole, run.cases / 100) << "too few cases get past the first checks";
 }

@@ -51,6 +51,7 @@ struct MutationRun {
 
 struct MutationFigures {
     bool finished = false;
+    bool counted = false;
     int cases = 0;
     int refused = 0;
     int whole = 0;
