@@ -146,7 +146,7 @@ TEST_F(WaveReader, FuzzedFilesEndInSamplesOrOneMessageWithinTimeAndMemory)
                                 {{10, 2, false}, {12, 4, false}, {22, 2, false}});
         return part;
     };
-    const FilePart list = chunk("LIST", "INFOISFT\x05\0\0\0tone\0\0");
+    const FilePart list = chunk("LIST", std::string("INFOISFT\x05\0\0\0tone\0\0", 18));
     auto seed = [&](std::vector<FilePart> parts) {
         parts.insert(parts.begin(), head);
         putNumber(parts[0].bytes, parts[0].numbers[0], joinedParts(parts).size() - 8);
