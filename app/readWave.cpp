@@ -4,6 +4,7 @@
 #include "analysisState.h"
 #include "appDialogs.h"
 #include "appWidgets.h"
+#include "readWaveChunks.h"
 
 #include "_TQCbase.h"
 #include "_TQClocaleSet.h"
@@ -210,13 +211,11 @@ int loadWave()
     if (!wave.open(nameFull))
         return refuse("file not found");
     MMCKINFO riff = {};
-    riff.fccType = mmioFOURCC('W', 'A', 'V', 'E');
-    if (mmioDescend(wave.file(), &riff, nullptr, MMIO_FINDRIFF) != MMSYSERR_NOERROR)
+    if (!descendIntoRiffWave(wave.file(), &riff))
         return refuse("riff chunk not found");
 
     MMCKINFO format = {};
-    format.ckid = mmioFOURCC('f', 'm', 't', ' ');
-    if (mmioDescend(wave.file(), &format, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR)
+    if (!descendIntoChunk(wave.file(), riff, mmioFOURCC('f', 'm', 't', ' '), &format))
         return refuse("format chunk not found");
     // The fields used end with bits per sample, at byte 14.
     if (format.cksize < 16 || !wave.holds(format))
@@ -245,8 +244,7 @@ int loadWave()
 
     mmioAscend(wave.file(), &format, 0);
     MMCKINFO data = {};
-    data.ckid = mmioFOURCC('d', 'a', 't', 'a');
-    if (mmioDescend(wave.file(), &data, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR)
+    if (!descendIntoChunk(wave.file(), riff, mmioFOURCC('d', 'a', 't', 'a'), &data))
         return refuse("data chunk not found");
     if (!wave.holds(data))
         return refuse("can not read wave data");

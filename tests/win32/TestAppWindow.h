@@ -8,6 +8,7 @@
 
 #include "GuiTestApp.h"
 #include "TQwin32.h"
+#include "WorkThread.h"
 
 #include <functional>
 #include <string>
@@ -28,12 +29,5 @@ public:
 private:
     HWND window;
 };
-
-// Runs work on a new thread, which owns it; the caller closes the handle.
-HANDLE startWork(std::function<void()> work);
-// Runs work on a thread of its own and answers whether it finished within
-// timeoutMs. A thread that did not finish is left behind, so a blocked test
-// fails instead of hanging.
-bool finishesWithin(DWORD timeoutMs, std::function<void()> work);
 
 #endif
