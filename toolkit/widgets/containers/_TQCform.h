@@ -108,11 +108,21 @@ protected:
         record.gradationMargin = m_gradationMargin;
     }
 
-    // The first steps of a drawing just opened, which forms built on this
-    // one share: the update marks cleared, then the background (backColor
-    // or the gradation, unless a background image shows) and the edit-mode
-    // dot grid over the area drawn, the whole form when whole is set.
-    void paintGround(TQDdev* dev, unsigned char whole);
+    // Whether the edit-mode dots may lie on the edges of the area drawn.
+    enum DotEdges { DOTS_ON_AREA_EDGES, DOTS_INSIDE_AREA };
+    // The checks and pending work a form's drawing starts with, which forms
+    // built on this one share: no-refresh, visibility, device and exposure,
+    // then a pending RESIZE and anchor layout. 1 with *ready set when there
+    // is something to paint, else what draw() answers.
+    long readyToDraw(TQDdev** ready);
+    // Opens the drawing on the whole form and paints the ground; false when
+    // the device cannot draw now.
+    bool openGround(TQDdev* dev, DotEdges edges);
+    // The first steps of a drawing just opened: the update marks cleared,
+    // then the background (backColor or the gradation, unless a background
+    // image shows) and the edit-mode dot grid over the area drawn, the whole
+    // form when whole is set.
+    void paintGround(TQDdev* dev, unsigned char whole, DotEdges edges = DOTS_ON_AREA_EDGES);
 
     TQClistData m_children;
     short m_x = 100;
@@ -151,7 +161,7 @@ private:
 
     void syncDevicePosition(TQDdev* dev);
     void drawBackground(TQDdev* dev);
-    void drawDotGrid(TQDdev* dev, const TQCrect& exposed);
+    void drawDotGrid(TQDdev* dev, const TQCrect& exposed, DotEdges edges);
     void traceDraw(int line, const char* what);
 };
 
