@@ -42,6 +42,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -697,6 +698,73 @@ void sessionScenario()
     runProgram(user);
 }
 
+// ---- names beyond ASCII ----
+
+// "tonalité" is beyond code page 932, "音声" beyond 1252: the test runs
+// under en_US.UTF-8 and again under ja_JP.UTF-8.
+const char* const kAccented = u8"tonalité.wav";
+const char* const kJapanese = u8"音声.wav";
+std::unique_ptr<TempDir> g_namesDir;
+
+std::filesystem::path inNamesDir(const std::string& utf8)
+{
+    return std::filesystem::path(g_namesDir->path()) / std::filesystem::u8path(utf8);
+}
+
+std::vector<int16_t> ramp(int16_t count)
+{
+    std::vector<int16_t> v;
+    for (int16_t i = 0; i < count; ++i)
+        v.push_back(static_cast<int16_t>(i % 200 - 100));
+    return v;
+}
+
+// The file is listed, taken, read and named on the labels, and "out csv"
+// writes its four files beside it under its own name.
+void loadAndExportSteps(ScenarioSteps& user, const char* name, long samples, bool doubleClick)
+{
+    user.then("select WAV is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_000")); });
+    user.when(name, [name] { return fileDialog()->getOwnVisible() && fileRow(name) != nullptr; },
+              [name, doubleClick] {
+                  postClick(fileRow(name));
+                  if (doubleClick)
+                      postClick(fileRow(name));
+                  else
+                      postClick(fileDialog()->getOkButton());
+              });
+    user.when(name, [samples] { return maxsize == samples && analysisSize == 256; }, [name] {
+        requireInChild(label("newvlab_000") == name, "the file's name on its label");
+        postClick(widget("TQCvbtn", "newvbtn_003"));
+    });
+    const std::string stem = std::string(name, std::strlen(name) - 4) + "off000000size00256";
+    user.when(name, [stem] { return fileExists(inNamesDir(stem + "ObsPow.csv")); }, [stem] {
+        requireInChild(fileExists(inNamesDir(stem + "ObsWav.csv")) &&
+                           fileExists(inNamesDir(stem + "ResPowPara0.000010000000.csv")),
+                       "the CSV files carry the recording's name");
+    });
+}
+
+void namesScenario()
+{
+    static ScenarioSteps user;
+    g_namesDir.reset(new TempDir);
+    writeFileBytes(inNamesDir(kAccented), waveFile(1, 8000, ramp(2000)));
+    writeFileBytes(inNamesDir(kJapanese), waveFile(1, 8000, ramp(3000)));
+    writeFileBytes(inNamesDir("para.ini"), "0 4000 -100 0\n");
+    SetCurrentDirectoryA(g_namesDir->path().c_str());
+
+    user.when("the main window is shown", mainWindowShown, [] {});
+    loadAndExportSteps(user, kAccented, 2000, true);
+    loadAndExportSteps(user, kJapanese, 3000, false);
+    user.then("done", [] {
+        SetCurrentDirectoryA("\\");
+        g_namesDir.reset();
+        std::fprintf(stderr, "names done\n");
+        passInChild();
+    });
+    runProgram(user);
+}
+
 } // namespace
 
 // The built program's folder, beside the test programs' folder.
@@ -763,3 +831,6 @@ TEST(ProgramDeathTest, ASessionOfFileSliderStepsSizeNoiseAndExportAsAUserDrivesI
 {
     EXPECT_EXIT(sessionScenario(), ::testing::ExitedWithCode(0), "session done");
 }
+
+TQ_FRESH_PROCESS_TEST(ProgramDeathTest, NamesBeyondTheCodePageAreListedReadAndExportedBeside,
+                      namesScenario(), "names done")
