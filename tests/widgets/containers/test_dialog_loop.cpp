@@ -276,12 +276,17 @@ void inputScenario()
     dialog->setProperty("labelString", "");
     dialog->setProperty("modal", 1);
     TQCbase* focused = nullptr;
+    TQCbase* takesReturn = nullptr;
     std::string prompt;
     long answer = popupWith(dialog, [&](DialogScript& u) {
         u.at(200, [&] {
             focused = TQCbase::getFocusInstance();
             TQCvariant text = dialog->getPrompt()->getProperty("labelString");
             prompt = text.getCharPtrConst();
+            // Through Cancel and back, as Tab and Back-Tab would go.
+            dialog->getCancelButton()->setFocus(1);
+            dialog->getField()->setFocus(1);
+            takesReturn = TQCbase::getSpecialFocusInstance();
         });
         u.type("new dir", 300);
         u.key(VK_RETURN, 600);
@@ -289,6 +294,8 @@ void inputScenario()
     TQCvariant typed = dialog->getProperty("labelString");
     requireInChild(focused == dialog->getField() && prompt == "Input new directory name",
                    "the field has the focus under the title as the prompt");
+    requireInChild(takesReturn == dialog->getOkButton(),
+                   "a button the focus left hands Return back to the default button");
     requireInChild(answer == 1 && !dialog->getVisible() &&
                        std::string(typed.getCharPtrConst()) == "new dir",
                    "Return answers 1 with the typed text as labelString");
