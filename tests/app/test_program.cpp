@@ -465,13 +465,14 @@ void checkCsvFiles()
 {
     char noise[32];
     std::snprintf(noise, sizeof noise, "%0.012f", static_cast<double>(0.001f));
-    const std::string base = g_session.dir->file("toneoff000000size00512");
+    const std::string base = g_session.dir->file("toneoff000005size00512");
     const Rows wave = readRows(base + "ObsWav.csv");
     const Rows restoredWave = readRows(base + "ResPowPara" + noise + "Wav0.010.csv");
     const Rows power = readRows(base + "ObsPow.csv");
     const Rows restored = readRows(base + "ResPowPara" + noise + ".csv");
 
-    const std::vector<double> stretch(g_session.samples.begin(), g_session.samples.begin() + 512);
+    const std::vector<double> stretch(g_session.samples.begin() + 5,
+                                      g_session.samples.begin() + 517);
     requireInChild(wave.crlf && restoredWave.crlf && power.crlf && restored.crlf,
                    "every row ends in CR LF");
     requireInChild(closeTo(wave.x, steps(512, 1.0 / kRate), 1e-6) && closeTo(wave.y, stretch, 1e-6),
@@ -638,8 +639,10 @@ void typeNoiseSteps(ScenarioSteps& user)
         for (int i = 0; i < 10; ++i)
             postKey(frame, VK_BACK);
         postChars(frame, "0.001");
+        postKey(frame, VK_RETURN);
     });
     user.when("the new level is taken", [] { return paraNoise == 0.001f; }, [] {
+        requireInChild(selpos == 5, "Return in the noise field presses no step button");
         for (size_t i = 0; i < 5; ++i) {
             const bool same = picture(*kAreas[i].dev) == g_session.before[i];
             const bool restored = std::string(kAreas[i].name) == "newvdra_003";
@@ -648,6 +651,58 @@ void typeNoiseSteps(ScenarioSteps& user)
             requireInChild(same != restored, what.c_str());
         }
     });
+}
+
+// The text typed into the size box, then Return unless told otherwise.
+void typeSize(const char* text, bool withReturn)
+{
+    // On the field, left of the arrow.
+    postClickAt(widget("TQCcomboBox", "newcomb_000"), 40, 10);
+    HWND frame = frameOf(widget("TQCmainWindow", "newwin000"));
+    // The field pads its text with blanks to 64 characters.
+    postKey(frame, VK_END);
+    for (int i = 0; i < 64; ++i)
+        postKey(frame, VK_BACK);
+    postChars(frame, text);
+    if (withReturn)
+        postKey(frame, VK_RETURN);
+}
+
+// Without the blanks the field may pad it with.
+std::string sizeText()
+{
+    std::string text = textOf("TQCcomboBox", "newcomb_000", "labelString");
+    return text.substr(0, text.find(' '));
+}
+
+// A size the box offers is taken when typed; any other puts back the size
+// in use, also when it waits in the box for the next file.
+void typedSizeSteps(ScenarioSteps& user)
+{
+    user.then("1000 is typed", [] { typeSize("1000", true); });
+    user.when("512 is put back", [] { return sizeText() != "1000"; }, [] {
+        requireInChild(sizeText() == "512", "the size in use is put back");
+        requireInChild(selsize == 512 && analysisSize == 512 && seliii != nullptr,
+                       "the analysis at 512 stays");
+        typeSize("1024", true);
+    });
+    user.when("1024 is taken", [] { return analysisSize == 1024; }, [] {
+        requireInChild(label("newvlab_015") == "1024 - 0.023[s]", "the new size's label");
+        typeSize("1000", false);
+        postClick(widget("TQCvbtn", "newvbtn_000"));
+    });
+    user.when("the file dialog lists tone.wav",
+              [] { return fileDialog()->getOwnVisible() && fileRow("tone.wav") != nullptr; },
+              [] {
+                  postClick(fileRow("tone.wav"));
+                  postClick(fileDialog()->getOkButton());
+              });
+    user.when("the file is loaded at the size in use", [] { return sizeText() == "1024"; }, [] {
+        requireInChild(analysisSize == 1024 && selpos == 0 && seliii != nullptr,
+                       "analysed at 1024");
+        postClick(widget("TQCvbtn", "newvbtn_002"));
+    });
+    user.when("> moves the stretch", [] { return selpos == 1; }, [] {});
 }
 
 void sessionScenario()
@@ -682,14 +737,19 @@ void sessionScenario()
     stepButton(user, "newvbtn_017", 892, "203");
     stepButton(user, "newvbtn_016", 897, "204");
     pickSizeSteps(user);
+    user.then(">> is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_016")); });
+    user.when("the stretch moves by five", [] { return selpos == 5; }, [] {});
     typeNoiseSteps(user);
     user.then("out csv is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_003")); });
     user.when("four CSV files are written", [] {
-        return fileExists(g_session.dir->file("toneoff000000size00512ObsPow.csv"));
+        return fileExists(g_session.dir->file("toneoff000005size00512ObsPow.csv"));
     }, [] {
         checkCsvFiles();
         checkScreenShowsPictures();
         checkWholeChannelPicture();
+    });
+    typedSizeSteps(user);
+    user.then("done", [] {
         SetCurrentDirectoryA("\\");
         g_session.dir.reset();
         std::fprintf(stderr, "session done\n");
