@@ -289,7 +289,8 @@ void TQDwinwinDev::setTopmostFlag(unsigned char bit, unsigned char on)
     mode = on ? (mode | bit) : (mode & ~bit);
     if (window == nullptr)
         return;
-    SetWindowPos(shell, inTopmostBand() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    bool topmost = (mode & (MODAL | ALWAYS_ON_TOP | POPUP)) != 0;
+    SetWindowPos(shell, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE);
 }
 
@@ -494,9 +495,7 @@ void TQDwinwinDev::showShell(bool wasVisible)
     }
     ShowWindow(window, SW_SHOW);
     ShowWindow(shell, SW_SHOW);
-    // A flag handed over before the window existed takes effect here.
-    SetWindowPos(shell, inTopmostBand() ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE);
+    SetWindowPos(shell, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     if (mode & MODAL)
         disableAncestor();
 }

@@ -66,7 +66,6 @@ private:
     enum { POPUP = 0x01, ALWAYS_ON_TOP = 0x10, MODAL = 0x20, DESTROYING = 0x40 };
 
     bool popup() const { return (mode & POPUP) != 0; }
-    bool inTopmostBand() const { return (mode & (MODAL | ALWAYS_ON_TOP | POPUP)) != 0; }
     bool shown() const { return getVisible() && window != nullptr; }
     void setTitleBar(char kind);
     void setPopup(unsigned char on);
