@@ -779,9 +779,9 @@ std::vector<int16_t> ramp(int16_t count)
     return v;
 }
 
-// The file is listed, taken, read and named on the labels, and "out csv"
-// writes its four files beside it under its own name.
-void loadAndExportSteps(ScenarioSteps& user, const char* name, long samples, bool doubleClick)
+// The file is listed, taken with a double click or a click and OK, and
+// read.
+void chooseSteps(ScenarioSteps& user, const char* name, bool doubleClick)
 {
     user.then("select WAV is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_000")); });
     user.when(name, [name] { return fileDialog()->getOwnVisible() && fileRow(name) != nullptr; },
@@ -792,15 +792,24 @@ void loadAndExportSteps(ScenarioSteps& user, const char* name, long samples, boo
                   else
                       postClick(fileDialog()->getOkButton());
               });
-    user.when(name, [samples] { return maxsize == samples && analysisSize == 256; }, [name] {
-        requireInChild(label("newvlab_000") == name, "the file's name on its label");
-        postClick(widget("TQCvbtn", "newvbtn_003"));
-    });
+}
+
+// "out csv" writes the four files beside the recording, under its name.
+void exportSteps(ScenarioSteps& user, const char* name)
+{
+    user.then("out csv is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_003")); });
     const std::string stem = std::string(name, std::strlen(name) - 4) + "off000000size00256";
     user.when(name, [stem] { return fileExists(inNamesDir(stem + "ObsPow.csv")); }, [stem] {
         requireInChild(fileExists(inNamesDir(stem + "ObsWav.csv")) &&
                            fileExists(inNamesDir(stem + "ResPowPara0.000010000000.csv")),
                        "the CSV files carry the recording's name");
+    });
+}
+
+void loadedSteps(ScenarioSteps& user, const char* name, long samples)
+{
+    user.when(name, [samples] { return maxsize == samples && analysisSize == 256; }, [name] {
+        requireInChild(label("newvlab_000") == name, "the file's name on its label");
     });
 }
 
@@ -810,13 +819,32 @@ void namesScenario()
     g_namesDir.reset(new TempDir);
     writeFileBytes(inNamesDir(kAccented), waveFile(1, 8000, ramp(2000)));
     writeFileBytes(inNamesDir(kJapanese), waveFile(1, 8000, ramp(3000)));
+    // Refused for its 8 bits, after the reader has taken its rate.
+    writeFileBytes(inNamesDir(u8"brisé.wav"),
+                   riffWave(waveChunk("fmt ", waveFormat(1, 11025, 8)) +
+                            waveChunk("data", std::string(100, '\x80'))));
     writeFileBytes(inNamesDir("para.ini"), "0 4000 -100 0\n");
     SetCurrentDirectoryA(g_namesDir->path().c_str());
 
     user.when("the main window is shown", mainWindowShown, [] {});
-    loadAndExportSteps(user, kAccented, 2000, true);
-    loadAndExportSteps(user, kJapanese, 3000, false);
+    chooseSteps(user, kAccented, true);
+    loadedSteps(user, kAccented, 2000);
+    chooseSteps(user, u8"brisé.wav", true);
+    user.when("the 8-bit file is refused", [] { return TQGIappMessageDialog()->getOwnVisible(); },
+              [] { postClick(TQGIappMessageDialog()->getOkButton()); });
+    user.when("the refusal is answered", [] { return !TQGIappMessageDialog()->getOwnVisible(); },
+              [] {
+                  requireInChild(std::string(nameFile.getString(-2)) == kAccented &&
+                                     sampleFreq == 8000 && maxsize == 2000,
+                                 "the loaded file keeps its name and rate");
+              });
+    exportSteps(user, kAccented);
+    chooseSteps(user, kJapanese, false);
+    loadedSteps(user, kJapanese, 3000);
+    exportSteps(user, kJapanese);
     user.then("done", [] {
+        requireInChild(!fileExists(inNamesDir(u8"briséoff000000size00256ObsPow.csv")),
+                       "nothing is written under the refused file's name");
         SetCurrentDirectoryA("\\");
         g_namesDir.reset();
         std::fprintf(stderr, "names done\n");
