@@ -272,8 +272,8 @@ void TQCcomboBox::onActivate()
     execProcedure(TQEV_ACTIVATE);
 }
 
-// Return in the field takes the typed text as a choice from the drop-down
-// would: the box's ACTIVATE procedures decide what to make of it.
+// Return in the field hands the typed text on as a choice from the
+// drop-down does: the box's ACTIVATE procedures decide what to make of it.
 void TQCcomboBox::_activate_work(TQCbase* field)
 {
     if (TQCcomboBox* box = boxOf(field))
