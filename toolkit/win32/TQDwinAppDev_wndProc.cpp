@@ -152,6 +152,21 @@ void activateOnOwnThread(const WinEvent& event)
         CloseHandle(thread);
 }
 
+// Wine, drawing its own frames, raises the window the user activates above
+// every other on the screen, the topmost ones included, while the system
+// still counts those on top. Moving them out of the band and back after
+// the activation puts the screen right again.
+BOOL CALLBACK stackAboveAgain(HWND window, LPARAM activated)
+{
+    if (window == reinterpret_cast<HWND>(activated) || !IsWindowVisible(window) ||
+        !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        return TRUE;
+    const UINT keep = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    return TRUE;
+}
+
 } // namespace
 
 LRESULT CALLBACK TQDwinAppDev::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -224,6 +239,13 @@ LRESULT CALLBACK TQDwinAppDev::WndProc(HWND hwnd, UINT message, WPARAM wParam, L
         TQGFreplyDestroyWindowRequest(reinterpret_cast<HWND>(wParam));
         return 0;
     }
+    if (message == TQ_WM_KEEP_TOPMOST) {
+        EnumThreadWindows(GetCurrentThreadId(), stackAboveAgain, reinterpret_cast<LPARAM>(hwnd));
+        return 0;
+    }
+    // Only once the activation is over: the raise comes after this message.
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE)
+        PostMessageA(hwnd, TQ_WM_KEEP_TOPMOST, 0, 0);
     if (message == WM_USER) {
         if (keptForLater())
             return 0;

@@ -207,6 +207,8 @@ private:
     void centre();
     void focusDefaultButton();
     void sendModal(unsigned char on);
+    // Device value 30 alone: the window above the program's other windows.
+    void keepAbove(unsigned char on);
     // The focus dialog and modal client of the application, when they are
     // this dialog, become none.
     void releaseApplicationHolds();

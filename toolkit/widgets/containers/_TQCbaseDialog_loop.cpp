@@ -29,6 +29,10 @@ long TQCbaseDialog::popup()
     m_loopRunning = 1;
     if (m_escapeKey)
         app->setFocusDialog(this, 1);
+    // The loop holds up the procedure that opened the dialog, modal or not:
+    // the dialog stays above the program's other windows, so that a click
+    // on one of them cannot bury it.
+    keepAbove(1);
     while (m_loopRunning) {
         // After a nested dialog, Escape is this dialog's again.
         if (m_escapeKey)
@@ -38,6 +42,7 @@ long TQCbaseDialog::popup()
             return STATUS_CANCEL;
         TQGIappDevice()->clearDeleteList();
     }
+    keepAbove(m_modal);
     setVisible(0);
     app->dispatchEvent();
     TQGIappDevice()->clearDeleteList();
@@ -128,11 +133,15 @@ void TQCbaseDialog::centre()
 
 void TQCbaseDialog::sendModal(unsigned char on)
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr)
-        return;
-    dev->setValue(VALUE_ABOVE_OTHERS, &on);
-    dev->setValue(VALUE_MODAL, &on);
+    keepAbove(on);
+    if (TQDdev* dev = getowndev())
+        dev->setValue(VALUE_MODAL, &on);
+}
+
+void TQCbaseDialog::keepAbove(unsigned char on)
+{
+    if (TQDdev* dev = getowndev())
+        dev->setValue(VALUE_ABOVE_OTHERS, &on);
 }
 
 // Switching modal off keeps the modal client: hiding lets it go.

@@ -202,13 +202,36 @@ void TQCvbtn::onFocusChange(unsigned char on)
     if (on) {
         takeFocusKeys(keyboard, _key_handler);
         setSpecialFocus(1);
-    } else if (keyboard != nullptr) {
-        keyboard->resetFocusInputWorkProc();
+    } else {
+        if (keyboard != nullptr)
+            keyboard->resetFocusInputWorkProc();
+        leaveSpecialFocus();
     }
     if (!guard.alive() || m_closing)
         return;
     setAbsoluteDraw(1);
     draw();
+}
+
+// The special focus came with the keyboard focus (or the press) and goes
+// with it, so that Return typed into the field the user moved to does not
+// press the button again. Inside a shown dialog it goes back to the
+// dialog, which hands it to its default button.
+void TQCvbtn::leaveSpecialFocus()
+{
+    if (!getSpecialFocus() || m_closing)
+        return;
+    LifeGuard guard(this);
+    setSpecialFocus(0);
+    if (!guard.alive())
+        return;
+    for (TQCbase* up = getParent(); up != nullptr; up = up->getParent()) {
+        if (up->cast("TQCbaseDialog") != nullptr) {
+            if (up->getVisible())
+                up->setSpecialFocus(1);
+            return;
+        }
+    }
 }
 
 void TQCvbtn::onSpecialFocusChange(unsigned char on)

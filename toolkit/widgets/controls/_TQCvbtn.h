@@ -117,6 +117,8 @@ protected:
     void showPressed(bool on);
     // A release that completes a press: drawn raised, then ACTIVATE.
     void completePress();
+    // On losing the keyboard focus: Return no longer presses this button.
+    void leaveSpecialFocus();
 
 private:
     struct Look;

@@ -121,6 +121,8 @@ void TQCcomboBox::makeField()
                                   "_key_hook_work");
     m_field->addInternalProcedure("value ch proc", TQEV_VALUE_CH, _value_ch_work,
                                   "_value_ch_work");
+    m_field->addInternalProcedure("activate proc", TQEV_ACTIVATE, _activate_work,
+                                  "_activate_work");
 }
 
 // The field fills the height on the left; the button sits inset by t + 1
@@ -259,6 +261,14 @@ void TQCcomboBox::setWorkTQNpageIncrement(unsigned short increment)
 void TQCcomboBox::onActivate()
 {
     execProcedure(TQEV_ACTIVATE);
+}
+
+// Return in the field hands the typed text on as a choice from the
+// drop-down does: the box's ACTIVATE procedures decide what to make of it.
+void TQCcomboBox::_activate_work(TQCbase* field)
+{
+    if (TQCcomboBox* box = boxOf(field))
+        box->onActivate();
 }
 
 void TQCcomboBox::_key_press_work(TQCbase* field)

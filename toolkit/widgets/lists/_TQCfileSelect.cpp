@@ -14,11 +14,14 @@
 #include "_TQCvifield.h"
 #include "_TQCvkflabel.h"
 #include "_TQDappDev.h"
+#include "_TQDcodeConvert.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
 
-#include <unistd.h>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
 
 TQ_TYPE_SERVER_FRAME(TQCfileSelect, TQCbaseDialog);
 
@@ -39,12 +42,19 @@ const char* const kMkdirIcon = "$(TQDIR)/sys/pixmaps/bi19.xpm";
 const unsigned short kLeastWidth = 50;
 const unsigned short kLeastHeight = 60;
 
+// Read as UTF-8 and given in the application's encoding: the narrow
+// getcwd would give the ANSI code page's bytes, or "?" for what it lacks.
 std::string workingDirectory()
 {
-    char buffer[kDirBufferSize] = "";
-    if (getcwd(buffer, sizeof buffer) == nullptr)
-        buffer[0] = '\0';
-    return forwardSlashes(buffer);
+    std::error_code failed;
+    const std::string utf8 = std::filesystem::current_path(failed).u8string();
+    if (failed)
+        return std::string();
+    TQCstring text(utf8.c_str(), TQENC_UTF8);
+    const char* own = text.getString(-2);
+    if (own == nullptr || std::strlen(own) >= kDirBufferSize)
+        return std::string();
+    return forwardSlashes(own);
 }
 
 // The stored copy a get hook hands out, replaced by the new text.
