@@ -56,17 +56,25 @@ long TQCform::draw()
         if (!guard.alive())
             return 0;
     }
-    if (drawThroughLook(dev))
+    if (drawThroughLook(dev)) {
+        drawFinished();
         return 0;
+    }
     if (dev->beginDraw(0, 0, m_width, m_height, getAbsoluteDraw(), 1) != 0) {
         traceDraw(__LINE__, "dev not ready");
         return 0;
     }
     paintGround(dev, getAbsoluteDraw());
+    drawFigure(dev);
+    dev->endDraw();
+    drawFinished();
+    return 0;
+}
+
+void TQCform::drawFigure(TQDdev* dev)
+{
     TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
                    m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
-    dev->endDraw();
-    return 0;
 }
 
 void TQCform::paintGround(TQDdev* dev, unsigned char whole)
