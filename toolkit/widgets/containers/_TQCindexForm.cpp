@@ -9,7 +9,6 @@
 #include "_TQCvbtn.h"
 #include "_TQDappDev.h"
 #include "_TQGFgeometry.h"
-#include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
 
 #include <algorithm>
@@ -31,7 +30,7 @@ TQCvbtn* buttonAt(const TQClistData& buttons, long k)
 } // namespace
 
 TQCindexForm::TQCindexForm(TQCbase* parent, const char* name)
-    : TQCform(parent, name), m_buttons(8), m_menuItems(TQGFstrdup("index1,index2")),
+    : TQCform(parent, name), m_buttons(8), m_menuItems(nullptr),
       m_orientation(0), m_flip(0), m_useIcon(0), m_rebuildPending(1)
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
