@@ -200,6 +200,9 @@ void tabScenario()
                        g_block.selectedTab == 5 && g_block.menuItems != nullptr &&
                        g_block.menuItems[0] == '\0',
                    "an extended look is handed the form, its colours, bar and selected tab");
+    delete tabs;
+    requireInChild(!TQGIappObjectList()->isRegistered(tabs, TQCbase::TRIGGER_GUI_POLICY),
+                   "deleted, it has left the list of look listeners");
     passInChild();
 }
 

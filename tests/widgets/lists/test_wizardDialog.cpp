@@ -144,6 +144,8 @@ void wizardScenario()
                        number(w->getPageForm(), "height") == 1 &&
                        number(w->getPageForm(), "width") == 1,
                    "a tiny dialog: the page form never narrower or lower than 1");
+    delete w;
+    pumpPendingMessages(5000);
     passInChild();
 }
 
