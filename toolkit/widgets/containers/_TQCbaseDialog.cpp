@@ -581,3 +581,16 @@ void TQCbaseDialog::recolourWorkForm(short color)
     if (m_workForm != nullptr)
         m_workForm->setProperty(_TQNbackColor(), color);
 }
+
+// The row's y is cut toward zero, so in a low dialog it may lie above the
+// work form.
+TQCbaseDialog::MiddleRow TQCbaseDialog::middleRow(long extra) const
+{
+    MiddleRow row = {1, 1, 1, m_width >= 23 ? m_width - 22 : 1};
+    if (m_height + extra >= 46) {
+        row.y = static_cast<short>((m_height + extra - 65) / 2);
+        row.above = row.y - 30;
+        row.below = row.y + 20;
+    }
+    return row;
+}

@@ -50,6 +50,34 @@ long TQCbaseDialog::popup()
     return guard.alive() ? static_cast<long>(m_status) : static_cast<long>(STATUS_CANCEL);
 }
 
+long TQCbaseDialog::runOwnLoop(const std::function<void()>& ready, bool keepEscape)
+{
+    LifeGuard guard(this);
+    TQDappDev* app = TQGIappDev();
+    setVisible(1);
+    if (!guard.alive())
+        return STATUS_CANCEL;
+    if (!getVisible() || app == nullptr)
+        return STATUS_NOT_SHOWN;
+    m_loopRunning = 1;
+    ready();
+    while (guard.alive() && m_loopRunning) {
+        if (keepEscape && m_escapeKey)
+            app->setFocusDialog(this, 1);
+        app->dispatchEvent();
+    }
+    if (!guard.alive())
+        return STATUS_CANCEL;
+    setVisible(0);
+    return m_status;
+}
+
+void TQCbaseDialog::markDefaultButton()
+{
+    if (built())
+        (m_ok ? m_okBtn : m_no ? m_noBtn : m_endBtn)->setSpecialFocus(1);
+}
+
 void TQCbaseDialog::releaseApplicationHolds()
 {
     TQDappDev* app = TQGIappDev();

@@ -123,6 +123,12 @@ protected:
     // image shows) and the edit-mode dot grid over the area drawn, the whole
     // form when whole is set.
     void paintGround(TQDdev* dev, unsigned char whole, DotEdges edges = DOTS_ON_AREA_EDGES);
+    // What draw() paints over the ground before it closes the drawing: the
+    // frame.
+    virtual void drawFigure(TQDdev* dev);
+    // Runs after every drawing that got through, in the classic or the
+    // extended look.
+    virtual void drawFinished() {}
 
     TQClistData m_children;
     short m_x = 100;

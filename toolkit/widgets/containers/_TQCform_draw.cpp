@@ -27,14 +27,22 @@ long TQCform::draw()
     long ready = readyToDraw(&dev);
     if (ready != 1)
         return ready;
-    if (drawThroughLook(dev))
+    if (drawThroughLook(dev)) {
+        drawFinished();
         return 0;
+    }
     if (!openGround(dev, DOTS_ON_AREA_EDGES))
         return 0;
+    drawFigure(dev);
+    dev->endDraw();
+    drawFinished();
+    return 0;
+}
+
+void TQCform::drawFigure(TQDdev* dev)
+{
     TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
                    m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
-    dev->endDraw();
-    return 0;
 }
 
 long TQCform::readyToDraw(TQDdev** ready)
