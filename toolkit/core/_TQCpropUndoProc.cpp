@@ -27,7 +27,7 @@ void TQCpropUndoProc::setTarget(TQCbase* object)
     for (long i = 0; i + 1 < pairs.getNum(); i += 2) {
         char* name = static_cast<char*>(pairs.getData(i));
         char* value = static_cast<char*>(pairs.getData(i + 1));
-        snapshot.setData(name, TQCvariant(static_cast<const char*>(value)));
+        snapshot.setData(name, TQCvariant(value));
         delete[] name;
         delete[] value;
     }

@@ -76,14 +76,16 @@ bool anyObject(TQCbase*)
     return true;
 }
 
-// Whether the class's own property list withdraws the name.
+// Whether the class, or a class it derives from, withdraws the name.
 bool withdrawnBy(TQCclassInformation* info, const char* name)
 {
-    TQClistData* own = info->getPropertyList();
-    for (long i = 0; i < own->getNum(); ++i) {
-        TQCproperty* prop = static_cast<TQCproperty*>(own->getData(i));
-        if (prop->getNotUse() && std::strcmp(prop->getPropObjName(), name) == 0)
-            return true;
+    for (; info != nullptr; info = info->getParentClassInformation()) {
+        TQClistData* own = info->getPropertyList();
+        for (long i = 0; i < own->getNum(); ++i) {
+            TQCproperty* prop = static_cast<TQCproperty*>(own->getData(i));
+            if (prop->getNotUse() && std::strcmp(prop->getPropObjName(), name) == 0)
+                return true;
+        }
     }
     return false;
 }
