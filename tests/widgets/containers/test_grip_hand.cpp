@@ -190,6 +190,13 @@ void selectAndDragScenario()
     requireInChild(handlesOf(form) == nullptr && form->getChildren().getNum() == 0 &&
                        scene.editor->client == nullptr && g_editorCalls.back().mode == 2,
                    "deselecting removes the handles and the editor's client");
+    form->setPropertyEditExecute(1);
+    requireInChild(form->getChildren().getNum() == 9 && scene.editor->client == form,
+                   "selected again");
+    delete form;
+    requireInChild(scene.editor->client == nullptr && g_editorCalls.back().object == form &&
+                       g_editorCalls.back().mode == 2,
+                   "a selected form that goes leaves the editor and tells the handler");
     passInChild();
 }
 
@@ -334,6 +341,21 @@ TEST(GripGeometry, HandlesFollowTheGridTheAnchorsAndTheLimits)
     EXPECT_EQ(1, gy);
     drag(form, 4, -3, -3);
     EXPECT_EQ((std::vector<long>{2, 10, 119, 55}), box(form)) << "a grid of 0 works as 1";
+
+    size_t told = g_editorCalls.size();
+    drag(&editor, 4, -3, -3);
+    EXPECT_EQ(told, g_editorCalls.size()) << "a client without geometry is left alone";
+    TQCbase* bare = TQGFgetNewGripHand(form);
+    EXPECT_EQ((std::vector<long>{0, 0, 10, 10}), box(bare));
+    EXPECT_STREQ("gph", bare->getInstanceName());
+    EXPECT_TRUE(bare->getInternalObject() && bare->getUseParentBaseDev());
+    EXPECT_EQ(-1, number(bare, "userValue"));
+    short backColor = 0;
+    bare->getPropertyV("backColor", &backColor);
+    EXPECT_EQ(-10, backColor);
+    EXPECT_EQ(6, bare->getObjectType());
+    TQCgripHand::_grip_hand_update_proc(bare);
+    EXPECT_EQ((std::vector<long>{2, 10, 119, 55}), box(form)) << "a handle without client";
 
     TQGFsetPropertyEditorHandler(nullptr);
     TQGFsetAppPropertyEditor(nullptr);
