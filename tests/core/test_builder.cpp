@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "CapturedText.h"
+#include "FakeCodeConvert.h"
 #include "FileBytes.h"
 #include "SampleWidgets.h"
 #include "TempDir.h"
-#include "WinCodeConverter.h"
 #include "_TQClistData.h"
 #include "_TQCprocedure.h"
 #include "_TQCproperty.h"
@@ -216,7 +216,7 @@ TEST(ProcedureSkeletons, TextsOfEveryLanguageAndBinding)
 
 TEST(ProcedureSkeletons, FilesAreWrittenOnceAndKeepABackupOfAChange)
 {
-    useWinCodeConverter();
+    FakeCodeConvert::install();
     TempDir dir;
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
