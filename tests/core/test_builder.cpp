@@ -51,7 +51,13 @@ std::string skeleton(void (*generator)(TQCstring*, const char*, const char*))
 
 bool endsWith(const std::string& text, const std::string& end)
 {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
 }
 
 long g_mapping = 0;
@@ -173,7 +179,8 @@ TEST(BuilderFiles, InitStringsAreReadFromTheFirstLineWithTheKey)
 {
     TempDir dir;
     const std::string path = dir.file("look.ini");
-    ASSERT_EQ(0, TQGFreplaceTextFile(path.c_str(), "#A one\r\n#POLICY  12 \r\nnext line\r\n#POLICY 9\n", 0));
+    const char* lines = "#A one\r\n#POLICY  12 \r\nnext line\r\n#POLICY 9\n";
+    ASSERT_EQ(0, TQGFreplaceTextFile(path.c_str(), lines, 0));
     TQCstring* text = TQGFreadTextFile(path.c_str(), -2);
     ASSERT_NE(nullptr, text);
     TQCstring value, next;
@@ -183,8 +190,7 @@ TEST(BuilderFiles, InitStringsAreReadFromTheFirstLineWithTheKey)
     EXPECT_EQ(0, TQGFreadInitString(text, "#EXPOLICY", &value, &next));
     EXPECT_STREQ("", value.getString());
     EXPECT_STREQ("", next.getString());
-    EXPECT_EQ(0, TQGFcheckDiffTextFile(path.c_str(),
-                                       "#A one\r\n#POLICY  12 \r\nnext line\r\n#POLICY 9\n"));
+    EXPECT_EQ(0, TQGFcheckDiffTextFile(path.c_str(), lines));
     delete text;
 }
 
@@ -192,26 +198,27 @@ TEST(ProcedureSkeletons, TextsOfEveryLanguageAndBinding)
 {
     const std::string cpp = skeleton(TQGFopCreate);
     EXPECT_EQ(0u, cpp.find("#include <TQcom.h>\n#include <TQCfunctionList.h>\n"));
-    EXPECT_NE(std::string::npos,
-              cpp.find("//" + std::string(58, '-') + "\n//Function for the event procedure\n"));
-    EXPECT_NE(std::string::npos,
-              cpp.find("}\nstatic TQCfunctionRegister  op(\"go_ep\",(void*)go_ep);\n"));
+    const std::string rule = "//" + std::string(58, '-') + "\n";
+    EXPECT_TRUE(contains(cpp, rule + "//Function for the event procedure\n" + rule));
+    EXPECT_TRUE(contains(cpp, "}\nstatic TQCfunctionRegister  op(\"go_ep\",(void*)go_ep);\n"));
     EXPECT_EQ(skeleton(TQGFopCreateRb), skeleton(TQGFopCreatePokRb));
     const std::string perl = skeleton(TQGFopCreatePerl);
     EXPECT_TRUE(endsWith(perl, "#do something...\n\n}\n1;\n")) << perl;
-    EXPECT_NE(std::string::npos, perl.find("use vesk;\n\nsub go_ep {\n"));
-    EXPECT_NE(std::string::npos, skeleton(TQGFopCreatePokPy).find("pok.TQGFfunctionRegister(\"go_ep\",go_ep)\n"));
-    EXPECT_NE(std::string::npos, skeleton(TQGFopCreatePokOcaml).find("open Swig\nopen Pok\nopen Poklib\n"));
+    EXPECT_TRUE(contains(perl, "use vesk;\n\nsub go_ep {\n"));
+    EXPECT_TRUE(
+        contains(skeleton(TQGFopCreatePokPy), "pok.TQGFfunctionRegister(\"go_ep\",go_ep)\n"));
+    EXPECT_TRUE(contains(skeleton(TQGFopCreatePokOcaml), "open Swig\nopen Pok\nopen Poklib\n"));
     const std::string ocaml = skeleton(TQGFopCreateOcaml);
     EXPECT_TRUE(endsWith(ocaml, "  ()\n\nlet _ = Callback.register \"go_ep\" go_ep")) << ocaml;
     TQGFsetJavaPackageNameHandler(reinterpret_cast<void*>(+[]() -> const char* { return "app"; }));
-    EXPECT_NE(std::string::npos, skeleton(TQGFopCreatePokJava).find("\npackage app;\nimport org.quorvane.pok.*;\n\n"));
+    EXPECT_TRUE(contains(skeleton(TQGFopCreatePokJava),
+                         "\npackage app;\nimport org.quorvane.pok.*;\n\n"));
     TQGFsetJavaPackageNameHandler(nullptr);
 
     TQCstring method;
     TQGFclassProcedureCreate(&method, "go_ep", nullptr, "Panel");
-    EXPECT_NE(std::string::npos,
-              std::string(method.getString()).find("void Panel::go_ep(TQCbase* object){\n  Panel* base = (Panel*)object->getUserData(TQ_BASE_CLASS);\n"));
+    EXPECT_TRUE(contains(method.getString(), "void Panel::go_ep(TQCbase* object){\n  Panel* base = "
+                                             "(Panel*)object->getUserData(TQ_BASE_CLASS);\n"));
 }
 
 TEST(ProcedureSkeletons, FilesAreWrittenOnceAndKeepABackupOfAChange)
@@ -220,28 +227,32 @@ TEST(ProcedureSkeletons, FilesAreWrittenOnceAndKeepABackupOfAChange)
     TempDir dir;
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
+    auto create = [&](const std::string& folder, const char* file, long language,
+                      const char* className) {
+        return TQGFcreateProcedure(folder.c_str(), file, language, "go_ep", className, -2);
+    };
+    auto text = [&](const char* file) { return withoutCR(readFileBytes(dir.file(file))); };
     TQGFsetGetMappingHandler(mapping);
     g_mapping = 1;
-    ASSERT_EQ(0, TQGFcreateProcedure(dir.path().c_str(), "act", TQ_LANGUAGE_PYTHON, "act_ep", nullptr, -2));
-    ASSERT_EQ(0, TQGFcreateProcedure(dir.path().c_str(), "act", TQ_LANGUAGE_PYTHON, "act_ep", nullptr, -2));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("act.py.bak"))) << "an unchanged skeleton is left alone";
-    EXPECT_NE(std::string::npos, withoutCR(readFileBytes(dir.file("act.py"))).find("import vesk\n"));
+    ASSERT_EQ(0, create(dir.path(), "act", TQ_LANGUAGE_PYTHON, nullptr));
+    ASSERT_EQ(0, create(dir.path(), "act", TQ_LANGUAGE_PYTHON, nullptr));
+    EXPECT_FALSE(fileExists(dir.file("act.py.bak"))) << "an unchanged skeleton is left alone";
+    EXPECT_TRUE(contains(text("act.py"), "import vesk\n"));
     g_mapping = 0;
-    ASSERT_EQ(0, TQGFcreateProcedure(dir.path().c_str(), "act", TQ_LANGUAGE_PYTHON, "act_ep", nullptr, -2));
-    EXPECT_NE(std::string::npos, withoutCR(readFileBytes(dir.file("act.py.bak"))).find("import vesk\n"));
-    EXPECT_NE(std::string::npos, withoutCR(readFileBytes(dir.file("act.py"))).find("import pok\n"));
+    ASSERT_EQ(0, create(dir.path(), "act", TQ_LANGUAGE_PYTHON, nullptr));
+    EXPECT_TRUE(contains(text("act.py.bak"), "import vesk\n"));
+    EXPECT_TRUE(contains(text("act.py"), "import pok\n"));
 
-    ASSERT_EQ(0, TQGFcreateProcedure("", "here", TQ_LANGUAGE_CPP, "here_ep", "", -2));
-    EXPECT_TRUE(std::filesystem::exists(dir.file("here.cpp"))) << "no directory: no leading /";
-    ASSERT_EQ(0, TQGFcreateProcedure(dir.path().c_str(), "m", TQ_LANGUAGE_CPP, "m_ep", "Panel", -2));
-    EXPECT_TRUE(std::filesystem::exists(dir.file("Panel_m.cpp")));
-    ASSERT_EQ(0, TQGFcreateProcedure(dir.path().c_str(), "odd", 9, "odd_ep", nullptr, -2));
-    EXPECT_EQ("", readFileBytes(dir.file("odd")));
+    ASSERT_EQ(0, create("", "here", TQ_LANGUAGE_CPP, ""));
+    EXPECT_TRUE(fileExists(dir.file("here.cpp"))) << "no directory: no leading /";
+    ASSERT_EQ(0, create(dir.path(), "m", TQ_LANGUAGE_CPP, "Panel"));
+    EXPECT_TRUE(fileExists(dir.file("Panel_m.cpp")));
+    ASSERT_EQ(0, create(dir.path(), "odd", 9, nullptr));
+    EXPECT_EQ("", text("odd"));
 
-    const std::string missing = dir.file("no/such/dir");
     ::testing::internal::CaptureStdout();
-    EXPECT_EQ(-1, TQGFcreateProcedure(missing.c_str(), "x", TQ_LANGUAGE_RUBY, "x_ep", nullptr, -2));
-    EXPECT_NE(std::string::npos, capturedStdout().find("ERROR TQGFreplaceFile()  cannot open filename "));
+    EXPECT_EQ(-1, create(dir.file("no/such/dir"), "x", TQ_LANGUAGE_RUBY, nullptr));
+    EXPECT_TRUE(contains(capturedStdout(), "ERROR TQGFreplaceFile()  cannot open filename "));
     TQGFsetGetMappingHandler(nullptr);
     std::filesystem::current_path(before);
 }

@@ -334,6 +334,13 @@ public:
     // grid below 1 is taken as 1.
     static void setGripHandGrid(unsigned short gx, unsigned short gy);
     static void getGripHandGrid(unsigned short* gx, unsigned short* gy);
+    // User-data keys of the grip handles: on a selected object the list of
+    // its handles; on each handle its client, its number (0-8) and the
+    // geometry handler it calls while dragged.
+    static constexpr const char* GRIP_HANDS_KEY = "GH-LIST";
+    static constexpr const char* GRIP_CLIENT_KEY = "CLIENT";
+    static constexpr const char* GRIP_NUMBER_KEY = "GH-NO";
+    static constexpr const char* GRIP_HANDLER_KEY = "G-HANDLER";
     // Makes one grip hand for a client; the grip-hand class installs it.
     typedef TQCbase* (*GripHandMaker)(TQCbase* client);
     static void setGripHandMaker(GripHandMaker maker);

@@ -17,10 +17,6 @@ using tqbase::hasGeometry;
 
 namespace {
 
-const char* const kGripHandsKey = "GH-LIST";
-const char* const kGripNumberKey = "GH-NO";
-const char* const kClientKey = "CLIENT";
-const char* const kGeometryHandlerKey = "G-HANDLER";
 const long kHandleCount = 9;
 const long kHandleSize = 10;
 
@@ -84,7 +80,7 @@ bool flagSet(TQCbase* object, const char* name)
 
 TQClistData* gripHands(TQCbase* object)
 {
-    return static_cast<TQClistData*>(object->getUserData(kGripHandsKey));
+    return static_cast<TQClistData*>(object->getUserData(TQCbase::GRIP_HANDS_KEY));
 }
 
 // ---------------------------------------------------------------------------
@@ -333,7 +329,7 @@ long TQCbase::_draw_grip_hand(short x, short y, unsigned short w, unsigned short
         if (maker == nullptr)
             return -1;
         hands = new TQClistData(16);
-        setUserData(kGripHandsKey, hands);
+        setUserData(GRIP_HANDS_KEY, hands);
         for (long n = 0; n < kHandleCount; ++n) {
             TQCbase* hand = maker(this);
             if (hand == nullptr)
@@ -342,9 +338,9 @@ long TQCbase::_draw_grip_hand(short x, short y, unsigned short w, unsigned short
                 setNumber(hand, _TQNheight(), numberOf(hand, _TQNheight()) / 2);
             if (n == 3 || n == 7)
                 setNumber(hand, _TQNwidth(), numberOf(hand, _TQNwidth()) / 2);
-            hand->setUserData(kGeometryHandlerKey, reinterpret_cast<void*>(_griph_geom_handler));
-            hand->setUserData(kClientKey, this);
-            hand->setUserData(kGripNumberKey, reinterpret_cast<void*>(static_cast<intptr_t>(n)));
+            hand->setUserData(GRIP_HANDLER_KEY, reinterpret_cast<void*>(_griph_geom_handler));
+            hand->setUserData(GRIP_CLIENT_KEY, this);
+            hand->setUserData(GRIP_NUMBER_KEY, reinterpret_cast<void*>(static_cast<intptr_t>(n)));
             hands->add(hand);
         }
     }
@@ -354,9 +350,8 @@ long TQCbase::_draw_grip_hand(short x, short y, unsigned short w, unsigned short
         TQCbase* hand = static_cast<TQCbase*>(placed.getData(i));
         if (!TQGIappObjectList()->existInstance(hand))
             continue;
-        const HandlePlace& place =
-            kHandlePlaces[reinterpret_cast<intptr_t>(hand->getUserData(kGripNumberKey)) %
-                          kHandleCount];
+        intptr_t number = reinterpret_cast<intptr_t>(hand->getUserData(GRIP_NUMBER_KEY));
+        const HandlePlace& place = kHandlePlaces[number % kHandleCount];
         setNumber(hand, _TQNx(), x + offsetAlong(place.horizontal, w));
         setNumber(hand, _TQNy(), y + offsetAlong(place.vertical, h));
         setNumber(hand, _TQNmouse(), place.cursor);
@@ -370,7 +365,7 @@ long TQCbase::clearGriphand()
     TQClistData* hands = gripHands(this);
     if (hands == nullptr)
         return 0;
-    setUserData(kGripHandsKey, nullptr);
+    setUserData(GRIP_HANDS_KEY, nullptr);
     for (long i = 0; i < hands->getNum(); ++i) {
         TQCbase* hand = static_cast<TQCbase*>(hands->getData(i));
         if (TQGIappObjectList()->existInstance(hand))

@@ -34,8 +34,9 @@ public:
     TQ_CLASS_FRAME(EditorProbe, TQCbase, 1000, 1000)
     EditorProbe(TQCbase* parent, const char* name) : TQCbase(parent, name)
     {
-        TQCregisterClass(this, VERSION,
-                         [](Registrar& r) { r.field<&EditorProbe::client>(_TQNclient(), nullptr); });
+        TQCregisterClass(this, VERSION, [](Registrar& r) {
+            r.field<&EditorProbe::client>(_TQNclient(), nullptr);
+        });
     }
     void* client = nullptr;
 };

@@ -17,10 +17,6 @@ TQ_TYPE_SERVER_FRAME(TQCgripHand, TQCform);
 namespace {
 
 const char kSourceName[] = "_TQCgripHand";
-const char* const kGripHandsKey = "GH-LIST";
-const char* const kClientKey = "CLIENT";
-const char* const kGripNumberKey = "GH-NO";
-const char* const kGeometryHandlerKey = "G-HANDLER";
 const long kDragRate = 100;
 const long kPressAndRelease = 0x6000;
 
@@ -45,10 +41,11 @@ TQCgripHand::~TQCgripHand()
         delete m_dragTimer;
         m_dragTimer = nullptr;
     }
-    TQCbase* client = static_cast<TQCbase*>(getUserData(kClientKey));
+    TQCbase* client = static_cast<TQCbase*>(getUserData(GRIP_CLIENT_KEY));
     if (client == nullptr)
         return;
-    if (TQClistData* hands = static_cast<TQClistData*>(client->getUserData(kGripHandsKey)))
+    TQClistData* hands = static_cast<TQClistData*>(client->getUserData(GRIP_HANDS_KEY));
+    if (hands != nullptr)
         hands->del(this);
 }
 
@@ -72,7 +69,7 @@ void TQCgripHand::onMousePress(TQCpoint*)
         m_dragTimer->setWorkProc(_grip_hand_update_proc, this);
         m_dragTimer->startTimer();
     }
-    if (TQCbase* client = static_cast<TQCbase*>(getUserData(kClientKey))) {
+    if (TQCbase* client = static_cast<TQCbase*>(getUserData(GRIP_CLIENT_KEY))) {
         TQCpropUndoProc* step = new TQCpropUndoProc;
         step->setTarget(client);
         TQGIappUndoManager()->addUndoProc(step);
@@ -86,7 +83,7 @@ void TQCgripHand::onMouseRelease(TQCpoint*)
         delete m_dragTimer;
         m_dragTimer = nullptr;
     }
-    if (TQCbase* client = static_cast<TQCbase*>(getUserData(kClientKey)))
+    if (TQCbase* client = static_cast<TQCbase*>(getUserData(GRIP_CLIENT_KEY)))
         client->redraw();
 }
 
@@ -106,15 +103,14 @@ void TQCgripHand::_grip_hand_update_proc(void* data)
     short dx = static_cast<short>(hand->m_width / 2 - mx);
     short dy = static_cast<short>(hand->m_height / 2 - my);
     GeometryHandler handler =
-        reinterpret_cast<GeometryHandler>(hand->getUserData(kGeometryHandlerKey));
-    TQCbase* client = static_cast<TQCbase*>(hand->getUserData(kClientKey));
+        reinterpret_cast<GeometryHandler>(hand->getUserData(GRIP_HANDLER_KEY));
+    TQCbase* client = static_cast<TQCbase*>(hand->getUserData(GRIP_CLIENT_KEY));
     if (handler != nullptr && (dx != 0 || dy != 0) && client != nullptr) {
-        short number =
-            static_cast<short>(reinterpret_cast<intptr_t>(hand->getUserData(kGripNumberKey)));
+        intptr_t number = reinterpret_cast<intptr_t>(hand->getUserData(GRIP_NUMBER_KEY));
         __dbprintf("TQCgripHand::_grip_hand_update_proc %s:%d client=0x%x %s\n", kSourceName,
                    __LINE__, addressOf(client), client->getInstanceName());
         LifeGuard guard(hand);
-        handler(client, number, dx, dy);
+        handler(client, static_cast<short>(number), dx, dy);
         if (!guard.alive())
             return;
     }
