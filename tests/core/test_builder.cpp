@@ -82,6 +82,9 @@ TEST(BuilderNames, ArrayNamesNeedAValidNameAndAPlainIndex)
     for (const char* bad : {"list[]", "list[a]", "list[-1]", "list[3]x", "[3]", "1list[3]",
                             "list[1 2]", "list3]", "list[3", "list[99999999999]"})
         EXPECT_FALSE(TQGFisArrayName(bad)) << bad;
+    EXPECT_FALSE(TQGFcheckArrayName("list[a]", &index, base));
+    EXPECT_EQ(3, index) << "a refused name leaves index and base alone";
+    EXPECT_STREQ("list", base);
     EXPECT_EQ(0, TQGFgetArrayNo("list[a]"));
     EXPECT_STREQ("", TQGFgetArrayName("list").getString());
 
@@ -249,6 +252,13 @@ TEST(ProcedureSkeletons, FilesAreWrittenOnceAndKeepABackupOfAChange)
     EXPECT_TRUE(fileExists(dir.file("Panel_m.cpp")));
     ASSERT_EQ(0, create(dir.path(), "odd", 9, nullptr));
     EXPECT_EQ("", text("odd"));
+
+    EXPECT_EQ(-1, create(dir.path(), "bad", TQ_LANGUAGE_CPP, "A B"));
+    EXPECT_EQ(-1, TQGFcreateProcedure(dir.path().c_str(), "bad", TQ_LANGUAGE_RUBY,
+                                      "go\nsystem('x')", nullptr, -2));
+    EXPECT_EQ(-1, create(dir.path(), "", TQ_LANGUAGE_RUBY, nullptr));
+    EXPECT_FALSE(fileExists(dir.file("A B_bad.cpp")) || fileExists(dir.file("bad.rb")) ||
+                 fileExists(dir.file(".rb")));
 
     ::testing::internal::CaptureStdout();
     EXPECT_EQ(-1, create(dir.file("no/such/dir"), "x", TQ_LANGUAGE_RUBY, nullptr));

@@ -8,6 +8,7 @@
 #include "_TQGFbuilder.h"
 #include "_TQGFdebug.h"
 #include "_TQGFfile.h"
+#include "_TQGFnameCheck.h"
 
 #include <string>
 
@@ -134,10 +135,15 @@ const char* extensionOf(long language)
 
 } // namespace
 
+// The names go into source text as they are: one that is not a plain name
+// would make a skeleton that does not compile, or say something else.
 long TQGFcreateProcedure(const char* dir, const char* fileName, long language,
                          const char* functionName, const char* className, long encoding)
 {
     bool method = language == TQ_LANGUAGE_CPP && className != nullptr && *className != '\0';
+    if (!TQGFcheckPureNameString(functionName) || (method && !TQGFcheckPureNameString(className)) ||
+        fileName == nullptr || *fileName == '\0')
+        return -1;
     TQCstring path("", encoding);
     if (dir != nullptr && *dir != '\0') {
         path.addString(dir, encoding);

@@ -20,7 +20,8 @@ enum {
 // extension (dir/className_fileName.cpp for a C++ method of className);
 // dir and fileName are in encoding. An unchanged file is left alone, a
 // changed one keeps its old content as ".bak". 0, or -1 when the file
-// cannot be written.
+// cannot be written, the file name is empty, or the function or class name
+// is not a plain name (letters, digits after the first, "_").
 long TQGFcreateProcedure(const char* dir, const char* fileName, long language,
                          const char* functionName, const char* className, long encoding);
 
