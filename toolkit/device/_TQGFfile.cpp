@@ -93,6 +93,13 @@ long TQGFcheckDiffFile(const char* path, const void* data, long size)
     return 0;
 }
 
+long TQGFcheckDiffTextFile(const char* path, const char* text)
+{
+    if (text == nullptr)
+        text = "";
+    return TQGFcheckDiffFile(path, text, static_cast<long>(std::strlen(text)));
+}
+
 long TQGFreplaceFile(const char* path, const void* data, long size, unsigned char force)
 {
     if (path == nullptr || size < 0 || (data == nullptr && size > 0))
@@ -127,4 +134,56 @@ TQCstring* TQGFreadTextFile(const char* path, long encoding)
     TQCstring* text = new TQCstring;
     text->setStringEx(content.c_str(), static_cast<long>(content.size()), encoding);
     return text;
+}
+
+namespace {
+
+// The line of text that starts at begin, without its line end; begin moves
+// to the start of the next line.
+std::string takeLine(const std::string& text, size_t& begin)
+{
+    size_t end = text.find('\n', begin);
+    size_t stop = end == std::string::npos ? text.size() : end;
+    std::string line = text.substr(begin, stop - begin);
+    begin = end == std::string::npos ? text.size() : end + 1;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+std::string trimmed(const std::string& text)
+{
+    const char* blanks = " \t\r\n";
+    size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+} // namespace
+
+// The key is looked for in the text's own encoding.
+long TQGFreadInitString(TQCstring* text, const char* key, TQCstring* value, TQCstring* next)
+{
+    long encoding = text != nullptr ? text->getEncoding() : -2;
+    if (value != nullptr)
+        value->setString("", encoding);
+    if (next != nullptr)
+        next->setString("", encoding);
+    if (text == nullptr || key == nullptr)
+        return 0;
+    const std::string all = text->getString(encoding);
+    size_t begin = 0;
+    while (begin < all.size()) {
+        std::string line = takeLine(all, begin);
+        size_t at = line.find(key);
+        if (at == std::string::npos)
+            continue;
+        if (value != nullptr)
+            value->setString(trimmed(line.substr(at + std::strlen(key))).c_str(), encoding);
+        if (next != nullptr && begin < all.size())
+            next->setString(takeLine(all, begin).c_str(), encoding);
+        return 1;
+    }
+    return 0;
 }

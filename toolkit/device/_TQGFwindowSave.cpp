@@ -51,3 +51,9 @@ long TQGFloadWindow(const char* type, const char* path, TQCbase** window, TQCbas
     releaseIfUnregistered(s);
     return loaded != 0 ? loaded : ended;
 }
+
+long TQGFdestroyWindow(TQCbase* window)
+{
+    delete window;
+    return 0;
+}

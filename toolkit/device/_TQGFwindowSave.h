@@ -14,5 +14,7 @@ long TQGFsaveWindow(const char* type, const char* path, TQCbase* window, long en
 // could begin.
 long TQGFloadWindow(const char* type, const char* path, TQCbase** window, TQCbase* parent,
                     long encoding);
+// Deletes the window with its tree; null is accepted. 0.
+long TQGFdestroyWindow(TQCbase* window);
 
 #endif

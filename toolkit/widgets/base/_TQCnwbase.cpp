@@ -54,6 +54,7 @@ TQCnwbase::TQCnwbase(TQCbase* parent, const char* name)
 
 TQCnwbase::~TQCnwbase()
 {
+    clearGriphand();
     if (m_blinkFlag)
         TQGIappBlink()->delBlinkInstance(this);
 }

@@ -21,7 +21,6 @@ const char* const kEditX = "WW-X";
 const char* const kEditY = "WW-Y";
 const char* const kEditVisible = "TQ-VIS";
 const char* const kEditTitleBar = "WW-TITLEB";
-const char* const kGripHandles = "GH-LIST";
 
 } // namespace
 
@@ -75,11 +74,6 @@ TQCwindow::TQCwindow(TQCbase* parent, const char* name)
 // Children go first: each one's destruction takes it out of the list.
 TQCwindow::~TQCwindow()
 {
-    void* handles = getUserData(kGripHandles);
-    if (handles != nullptr) {
-        delete static_cast<TQCroot*>(handles);
-        setUserData(kGripHandles, nullptr);
-    }
     deleteOwnedChildren(m_children);
     forgetActiveWindow(this);
     getWorkWindowList().del(this);

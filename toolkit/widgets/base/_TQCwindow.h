@@ -178,6 +178,10 @@ private:
     void runExitRule();
     void hideOtherWindowsOfGroup();
     void adjustChild(TQCbase* child, bool guarded);
+    // The builder's side of a resize in edit mode: the undo step of the
+    // size before, then the handles and the property editor.
+    void recordEditStep();
+    void showEditResize(bool sizeChanged);
     // Parts of draw().
     void drawBackground(TQDdev* dev);
     void drawDotGrid(TQDdev* dev, short ex, short ey, unsigned short ew, unsigned short eh);

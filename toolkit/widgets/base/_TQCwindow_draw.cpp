@@ -3,8 +3,11 @@
 // re-anchoring of the children and their stacking.
 #include "_TQCwindow.h"
 
+#include "_TQCpropUndoProc.h"
+#include "_TQCundoManager.h"
 #include "_TQDappDev.h"
 #include "_TQDdev.h"
+#include "_TQGFbuilder.h"
 #include "_TQGFdebug.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFtrigger.h"
@@ -44,19 +47,24 @@ void TQCwindow::execResizeEvent()
     execEventProc(TQEV_RESIZE, &rect);
 }
 
-// The device reports a new position or size. The builder's own step (undo
-// record and grip handles in property-edit mode) is not made here.
+// The device reports a new position or size. In the builder's edit mode
+// the size the window had is kept as an undo step, unless the newest step
+// already holds this window's state (a drag of its grip handles took one).
 void TQCwindow::onResize(TQCrect* rect)
 {
     if (rect == nullptr)
         return;
     LifeGuard guard(this);
+    bool sizeChanged = rect->width != m_width || rect->height != m_height;
+    if (sizeChanged && getPropertyEditMode() && getVisible())
+        recordEditStep();
     m_x = static_cast<short>(rect->x);
     m_y = static_cast<short>(rect->y);
-    bool sizeChanged = rect->width != m_width || rect->height != m_height;
     m_width = static_cast<unsigned short>(rect->width);
     m_height = static_cast<unsigned short>(rect->height);
     adjustForm();
+    if (guard.alive() && getPropertyEditMode())
+        showEditResize(sizeChanged);
     if (!guard.alive() || !sizeChanged)
         return;
     if (getowndev() != nullptr) {
@@ -67,6 +75,27 @@ void TQCwindow::onResize(TQCrect* rect)
     if (!guard.alive())
         return;
     forEachStillIn(m_children, [this](TQCbase* child) { adjustChild(child, false); });
+}
+
+void TQCwindow::recordEditStep()
+{
+    TQCundoManager* history = TQGIappUndoManager();
+    TQCundoProc* last = history->getLastUndoProc();
+    void* step = last != nullptr ? last->cast("TQCpropUndoProc") : nullptr;
+    if (step != nullptr && static_cast<TQCpropUndoProc*>(step)->getTarget() == this)
+        return;
+    TQCpropUndoProc* before = new TQCpropUndoProc;
+    before->setTarget(this);
+    history->addUndoProc(before);
+}
+
+void TQCwindow::showEditResize(bool sizeChanged)
+{
+    drawGriphand();
+    if (!sizeChanged)
+        return;
+    TQGFmarkChanged(this);
+    TQGFnotifyGeometryUpdate();
 }
 
 // ---------------------------------------------------------------------------

@@ -115,6 +115,7 @@ void TQCblink::redrawDue(unsigned char tick)
             entry.object->clear();
             entry.object->setAbsoluteDraw(1);
             entry.object->draw();
+            entry.object->drawGriphand();
         } else {
             entry.object->redraw();
         }

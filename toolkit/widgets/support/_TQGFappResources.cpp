@@ -50,3 +50,16 @@ void TQGFsetFontData(TQCstring* text)
         font->setFontName(line.getString(encoding));
     }
 }
+
+TQCstring* TQGFgetFontSaveData()
+{
+    TQCstring* text = new TQCstring;
+    TQCfontSet* fonts = TQGIappFontSet();
+    for (short no = 0; no < 8; ++no) {
+        TQDfont* font = fonts->getFont(no);
+        if (font != nullptr && font->getId() == no && font->getFontName() != nullptr)
+            text->addString(font->getFontName());
+        text->addString("\n");
+    }
+    return text;
+}
