@@ -9,10 +9,12 @@
 #include "GuiTestApp.h"
 #include "PostScriptPages.h"
 #include "TQDwindraw.h"
+#include "TQDwinformDev.h"
 #include "TempDir.h"
 #include "_TQCbaseList.h"
 #include "_TQCcolorSet.h"
 #include "_TQCconductor.h"
+#include "_TQDcolor.h"
 #include "_TQCtypeServer.h"
 #include "_TQCnwbase.h"
 #include "_TQCprform.h"
@@ -180,6 +182,16 @@ void filesScenario()
                    "format, type and orientation keep 4, 2 and 1 bits");
     scene.set("format", 0);
     scene.set("type", 0);
+
+    // On the screen: the background, and the work rectangle's outline.
+    HWND window = static_cast<TQDwinformDev*>(form->getowndev()->cast("TQDwinformDev"))->getHWND();
+    auto rgb = [](short no) {
+        return static_cast<COLORREF>(TQGIappColorSet()->getColor(no)->getValue1()) & 0xFFFFFF;
+    };
+    requireInChild(windowPixel(window, 10, 200) == rgb(-2) &&
+                       windowPixel(window, 521, 200) == rgb(-2) &&
+                       windowPixel(window, 30, 200) == rgb(-11) && rgb(-2) != rgb(-11),
+                   "the outline of the work rectangle on the background");
 
     TempDir dir;
     std::string before = scene.state();
