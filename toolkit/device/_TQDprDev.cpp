@@ -32,25 +32,25 @@ long TQDprDev::setValue(long key, void* value)
     if (value == nullptr)
         return 0;
     switch (key) {
-    case VALUE_PAGE_WIDTH:
+    case TQDdraw::VALUE_PAGE_WIDTH:
         m_pageWidth = static_cast<unsigned short>(longAt(value));
         break;
-    case VALUE_PAGE_HEIGHT:
+    case TQDdraw::VALUE_PAGE_HEIGHT:
         m_pageHeight = static_cast<unsigned short>(longAt(value));
         break;
-    case VALUE_PAGE_X:
+    case TQDdraw::VALUE_PAGE_X:
         m_pageX = static_cast<short>(longAt(value));
         break;
-    case VALUE_PAGE_Y:
+    case TQDdraw::VALUE_PAGE_Y:
         m_pageY = static_cast<short>(longAt(value));
         break;
-    case VALUE_PRINT_MODE:
+    case TQDdraw::VALUE_PRINT_MODE:
         m_printMode = byteAt(value) & 3;
         break;
-    case VALUE_PAPER:
+    case TQDdraw::VALUE_PAPER:
         m_paper = byteAt(value) & 15;
         break;
-    case VALUE_UPRIGHT:
+    case TQDdraw::VALUE_UPRIGHT:
         m_upright = byteAt(value) & 1;
         break;
     default:
@@ -85,13 +85,13 @@ long TQDprDev::beginDraw(short x, short y, unsigned short w, unsigned short h,
     // The page set-up is the PostScript object's alone: the GDI object
     // scales to the printer from its own job settings.
     if (draw->cast("TQDpsdraw") != nullptr) {
-        draw->setValue(VALUE_PRINT_MODE, m_printMode);
-        draw->setValue(VALUE_PAPER, m_paper);
-        draw->setValue(VALUE_UPRIGHT, m_upright);
-        draw->setValue(VALUE_PAGE_X, m_pageX);
-        draw->setValue(VALUE_PAGE_Y, m_pageY);
-        draw->setValue(VALUE_PAGE_WIDTH, m_pageWidth);
-        draw->setValue(VALUE_PAGE_HEIGHT, m_pageHeight);
+        draw->setValue(TQDdraw::VALUE_PRINT_MODE, m_printMode);
+        draw->setValue(TQDdraw::VALUE_PAPER, m_paper);
+        draw->setValue(TQDdraw::VALUE_UPRIGHT, m_upright);
+        draw->setValue(TQDdraw::VALUE_PAGE_X, m_pageX);
+        draw->setValue(TQDdraw::VALUE_PAGE_Y, m_pageY);
+        draw->setValue(TQDdraw::VALUE_PAGE_WIDTH, m_pageWidth);
+        draw->setValue(TQDdraw::VALUE_PAGE_HEIGHT, m_pageHeight);
     }
     draw->beginDraw(this, getDeviceResource(), getWindowResource(), getContextResource());
     return 0;

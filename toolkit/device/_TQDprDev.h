@@ -22,17 +22,9 @@ class TQDfile;
 
 class TQDprDev : public TQDdev {
 public:
-    // Keys of setValue, each read from the value pointed to: the page as a
-    // long cut to 16 bits, the rest as a byte.
-    enum {
-        VALUE_PAGE_WIDTH = 7,
-        VALUE_PAGE_HEIGHT = 8,
-        VALUE_PAGE_X = 9,
-        VALUE_PAGE_Y = 10,
-        VALUE_PRINT_MODE = 33,  // & 3: 0 PostScript, 1 EPS, 2 printer
-        VALUE_PAPER = 34,       // & 15: a row of the PostScript paper table
-        VALUE_UPRIGHT = 35      // & 1: 1 portrait, 0 landscape
-    };
+    // The keys of setValue are TQDdraw's page keys, each read from the value
+    // pointed to: the page as a long cut to 16 bits, the print mode, paper
+    // and orientation as a byte, kept in 2, 4 and 1 bits.
     enum { MODE_POSTSCRIPT = 0, MODE_EPS = 1, MODE_PRINTER = 2 };
 
     // No file, page (0, 0, 512, 724), A4, PostScript, upright.

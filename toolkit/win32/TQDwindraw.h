@@ -17,15 +17,9 @@ struct tagPOINT;
 
 class TQDwindraw : public TQDdraw {
 public:
-    // Keys of setValue: the page, in device units, that a print job spreads
-    // over the printer's page, and the job.
-    enum {
-        VALUE_PAGE_WIDTH = 7,
-        VALUE_PAGE_HEIGHT = 8,
-        VALUE_PAGE_X = 9,
-        VALUE_PAGE_Y = 10,
-        VALUE_PRINT_JOB = 36
-    };
+    // Keys of setValue beyond TQDdraw's page keys (7 to 10, the page a job
+    // spreads over the printer's page): the job.
+    enum { VALUE_PRINT_JOB = 36 };
 
     TQDwindraw();
     ~TQDwindraw() override;

@@ -22,6 +22,9 @@ namespace {
 // as the free size.
 const unsigned char kLastPaper = TQDpsdraw::PAPER_FREE;
 const unsigned char kNoType = 3;
+// The platform drawing object's key of its print job: 1 starts one, 0 ends
+// it.
+const long kPrintJob = 36;
 
 void setPage(TQDprDev* printer, long key, long value)
 {
@@ -109,11 +112,11 @@ long TQCprform::openOutput(Output* out)
     TQDdraw* current = out->screenDraw;
     if (current == nullptr || current->cast("TQDwindraw") == nullptr)
         return 0;
-    current->setValue(9, m_workX);
-    current->setValue(10, m_workY);
-    current->setValue(7, m_workWidth);
-    current->setValue(8, m_workHeight);
-    if (current->setValue(36, 1) == -1)
+    current->setValue(TQDdraw::VALUE_PAGE_X, m_workX);
+    current->setValue(TQDdraw::VALUE_PAGE_Y, m_workY);
+    current->setValue(TQDdraw::VALUE_PAGE_WIDTH, m_workWidth);
+    current->setValue(TQDdraw::VALUE_PAGE_HEIGHT, m_workHeight);
+    if (current->setValue(kPrintJob, 1) == -1)
         return -1;
     out->job = current;
     return 0;
@@ -142,7 +145,7 @@ long TQCprform::releaseOutput(Output* out)
         out->file->close();
         delete out->file;
     }
-    if (out->job != nullptr && out->job->setValue(36, 0) == -1)
+    if (out->job != nullptr && out->job->setValue(kPrintJob, 0) == -1)
         return -1;
     return 0;
 }
@@ -159,13 +162,13 @@ long TQCprform::prdraw()
     Output out;
     if (openOutput(&out) != 0)
         return -1;
-    setPage(m_printer, TQDprDev::VALUE_PAGE_X, m_workX);
-    setPage(m_printer, TQDprDev::VALUE_PAGE_Y, m_workY);
-    setPage(m_printer, TQDprDev::VALUE_PAGE_WIDTH, m_workWidth);
-    setPage(m_printer, TQDprDev::VALUE_PAGE_HEIGHT, m_workHeight);
-    setPage(m_printer, TQDprDev::VALUE_PRINT_MODE, m_type);
-    setPage(m_printer, TQDprDev::VALUE_PAPER, m_format > kLastPaper ? kLastPaper : m_format);
-    setPage(m_printer, TQDprDev::VALUE_UPRIGHT, m_orientation);
+    setPage(m_printer, TQDdraw::VALUE_PAGE_X, m_workX);
+    setPage(m_printer, TQDdraw::VALUE_PAGE_Y, m_workY);
+    setPage(m_printer, TQDdraw::VALUE_PAGE_WIDTH, m_workWidth);
+    setPage(m_printer, TQDdraw::VALUE_PAGE_HEIGHT, m_workHeight);
+    setPage(m_printer, TQDdraw::VALUE_PRINT_MODE, m_type);
+    setPage(m_printer, TQDdraw::VALUE_PAPER, m_format > kLastPaper ? kLastPaper : m_format);
+    setPage(m_printer, TQDdraw::VALUE_UPRIGHT, m_orientation);
 
     // The PostScript object is current only while the page is drawn: any
     // device that opened a drawing meanwhile would hand it its own handle
