@@ -301,6 +301,11 @@ void printerScenario()
     printer.endDocAnswer = 0;
     requireInChild(scene.form->prdraw() == -1 && scene.state() == before,
                    "a document the printer refuses: -1");
+    TQDdraw* screen = TQDdev::getDraw();
+    TQDdev::setDraw(nullptr);
+    long failed = scene.form->prdraw();
+    TQDdev::setDraw(screen);
+    requireInChild(failed == -1 && scene.state() == before, "nothing to draw with: -1");
     TQGFsetPrintCalls(nullptr);
     passInChild();
 }
