@@ -2,21 +2,12 @@
 // answered on the server's thread and closed.
 #include "LoopbackHttpServer.h"
 
-#include <winsock2.h>
+#include "LoopbackAddress.h"
 
 namespace {
 
 const DWORD kReadPatienceMs = 5000;
 const long kPollMicroseconds = 50000;
-
-sockaddr_in loopback(unsigned short port)
-{
-    sockaddr_in at = {};
-    at.sin_family = AF_INET;
-    at.sin_port = htons(port);
-    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return at;
-}
 
 // A TCP socket bound to 127.0.0.1 at a free port, and that port.
 SOCKET boundSocket(unsigned short* port)
