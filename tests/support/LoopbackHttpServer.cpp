@@ -6,9 +6,6 @@
 
 namespace {
 
-const DWORD kReadPatienceMs = 5000;
-const long kPollMicroseconds = 50000;
-
 // A TCP socket bound to 127.0.0.1 at a free port, and that port.
 SOCKET boundSocket(unsigned short* port)
 {
@@ -16,27 +13,40 @@ SOCKET boundSocket(unsigned short* port)
     WSAStartup(MAKEWORD(2, 0), &data);
     SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in at = loopback(0);
-    bind(s, reinterpret_cast<sockaddr*>(&at), sizeof at);
     int length = sizeof at;
+    bind(s, reinterpret_cast<sockaddr*>(&at), length);
     getsockname(s, reinterpret_cast<sockaddr*>(&at), &length);
     *port = ntohs(at.sin_port);
     return s;
 }
 
+std::string requestOn(SOCKET connection)
+{
+    DWORD patienceMs = 5000;
+    setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<char*>(&patienceMs),
+               sizeof patienceMs);
+    std::string request;
+    char chunk[512];
+    int n;
+    while (request.find("\r\n\r\n") == std::string::npos &&
+           (n = recv(connection, chunk, sizeof chunk, 0)) > 0)
+        request.append(chunk, static_cast<size_t>(n));
+    return request;
+}
+
 } // namespace
 
-LoopbackHttpServer::LoopbackHttpServer(Script script)
-    : m_script(std::move(script)), m_listener(boundSocket(&m_port))
+LoopbackHttpServer::LoopbackHttpServer(Script script) : m_script(std::move(script))
 {
-    listen(static_cast<SOCKET>(m_listener), SOMAXCONN);
-    m_thread = std::thread([this] { serve(); });
+    SOCKET listener = boundSocket(&m_port);
+    listen(listener, SOMAXCONN);
+    m_thread = std::thread([this, listener] { serve(static_cast<unsigned>(listener)); });
 }
 
 LoopbackHttpServer::~LoopbackHttpServer()
 {
     m_stop = true;
     m_thread.join();
-    closesocket(static_cast<SOCKET>(m_listener));
 }
 
 std::string LoopbackHttpServer::url(const std::string& path) const
@@ -57,47 +67,27 @@ unsigned short LoopbackHttpServer::freePort()
     return port;
 }
 
-void LoopbackHttpServer::serve()
+void LoopbackHttpServer::serve(unsigned listener)
 {
-    SOCKET listener = static_cast<SOCKET>(m_listener);
     while (!m_stop) {
         fd_set ready;
         FD_ZERO(&ready);
         FD_SET(listener, &ready);
-        timeval pause = {0, kPollMicroseconds};
+        timeval pause = {0, 50000};
         if (select(0, &ready, nullptr, nullptr, &pause) != 1)
             continue;
         SOCKET connection = accept(listener, nullptr, nullptr);
-        if (connection != INVALID_SOCKET)
-            answer(connection);
+        std::string request = requestOn(connection);
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            m_requests.push_back(request);
+        }
+        std::string reply = m_script(request);
+        send(connection, reply.data(), static_cast<int>(reply.size()), 0);
+        shutdown(connection, SD_SEND);
+        closesocket(connection);
     }
-}
-
-void LoopbackHttpServer::answer(std::uintptr_t handle)
-{
-    SOCKET connection = static_cast<SOCKET>(handle);
-    DWORD patience = kReadPatienceMs;
-    setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<char*>(&patience),
-               sizeof patience);
-    std::string request;
-    char chunk[512];
-    int n;
-    while (request.find("\r\n\r\n") == std::string::npos &&
-           (n = recv(connection, chunk, sizeof chunk, 0)) > 0)
-        request.append(chunk, static_cast<size_t>(n));
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        m_requests.push_back(request);
-    }
-    std::string reply = m_script(request);
-    for (size_t sent = 0; sent < reply.size();) {
-        int count = send(connection, reply.data() + sent, static_cast<int>(reply.size() - sent), 0);
-        if (count <= 0)
-            break;
-        sent += static_cast<size_t>(count);
-    }
-    shutdown(connection, SD_SEND);
-    closesocket(connection);
+    closesocket(listener);
 }
 
 std::string httpResponse(const char* status, const std::vector<std::string>& headers,

@@ -58,85 +58,66 @@ TQDwinformDev* formDeviceOf(TQCbase* widget)
     return static_cast<TQDwinformDev*>(widget->getdev()->cast("TQDwinformDev"));
 }
 
-struct DragScene {
-    DragScene()
-    {
-        armWatchdog(30000, "the drag-and-drop scenario hung");
-        requireInChild(startGuiApp() != nullptr, "the application window exists");
-        window = makeToolkitWindow("w", kLeft, kTop, 320, 220);
-        source = placed<TQCform>(window, "src", 10, 10, 60, 40);
-        plain = placed<TQCform>(window, "plain", 10, 150, 60, 40);
-        scrolled = placed<TQCscrForm>(window, "scr", 100, 10, 200, 150);
-        requireInChild(showAndPaint(window), "the window is painted");
-        service = TQGIwinAppDragDrop();
-        requireInChild(service != nullptr, "the Win32 service is installed");
-        short cursor = 2;
-        formDeviceOf(source)->setValue(TQDdev::VALUE_MOUSE_CURSOR, &cursor);
-    }
-    void press() { post(WM_LBUTTONDOWN, MK_LBUTTON); }
-    // The pointer at (x, y) of the window's client area, then the release,
-    // which goes to the source's window that the press grabbed.
-    void releaseAt(int x, int y)
-    {
+// A source form, a plain form and a scrolled form whose frame shares its
+// window; presses and releases go to the source's window, which a press
+// grabs, with the pointer put where the drop should land.
+void dragScenario()
+{
+    armWatchdog(30000, "the drag-and-drop scenario hung");
+    requireInChild(startGuiApp() != nullptr, "the application window exists");
+    TQCwindow* window = makeToolkitWindow("w", kLeft, kTop, 320, 220);
+    TQCform* source = placed<TQCform>(window, "src", 10, 10, 60, 40);
+    placed<TQCform>(window, "plain", 10, 150, 60, 40);
+    TQCscrForm* scrolled = placed<TQCscrForm>(window, "scr", 100, 10, 200, 150);
+    requireInChild(showAndPaint(window), "the window is painted");
+    TQDwinformDev* sourceDev = formDeviceOf(source);
+    short cursor = 2;
+    sourceDev->setValue(TQDdev::VALUE_MOUSE_CURSOR, &cursor);
+    auto post = [&](UINT message, WPARAM wParam) {
+        PostMessageA(sourceDev->getHWND(), message, wParam, MAKELPARAM(5, 5));
+        pumpPendingMessages(kPatience);
+    };
+    auto press = [&] { post(WM_LBUTTONDOWN, MK_LBUTTON); };
+    auto releaseAt = [&](int x, int y) {
         SetCursorPos(kLeft + x, kTop + y);
         pumpPendingMessages(kPatience);
         post(WM_LBUTTONUP, 0);
-    }
-    void post(UINT message, WPARAM wParam)
-    {
-        PostMessageA(formDeviceOf(source)->getHWND(), message, wParam, MAKELPARAM(5, 5));
-        pumpPendingMessages(kPatience);
-    }
-    unsigned short sourceCursor() { return formDeviceOf(source)->getMouseNo(); }
+    };
 
-    TQCwindow* window;
-    TQCform* source;
-    TQCform* plain;
-    TQCscrForm* scrolled;
-    TQDwinDragDrop* service;
-};
-
-void dragScenario()
-{
-    DragScene scene;
-    TQDwinDragDrop* service = scene.service;
-    TQCbase* frame = scene.scrolled->getScrFrame();
+    TQDwinDragDrop* service = TQGIwinAppDragDrop();
     char message[] = "payload";
-    requireInChild(service->registerDragSite(scene.source, message) == 0, "a drag site");
-    requireInChild(service->registerDropSite(frame, message, noteDrop) == 0 &&
-                       service->registerDropSite(scene.scrolled, message, noteDrop) == 0,
-                   "the scrolled form and its frame: two sites on one window");
-
-    scene.press();
-    requireInChild(service->getDragState() == 1, "the press starts a drag");
-    requireInChild(scene.sourceCursor() == TQDwinDragDrop::DRAG_CURSOR,
-                   "the source's cursor is the drag cursor");
-    scene.press();
-    requireInChild(service->getDragState() == 1, "a second press changes nothing");
-    scene.releaseAt(200, 80);
+    requireInChild(service != nullptr && service->registerDragSite(source, message) == 0 &&
+                       service->registerDropSite(scrolled->getScrFrame(), message, noteDrop) == 0 &&
+                       service->registerDropSite(scrolled, message, noteDrop) == 0,
+                   "a drag site, and two drop sites on one window");
+    press();
+    requireInChild(service->getDragState() == 1 &&
+                       sourceDev->getMouseNo() == TQDwinDragDrop::DRAG_CURSOR,
+                   "the press starts a drag with the drag cursor on the source");
+    press();
+    releaseAt(200, 80);
     requireInChild(g_log == std::vector<std::string>{"drop scr <- src"},
                    "the site registered last wins, and the release reaches no widget");
-    requireInChild(service->getDragState() == 0 && scene.sourceCursor() == 2,
-                   "the drag is over and the cursor as before the first press");
+    requireInChild(service->getDragState() == 0 && sourceDev->getMouseNo() == 2,
+                   "the second press changed nothing: the cursor is the first's again");
 
     g_log.clear();
-    scene.press();
-    scene.releaseAt(30, 170);
-    requireInChild(g_log.empty() && scene.sourceCursor() == 2,
+    press();
+    releaseAt(30, 170);
+    requireInChild(g_log.empty() && sourceDev->getMouseNo() == 2,
                    "a drop outside every site only restores the cursor");
 
-    service->unregisterDropSite(scene.scrolled);
-    scene.press();
-    service->unregisterDragSite(scene.source);
-    scene.releaseAt(200, 80);
-    requireInChild(g_log == std::vector<std::string>{"drop scr-scr <- src"},
+    service->unregisterDropSite(scrolled);
+    press();
+    service->unregisterDragSite(source);
+    releaseAt(200, 80);
+    requireInChild(g_log == std::vector<std::string>{"drop scr-scr <- src"} &&
+                       source->getUserData("TQDRAG-MSG") == nullptr,
                    "the drag outlives its site's unregistering; the frame is the site left");
-    requireInChild(scene.source->getUserData("TQDRAG-MSG") == nullptr,
-                   "the message copy is gone with the site");
 
     g_log.clear();
-    scene.press();
-    scene.post(WM_LBUTTONUP, 0);
+    press();
+    post(WM_LBUTTONUP, 0);
     requireInChild(service->getDragState() == 0 &&
                        g_log == std::vector<std::string>{"release src"},
                    "no longer a drag site: a press and release are the widget's own");
