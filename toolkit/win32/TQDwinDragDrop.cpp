@@ -29,6 +29,13 @@ bool alive(TQCbase* widget)
     return TQGIappObjectList()->existInstance(widget) != 0;
 }
 
+// Only a site that has a message copy is touched.
+void forgetMessage(TQCbase* site)
+{
+    if (site->getUserData(kMessageKey) != nullptr)
+        site->setUserStringData(kMessageKey, nullptr);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -36,6 +43,8 @@ bool alive(TQCbase* widget)
 
 long TQDwinDragDrop::registerDragSite(TQCbase* site, char* message)
 {
+    if (site == nullptr)
+        return -1;
     site->setUserStringData(kMessageKey, message);
     site->setUserData(kServiceKey, this);
     if (site->getUserData(kProcedureKey) != nullptr)
@@ -52,7 +61,9 @@ long TQDwinDragDrop::registerDragSite(TQCbase* site, char* message)
 
 long TQDwinDragDrop::unregisterDragSite(TQCbase* site)
 {
-    site->setUserStringData(kMessageKey, nullptr);
+    if (site == nullptr)
+        return -1;
+    forgetMessage(site);
     if (auto* start = static_cast<TQCprocedure*>(site->getUserData(kProcedureKey))) {
         site->delProcedure(start);
         delete start;
@@ -63,6 +74,8 @@ long TQDwinDragDrop::unregisterDragSite(TQCbase* site)
 
 long TQDwinDragDrop::registerDropSite(TQCbase* site, char* message, DropProc dropProc)
 {
+    if (site == nullptr)
+        return -1;
     site->setUserStringData(kMessageKey, message);
     site->setUserData(kDropProcKey, reinterpret_cast<void*>(dropProc));
     m_dropSites.del(site);
@@ -72,7 +85,9 @@ long TQDwinDragDrop::registerDropSite(TQCbase* site, char* message, DropProc dro
 
 long TQDwinDragDrop::unregisterDropSite(TQCbase* site)
 {
-    site->setUserStringData(kMessageKey, nullptr);
+    if (site == nullptr)
+        return -1;
+    forgetMessage(site);
     m_dropSites.del(site);
     return 0;
 }

@@ -18,8 +18,9 @@ public:
     TQDwinDragDrop() = default;
     TQ_ROOT_FRAME(TQDwinDragDrop, TQDdragDrop)
 
-    // A site that is already one only takes the new message. 0, or -1
-    // when the site refuses the press procedure.
+    // A site that is already one only takes the new message. 0; -1 for no
+    // site or when the site refuses the press procedure. A site that is
+    // not registered is left alone by the unregistering.
     long registerDragSite(TQCbase* site, char* message) override;
     // A drag that runs goes on until the next release. 0.
     long unregisterDragSite(TQCbase* site) override;

@@ -464,6 +464,8 @@ long TQGFloadRemoteFile(char* url, char** data, char** contentType, long* length
     *html = 0;
     if (contentType != nullptr)
         *contentType = nullptr;
+    if (url == nullptr)
+        return 0;
     if (!noCacheLookup && answerFromCache(url, data, contentType, length, html))
         return 1;
 
