@@ -124,6 +124,8 @@ void startUpRunsHandlersThenInitialisationThenOpensTheChannel()
 {
     RecordingChannel::install();
     TQDappDev::setCreateInstanceHandler(FakeAppDev::create);
+    // The platform layer, when the program links it, registers its own.
+    const long platformHandlers = TQDappDev::getInitHandler()->getNum();
     TQDappDev::setInitHandler(firstHandler);
     TQDappDev::setInitHandler(secondHandler);
     requireInChild(channelLog().empty(), "handlers wait for the start-up");
@@ -142,7 +144,8 @@ void startUpRunsHandlersThenInitialisationThenOpensTheChannel()
     channelLog().clear();
     TQDappDev::setInitHandler(lateHandler);
     requireInChild(channelLog() == Log({"late handler"}), "a late handler runs at once");
-    requireInChild(TQDappDev::getInitHandler()->getNum() == 2, "and is not kept");
+    requireInChild(TQDappDev::getInitHandler()->getNum() == platformHandlers + 2,
+                   "and is not kept");
     passInChild();
 }
 
