@@ -52,8 +52,8 @@ std::vector<std::string> fieldsOf(const std::string& text)
 
 std::string fontNameOf(TQCbase* editor)
 {
-    TQCvariant spec = editor->getProperty(_TQNfontName());
-    return spec.getCharPtrConst();
+    TQCvariant description = editor->getProperty(_TQNfontName());
+    return description.getCharPtrConst();
 }
 
 // The point size of a character height at the screen's resolution.

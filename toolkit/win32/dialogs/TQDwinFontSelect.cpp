@@ -80,13 +80,13 @@ long TQDwinFontSelect::initialize()
 // The starting font
 
 // Faces are cut to the 31 characters the logical font holds.
-void TQDwinFontSelect::readDescription(const char* spec, bool withFace)
+void TQDwinFontSelect::readDescription(const char* description, bool withFace)
 {
-    if (spec == nullptr)
+    if (description == nullptr)
         return;
     int number[13];
     char face[LF_FACESIZE] = "";
-    int read = std::sscanf(spec, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%31s", &number[0],
+    int read = std::sscanf(description, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%31s", &number[0],
                            &number[1], &number[2], &number[3], &number[4], &number[5],
                            &number[6], &number[7], &number[8], &number[9], &number[10],
                            &number[11], &number[12], face);
@@ -106,10 +106,10 @@ void TQDwinFontSelect::readDescription(const char* spec, bool withFace)
         std::memcpy(font.lfFaceName, face, sizeof font.lfFaceName);
 }
 
-void TQDwinFontSelect::setWorkTQNfontName(char* spec)
+void TQDwinFontSelect::setWorkTQNfontName(char* description)
 {
     if (isEmpty(m_type)) {
-        readDescription(spec, true);
+        readDescription(description, true);
         return;
     }
     TQDfont* base = TQGIappFontSet()->getFont(8);
@@ -117,7 +117,7 @@ void TQDwinFontSelect::setWorkTQNfontName(char* spec)
         return;
     readDescription(base->getSrc(), false);
     int height = 0;
-    if (spec != nullptr && std::sscanf(spec, "%d", &height) == 1)
+    if (description != nullptr && std::sscanf(description, "%d", &height) == 1)
         m_logFont->lfHeight = height;
 }
 
@@ -138,9 +138,9 @@ long TQDwinFontSelect::popup()
     choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
     if (!ChooseFontA(&choice))
         return 0;
-    std::string spec = chosenDescription();
+    std::string description = chosenDescription();
     delete[] m_fontName;
-    m_fontName = TQGFstrdup(spec.c_str());
+    m_fontName = TQGFstrdup(description.c_str());
     if (TQDfont* font = TQGIappFontSet()->getFont(m_font))
         font->setFontName(m_fontName);
     return 1;
@@ -160,10 +160,10 @@ std::string TQDwinFontSelect::chosenDescription()
                   font.lfItalic, font.lfUnderline, font.lfStrikeOut, font.lfCharSet,
                   font.lfOutPrecision, font.lfClipPrecision, font.lfQuality,
                   font.lfPitchAndFamily);
-    std::string spec = numbers + TQGFfromSystemText(font.lfFaceName);
+    std::string description = numbers + TQGFfromSystemText(font.lfFaceName);
     if (!isEmpty(m_type))
-        spec += std::to_string(points) + kTypeMark;
-    return spec;
+        description += std::to_string(points) + kTypeMark;
+    return description;
 }
 
 // ---------------------------------------------------------------------------

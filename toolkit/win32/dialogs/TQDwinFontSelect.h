@@ -34,9 +34,9 @@ public:
     TQ_PROPERTY_HOOKS(type, char*)
 
 private:
-    // Reads the numbers of spec into the starting font, and its face when
-    // withFace is set; fields that spec lacks keep their values.
-    void readDescription(const char* spec, bool withFace);
+    // Reads the numbers of description into the starting font, and its face when
+    // withFace is set; fields that description lacks keep their values.
+    void readDescription(const char* description, bool withFace);
     std::string chosenDescription();
 
     // The chooser's starting font and its last choice; zero-filled at
