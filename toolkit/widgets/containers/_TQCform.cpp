@@ -119,12 +119,8 @@ void TQCform::setWorkTQNy(short)
 void TQCform::resizeDevice(long key, unsigned short size)
 {
     if (deviceReady()) {
-        bool horizontal = key == TQDdev::VALUE_WIDTH;
-        bool bothAnchors = horizontal ? m_anchorLeftFlag && m_anchorRightFlag
-                                      : m_anchorTopFlag && m_anchorBottomFlag;
-        TQCbase* parent = anchoringParent(this);
-        if (bothAnchors && parent != nullptr) {
-            parent->needLayout();
+        if (stretchedByParent(key == TQDdev::VALUE_WIDTH)) {
+            anchoringParent(this)->needLayout();
             return;
         }
         getowndev()->setValue(key, &size);
@@ -136,6 +132,11 @@ void TQCform::resizeDevice(long key, unsigned short size)
         setAbsoluteDraw(1);
         needUpdate();
     }
+}
+
+bool TQCform::stretchedByParent(bool horizontal)
+{
+    return nearAnchored(horizontal) && farAnchored(horizontal) && anchoringParent(this) != nullptr;
 }
 
 void TQCform::setWorkTQNwidth(unsigned short width)

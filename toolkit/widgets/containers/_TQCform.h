@@ -113,6 +113,21 @@ protected:
     // or the gradation, unless a background image shows) and the edit-mode
     // dot grid over the area drawn, the whole form when whole is set.
     void paintGround(TQDdev* dev, unsigned char whole);
+    // What a form built on this one draws over its frame, before the
+    // drawing ends; the form itself draws nothing there.
+    virtual void drawFigure(TQDdev*) {}
+    // Whether the dot grid takes the dots on the edges of the area drawn.
+    virtual bool gridIncludesEdges() const { return true; }
+    // Whether the parent's anchor layout sizes the form on that axis (both
+    // anchors in force, with a parent that lays out its children).
+    virtual bool stretchedByParent(bool horizontal);
+
+    bool deviceReady() { return getInitialized() && getowndev() != nullptr; }
+    // The device's position key set to position plus the scroll offset.
+    void moveDevice(long key, short position, const short* offset);
+    // Brings the window to the form's position plus the scroll offsets,
+    // on the axes that have an offset, or with everyAxis on both.
+    void syncDevicePosition(TQDdev* dev, bool everyAxis = false);
 
     TQClistData m_children;
     short m_x = 100;
@@ -139,17 +154,14 @@ protected:
     TQ_BIT_FIELD_SLOT(m_pixmapStyle)
 
 private:
-    bool deviceReady() { return getInitialized() && getowndev() != nullptr; }
     bool placedByParent(TQCbool nearFlag, TQCbool farFlag, unsigned short nearDistance,
                         short* position);
-    void moveDevice(long key, short position, const short* offset);
     void resizeDevice(long key, unsigned short size);
     void anchorSwitched(TQCbool on);
 
     bool layoutAxis(bool horizontal, unsigned short parentSize);
     void setGeometryProperty(const char* name, long value);
 
-    void syncDevicePosition(TQDdev* dev);
     void drawBackground(TQDdev* dev);
     void drawDotGrid(TQDdev* dev, const TQCrect& exposed);
     void traceDraw(int line, const char* what);

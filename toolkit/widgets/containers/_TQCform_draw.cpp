@@ -65,6 +65,7 @@ long TQCform::draw()
     paintGround(dev, getAbsoluteDraw());
     TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
                    m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
+    drawFigure(dev);
     dev->endDraw();
     return 0;
 }
@@ -99,17 +100,21 @@ void TQCform::drawBackground(TQDdev* dev)
 }
 
 // The edit-mode grid: a dot every ten pixels inside the exposed area, its
-// edges included.
+// edges included unless the class says otherwise.
 void TQCform::drawDotGrid(TQDdev* dev, const TQCrect& exposed)
 {
     long right = exposed.x + static_cast<long>(exposed.width);
     long bottom = exposed.y + static_cast<long>(exposed.height);
+    bool edges = gridIncludesEdges();
+    auto inside = [edges](long v, long low, long high) {
+        return edges ? v >= low && v <= high : v > low && v < high;
+    };
     dev->setForeColor(m_foreColor);
     for (long y = 0; y < m_height; y += kDotSpacing) {
-        if (y < exposed.y || y > bottom)
+        if (!inside(y, exposed.y, bottom))
             continue;
         for (long x = 0; x < m_width; x += kDotSpacing) {
-            if (x >= exposed.x && x <= right)
+            if (inside(x, exposed.x, right))
                 dev->drawFillRect(static_cast<short>(x), static_cast<short>(y), 1, 1);
         }
     }
@@ -147,22 +152,26 @@ void TQCform::update()
 }
 
 // A scrolling parent moves the form's window by its offsets.
-void TQCform::syncDevicePosition(TQDdev* dev)
+void TQCform::syncDevicePosition(TQDdev* dev, bool everyAxis)
 {
     TQDwindowDev* window = static_cast<TQDwindowDev*>(dev->cast("TQDwindowDev"));
     short x = 0, y = 0;
     unsigned short w = 0, h = 0;
     if (window != nullptr)
         window->getWindowSize(&x, &y, &w, &h);
-    if (const short* offset = getXOffsetPtr()) {
-        short wanted = static_cast<short>(m_x + *offset);
-        if (window == nullptr || x != wanted)
-            dev->setValue(TQDdev::VALUE_X, &wanted);
-    }
-    if (const short* offset = getYOffsetPtr()) {
-        short wanted = static_cast<short>(m_y + *offset);
-        if (window == nullptr || y != wanted)
-            dev->setValue(TQDdev::VALUE_Y, &wanted);
+    struct Axis {
+        long key;
+        short position;
+        const short* offset;
+        short shown;
+    };
+    for (const Axis& axis : {Axis{TQDdev::VALUE_X, m_x, getXOffsetPtr(), x},
+                             Axis{TQDdev::VALUE_Y, m_y, getYOffsetPtr(), y}}) {
+        if (axis.offset == nullptr && !everyAxis)
+            continue;
+        short wanted = static_cast<short>(axis.position + (axis.offset ? *axis.offset : 0));
+        if (window == nullptr || axis.shown != wanted)
+            dev->setValue(axis.key, &wanted);
     }
 }
 
