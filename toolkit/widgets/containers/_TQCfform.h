@@ -9,6 +9,7 @@
 
 #include "_TQCform.h"
 
+class TQCwindow;
 class TQDkeyboard;
 class TQDprivateTimer;
 
@@ -124,6 +125,10 @@ void TQCfform_delete(void* object);
 // The rubber band that follows a drag: four bars 5 pixels thick, made once
 // for the program; the frame's outline at (x, y), w x h on the screen; and
 // hiding it, which also lets go of the keys a drag took.
+extern TQCwindow* __resize_frame_top;
+extern TQCwindow* __resize_frame_left;
+extern TQCwindow* __resize_frame_right;
+extern TQCwindow* __resize_frame_bottom;
 void _create_resize_frame_();
 void _move_resize_frame_(long x, long y, unsigned long w, unsigned long h);
 void _popdown_resize_frame_();
