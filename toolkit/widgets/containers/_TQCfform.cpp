@@ -44,18 +44,7 @@ TQCfform::TQCfform(TQCbase* parent, const char* name)
         TQ_WATCH_SLOT(r, userString, TQCuserStringSlot, nullptr);
         TQ_WATCH(r, titleString, "");
         TQ_WATCH_SLOT(r, userValue, TQCuserValueSlot, 0);
-        TQ_WATCH_GEOMETRY(r, 100, 100, 100, 30);
-        TQ_WATCH_BITS(r, shadowThickness, 2);
-        TQ_WATCH_SHADOW_COLORS(r, -2, -1, -3, -4);
-        TQ_WATCH(r, backPixmap, -1);
-        TQ_WATCH_BITS(r, shadowType, 0, shadowType);
-        TQCbaseProperties::visibility(r);
-        TQCbaseProperties::sensitivity(r);
-        TQ_WATCH_BITS(r, pixmapStyle, 0, pixmapStyle);
-        TQ_WATCH(r, mouse, 0);
-        TQ_WATCH_BITS(r, gradation, 0, gradation);
-        TQ_WATCH(r, gradationMargin, 0);
-        registerAnchors(r);
+        registerFormBody(r, 0);
         TQ_WATCH_BITS(r, orientation, 1, orientation);
         TQCbaseProperties::exported(r);
         TQ_WATCH_FLAG(r, indicatorOn, 1, bool3);
@@ -63,9 +52,6 @@ TQCfform::TQCfform(TQCbase* parent, const char* name)
         TQ_WATCH_BITS(r, font, defaultFont());
         TQ_WATCH(r, margin, 0);
         TQCbaseProperties::keepPixmapCache(r);
-        r.triggers({TQEV_INITIALIZE, TQEV_MOUSE_MOVE, TQEV_MOUSE_IN, TQEV_MOUSE_OUT,
-                    TQEV_MOUSE_PRESS, TQEV_MOUSE_RELEASE, TQEV_PARENT_VISIBLE_CH,
-                    TQEV_VISIBLE_CH, TQEV_EXPOSE, TQEV_RESIZE});
         r.info()->setExtTrigger(TRIGGER_STATUS, "STATUS-CH");
     });
 }
@@ -146,20 +132,10 @@ long TQCfform::initializeFloatingDevice(TQDdev* dev)
         dev->setValue(TQDwindowDev::VALUE_TITLE_BAR, &noTitleBar);
     }
     unsigned char on = 1;
-    short x = m_x, y = m_y, backColor = m_backColor, backPixmap = m_backPixmap;
-    unsigned short width = m_width, height = m_height, mouse = m_mouse;
-    char pixmapStyle = static_cast<char>(m_pixmapStyle);
     char empty[] = "";
     dev->setValue(TQDwindowDev::VALUE_POPUP, &on);
     dev->setValue(TQDwindowDev::VALUE_ALWAYS_ON_TOP, &on);
-    dev->setValue(TQDdev::VALUE_MOUSE_CURSOR, &mouse);
-    dev->setValue(TQDdev::VALUE_X, &x);
-    dev->setValue(TQDdev::VALUE_Y, &y);
-    dev->setValue(TQDdev::VALUE_WIDTH, &width);
-    dev->setValue(TQDdev::VALUE_HEIGHT, &height);
-    dev->setValue(TQDdev::VALUE_BACK_COLOR, &backColor);
-    dev->setValue(TQDdev::VALUE_BACK_IMAGE, &backPixmap);
-    dev->setValue(TQDdev::VALUE_PIXMAP_STYLE, &pixmapStyle);
+    handOverState(dev, false);
     dev->setValue(TQDwindowDev::VALUE_TITLE, m_titleString != nullptr ? m_titleString : empty);
     dev->setEnableEventBit(kFloatingEvents);
     if (TQCbase* parent = getParent())

@@ -64,11 +64,16 @@ void stopTimer(TQDprivateTimer* timer)
         timer->stopTimer();
 }
 
-// A drag takes the keys for the form while it lasts.
-void takeKeys(TQCfform* form)
+// A drag's tick: the form takes the keys while the drag lasts. The mouse to
+// poll, or null when there is no form or no mouse.
+TQDmouse* beginTick(TQCfform* form)
 {
+    TQDmouse* mouse = TQGIappMouse();
+    if (form == nullptr || mouse == nullptr)
+        return nullptr;
     if (TQDkeyboard* keyboard = TQGIappKeyboard())
         keyboard->setSpecialInputWorkProc(TQCfform::_special_key_handler, form, form);
+    return mouse;
 }
 
 } // namespace
@@ -216,10 +221,9 @@ void TQCfform::placeAt(long x, long y)
 void TQCfform::_move_proc(void* data)
 {
     TQCfform* form = static_cast<TQCfform*>(data);
-    TQDmouse* mouse = TQGIappMouse();
-    if (form == nullptr || mouse == nullptr)
+    TQDmouse* mouse = beginTick(form);
+    if (mouse == nullptr)
         return;
-    takeKeys(form);
     short mx = 0, my = 0;
     mouse->getMousePosition(&mx, &my);
     _create_resize_frame_();
@@ -261,10 +265,9 @@ void TQCfform::_move_proc(void* data)
 void TQCfform::_resize_proc(void* data)
 {
     TQCfform* form = static_cast<TQCfform*>(data);
-    TQDmouse* mouse = TQGIappMouse();
-    if (form == nullptr || mouse == nullptr)
+    TQDmouse* mouse = beginTick(form);
+    if (mouse == nullptr)
         return;
-    takeKeys(form);
     short px = 0, py = 0;
     mouse->getMousePosition(&px, &py, form);
     long x = px, y = py;

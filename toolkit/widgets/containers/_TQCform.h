@@ -6,6 +6,7 @@
 
 #include "_TQCanchored.h"
 #include "_TQClookHook.h"
+#include "_TQGFtrigger.h"
 
 class TQDdev;
 
@@ -91,6 +92,13 @@ public:
     unsigned char getPixmapStyle() const { return m_pixmapStyle; }
 
 protected:
+    // What every class with the form's behaviour registers between its own
+    // properties: those from x to the anchors, in this order, with the
+    // hooks of Class and the pixmap style given as default; and the form's
+    // triggers.
+    template <class Class>
+    static void registerFormBody(TQCclassRegistrar<Class>& r, unsigned char pixmapStyle);
+
     // The anchor step of every child in a parent of that size; with a
     // pixmap, a child it queues is updated at once.
     void anchorChildren(unsigned short width, unsigned short height);
@@ -123,6 +131,9 @@ protected:
     virtual bool stretchedByParent(bool horizontal);
 
     bool deviceReady() { return getInitialized() && getowndev() != nullptr; }
+    // The position (with the parent's scroll offsets when withOffsets is
+    // set), mouse cursor, size, background and pixmap style, handed to dev.
+    void handOverState(TQDdev* dev, bool withOffsets);
     // The device's position key set to position plus the scroll offset.
     void moveDevice(long key, short position, const short* offset);
     // Brings the window to the form's position plus the scroll offsets,
@@ -166,6 +177,27 @@ private:
     void drawDotGrid(TQDdev* dev, const TQCrect& exposed);
     void traceDraw(int line, const char* what);
 };
+
+template <class Class>
+void TQCform::registerFormBody(TQCclassRegistrar<Class>& r, unsigned char pixmapStyle)
+{
+    typedef Class ThisClass;
+    TQ_WATCH_GEOMETRY(r, 100, 100, 100, 30);
+    TQ_WATCH_BITS(r, shadowThickness, 2);
+    TQ_WATCH_SHADOW_COLORS(r, -2, -1, -3, -4);
+    TQ_WATCH(r, backPixmap, -1);
+    TQ_WATCH_BITS(r, shadowType, 0, shadowType);
+    TQCbaseProperties::visibility(r);
+    TQCbaseProperties::sensitivity(r);
+    TQ_WATCH_BITS(r, pixmapStyle, pixmapStyle, pixmapStyle);
+    TQ_WATCH(r, mouse, 0);
+    TQ_WATCH_BITS(r, gradation, 0, gradation);
+    TQ_WATCH(r, gradationMargin, 0);
+    registerAnchors(r);
+    r.triggers({TQEV_INITIALIZE, TQEV_MOUSE_MOVE, TQEV_MOUSE_IN, TQEV_MOUSE_OUT, TQEV_MOUSE_PRESS,
+                TQEV_MOUSE_RELEASE, TQEV_PARENT_VISIBLE_CH, TQEV_VISIBLE_CH, TQEV_EXPOSE,
+                TQEV_RESIZE});
+}
 
 // Type server of the class: a form made with a parent and no name, and
 // initialised; null without a parent.
