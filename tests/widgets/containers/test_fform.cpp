@@ -102,6 +102,8 @@ TEST_F(FloatingForm, AnchorsPlaceAndSizeItInItsParent)
     form->_adjust_for_anchors(30, 0);
     EXPECT_EQ(0, value("width")) << "an exact fit";
     EXPECT_EQ(10, value("x"));
+    set("height", 0);
+    EXPECT_EQ(1, value("height")) << "a size of 0 set by the program is raised";
 
     set("anchorLeftFlag", 0);
     set("width", 50);

@@ -35,7 +35,7 @@ unsigned char defaultFont()
 TQCfform::TQCfform(TQCbase* parent, const char* name)
     : TQCform(parent, name), m_font(defaultFont()), m_orientation(1), m_indicatorOn(1),
       m_pressed(0), m_floating(0), m_rememberedVisible(0), m_switchPending(0), m_resizing(0),
-      m_dragStarted(0)
+      m_dragStarted(0), m_anchorLayout(0)
 {
     m_pixmapStyle = 0;
     addEventMask(kPointerEvents);
@@ -101,6 +101,20 @@ void TQCfform::placeAxis(bool horizontal)
         (horizontal ? m_dockX : m_dockY) = position;
 }
 
+void TQCfform::setWorkTQNwidth(unsigned short)
+{
+    if (m_width == 0 && !m_anchorLayout)
+        m_width = 1;
+    TQCform::setWorkTQNwidth(m_width);
+}
+
+void TQCfform::setWorkTQNheight(unsigned short)
+{
+    if (m_height == 0 && !m_anchorLayout)
+        m_height = 1;
+    TQCform::setWorkTQNheight(m_height);
+}
+
 bool TQCfform::stretchedByParent(bool horizontal)
 {
     return !m_floating && TQCform::stretchedByParent(horizontal);
@@ -108,8 +122,13 @@ bool TQCfform::stretchedByParent(bool horizontal)
 
 void TQCfform::_adjust_for_anchors(unsigned short width, unsigned short height)
 {
-    if (!m_floating)
-        TQCform::_adjust_for_anchors(width, height);
+    if (m_floating)
+        return;
+    m_anchorLayout = 1;
+    LifeGuard guard(this);
+    TQCform::_adjust_for_anchors(width, height);
+    if (guard.alive())
+        m_anchorLayout = 0;
 }
 
 // ---------------------------------------------------------------------------

@@ -39,6 +39,10 @@ public:
     TQ_PROPERTY_HOOKS(titleString, char*)
     void setWorkTQNx(short x) override;
     void setWorkTQNy(short y) override;
+    // A size of 0 becomes 1, except where the parent's anchors fit the form
+    // exactly between them.
+    void setWorkTQNwidth(unsigned short width) override;
+    void setWorkTQNheight(unsigned short height) override;
     TQ_PROPERTY_HOOKS(orientation, unsigned char)
     TQ_PROPERTY_HOOKS(indicatorOn, TQCbool)
     TQ_PROPERTY_HOOKS(barThickness, unsigned char)
@@ -112,6 +116,7 @@ private:
     unsigned char m_switchPending : 1;
     unsigned char m_resizing : 1;
     unsigned char m_dragStarted : 1;
+    unsigned char m_anchorLayout : 1;
     TQ_BIT_FIELD_SLOT(m_font)
     TQ_BIT_FIELD_SLOT(m_orientation)
     TQ_BIT_FIELD_SLOT(m_indicatorOn)
