@@ -162,19 +162,3 @@ TQDmouse* FakeMouse::create()
 {
     return new FakeMouse();
 }
-
-long FakeMouse::getMousePosition(short* x, short* y)
-{
-    if (!m_placed)
-        return TQDmouse::getMousePosition(x, y);
-    *x = m_x;
-    *y = m_y;
-    return 1;
-}
-
-void FakeMouse::place(short x, short y)
-{
-    m_placed = true;
-    m_x = x;
-    m_y = y;
-}

@@ -90,18 +90,8 @@ public:
 class FakeMouse : public TQDmouse {
 public:
     unsigned long getMouseStatus() override { return getStatus(); }
-    // Once placed, the pointer's screen position is the one placed; before,
-    // the base's (none).
-    using TQDmouse::getMousePosition;
-    long getMousePosition(short* x, short* y) override;
-    void place(short x, short y);
 
     static TQDmouse* create();
-
-private:
-    bool m_placed = false;
-    short m_x = 0;
-    short m_y = 0;
 };
 
 #endif

@@ -1,17 +1,15 @@
-// Floating form in a real top-level window under Xvfb: switched by the
-// program, torn off by real pointer input, the drag thresholds, the release
-// and resize placements and Escape driven through its handlers, the grip
-// bar and resize grip read back, and a form deleted in the middle of a drag.
-// Each scenario runs in a process of its own.
+// Floating form in a real top-level window under Xvfb: torn off and docked
+// back by real pointer input, with its rubber band, window kind and pixels;
+// the drag thresholds, Escape, the release and resize placements driven
+// through its handlers; and a form deleted in the middle of a drag. Each
+// scenario runs in a process of its own.
 #include "FreshProcess.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
 #include "GuiToolkitWindow.h"
 #include "TQDwinwinDev.h"
-#include "_TQCbaseList.h"
 #include "_TQCcolorSet.h"
 #include "_TQCfform.h"
-#include "_TQCfontSet.h"
 #include "_TQCwindow.h"
 #include "_TQDappDev.h"
 #include "_TQDkeyboard.h"
@@ -90,12 +88,10 @@ struct FloatScene {
     void set(const char* name, long v) { form->setProperty(name, TQCvariant(v)); }
     long value(const char* name) { return form->getProperty(name).getLong(); }
     bool waitFor(const std::function<bool()>& done) { return pumpMessagesUntil(done, kPatience); }
-    // Asks for the state and waits for the STATUS-CH of the switch.
-    bool switchTo(unsigned char floating)
+    // Waits for the STATUS-CH of a switch to that state.
+    bool switchedTo(unsigned char floating, long count)
     {
-        long before = g_statusChanges;
-        form->setFloated(floating);
-        return waitFor([before] { return g_statusChanges > before; }) &&
+        return waitFor([count] { return g_statusChanges == count; }) &&
                form->getFloated() == floating;
     }
     // The real button pressed with the pointer at (x, y) on the screen.
@@ -123,64 +119,10 @@ struct FloatScene {
     TQCfform* form;
 };
 
-// The program's switches on real windows: floating, a captionless tool
-// window on top, placed from the pointer, with its resize grip; asked for
-// again, a new device; docked, a child window at the dock position again.
-void switchScenario()
-{
-    FloatScene scene("the switch scenario hung");
-    requireInChild(scene.grooveRed() > 300 && scene.cornerRed() == 0,
-                   "docked: two grooves along the grip bar, no resize grip");
-    SetCursorPos(300, 250);
-    requireInChild(scene.switchTo(1), "floating on the next tick");
-    TQDdev* floatingDev = scene.form->getowndev();
-    TQDwinwinDev* dev = static_cast<TQDwinwinDev*>(floatingDev->cast("TQDwinwinDev"));
-    requireInChild(dev != nullptr, "floating, the form has a window device");
-    HWND shell = dev->getShell();
-    LONG style = GetWindowLongA(shell, GWL_STYLE);
-    LONG exStyle = GetWindowLongA(shell, GWL_EXSTYLE);
-    RECT placed = shellRect(scene.form);
-    requireInChild(GetAncestor(shell, GA_PARENT) == GetDesktopWindow() &&
-                       (style & WS_CAPTION) == 0 &&
-                       (exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) ==
-                           (WS_EX_TOPMOST | WS_EX_TOOLWINDOW),
-                   "a captionless top-level tool window that stays on top");
-    requireInChild(placed.left == 295 && placed.top == 245 && scene.value("x") == 295,
-                   "its corner 5 pixels up and left of the pointer");
-    requireInChild(scene.waitFor([&] { return scene.cornerRed() > 0; }),
-                   "floating, the resize grip shows");
-    requireInChild(scene.switchTo(1) && scene.form->getowndev() != floatingDev,
-                   "asking for the state it has rebuilds the device");
-
-    requireInChild(scene.switchTo(0), "docked again");
-    HWND formWindow = formWindowOf(scene.form);
-    RECT inParent = {};
-    GetWindowRect(formWindow, &inParent);
-    requireInChild(GetParent(formWindow) == clientWindowOf(scene.window) &&
-                       inParent.left == 60 && inParent.top == 70 && scene.value("x") == 20,
-                   "a child window at the dock position again");
-    requireInChild(scene.waitFor([&] { return scene.grooveRed() > 300; }) &&
-                       scene.cornerRed() == 0,
-                   "docked, the resize grip is gone");
-    scene.form->setPropertyV(_TQNtitleString(), "Tools");
-    TQGIappObjectList()->execUpdate();
-    pumpPendingMessages(kPatience);
-    long grooveStart = TQGIappFontSet()->getStringWidth(
-        static_cast<short>(scene.value("font")), "Tools", -2) + 4;
-    auto row = captureWindow(formWindowOf(scene.form), 0, 4, 200, 1);
-    requireInChild(row->count(4, 0, grooveStart - 4, 1, kRed) == 0 &&
-                       row->pixel(grooveStart, 0) == kRed,
-                   "a title goes before the grooves");
-    scene.set("width", 10);
-    pumpPendingMessages(kPatience);
-    requireInChild(scene.grooveRed() == 0, "a grip bar too short for its grooves shows none");
-    passInChild();
-}
-
 // A real press on the grip strip, a 150-pixel move and the release: the
-// rubber band follows and the form floats where it was dropped; dragged
-// back near its place, it docks at the dock position, which the tear-off
-// left untouched.
+// rubber band follows and the form becomes a tool window where it was
+// dropped, with its resize grip. Dragged back near its place, it docks at
+// the dock position, which the tear-off left untouched.
 void tearOffScenario()
 {
     FloatScene scene("the tear-off scenario hung");
@@ -194,9 +136,7 @@ void tearOffScenario()
     TQCwindow* band[] = {__resize_frame_top, __resize_frame_left, __resize_frame_right,
                          __resize_frame_bottom};
     for (int i = 0; i < 4; ++i)
-        GetWindowRect(static_cast<TQDwinwinDev*>(band[i]->getowndev()->cast("TQDwinwinDev"))
-                          ->getShell(),
-                      &bars[i]);
+        bars[i] = shellRect(band[i]);
     // The pointer at (260, 77), 50 and 7 from the grip's press point.
     requireInChild(bars[0].left == 205 && bars[0].top == 65 && bars[0].right == 405 &&
                        bars[0].bottom == 70 && bars[1].right == 210 && bars[1].bottom == 125 &&
@@ -204,30 +144,43 @@ void tearOffScenario()
                    "four 5-pixel bars outline the form at pointer - press - 5");
     requireInChild(scene.form->getFloated() == 0, "nothing floats during the drag");
     pressButton(false);
-    requireInChild(scene.waitFor([] { return g_statusChanges == 1; }) &&
-                       scene.form->getFloated() == 1,
-                   "the release tears the form off");
+    requireInChild(scene.switchedTo(1, 1), "the release tears the form off");
+    HWND shell = static_cast<TQDwinwinDev*>(scene.form->getowndev()->cast("TQDwinwinDev"))
+                     ->getShell();
     RECT placed = shellRect(scene.form);
+    LONG exStyle = GetWindowLongA(shell, GWL_EXSTYLE);
+    requireInChild(GetAncestor(shell, GA_PARENT) == GetDesktopWindow() &&
+                       (GetWindowLongA(shell, GWL_STYLE) & WS_CAPTION) == 0 &&
+                       (exStyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW)) ==
+                           (WS_EX_TOPMOST | WS_EX_TOOLWINDOW),
+                   "a captionless top-level tool window that stays on top");
     requireInChild(placed.left == 200 && placed.top == 60 && !bandShown(),
-                   "the window lies 5 up and left of where the band was; the band is gone");
+                   "5 up and left of where the band was; the band is gone");
+    requireInChild(scene.waitFor([&] { return scene.cornerRed() > 0; }),
+                   "floating, the resize grip shows");
 
-    // Dragged back with the button held: 100 pixels from the dock position
-    // on one axis is not near enough, 99 on both is.
     scene.pressOnScreen(placed.left + 50, placed.top + 7);
     SetCursorPos(40 + 20 + 100, 40 + 30 + 99);
     pumpMessagesFor(400);
-    requireInChild(scene.form->getFloated() == 1, "100 pixels away it stays afloat");
+    requireInChild(scene.form->getFloated() == 1, "100 pixels from the dock position, afloat");
     SetCursorPos(40 + 20 + 99, 40 + 30 + 99);
-    requireInChild(scene.waitFor([] { return g_statusChanges == 2; }) &&
-                       scene.form->getFloated() == 0 && scene.value("x") == 20 &&
-                       scene.value("y") == 30,
-                   "99 away it docks, where it was docked before the tear-off");
+    requireInChild(scene.switchedTo(0, 2) && scene.value("x") == 20 && scene.value("y") == 30,
+                   "99 away on both axes it docks where it was docked");
     pressButton(false);
+    requireInChild(GetParent(formWindowOf(scene.form)) == clientWindowOf(scene.window),
+                   "a child window again");
+    requireInChild(scene.waitFor([&] { return scene.grooveRed() > 300; }) &&
+                       scene.cornerRed() == 0,
+                   "docked, the resize grip is gone");
+    scene.set("width", 10);
+    pumpPendingMessages(kPatience);
+    requireInChild(scene.grooveRed() == 0, "a grip bar too short for its grooves shows none");
     passInChild();
 }
 
 // The handlers called directly: the drag threshold with the button held,
-// Escape, the release of a floating form and the resize corner.
+// Escape, the release of a floating form and the resize corner; then the
+// form deleted in a move with a switch pending.
 void handlersScenario()
 {
     FloatScene scene("the handlers scenario hung");
@@ -248,14 +201,14 @@ void handlersScenario()
                        scene.value("y") == 30,
                    "and the form stays where it was");
 
-    requireInChild(scene.switchTo(1), "floating");
+    scene.form->setFloated(1);
+    requireInChild(scene.switchedTo(1, 1), "floating");
     TQCpoint grip = {50, 7};
     scene.form->onMousePress(&grip);
     SetCursorPos(53, 300);
     scene.form->onMouseRelease(&grip);
     requireInChild(scene.value("x") == 0 && scene.value("y") == 288,
                    "a release 3 pixels right of the press point places it at x 0");
-
     SetCursorPos(10, 298);
     TQCpoint corner = {195, 55};
     scene.form->onMousePress(&corner);
@@ -268,40 +221,24 @@ void handlersScenario()
     scene.form->onMousePress(&smallCorner);
     requireInChild(scene.waitFor([&] { return scene.value("width") == screenWidth; }),
                    "a resize past the screen's edge is cut to the screen's width");
-    passInChild();
-}
 
-// Deleting a form in the middle of a drag, with a switch pending, leaves
-// no timer, key handler or band working for it.
-void deletedMidDragScenario()
-{
-    FloatScene scene("the deletion scenario hung");
-    // Far from the dock position, so that the move does not dock back.
-    SetCursorPos(600, 500);
-    requireInChild(scene.switchTo(1), "floating");
-    RECT placed = shellRect(scene.form);
-    scene.pressOnScreen(placed.left + 50, placed.top + 7);
+    scene.pressOnScreen(50, 288 + 7);
     requireInChild(scene.waitFor(bandShown), "a move is under way");
     scene.form->setFloated(1);
     delete scene.form;
     requireInChild(!bandShown() && !running(TQCfform::_move_timer) &&
                        TQCfform::_move_timer->getData() == nullptr &&
                        TQGIappKeyboard()->getSpecialFocusInstance() == nullptr,
-                   "the band is hidden, the timer stopped and the keys let go");
+                   "deleted, it leaves the band hidden, the timer stopped and the keys free");
     pumpMessagesFor(1000);
     pressButton(false);
-    pumpMessagesFor(300);
-    requireInChild(g_statusChanges == 1, "the pending switch never ran");
+    requireInChild(g_statusChanges == 1, "and its pending switch never runs");
     passInChild();
 }
 
 } // namespace
 
-TQ_FRESH_PROCESS_TEST(FloatingFormOnWindowDeathTest, FloatsAsAToolWindowAndDocksAsAChild,
-                      switchScenario(), "")
-TQ_FRESH_PROCESS_TEST(FloatingFormOnWindowDeathTest, TearsOffWhereTheRubberBandWasDropped,
+TQ_FRESH_PROCESS_TEST(FloatingFormOnWindowDeathTest, TearsOffAndDocksBackByThePointer,
                       tearOffScenario(), "")
-TQ_FRESH_PROCESS_TEST(FloatingFormOnWindowDeathTest, ThresholdsEscapeReleaseAndResize,
+TQ_FRESH_PROCESS_TEST(FloatingFormOnWindowDeathTest, HandlersPlaceResizeCancelAndLetGo,
                       handlersScenario(), "")
-TQ_FRESH_PROCESS_TEST(FloatingFormOnWindowDeathTest, DeletedMidDragLeavesNothingBehind,
-                      deletedMidDragScenario(), "")
