@@ -33,6 +33,7 @@ public:
     long _device_initialize() override;
     // A floating form is not placed by its parent.
     void _adjust_for_anchors(unsigned short width, unsigned short height) override;
+    // It keeps the classic look: a look change leaves it as it is.
     void onGuiPolicyChange(long) override {}
     bool drawThroughLook(TQDdev*) override { return false; }
 

@@ -38,6 +38,8 @@ const long kCornerSize = 15;
 const long kPointerInset = 5;
 const long kSmallestResize = 20;
 const long kBarThickness = 5;
+// The map status that raises a window above the others.
+const long kRaise = 3;
 const unsigned long kButtons =
     TQDmouse::STATUS_BUTTON1 | TQDmouse::STATUS_BUTTON2 | TQDmouse::STATUS_BUTTON3;
 
@@ -104,7 +106,7 @@ void _move_resize_frame_(long x, long y, unsigned long w, unsigned long h)
                              kBarThickness);
     for (TQCwindow* bar : {__resize_frame_top, __resize_frame_left, __resize_frame_right,
                            __resize_frame_bottom})
-        bar->setMapStatus(3);
+        bar->setMapStatus(kRaise);
     for (TQCwindow* bar : {__resize_frame_left, __resize_frame_right, __resize_frame_bottom,
                            __resize_frame_top})
         bar->update();
