@@ -269,7 +269,8 @@ void TQDwinwinDev::setPopup(unsigned char on)
     frameExtraWidth = 0;
     frameExtraHeight = 0;
     style = 0;
-    exStyle = WS_EX_TOPMOST;
+    // A tool window: no task-bar button of its own.
+    exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
     if (shell != nullptr)
         destroyWindow();
 }
