@@ -259,6 +259,9 @@ void TQCtextField::_adjust()
     placeBars();
     m_vbar->setVisible(m_vbarVisible);
     m_hbar->setVisible(m_hbarVisible);
+    // A new view height changes the vertical range too; the bar would
+    // otherwise cut the new slider down to the old range.
+    _scr_adjust();
     m_adjusting = 0;
 }
 
