@@ -274,6 +274,7 @@ private:
     // Drawing.
     void drawBackground(TQDdev* dev, const Look& look);
     void drawPicture(TQDdev* dev, const Look& look);
+    void drawFrame(TQDdev* dev);
     void drawText(TQDdev* dev, const Look& look);
     void followCursor();
 

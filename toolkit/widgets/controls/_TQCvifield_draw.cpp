@@ -103,6 +103,11 @@ void TQCvifield::drawPicture(TQDdev* dev, const Look& look)
     if (image != nullptr)
         dev->drawImage(a.x, a.y, a.width > 0 ? a.width : 1, a.height > 0 ? a.height : 1, image,
                        2);
+    drawFrame(dev);
+}
+
+void TQCvifield::drawFrame(TQDdev* dev)
+{
     if (m_shadowType != -1 && m_shadowThickness != 0)
         TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_topShadowColor, m_topShadowColor,
                        m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
@@ -145,8 +150,15 @@ void TQCvifield::drawText(TQDdev* dev, const Look& look)
     }
     if (!m_keepScroll)
         followCursor();
-    dev->drawUString(a.x - m_scrollX, a.y - m_scrollY, a.width + m_scrollX, a.height + m_scrollY,
+    // The view is the whole inside of the frame, margins included: a
+    // scrolled view moves the text under the frame, which goes over it
+    // again, so that a view scrolled by copying shows what a repaint shows.
+    long inset = m_shadowType != -1 ? m_shadowThickness : 0;
+    long x = a.x - m_scrollX, y = a.y - m_scrollY;
+    dev->drawUString(x, y, positive(m_width - inset - x), positive(m_height - inset - y),
                      shown.get(), m_font, 5, cursor, m_interCur, selStart, selEnd);
+    dev->setHatchPattern(0);
+    drawFrame(dev);
 }
 
 void TQCvifield::followCursor()
