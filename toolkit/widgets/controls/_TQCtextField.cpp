@@ -201,7 +201,7 @@ TQCvscrBar* TQCtextField::makeBar(const char* suffix, unsigned char orientation,
 
 void TQCtextField::toBars(const char* property, long value)
 {
-    if (m_textFrame == nullptr)
+    if (m_hbar == nullptr || m_vbar == nullptr)
         return;
     setNumber(m_hbar, property, value);
     setNumber(m_vbar, property, value);
@@ -377,6 +377,8 @@ void TQCtextField::measureFont()
         return;
     m_fontWidth = font->getStringWidth("H", -2);
     m_fontHeight = font->getStringHeight("H", -2);
+    if (m_hbar == nullptr || m_vbar == nullptr)
+        return;
     setNumber(m_hbar, _TQNincrement(), atLeastOne(m_fontWidth - 1));
     setNumber(m_vbar, _TQNincrement(), atLeastOne(m_fontHeight - 1));
 }
