@@ -53,6 +53,15 @@ int DibSurface::count(int x, int y, int w, int h, COLORREF color) const
     return n;
 }
 
+int DibSurface::differences(const DibSurface& other, int w, int h) const
+{
+    int n = 0;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            n += pixel(i, j) != other.pixel(i, j) ? 1 : 0;
+    return n;
+}
+
 std::unique_ptr<DibSurface> captureContext(HDC dc, int x, int y, int w, int h)
 {
     std::unique_ptr<DibSurface> copy(new DibSurface(w, h));

@@ -22,6 +22,8 @@ public:
     COLORREF pixel(int x, int y) const;
     // Pixels of the colour in the rectangle.
     int count(int x, int y, int w, int h, COLORREF color) const;
+    // Pixels of the w x h area at (0, 0) that differ from other's.
+    int differences(const DibSurface& other, int w, int h) const;
 
 private:
     int m_width;
