@@ -12,9 +12,8 @@
 
 TQCgraphSeries::TQCgraphSeries(TQCbase* parent, const char* name, const char* value,
                                const char* sourceName)
-    : TQCnwbase(parent, name), m_value(TQGFstrdup(value)),
-      m_dataSourceName(sourceName ? TQGFstrdup(sourceName) : nullptr), m_lineType(0),
-      m_hatchPattern(0), m_stippled(0), m_dataSource(SOURCE_NONE), m_lookupPending(0)
+    : TQCgraph(parent, name, 10, 1), m_value(TQGFstrdup(value)),
+      m_dataSourceName(sourceName ? TQGFstrdup(sourceName) : nullptr), m_hatchPattern(0), m_stippled(0), m_dataSource(SOURCE_NONE), m_lookupPending(0)
 {
 }
 
@@ -44,7 +43,7 @@ void TQCgraphSeries::update()
         if (m_dataSource == SOURCE_INSTANCE)
             lookUpServer();
     }
-    TQCnwbase::update();
+    TQCgraph::update();
 }
 
 void TQCgraphSeries::setWorkTQNdataSource(unsigned char source)
@@ -114,15 +113,6 @@ void TQCgraphSeries::readSourceFile()
 
 // ---------------------------------------------------------------------------
 // Drawing
-
-long TQCgraphSeries::openSeriesDrawing(const char* className, int line)
-{
-    if (m_columns == 0) {
-        long drawing = drawable(className, line);
-        return drawing == 1 ? 0 : drawing;
-    }
-    return openBlinkingDrawing(className, line);
-}
 
 void TQCgraphSeries::beginFillPass(TQDdev* dev)
 {

@@ -1,18 +1,17 @@
 // What the bar graph and the line graph share: a series of percentages in
 // one comma-separated text, value, taken from the property itself, from the
 // default property of another instance or from a text file; the slots it is
-// drawn in; and the fill and line passes that draw it. The two graphs are
-// object-model classes of their own with TQCnwbase as parent; this part of
-// them has no class record.
+// drawn in; and the fill and line passes that draw it. Like the graph part
+// it builds on, it has no class record of its own.
 #ifndef _TQCGRAPHSERIES_H
 #define _TQCGRAPHSERIES_H
 
-#include "_TQCnwbase.h"
+#include "_TQCgraph.h"
 #include "_TQCgraphFields.h"
 
 class TQDdev;
 
-class TQCgraphSeries : public TQCnwbase {
+class TQCgraphSeries : public TQCgraph {
 public:
     typedef TQCgraphSeries ThisClass;
 
@@ -29,15 +28,11 @@ public:
     void update() override;
 
     TQ_PROPERTY_HOOKS(value, char*)
-    TQ_PROPERTY_HOOKS(columns, unsigned short)
     TQ_PROPERTY_HOOKS(barThickness, unsigned char)
-    TQ_PROPERTY_HOOKS(orientation, unsigned char)
     TQ_PROPERTY_HOOKS(reverseFlag, TQCbool)
     TQ_PROPERTY_HOOKS(stippled, TQCbool)
     TQ_PROPERTY_HOOKS(hatchPattern, unsigned char)
     TQ_PROPERTY_HOOKS(hatchColor, short)
-    TQ_PROPERTY_HOOKS(lineWidth, unsigned char)
-    TQ_PROPERTY_HOOKS(lineType, unsigned char)
     TQ_PROPERTY_WORK_HOOK(dataSource, unsigned char)
     TQ_PROPERTY_WORK_HOOK(dataSourceName, char*)
     TQ_PROPERTY_HOOKS(backBlinkColor, short)
@@ -51,10 +46,6 @@ public:
 protected:
     enum { SOURCE_NONE = 0, SOURCE_INSTANCE = 1, SOURCE_FILE = 2 };
 
-    bool vertical() const { return m_orientation == 1; }
-    // The opening steps of draw(): 1 with the drawing open; else what draw
-    // returns (nothing at all is drawn without columns).
-    long openSeriesDrawing(const char* className, int line);
     // The fields of value that have a slot.
     TQCgraphFields seriesFields() const { return TQCgraphFields(m_value, m_columns); }
     // The fill in the hatch pattern, and the outline or line; each in its
@@ -64,19 +55,14 @@ protected:
 
     char* m_value;
     char* m_dataSourceName;
-    unsigned short m_columns = 10;
     unsigned char m_barThickness = 10;
-    unsigned char m_orientation = 1;
     TQCbool m_reverseFlag = 0;
-    unsigned char m_lineWidth = 2;
     short m_hatchColor = -13;
     short m_backBlinkColor = -13;
-    unsigned char m_lineType : 4;
     unsigned char m_hatchPattern : 4;
     TQCbool m_stippled : 1;
     unsigned char m_dataSource : 2;
     unsigned char m_lookupPending : 1;
-    TQ_BIT_FIELD_SLOT(m_lineType)
     TQ_BIT_FIELD_SLOT(m_hatchPattern)
     TQ_BIT_FIELD_SLOT(m_stippled)
     TQ_BIT_FIELD_SLOT(m_dataSource)

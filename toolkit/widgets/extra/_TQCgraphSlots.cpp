@@ -1,8 +1,6 @@
 // Slots, extents and coordinates of the graph widgets.
 #include "_TQCgraphSlots.h"
 
-#include "_TQDdev.h"
-
 #include <climits>
 
 short TQGFgraphCoordinate(double v)
@@ -17,14 +15,6 @@ short TQGFgraphCoordinate(double v)
 unsigned short TQGFgraphExtent(unsigned short size, unsigned short pen)
 {
     return size > pen ? static_cast<unsigned short>(size - pen) : 0;
-}
-
-void TQGFsetGraphPen(TQDdev* dev, unsigned char lineWidth, short color, unsigned char dashType)
-{
-    dev->setLineWidth(lineWidth);
-    dev->setHatchPattern(0);
-    dev->setForeColor(color);
-    dev->setLineDashType(static_cast<char>(dashType));
 }
 
 TQCgraphSlots::TQCgraphSlots(unsigned short size, unsigned char lineWidth,

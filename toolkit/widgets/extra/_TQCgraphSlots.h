@@ -4,8 +4,6 @@
 #ifndef _TQCGRAPHSLOTS_H
 #define _TQCGRAPHSLOTS_H
 
-class TQDdev;
-
 // Truncated toward zero and kept within a signed 16-bit coordinate: a point
 // far beyond the widget stays beyond the same edge, where it is clipped.
 short TQGFgraphCoordinate(double v);
@@ -13,9 +11,6 @@ short TQGFgraphCoordinate(double v);
 // size less the pen, never below 0: a widget narrower than its pen has no
 // room left rather than a wrapped, huge one.
 unsigned short TQGFgraphExtent(unsigned short size, unsigned short pen);
-
-// The pen of the axis, the ticks and the grid lines.
-void TQGFsetGraphPen(TQDdev* dev, unsigned char lineWidth, short color, unsigned char dashType);
 
 class TQCgraphSlots {
 public:

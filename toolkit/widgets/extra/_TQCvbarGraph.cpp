@@ -54,7 +54,7 @@ std::vector<TQCvbarGraph::Bar> TQCvbarGraph::bars()
 
 long TQCvbarGraph::draw()
 {
-    long drawing = openSeriesDrawing(kClassName, __LINE__);
+    long drawing = openGraphDrawing(kClassName, __LINE__, true);
     if (drawing != 1)
         return drawing;
     TQDdev* dev = getowndev();

@@ -15,7 +15,7 @@ const char kClassName[] = "TQCvgraphMatrix";
 } // namespace
 
 TQCvgraphMatrix::TQCvgraphMatrix(TQCbase* parent, const char* name)
-    : TQCnwbase(parent, name), m_lineType(0)
+    : TQCgraph(parent, name, 11, 0)
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         TQ_WATCH(r, columns, 11);
@@ -27,19 +27,16 @@ TQCvgraphMatrix::TQCvgraphMatrix(TQCbase* parent, const char* name)
 
 long TQCvgraphMatrix::draw()
 {
-    long drawing = drawable(kClassName, __LINE__);
-    if (drawing != 1 || m_columns == 0)
-        return drawing == -1 ? -1 : 0;
-    if (!drawWanted(kClassName, __LINE__) || !openDrawing(kClassName, __LINE__))
-        return 0;
+    long drawing = openGraphDrawing(kClassName, __LINE__, false);
+    if (drawing != 1)
+        return drawing;
     TQDdev* dev = getowndev();
-    const bool vertical = m_orientation == 1;
-    TQCgraphSlots slots(vertical ? m_width : m_height, m_lineWidth, m_columns);
-    TQGFsetGraphPen(dev, m_lineWidth, m_foreColor, m_lineType);
+    TQCgraphSlots slots(vertical() ? m_width : m_height, m_lineWidth, m_columns);
+    setGridPen(dev);
     const short w = static_cast<short>(m_width), h = static_cast<short>(m_height);
     for (long i = 0; i < m_columns; ++i) {
         const short c = slots.centre(i);
-        if (vertical)
+        if (vertical())
             dev->drawLine(c, 0, c, h);
         else
             dev->drawLine(0, c, w, c);

@@ -3,26 +3,14 @@
 #ifndef _TQCVGRAPHMATRIX_H
 #define _TQCVGRAPHMATRIX_H
 
-#include "_TQCnwbase.h"
+#include "_TQCgraph.h"
 
-class TQCvgraphMatrix : public TQCnwbase {
+class TQCvgraphMatrix : public TQCgraph {
 public:
     TQ_CLASS_FRAME(TQCvgraphMatrix, TQCnwbase, 1000, 1000)
     TQCvgraphMatrix(TQCbase* parent, const char* name);
 
     long draw() override;
-
-    TQ_PROPERTY_HOOKS(columns, unsigned short)
-    TQ_PROPERTY_HOOKS(orientation, unsigned char)
-    TQ_PROPERTY_HOOKS(lineWidth, unsigned char)
-    TQ_PROPERTY_HOOKS(lineType, unsigned char)
-
-protected:
-    unsigned short m_columns = 11;
-    unsigned char m_orientation = 0;
-    unsigned char m_lineWidth = 2;
-    unsigned char m_lineType : 4;
-    TQ_BIT_FIELD_SLOT(m_lineType)
 };
 
 void* TQCvgraphMatrix_create(void* parent);

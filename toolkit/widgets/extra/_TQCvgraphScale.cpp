@@ -21,8 +21,8 @@ const char kTicks[] = "10,5,5,5,5,10,5,5,5,5,10";
 } // namespace
 
 TQCvgraphScale::TQCvgraphScale(TQCbase* parent, const char* name)
-    : TQCnwbase(parent, name), m_value(TQGFstrdup(kLabels)), m_barThickness(TQGFstrdup(kTicks)),
-      m_lineType(0), m_font(static_cast<unsigned char>(TQGIappFontSet()->getDefaultFontNo()))
+    : TQCgraph(parent, name, 11, 0), m_value(TQGFstrdup(kLabels)),
+      m_barThickness(TQGFstrdup(kTicks)), m_font(static_cast<unsigned char>(TQGIappFontSet()->getDefaultFontNo()))
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         TQ_WATCH(r, value, kLabels);
@@ -100,14 +100,12 @@ void TQCvgraphScale::drawSlots(TQDdev* dev, const TQCgraphSlots& slots)
 
 long TQCvgraphScale::draw()
 {
-    long drawing = drawable(kClassName, __LINE__);
-    if (drawing != 1 || m_columns == 0)
-        return drawing == -1 ? -1 : 0;
-    if (!drawWanted(kClassName, __LINE__) || !openDrawing(kClassName, __LINE__))
-        return 0;
+    long drawing = openGraphDrawing(kClassName, __LINE__, false);
+    if (drawing != 1)
+        return drawing;
     TQDdev* dev = getowndev();
     TQCgraphSlots slots(vertical() ? m_height : m_width, m_lineWidth, m_columns);
-    TQGFsetGraphPen(dev, m_lineWidth, m_foreColor, m_lineType);
+    setGridPen(dev);
     drawAxis(dev, slots);
     drawSlots(dev, slots);
     dev->endDraw();

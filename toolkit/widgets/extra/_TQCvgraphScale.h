@@ -4,12 +4,12 @@
 #ifndef _TQCVGRAPHSCALE_H
 #define _TQCVGRAPHSCALE_H
 
-#include "_TQCnwbase.h"
+#include "_TQCgraph.h"
 
 class TQCgraphSlots;
 class TQDdev;
 
-class TQCvgraphScale : public TQCnwbase {
+class TQCvgraphScale : public TQCgraph {
 public:
     TQ_CLASS_FRAME(TQCvgraphScale, TQCnwbase, 1000, 1000)
     TQCvgraphScale(TQCbase* parent, const char* name);
@@ -19,31 +19,21 @@ public:
     long draw() override;
 
     TQ_PROPERTY_HOOKS(value, char*)
-    TQ_PROPERTY_HOOKS(columns, unsigned short)
     TQ_PROPERTY_HOOKS(barThickness, char*)
-    TQ_PROPERTY_HOOKS(orientation, unsigned char)
     TQ_PROPERTY_HOOKS(reverseFlag, TQCbool)
-    TQ_PROPERTY_HOOKS(lineWidth, unsigned char)
-    TQ_PROPERTY_HOOKS(lineType, unsigned char)
     TQ_PROPERTY_HOOKS(margin, unsigned char)
     TQ_PROPERTY_HOOKS(font, unsigned char)
 
 protected:
     char* m_value;
     char* m_barThickness;
-    unsigned short m_columns = 11;
-    unsigned char m_orientation = 0;
     TQCbool m_reverseFlag = 0;
-    unsigned char m_lineWidth = 2;
     unsigned char m_margin = 10;
-    // Only font numbers 0 to 15 fit beside the dash type.
-    unsigned char m_lineType : 4;
+    // Only font numbers 0 to 15 can be kept, as beside the dash type.
     unsigned char m_font : 4;
-    TQ_BIT_FIELD_SLOT(m_lineType)
     TQ_BIT_FIELD_SLOT(m_font)
 
 private:
-    bool vertical() const { return m_orientation == 1; }
     short fromAxisEdge(long distance) const;
     void line(TQDdev* dev, long along1, long across1, long along2, long across2);
     void drawAxis(TQDdev* dev, const TQCgraphSlots& slots);

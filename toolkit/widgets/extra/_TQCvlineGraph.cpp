@@ -95,7 +95,7 @@ void TQCvlineGraph::drawRuns(TQDdev* dev, Series& s)
 
 long TQCvlineGraph::draw()
 {
-    long drawing = openSeriesDrawing(kClassName, __LINE__);
+    long drawing = openGraphDrawing(kClassName, __LINE__, true);
     if (drawing != 1)
         return drawing;
     TQDdev* dev = getowndev();
