@@ -162,7 +162,7 @@ TEST_F(Graphs, GraphsAreMadeByNameAndNarrowFieldsKeepTheirLowBits)
     EXPECT_EQ(0, scale->getProperty("lineType").getLong()) << "the font keeps to its own bits";
 }
 
-TEST_F(Graphs, FileSourceGivesTheValuesAndAMissingFileKeepsThem)
+TEST_F(Graphs, FileSourceGivesTheValuesAndAMissingFileOrNameKeepsThem)
 {
     TempDir dir;
     writeFileBytes(dir.file("series.txt"), "12,40,77");
@@ -173,6 +173,10 @@ TEST_F(Graphs, FileSourceGivesTheValuesAndAMissingFileKeepsThem)
     EXPECT_EQ(3u, callsOf(bars, {"drawRect"}).size());
     setText(bars, "dataSourceName", dir.file("missing.txt").c_str());
     EXPECT_EQ("12,40,77", text(bars, "value"));
+    set(bars, "dataSource", 1);
+    setText(bars, "dataSourceName", nullptr);
+    bars->update();
+    EXPECT_EQ("12,40,77", text(bars, "value")) << "no name, no instance looked for";
 
     TQCvlineGraph* line = add<TQCvlineGraph>("line", 0, 0, 100, 100);
     writeFileBytes(dir.file("gaps.txt"), "12,NA,77,NA\n");
