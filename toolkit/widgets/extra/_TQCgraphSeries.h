@@ -1,8 +1,8 @@
 // What the bar graph and the line graph share: a series of percentages in
 // one comma-separated text, value, taken from the property itself, from the
-// default property of another instance or from a text file; the slots it is
-// drawn in; and the fill and line passes that draw it. Like the graph part
-// it builds on, it has no class record of its own.
+// default property of another instance or from a text file; and the fill
+// and line passes that draw it. Like the graph part it builds on, it has no
+// class record of its own.
 #ifndef _TQCGRAPHSERIES_H
 #define _TQCGRAPHSERIES_H
 

@@ -53,10 +53,8 @@ short TQCvgraphScale::fromAxisEdge(long distance) const
     return TQGFgraphCoordinate(nearEdge ? distance : size - distance);
 }
 
-void TQCvgraphScale::line(TQDdev* dev, long along1, long across1, long along2, long across2)
+void TQCvgraphScale::line(TQDdev* dev, short a1, short c1, short a2, short c2)
 {
-    const short a1 = static_cast<short>(along1), c1 = static_cast<short>(across1);
-    const short a2 = static_cast<short>(along2), c2 = static_cast<short>(across2);
     if (vertical())
         dev->drawLine(c1, a1, c2, a2);
     else

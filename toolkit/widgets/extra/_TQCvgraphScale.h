@@ -35,7 +35,8 @@ protected:
 
 private:
     short fromAxisEdge(long distance) const;
-    void line(TQDdev* dev, long along1, long across1, long along2, long across2);
+    // A line from a1 to a2 along the axis and c1 to c2 across it.
+    void line(TQDdev* dev, short a1, short c1, short a2, short c2);
     void drawAxis(TQDdev* dev, const TQCgraphSlots& slots);
     void drawSlots(TQDdev* dev, const TQCgraphSlots& slots);
 };
