@@ -1,8 +1,8 @@
 // The timer object on the real private timers under Xvfb: its caption, no
 // private timer in edit mode, a one-shot that fires once and reads back
-// stopped, a repeating timer that stops when told and when deleted. Ticks
-// are waited for with bounded pumps. The scenario runs in a process of its
-// own.
+// stopped (its own procedure may start it again), a repeating timer that
+// stops when told and when deleted. Ticks are waited for with bounded
+// pumps. The scenario runs in a process of its own.
 #include "FreshProcess.h"
 #include "GuiControlScene.h"
 #include "GuiTestApp.h"
@@ -26,6 +26,16 @@ void countActivation(TQCbase*)
 void setFlag(TQCbase* timer, const char* name, long on)
 {
     timer->setPropertyV(name, static_cast<unsigned char>(on));
+}
+
+// Starts the timer again from its first ACTIVATE that runs it.
+bool g_restarted = false;
+
+void restartOnce(TQCbase* timer)
+{
+    if (!g_restarted)
+        setFlag(timer, _TQNrunning(), 1);
+    g_restarted = true;
 }
 
 bool activatedWithin(long count, DWORD ms)
@@ -68,6 +78,10 @@ void timerScenario()
     setFlag(timer, _TQNrunning(), 1);
     requireInChild(activatedWithin(2, 10000) && quietFor(600) && g_activations == 2,
                    "started again, it fires once more");
+    timer->addProcedureV("restart", "restartOnce", restartOnce, TQEV_ACTIVATE);
+    setFlag(timer, _TQNrunning(), 1);
+    requireInChild(activatedWithin(4, 10000) && quietFor(600) && g_activations == 4,
+                   "started again from its own procedure, it fires once more");
 
     setFlag(timer, _TQNcont(), 1);
     setFlag(timer, _TQNrunning(), 1);
