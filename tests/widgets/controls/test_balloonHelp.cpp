@@ -1,10 +1,8 @@
 // Balloon help on a real window under Xvfb with the real application
-// timer: registration and the procedures it gives a client, the balloon
-// that shows beside the resting pointer, sized to its text, and hides on a
-// press, nothing shown for a pointer that leaves at once or a client
-// deleted while armed, and a balloon destroyed with clients. The pointer
-// is put in place with SetCursorPos and a posted WM_MOUSEMOVE; ticks are
-// waited for with bounded pumps. The scenario runs in a process of its own.
+// timer: registration, the balloon beside the resting pointer (put there
+// with SetCursorPos and a posted WM_MOUSEMOVE), sized to its text, hidden by
+// a press; nothing for a pointer that leaves at once or a client deleted
+// while armed; clients let go. The scenario runs in a process of its own.
 #include "FreshProcess.h"
 #include "GuiControlScene.h"
 #include "GuiTestApp.h"
@@ -125,18 +123,12 @@ void balloonScenario()
 
     TQCballoonHelp* own = new TQCballoonHelp(nullptr, "own");
     own->initialize();
-    long before = number(own, _TQNwidth());
-    own->setString("a much longer help text");
-    requireInChild(number(own, _TQNwidth()) > before && !own->getOwnVisible(),
-                   "a new text resizes a hidden balloon without showing it");
     TQCvlabel* c = scene.add<TQCvlabel>("c", 10, 100, 100, 40);
-    requireInChild(balloon->unregisterClient(a) == 0 && proceduresOf(a).empty(),
-                   "unregistered, the client keeps no procedure");
-    requireInChild(own->registerClient(a, "a") == 0 && own->registerClient(c, "c") == 0,
-                   "the clients move to a balloon of their own");
+    requireInChild(balloon->unregisterClient(a) == 0 && proceduresOf(a).empty() &&
+                       own->registerClient(a, "a") == 0 && own->registerClient(c, "c") == 0,
+                   "unregistered, a client keeps no procedure and may go to another balloon");
     delete own;
-    requireInChild(proceduresOf(a).empty() && proceduresOf(c).empty() &&
-                       balloon->registerClient(a, "again") == 0,
+    requireInChild(proceduresOf(a).empty() && proceduresOf(c).empty(),
                    "a destroyed balloon lets go of every client");
     passInChild();
 }
