@@ -171,7 +171,7 @@ long TQDwinwinDev::setValue(long key, void* value)
         if (getVisible() && shell != nullptr && *static_cast<unsigned char*>(value) == 1)
             SetActiveWindow(shell);
         return 0;
-    case VALUE_ALWAYS_ON_TOP:
+    case TQDwindowDev::VALUE_ALWAYS_ON_TOP:
         setTopmostFlag(ALWAYS_ON_TOP, *static_cast<unsigned char*>(value));
         return 0;
     case VALUE_GRAB:
