@@ -780,6 +780,22 @@ long TQCbase::delDataSourceClient(TQCbase* client)
     return dataSourceClients->del(client) == 0 ? 0 : -1;
 }
 
+void TQCbase::followDataSource(TQCbase* server)
+{
+    if (dataSourceServer != nullptr)
+        dataSourceServer->delDataSourceClient(this);
+    dataSourceServer = server;
+    if (server != nullptr)
+        server->addDataSourceClient(this);
+}
+
+TQCbase* TQCbase::findDataSource(const char* name)
+{
+    if (name == nullptr || name[0] == '\0')
+        return nullptr;
+    return TQGIappObjectList()->searchInstance("TQCbase", name);
+}
+
 // A client may unlink itself, or be destroyed, while earlier ones take the
 // value: each is called only while it is still on the list.
 void TQCbase::setDataToDataSourceClients(TQCvariant* value)
