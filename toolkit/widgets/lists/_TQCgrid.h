@@ -104,8 +104,9 @@ public:
     // Line tables, then the value split.
     void _value_update();
     virtual void _adjust() {}
-    // The commit: the cell takes the value, the field hides and data is
-    // rebuilt; no trigger runs. Nothing for no cell.
+    // The commit: the cell takes the value and data is rebuilt before the
+    // field hides (hiding it may repaint the grid, which splits data
+    // again); no trigger runs. Nothing for no cell.
     virtual void onInputFixed(TQCvariant* value, long column, long row);
     // Shows the field over the cell (show set) or hides it.
     void _adjust_input(long column, long row, unsigned char show);

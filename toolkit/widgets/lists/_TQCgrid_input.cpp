@@ -187,14 +187,13 @@ void TQCgrid::onInputFixed(TQCvariant* value, long column, long row)
     if (i >= m_cells.size())
         return;
     m_cells[i] = ownedCopy(*value);
+    rebuildData();
     needUpdate();
     if (m_input != nullptr) {
         LifeGuard guard(this);
         m_committing = 1;
         m_input->setVisible(0);
-        if (!guard.alive())
-            return;
-        m_committing = 0;
+        if (guard.alive())
+            m_committing = 0;
     }
-    rebuildData();
 }
