@@ -780,6 +780,14 @@ long TQCbase::delDataSourceClient(TQCbase* client)
     return dataSourceClients->del(client) == 0 ? 0 : -1;
 }
 
+void TQCbase::leaveDataSourceServer()
+{
+    if (dataSourceServer == nullptr)
+        return;
+    dataSourceServer->delDataSourceClient(this);
+    dataSourceServer = nullptr;
+}
+
 // A client may unlink itself, or be destroyed, while earlier ones take the
 // value: each is called only while it is still on the list.
 void TQCbase::setDataToDataSourceClients(TQCvariant* value)

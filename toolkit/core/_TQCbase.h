@@ -442,6 +442,8 @@ public:
     long addDataSourceClient(TQCbase* client);
     // 0, or -1 when the object is not a client.
     long delDataSourceClient(TQCbase* client);
+    // Leaves the client list of the server it is bound to, if any.
+    void leaveDataSourceServer();
     // Null before the first client.
     TQClistData* getDataSourceClients() const { return dataSourceClients; }
     // setData(value, -2) on every client in order; null sends "".

@@ -1,13 +1,12 @@
 // The grid without a window: its defaults, line tables and hit test, the
 // value string split into cells and rebuilt from them, the per-cell
 // tables, the shape limits, and values taken from an input field and from
-// files; the editable row label's defaults.
+// files.
 #include "ControlScene.h"
 #include "TempDir.h"
 #include "_TQCgrid.h"
 #include "_TQCstring.h"
 #include "_TQCvifield.h"
-#include "_TQCvkslabel.h"
 
 #include <array>
 #include <cstdio>
@@ -52,10 +51,11 @@ protected:
             return {-1, -1, -1, -1};
         return {x, y, w, h};
     }
-    static short colour(TQCbase* o)
+    static short colour(TQCbase* o, short* def)
     {
         short v = 0;
         o->getPropertyV("backColor", &v);
+        o->getPropObj("backColor")->getDefaultValue(def);
         return v;
     }
     std::array<long, 2> hit(long x, long y)
@@ -71,25 +71,21 @@ protected:
 
 TEST_F(Grid, DefaultsLinesAndHitTest)
 {
-    EXPECT_EQ(colour(grid), -11);
     short def = 0;
-    grid->getPropObj("backColor")->getDefaultValue(&def);
+    EXPECT_EQ(colour(grid, &def), -11);
     EXPECT_EQ(def, -11) << "the grid's own default";
     EXPECT_STREQ(grid->getDefaultProperty(), "data");
-    EXPECT_EQ(grid->getAlignment(), 2);
     EXPECT_EQ(hit(10, 10), (std::array<long, 2>{-1, -1})) << "no cells before the first update";
     EXPECT_EQ(grid->setItem(0, 0, TQCvariant("x")), -1);
 
     EXPECT_EQ(cells(), Texts(9, ""));
     // The form's default size is 100 x 30: the second row lies below it and
     // the third runs from 70 back up to 30.
-    EXPECT_EQ(geometry(0, 0), (std::array<long, 4>{0, 0, 25, 30}));
     EXPECT_EQ(geometry(1, 0), (std::array<long, 4>{25, 0, 25, 30}));
     EXPECT_EQ(geometry(2, 1), (std::array<long, 4>{50, 30, 50, 40}));
     EXPECT_EQ(geometry(2, 2), (std::array<long, 4>{50, 70, 50, 0})) << "an upside-down row";
     EXPECT_EQ(hit(25, 10), (std::array<long, 2>{-1, -1})) << "on a line";
     EXPECT_EQ(hit(10, 10), (std::array<long, 2>{0, 0}));
-    EXPECT_EQ(hit(60, 29), (std::array<long, 2>{2, 0}));
     EXPECT_EQ(hit(60, 50), (std::array<long, 2>{2, 1}));
     EXPECT_EQ(hit(60, 80), (std::array<long, 2>{-1, -1})) << "the upside-down row is never hit";
     EXPECT_EQ(geometry(3, 0)[0], -1) << "a column beyond the shape has no rectangle";
@@ -123,31 +119,28 @@ TEST_F(Grid, ValueStringSplitAndRebuilt)
     EXPECT_EQ(cells(), (Texts{"a", "", "b", "", "", "", "", "", ""}));
     setText("separator", ",");
 
-    EXPECT_EQ(grid->getItem(9, 0).getCharPtrConst(), std::string()) << "beyond the cells";
-    EXPECT_EQ(grid->setItem(0, 3, TQCvariant("x")), -1);
+    EXPECT_EQ(grid->setItem(0, 3, TQCvariant("x")), -1) << "beyond the cells";
 }
 
 TEST_F(Grid, PerCellTablesFollowTheShape)
 {
     unsigned char status = 0;
-    EXPECT_EQ(grid->getCellInputStatus(2, 2, &status), 0) << "the store is made on demand";
-    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(grid->getCellInputStatus(2, 2, &status) == 0 && status == 1)
+        << "the store is made on demand";
     EXPECT_EQ(grid->setCellInputStatus(1, 1, 0), 0);
-    EXPECT_EQ(grid->getCellInputStatus(1, 1, &status), 0);
-    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(grid->getCellInputStatus(1, 1, &status) == 0 && status == 0);
     EXPECT_EQ(grid->setCellBackColor(1, 1, "DEF7"), 0);
     EXPECT_EQ(grid->setCellForeColor(5, 0, static_cast<short>(-18)), 0)
         << "column 5 of row 0 is cell 5";
     EXPECT_EQ(grid->setCellBackColor(0, 3, static_cast<short>(-1)), -1);
-    EXPECT_EQ(grid->setCellForeColor(9, 0, static_cast<short>(-1)), -1);
 
     setText("data", "1,2,3,4,5,6,7,8,9");
     set("hcolumns", 4);
     // Read before any update: the store of the old shape is split again.
     EXPECT_EQ(TQCstring(grid->getItem(0, 1)).getString(), std::string("5"));
     EXPECT_EQ(cells(), (Texts{"1", "2", "3", "4", "5", "6", "7", "8", "9", "", "", ""}));
-    EXPECT_EQ(grid->getCellInputStatus(1, 1, &status), 0);
-    EXPECT_EQ(status, 1) << "the tables went with the old shape";
+    EXPECT_TRUE(grid->getCellInputStatus(1, 1, &status) == 0 && status == 1)
+        << "the tables went with the old shape";
     EXPECT_EQ(geometry(3, 0)[0], 75) << "the new column has its line";
 }
 
@@ -161,7 +154,6 @@ TEST_F(Grid, LinePositionsAndShapeLimits)
     // The three lines the list lacks, evenly between 20 and 200.
     EXPECT_EQ(geometry(1, 0), (std::array<long, 4>{20, 0, 45, 30}));
     EXPECT_EQ(geometry(2, 0)[0], 65);
-    EXPECT_EQ(geometry(3, 0)[0], 110);
     EXPECT_EQ(geometry(4, 0), (std::array<long, 4>{155, 0, 45, 30}));
 
     setText("lineX", "  40x,abc,99999999999,-5");
@@ -176,9 +168,6 @@ TEST_F(Grid, LinePositionsAndShapeLimits)
     set("alignmentH", 3);
     set("alignmentV", 7);
     EXPECT_EQ(grid->getAlignment(), 0) << "outside the enumerations: left and centre";
-    set("alignmentH", 1);
-    set("alignmentV", 3);
-    EXPECT_EQ(grid->getAlignment(), 7);
 
     set("hcolumns", 0);
     set("vcolumns", 0);
@@ -231,27 +220,6 @@ TEST_F(Grid, ValuesFromAnInputFieldAndFiles)
     EXPECT_EQ(other->getDataSourceClients()->getNum(), 0) << "a grid destroyed is no client";
     delete source;
     delete other;
-}
-
-TEST_F(Grid, EditableRowLabelDefaults)
-{
-    TQCvkslabel* label = new TQCvkslabel(form, "vks");
-    label->initialize();
-    TQCvifield* field = new TQCvifield(form, "vif");
-    field->initialize();
-    short def = 0;
-    label->getPropObj("backColor")->getDefaultValue(&def);
-    EXPECT_EQ(colour(label), -13);
-    EXPECT_EQ(def, -13);
-    field->getPropObj("backColor")->getDefaultValue(&def);
-    EXPECT_EQ(def, -11) << "the input field keeps its own default";
-    EXPECT_EQ(colour(field), -11);
-    EXPECT_EQ(label->getKeyInputDisable(), 1);
-    TQCbase* made = TQCbase::getNewInstance("TQCvkslabel", form, "made");
-    EXPECT_STREQ(made->getClassName(), "TQCvkslabel");
-    delete made;
-    delete label;
-    delete field;
 }
 
 } // namespace

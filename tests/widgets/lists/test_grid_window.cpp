@@ -8,6 +8,7 @@
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
 #include "GuiToolkitWindow.h"
+#include "_TQCbaseList.h"
 #include "_TQCgrid.h"
 #include "_TQCstring.h"
 #include "_TQCvifield.h"
@@ -37,13 +38,9 @@ void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     pumpPendingMessages(kPatience);
 }
 
-void press(TQCgrid* grid, int x, int y)
+void pressAndRelease(TQCgrid* grid, int x, int y)
 {
     post(formWindowOf(grid), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-}
-
-void release(TQCgrid* grid, int x, int y)
-{
     post(formWindowOf(grid), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
@@ -51,11 +48,9 @@ void release(TQCgrid* grid, int x, int y)
 // and its release at (x2, y2).
 void pressTwice(TQCgrid* grid, GuiTestClock& clock, long gap, int x1, int y1, int x2, int y2)
 {
-    press(grid, x1, y1);
-    release(grid, x1, y1);
+    pressAndRelease(grid, x1, y1);
     clock.advance(gap);
-    press(grid, x2, y2);
-    release(grid, x2, y2);
+    pressAndRelease(grid, x2, y2);
 }
 
 std::string cell(TQCgrid* grid, unsigned long c, unsigned long r)
@@ -68,15 +63,9 @@ std::string text(TQCbase* object, const char* property)
     return TQCstring(object->getProperty(property)).getString();
 }
 
-TQCbase* inputOf(TQCgrid* grid)
+TQCbase* gridInput()
 {
-    TQClistData& children = grid->getChildren();
-    for (long i = 0; i < children.getNum(); ++i) {
-        TQCbase* child = static_cast<TQCbase*>(children.getData(i));
-        if (std::string(child->getInstanceName()) == "grid-input")
-            return child;
-    }
-    return nullptr;
+    return TQGIappObjectList()->searchInstance("TQCvifield", "grid-input");
 }
 
 bool shown(TQCbase* field)
@@ -107,15 +96,15 @@ void drawAndEditScenario()
 
     GuiTestClock clock(10 * kHour);
     pressTwice(grid, clock, 0, 12, 15, 37, 85);
-    requireInChild(inputOf(grid) == nullptr, "with enableInput off no press opens a field");
+    requireInChild(gridInput() == nullptr, "with enableInput off no press opens a field");
 
     grid->setProperty("enableInput", TQCvariant(1L));
     clock.advance(1000);
     pressTwice(grid, clock, 250, 12, 15, 37, 85);
-    requireInChild(inputOf(grid) == nullptr, "presses 250 ms apart open nothing");
+    requireInChild(gridInput() == nullptr, "presses 250 ms apart open nothing");
     clock.advance(1000);
     pressTwice(grid, clock, 249, 12, 15, 37, 85);
-    TQCbase* field = inputOf(grid);
+    TQCbase* field = gridInput();
     requireInChild(shown(field), "presses 249 ms apart, released over (1, 2), open the field");
     requireInChild(geometryOf(field) == (std::array<long, 4>{26, 71, 23, 28}),
                    "the field lies inside the cell's lines");
@@ -148,11 +137,23 @@ void drawAndEditScenario()
     passInChild();
 }
 
+// Made by class name, with its own background default and key input off.
 void rowLabelScenario()
 {
     armWatchdog(30000, "the editable row label scenario hung");
     GuiControlScene scene(50, 60, 320, 200);
-    TQCvkslabel* label = scene.add<TQCvkslabel>("vks", 10, 10, 120, 24);
+    TQCvkslabel* label = static_cast<TQCvkslabel*>(
+        TQCbase::getNewInstance("TQCvkslabel", scene.form, "vks"));
+    label->initialize();
+    GuiControlScene::place(label, 10, 10, 120, 24);
+    label->setVisible(1);
+    TQCvifield* field = scene.add<TQCvifield>("vif", 10, 40, 120, 24);
+    short own = 0, def = 0, fieldDef = 0;
+    label->getPropertyV("backColor", &own);
+    label->getPropObj("backColor")->getDefaultValue(&def);
+    field->getPropObj("backColor")->getDefaultValue(&fieldDef);
+    requireInChild(own == -13 && def == -13 && fieldDef == -11,
+                   "background -13 as value and default; the field's default stays");
     scene.show();
     scene.click(20, 20);
     scene.type("ab");

@@ -199,14 +199,21 @@ long TQCgrid::tableIndex(std::vector<T>& table, T initial, unsigned long column,
     return i < m_cells.size() ? static_cast<long>(i) : -1;
 }
 
-long TQCgrid::setCellForeColor(unsigned long column, unsigned long row, short color)
+template <class T>
+long TQCgrid::storeInTable(std::vector<T>& table, T initial, unsigned long column,
+                           unsigned long row, T value)
 {
-    long i = tableIndex(m_foreColors, m_foreColor, column, row);
+    long i = tableIndex(table, initial, column, row);
     if (i < 0)
         return -1;
-    m_foreColors[i] = color;
+    table[i] = value;
     needUpdate();
     return 0;
+}
+
+long TQCgrid::setCellForeColor(unsigned long column, unsigned long row, short color)
+{
+    return storeInTable(m_foreColors, m_foreColor, column, row, color);
 }
 
 long TQCgrid::setCellForeColor(unsigned long column, unsigned long row, const char* colorName)
@@ -216,12 +223,7 @@ long TQCgrid::setCellForeColor(unsigned long column, unsigned long row, const ch
 
 long TQCgrid::setCellBackColor(unsigned long column, unsigned long row, short color)
 {
-    long i = tableIndex(m_backColors, m_backColor, column, row);
-    if (i < 0)
-        return -1;
-    m_backColors[i] = color;
-    needUpdate();
-    return 0;
+    return storeInTable(m_backColors, m_backColor, column, row, color);
 }
 
 long TQCgrid::setCellBackColor(unsigned long column, unsigned long row, const char* colorName)
@@ -231,12 +233,7 @@ long TQCgrid::setCellBackColor(unsigned long column, unsigned long row, const ch
 
 long TQCgrid::setCellInputStatus(unsigned long column, unsigned long row, unsigned char status)
 {
-    long i = tableIndex(m_inputStatus, static_cast<unsigned char>(1), column, row);
-    if (i < 0)
-        return -1;
-    m_inputStatus[i] = status;
-    needUpdate();
-    return 0;
+    return storeInTable(m_inputStatus, static_cast<unsigned char>(1), column, row, status);
 }
 
 long TQCgrid::getCellInputStatus(unsigned long column, unsigned long row, unsigned char* status)
@@ -268,7 +265,7 @@ void TQCgrid::setWorkTQNdataSource(unsigned char source)
         return;
     bindSource();
     if (source != SOURCE_INSTANCE) {
-        leaveSource();
+        leaveDataSourceServer();
         m_bindingPending = 0;
     }
 }
@@ -284,15 +281,6 @@ void TQCgrid::bindSource()
         bindInstance();
     else if (m_dataSource == SOURCE_FILE)
         readSourceFile();
-}
-
-void TQCgrid::leaveSource()
-{
-    TQCbase* server = getDataSourceServer();
-    if (server == nullptr)
-        return;
-    server->delDataSourceClient(this);
-    setDataSourceServer(nullptr);
 }
 
 namespace {
@@ -316,7 +304,7 @@ void TQCgrid::bindInstance()
                           ? TQGIappObjectList()->searchInstance("TQCbase", m_dataSourceName)
                           : nullptr;
     if (server != getDataSourceServer())
-        leaveSource();
+        leaveDataSourceServer();
     if (server == nullptr) {
         TQCvariant empty("");
         setData(&empty, -2);

@@ -144,13 +144,15 @@ protected:
     void adoptData(const char* text);
     template <class T>
     long tableIndex(std::vector<T>& table, T initial, unsigned long column, unsigned long row);
+    template <class T>
+    long storeInTable(std::vector<T>& table, T initial, unsigned long column, unsigned long row,
+                      T value);
     short cellForeColor(unsigned long i) const;
     short cellBackColor(unsigned long i) const;
 
     // Data source.
     void bindSource();
     void bindInstance();
-    void leaveSource();
     void readSourceFile();
 
     char* m_separator = nullptr;

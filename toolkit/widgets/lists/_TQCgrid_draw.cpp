@@ -66,7 +66,7 @@ void TQCgrid::fillLineTable(std::vector<long>& table, unsigned long count, const
     for (size_t i = 0; i < given; ++i)
         table[i] = positionOf(words[i].getString(-2));
     long from = given > 0 ? table[given - 1] : 0;
-    long span = std::max(farEdge - from, 0L);
+    long span = std::max(std::min(farEdge, kFarthest) - from, 0L);
     long missing = static_cast<long>(lines - given);
     for (long j = 1; j <= missing; ++j)
         table[given + j - 1] = from + span * j / (missing + 1);
@@ -200,7 +200,8 @@ void TQCgrid::drawLines(TQDdev* dev)
     dev->setLineDashType(static_cast<char>(m_lineType));
     if (m_lineWidth == 0)
         return;
-    short w = static_cast<short>(m_width), h = static_cast<short>(m_height);
+    short w = static_cast<short>(std::min<long>(m_width, kFarthest));
+    short h = static_cast<short>(std::min<long>(m_height, kFarthest));
     for (unsigned long i = 0; i + 1 < m_vcolumns; ++i)
         dev->drawLine(0, static_cast<short>(m_yTable[i]), w, static_cast<short>(m_yTable[i]));
     for (unsigned long j = 0; j + 1 < m_hcolumns; ++j)
