@@ -8,6 +8,8 @@
 #include "_TQClistData.h"
 #include "_TQCvariant.h"
 
+#include <vector>
+
 class TQCstring {
 public:
     TQCstring();
@@ -81,6 +83,9 @@ public:
     long getWordCharPos(long n);
     long getWords(const char* separator, long encoding = -2);
     TQCstring getWord(long n, const char* separator, long encoding = -2);
+    // The first max fields (all of them when max is below 0), as getWord
+    // gives them, in one pass over the text.
+    std::vector<TQCstring> getWordList(const char* separator, long max = -1, long encoding = -2);
     long getWordCharPos(long n, const char* separator, long encoding = -2);
     long getLines();
 
@@ -115,6 +120,7 @@ private:
     long utf8Offset(const char* utf8, unsigned long chars) const;
     char* convertSeparator(const char* separator, long encoding) const;
     long nextSeparator(const char* separator, long from) const;
+    long nextSeparator(const char* separator, long from, long length) const;
     long lineEnd(long from) const;
     void keepCursorInText();
 
