@@ -6,6 +6,7 @@
 #define _TQCMODERN1LABEL_H
 
 #include "_TQCimageSet.h"
+#include "_TQClookHook.h"
 #include "_TQDdev.h"
 #include "_TQCvlabel.h"
 
@@ -21,6 +22,41 @@ struct TQCmodern1Label {
 };
 
 TQCmodern1Label modern1Label(TQCvlabel* control, const TQClabelLook& look);
+
+// One drawing of a control: its block, the control, its own device, the
+// label rules and its size and frame thickness. The procedures keep what
+// they work out on the way in a structure built on it.
+template <class Block, class Control>
+struct TQCmodern1Drawing {
+    explicit TQCmodern1Drawing(void* block)
+        : b(*static_cast<const Block*>(block)),
+          control(static_cast<Control*>(b.head.instance)),
+          dev(b.head.device),
+          l(modern1Label(control, b.label)),
+          w(b.head.width),
+          h(b.head.height),
+          t(b.head.shadowThickness)
+    {
+    }
+    // Opens the drawing on the control's area and clears its update marks;
+    // false when the device cannot draw now.
+    bool open()
+    {
+        const TQClookHead& head = b.head;
+        if (dev->beginDraw(head.x, head.y, head.width, head.height, control->getAbsoluteDraw(),
+                           1) != 0)
+            return false;
+        control->TQCbase::update();
+        control->setAbsoluteDraw(0);
+        return true;
+    }
+
+    const Block& b;
+    Control* control;
+    TQDdev* dev;
+    TQCmodern1Label l;
+    long w, h, t;
+};
 
 // A fresh copy of the text (null counts as empty) with every backslash-n
 // made a line break, or made vertical.

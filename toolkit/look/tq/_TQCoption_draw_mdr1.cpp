@@ -20,13 +20,9 @@ const long kBarHeight = 7;
 const long kTopToBottom = 5;
 
 // One drawing of an option button.
-struct Option {
-    const TQCoptionDrawBlock& b;
-    TQCoption* option;
-    TQDdev* dev;
-    TQCmodern1Label l;
-    long w, h, t;
-    bool pressed = false;  // the menu is held open
+struct Option : TQCmodern1Drawing<TQCoptionDrawBlock, TQCoption> {
+    using TQCmodern1Drawing::TQCmodern1Drawing;
+    bool pressed = false;                 // the menu is held open
     long tx = 0, ty = 0, tw = 0, th = 0;  // left of the bar; 0 wide or high when nothing is left
 };
 
@@ -83,7 +79,7 @@ void drawFrame(Option& d)
     if (d.t != 0)
         TQGFdrawModern1BtnShadow(d.dev, d.pressed && d.l.sensitive ? 1 : 0, d.t,
                                  b.label.foreColor, b.topShadowColor, b.bottomShadowColor,
-                                 b.label.backColor, TQGFgetParentBackColor(d.option), 0, 0, d.w,
+                                 b.label.backColor, TQGFgetParentBackColor(d.control), 0, 0, d.w,
                                  d.h, 0, b.margins.gradation != 0);
 }
 
@@ -112,17 +108,10 @@ void drawBar(Option& d)
 
 void TQCoption_draw_mdr1(void* block)
 {
-    const TQCoptionDrawBlock& b = *static_cast<TQCoptionDrawBlock*>(block);
-    const TQClookHead& head = b.head;
-    TQCoption* option = static_cast<TQCoption*>(head.instance);
-    TQDdev* dev = head.device;
-    Option d{b, option, dev, modern1Label(option, b.label), head.width, head.height,
-             head.shadowThickness};
-    if (dev->beginDraw(head.x, head.y, head.width, head.height, option->getAbsoluteDraw(), 1) !=
-        0)
+    Option d(block);
+    const TQCoptionDrawBlock& b = d.b;
+    if (!d.open())
         return;
-    option->TQCbase::update();
-    option->setAbsoluteDraw(0);
     std::unique_ptr<TQCstring> text(modern1Text(b.labelString, false));
 
     d.pressed = b.menuPopped != 0;
@@ -130,9 +119,9 @@ void TQCoption_draw_mdr1(void* block)
     setFaceColours(d);
     drawBackground(d);
     if (TQDimage* picture = modern1Picture(b, d.l))
-        dev->drawImage(d.tx, d.ty, d.tw, d.th, picture, d.l.code);
+        d.dev->drawImage(d.tx, d.ty, d.tw, d.th, picture, d.l.code);
     drawFrame(d);
     drawLabel(d, text.get());
     drawBar(d);
-    dev->endDraw();
+    d.dev->endDraw();
 }

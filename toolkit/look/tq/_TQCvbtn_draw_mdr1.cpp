@@ -34,12 +34,8 @@ struct Area {
 };
 
 // One drawing of the button.
-struct Button {
-    const TQCvbtnDrawBlock& b;
-    TQCvbtn* button;
-    TQDdev* dev;
-    TQCmodern1Label l;
-    long w, h, t;
+struct Button : TQCmodern1Drawing<TQCvbtnDrawBlock, TQCvbtn> {
+    using TQCmodern1Drawing::TQCmodern1Drawing;
     long down = 0;  // 1 while pressed: picture and text move down
     short face = 0;
     TQCstring* text = nullptr;
@@ -137,11 +133,11 @@ void drawFrame(Button& d)
     const TQCvbtnDrawBlock& b = d.b;
     if (d.t == 0)
         return;
-    bool special = d.button->getSpecialFocus() && b.drawFocusBorder;
+    bool special = d.control->getSpecialFocus() && b.drawFocusBorder;
     long inset = special ? 1 : 0;
     TQGFdrawModern1BtnShadow(d.dev, d.l.sensitive && b.pressed ? 1 : 0, d.t, b.topShadowColor,
                              b.topShadowColor, b.bottomShadowColor, d.face,
-                             TQGFgetParentBackColor(d.button), inset, inset, d.w - 2 * inset,
+                             TQGFgetParentBackColor(d.control), inset, inset, d.w - 2 * inset,
                              d.h - 2 * inset, 0, b.margins.gradation != 0);
     if (!special)
         return;
@@ -203,7 +199,7 @@ void drawLabel(Button& d)
     dev->drawString(a.x, a.y + d.down, a.w, a.h, d.text, b.font, align, -1, 0, 0, 0);
 
     long t = d.t;
-    if (!d.button->getFocus() || !b.enableFocusMove || d.w <= 2 * t + 4 || d.h <= 2 * t + 4)
+    if (!d.control->getFocus() || !b.enableFocusMove || d.w <= 2 * t + 4 || d.h <= 2 * t + 4)
         return;
     dev->setLineWidth(0);
     dev->setLineDashType(8);
@@ -217,22 +213,16 @@ void drawLabel(Button& d)
 // look draws it.
 void TQCvbtn_draw_mdr1(void* block)
 {
-    const TQCvbtnDrawBlock& b = *static_cast<TQCvbtnDrawBlock*>(block);
+    Button d(block);
+    const TQCvbtnDrawBlock& b = d.b;
     const TQClookHead& head = b.head;
-    TQCvbtn* button = static_cast<TQCvbtn*>(head.instance);
-    TQDdev* dev = head.device;
-    if (!button->getAbsoluteDraw() && !dev->isExposed(head.x, head.y, head.width, head.height, 1))
+    if (!d.control->getAbsoluteDraw() && !d.dev->isExposed(head.x, head.y, head.width, head.height, 1))
         return;
-    Button d{b, button, dev, modern1Label(button, b.label), head.width, head.height,
-             head.shadowThickness};
     if (b.label.shadowType == -1 && d.l.blinking && !b.label.twinBlink)
         return;
-    std::unique_ptr<TQCstring> text(button->preparedText(head.shadowThickness));
-    if (dev->beginDraw(head.x, head.y, head.width, head.height, button->getAbsoluteDraw(), 1) !=
-        0)
+    std::unique_ptr<TQCstring> text(d.control->preparedText(head.shadowThickness));
+    if (!d.open())
         return;
-    button->TQCbase::update();
-    button->setAbsoluteDraw(0);
 
     d.down = b.pressed ? 1 : 0;
     d.face = modern1FaceColor(b, d.l);
@@ -242,5 +232,5 @@ void TQCvbtn_draw_mdr1(void* block)
     drawPicture(d);
     drawFrame(d);
     drawLabel(d);
-    dev->endDraw();
+    d.dev->endDraw();
 }

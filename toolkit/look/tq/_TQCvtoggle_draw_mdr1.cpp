@@ -26,12 +26,8 @@ const short kLightRimStart = 15360;
 const short kDarkRimStart = 3840;
 
 // One drawing of a toggle or radio.
-struct Toggle {
-    const TQCvtoggleDrawBlock& b;
-    TQCvtoggle* toggle;
-    TQDdev* dev;
-    TQCmodern1Label l;
-    long w, h, t;
+struct Toggle : TQCmodern1Drawing<TQCvtoggleDrawBlock, TQCvtoggle> {
+    using TQCmodern1Drawing::TQCmodern1Drawing;
     long down = 0;  // 1 while shown pressed: on without an indicator
     TQCstring* text = nullptr;
     long tx = 0, ty = 0, tw = 0, th = 0;  // picture and text, right of the indicator
@@ -84,7 +80,7 @@ void drawPicture(Toggle& d)
 void drawFocusFrame(Toggle& d)
 {
     const TQCvtoggleDrawBlock& b = d.b;
-    if (d.toggle->getFocus() != 1 || b.enableFocusMove != 1)
+    if (d.control->getFocus() != 1 || b.enableFocusMove != 1)
         return;
     TQDdev* dev = d.dev;
     dev->setLineWidth(1);
@@ -123,7 +119,7 @@ void drawToggleFrame(Toggle& d)
     if (d.t != 0)
         TQGFdrawModern1BtnShadow(d.dev, d.down, d.t, b.label.foreColor, b.topShadowColor,
                                  b.bottomShadowColor, b.label.backColor,
-                                 TQGFgetParentBackColor(d.toggle), 0, 0, d.w, d.h, 0,
+                                 TQGFgetParentBackColor(d.control), 0, 0, d.w, d.h, 0,
                                  b.margins.gradation != 0);
 }
 
@@ -215,21 +211,14 @@ void drawRadioIndicator(Toggle& d)
 // of its own; the frame and the indicator are the class's.
 void drawToggleLike(void* block, void (*drawFrame)(Toggle&), void (*drawIndicator)(Toggle&))
 {
-    const TQCvtoggleDrawBlock& b = *static_cast<TQCvtoggleDrawBlock*>(block);
-    const TQClookHead& head = b.head;
-    TQCvtoggle* toggle = static_cast<TQCvtoggle*>(head.instance);
-    TQDdev* dev = head.device;
+    Toggle d(block);
+    const TQCvtoggleDrawBlock& b = d.b;
     bool selected = b.status != 0 && b.selectString != nullptr && b.selectString[0] != '\0';
     std::unique_ptr<TQCstring> text(
         modern1Text(selected ? b.selectString : b.labelString, b.orientation == 1));
-    if (dev->beginDraw(head.x, head.y, head.width, head.height, toggle->getAbsoluteDraw(), 1) !=
-        0)
+    if (!d.open())
         return;
-    toggle->TQCbase::update();
-    toggle->setAbsoluteDraw(0);
 
-    Toggle d{b, toggle, dev, modern1Label(toggle, b.label), head.width, head.height,
-             head.shadowThickness};
     d.down = b.status == 1 && b.indicatorOn == 0 ? 1 : 0;
     d.text = text.get();
     layOut(d);
@@ -239,7 +228,7 @@ void drawToggleLike(void* block, void (*drawFrame)(Toggle&), void (*drawIndicato
     drawLabel(d);
     if (b.indicatorOn == 1)
         drawIndicator(d);
-    dev->endDraw();
+    d.dev->endDraw();
 }
 
 } // namespace

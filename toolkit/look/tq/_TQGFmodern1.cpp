@@ -100,9 +100,10 @@ short TQGFgetParentBackColor(TQCbase* obj)
 {
     TQCbase* parent = obj != nullptr ? obj->getParent() : nullptr;
     if (parent != nullptr) {
+        short colour = 0;
         for (const char* name : {_TQNworkBackColor(), _TQNbackColor()}) {
-            if (parent->existProperty(name))
-                return parent->getProperty(name).getShort();
+            if (parent->existProperty(name) && parent->getPropertyV(name, &colour))
+                return colour;
         }
     }
     return TQGIappColorSet()->getColorNo("DEF1");
