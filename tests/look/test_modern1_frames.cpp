@@ -81,12 +81,16 @@ TEST(Modern1Registration, SixKeysInTableOrderAndALaterRegistrationReplaces)
     EXPECT_EQ(nullptr, policy->getExtGuiPolicyProc("TQCvbtn::draw")) << "no look selected";
     policy->setExtGuiPolicy("Modern1", 0);
     const std::vector<std::pair<const char*, TQCguiPolicy::DrawProc>> table = {
-        {"TQCvbtn::draw", TQCvbtn_draw_mdr1},       {"TQCform::draw", TQCform_draw_mdr1},
-        {"TQCvtoggle::draw", TQCvtoggle_draw_mdr1}, {"TQCvradio::draw", TQCvradio_draw_mdr1},
-        {"TQCoption::draw", TQCoption_draw_mdr1},   {"TQCpopupFrame::draw", TQCpopupFrame_draw_mdr1}};
+        {"TQCvbtn::draw", TQCvbtn_draw_mdr1},
+        {"TQCform::draw", TQCform_draw_mdr1},
+        {"TQCvtoggle::draw", TQCvtoggle_draw_mdr1},
+        {"TQCvradio::draw", TQCvradio_draw_mdr1},
+        {"TQCoption::draw", TQCoption_draw_mdr1},
+        {"TQCpopupFrame::draw", TQCpopupFrame_draw_mdr1}};
     // The test program makes no reference to the registration itself: it is
     // there because the toolkit is linked whole.
-    TQCindexData* keys = static_cast<TQCindexData*>(policy->getExtGuiPolicyList()->getData("Modern1"));
+    TQCindexData* keys =
+        static_cast<TQCindexData*>(policy->getExtGuiPolicyList()->getData("Modern1"));
     ASSERT_NE(nullptr, keys);
     long last = -1;
     for (const auto& [key, procedure] : table) {

@@ -165,7 +165,8 @@ void popupScenario()
     requireInChild(windowPixel(menu, 99, 30) == shifted(COLOR_MENU, +16) &&
                        windowPixel(menu, 0, 30) == shifted(COLOR_MENU, -16),
                    "the flat frame is shaded from the frame's own back colour");
-    requireInChild(drawnWithPointerAt(frame, 10, 10, &value) == 0, "the pointer outside: nothing chosen");
+    requireInChild(drawnWithPointerAt(frame, 10, 10, &value) == 0,
+                   "the pointer outside: nothing chosen");
     passInChild();
 }
 

@@ -216,7 +216,8 @@ void TQCvbtn_draw_mdr1(void* block)
     Button d(block);
     const TQCvbtnDrawBlock& b = d.b;
     const TQClookHead& head = b.head;
-    if (!d.control->getAbsoluteDraw() && !d.dev->isExposed(head.x, head.y, head.width, head.height, 1))
+    if (!d.control->getAbsoluteDraw() &&
+        !d.dev->isExposed(head.x, head.y, head.width, head.height, 1))
         return;
     if (b.label.shadowType == -1 && d.l.blinking && !b.label.twinBlink)
         return;
