@@ -9,6 +9,7 @@
 #include "_TQCoption.h"
 #include "_TQCvbtn.h"
 #include "_TQCvradio.h"
+#include "_TQCvtoggle.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFmodern1.h"
 #include "_TQN.h"
@@ -163,4 +164,23 @@ TEST_F(Modern1Controls, FormDotGridTakesTheFarEdgesOfTheExposedArea)
                      "drawFillRect(10,10,1,1)", "drawFillRect(20,0,1,1)",
                      "drawFillRect(20,10,1,1)"}),
               dots);
+}
+
+// Sizes that a frame or the indicator's rings leave at 0 or less are left
+// out, not handed on wrapped to 16 bits.
+TEST_F(Modern1Controls, TinyControlsDrawNothingWrappedToHugeSizes)
+{
+    TQCvradio* radio = make<TQCvradio>("r", 30, 6, 2);
+    radio->setPropertyV(_TQNindicatorSize(), static_cast<unsigned char>(6));
+    radio->setStatus(1, 0);
+    Calls calls = repaint(radio);
+    for (TQCbase* control : {static_cast<TQCbase*>(make<TQCvbtn>("b", 1, 1, 2)),
+                             static_cast<TQCbase*>(make<TQCvtoggle>("t", 3, 3, 2)),
+                             static_cast<TQCbase*>(make<TQCoption>("o", 2, 2, 2))}) {
+        Calls more = repaint(control);
+        calls.insert(calls.end(), more.begin(), more.end());
+    }
+    EXPECT_GT(calls.size(), 20u);
+    for (const std::string& call : calls)
+        EXPECT_EQ(std::string::npos, call.find(",65")) << call;
 }
