@@ -1,8 +1,8 @@
-// The "Modern1" procedures of the button, radio, option button and form, as
-// the calls they make on the recording device while the look is selected:
-// the gradation and its margin, the pressed face and frame, the label's
-// text, the radio's tick and disc, an option button without room, the dot
-// grid.
+// The "Modern1" procedures of the button, toggle, radio and option button,
+// as the calls they make on the recording device while the look is
+// selected: the gradation and its margin, the pressed face and frame, the
+// label's text, the radio's tick and disc, an option button without room,
+// and controls too small for their frames.
 #include "ControlScene.h"
 #include "_TQCcolorSet.h"
 #include "_TQCguiPolicy.h"
@@ -145,25 +145,6 @@ TEST_F(Modern1Controls, OptionButtonWithoutRoomForTheBarDrawsNoText)
     option->setPropertyV(_TQNwidth(), static_cast<unsigned short>(100));
     repaint(option);
     EXPECT_EQ(1, draw.count("drawString"));
-}
-
-TEST_F(Modern1Controls, FormDotGridTakesTheFarEdgesOfTheExposedArea)
-{
-    ProbeForm* child = new ProbeForm(form, "c");
-    child->initialize();
-    for (auto [name, v] : {std::pair{"x", 0}, {"y", 0}, {"width", 25}, {"height", 15}})
-        child->setProperty(name, TQCvariant(static_cast<long>(v)));
-    child->setVisible(1);
-    child->setPropertyEditMode(1);
-    Calls calls = repaint(child);
-    Calls dots;
-    for (const std::string& call : calls)
-        if (call.find(",1,1)") != std::string::npos && call.rfind("drawFillRect", 0) == 0)
-            dots.push_back(call);
-    EXPECT_EQ((Calls{"drawFillRect(0,0,1,1)", "drawFillRect(0,10,1,1)", "drawFillRect(10,0,1,1)",
-                     "drawFillRect(10,10,1,1)", "drawFillRect(20,0,1,1)",
-                     "drawFillRect(20,10,1,1)"}),
-              dots);
 }
 
 // Sizes that a frame or the indicator's rings leave at 0 or less are left

@@ -1,16 +1,13 @@
 // What the "Modern1" procedures share, on the recording device: its
-// registration in the GUI policy, the shifted colours, the colour around a
-// widget and the two flat frames.
+// registration in the GUI policy, the shifted colours and the two flat
+// frames.
 #include "FakeDevices.h"
 #include "FakeResources.h"
 #include "RecordingDraw.h"
 #include "_TQCcolorSet.h"
-#include "_TQCform.h"
 #include "_TQCguiPolicy.h"
-#include "_TQDcolor.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFmodern1.h"
-#include "_TQN.h"
 #include "_TQextguipolicy_tq.h"
 
 #include <gtest/gtest.h>
@@ -124,19 +121,6 @@ TEST_F(Modern1Frames, ShiftsClampOnTheSideTheyMoveToAndNameTheColour)
     EXPECT_EQ(999, TQGFgetFixedColor(999, +16)) << "an unknown colour stays as it is";
 }
 
-TEST_F(Modern1Frames, TheColourAroundIsTheParentsBackColourElseDef1)
-{
-    EXPECT_EQ(-1, TQGFgetParentBackColor(nullptr));
-    TQCform* outer = new TQCform(nullptr, "outer");
-    outer->initialize();
-    TQCform* inner = new TQCform(outer, "inner");
-    inner->initialize();
-    EXPECT_EQ(-1, TQGFgetParentBackColor(outer)) << "no parent: DEF1";
-    outer->setPropertyV(_TQNbackColor(), named("#123456"));
-    EXPECT_EQ(named("#123456"), TQGFgetParentBackColor(inner));
-    delete outer;
-}
-
 TEST_F(Modern1Frames, ContainerFrameIsFlatForOutAndInAndClassicOtherwise)
 {
     const Calls flat = {"setLineDashType(0)", "setLineWidth(1)",
@@ -173,8 +157,4 @@ TEST_F(Modern1Frames, ButtonFrameIsRoundedOnlyWhenRaised)
     EXPECT_EQ(24u, frame(true, 0, 2, 20, 10, 1).size()) << "flat: no shading lines";
     Calls sunk = frame(true, 1, 2, 20, 10);
     EXPECT_EQ(classic(1, 2, 20, 10), Calls(sunk.begin() + 2, sunk.end())) << "In: classic";
-    // A frame 6 high leaves the inner shading lines -2 high: they are left
-    // out rather than drawn 65534 high.
-    for (const std::string& call : frame(true, 0, 1, 20, 6))
-        EXPECT_EQ(std::string::npos, call.find("6553")) << call;
 }
