@@ -8,6 +8,8 @@
 #include "_TQClistData.h"
 #include "_TQCvariant.h"
 
+#include <vector>
+
 class TQCstring {
 public:
     TQCstring();
@@ -82,6 +84,14 @@ public:
     long getWords(const char* separator, long encoding = -2);
     TQCstring getWord(long n, const char* separator, long encoding = -2);
     long getWordCharPos(long n, const char* separator, long encoding = -2);
+    // Where every field of getWords(separator) lies in the text, in one
+    // pass: its first byte and its length in bytes; none for a string that
+    // holds no text, one field (the whole text) for an empty separator.
+    struct Span {
+        long start;
+        long length;
+    };
+    std::vector<Span> getWordSpans(const char* separator, long encoding = -2);
     long getLines();
 
     // Line reading through a byte cursor.

@@ -20,9 +20,6 @@ namespace {
 // Role colours of the row under the pointer in look B.
 const long kHighlightRole = -7;
 const long kHighlightTextRole = -18;
-const char kNoTitleBar = 0;
-// Device key that keeps a window above all others.
-const long kKeepAbove = 30;
 // Left, centred vertically.
 const char kAlignLeft = 0;
 
@@ -79,33 +76,17 @@ long TQCpopupFrame::initialize()
 long TQCpopupFrame::_device_initialize()
 {
     TQCwindow::_device_initialize();
-    TQDdev* dev = getowndev();
-    if (dev == nullptr)
-        return 0;
-    unsigned char on = 1;
-    dev->setValue(TQDwindowDev::VALUE_POPUP, &on);
-    dev->setValue(kKeepAbove, &on);
+    keepAsPopup();
     return 0;
 }
 
-// No repaint is queued: the expose of the shown window, or the owner,
-// draws it.
 void TQCpopupFrame::onVisibleChange(unsigned char on)
 {
     if (!on) {
         TQCbase::onVisibleChange(0);
         return;
     }
-    TQDdev* dev = getowndev();
-    if (dev == nullptr && (dev = attachdev()) != nullptr) {
-        char none = kNoTitleBar;
-        dev->setValue(TQDwindowDev::VALUE_TITLE_BAR, &none);
-        dev->setEnableEventBit(getEventMask());
-    }
-    LifeGuard guard(this);
-    setParentVisible(1);
-    if (guard.alive() && dev != nullptr)
-        dev->setVisible(1);
+    showAsPopup();
 }
 
 // ---------------------------------------------------------------------------

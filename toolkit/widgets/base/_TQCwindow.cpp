@@ -21,6 +21,8 @@ const char* const kEditX = "WW-X";
 const char* const kEditY = "WW-Y";
 const char* const kEditVisible = "TQ-VIS";
 const char* const kEditTitleBar = "WW-TITLEB";
+// Device key that keeps a window above all others.
+const long kKeepAbove = 30;
 
 } // namespace
 
@@ -149,6 +151,27 @@ long TQCwindow::_device_initialize()
     if (getParent() != nullptr)
         sendKey(TQDwindowDev::VALUE_PARENT, getParent());
     return TQCbase::_device_initialize();
+}
+
+void TQCwindow::keepAsPopup()
+{
+    sendKey(TQDwindowDev::VALUE_POPUP, static_cast<unsigned char>(1));
+    sendKey(kKeepAbove, static_cast<unsigned char>(1));
+}
+
+// No repaint is queued: the expose of the shown window, or the owner,
+// draws it.
+void TQCwindow::showAsPopup()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr && (dev = attachdev()) != nullptr) {
+        sendKey(TQDwindowDev::VALUE_TITLE_BAR, static_cast<char>(0));
+        dev->setEnableEventBit(getEventMask());
+    }
+    LifeGuard guard(this);
+    setParentVisible(1);
+    if (guard.alive() && dev != nullptr)
+        dev->setVisible(1);
 }
 
 void TQCwindow::onDefaultColorChange()

@@ -121,6 +121,14 @@ public:
     static void _set_active_instance(TQCbase* window);
 
 protected:
+    // For the windows that pop up over the others (pop-up frames, menu
+    // windows): their device set-up keeps them frameless and above the
+    // others; their show makes a device that is not there yet without a
+    // title bar, hands it the window's events and shows it, whatever the
+    // parent's visibility.
+    void keepAsPopup();
+    void showAsPopup();
+
     char* m_titleString;
     char* m_group;
     TQClistData m_children;
