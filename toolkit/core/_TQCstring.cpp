@@ -830,7 +830,11 @@ char* TQCstring::convertSeparator(const char* separator, long enc) const
 // starts a character.
 long TQCstring::nextSeparator(const char* separator, long from) const
 {
-    long length = textLength();
+    return nextSeparator(separator, from, textLength());
+}
+
+long TQCstring::nextSeparator(const char* separator, long from, long length) const
+{
     long sepLen = static_cast<long>(std::strlen(separator));
     if (sepLen == 0)
         return -1;
@@ -896,8 +900,8 @@ std::vector<TQCstring::Span> TQCstring::getWordSpans(const char* separator, long
     long sepLen = static_cast<long>(std::strlen(sep.get()));
     long start = 0;
     if (sepLen > 0) {
-        for (long p = nextSeparator(sep.get(), 0); p >= 0;
-             p = nextSeparator(sep.get(), p + sepLen)) {
+        for (long p = nextSeparator(sep.get(), 0, length); p >= 0;
+             p = nextSeparator(sep.get(), p + sepLen, length)) {
             spans.push_back(Span{start, p - start});
             start = p + sepLen;
         }

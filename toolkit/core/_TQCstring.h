@@ -125,6 +125,8 @@ private:
     long utf8Offset(const char* utf8, unsigned long chars) const;
     char* convertSeparator(const char* separator, long encoding) const;
     long nextSeparator(const char* separator, long from) const;
+    // The same in a text known to be length bytes long.
+    long nextSeparator(const char* separator, long from, long length) const;
     long lineEnd(long from) const;
     void keepCursorInText();
 

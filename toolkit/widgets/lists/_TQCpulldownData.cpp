@@ -71,9 +71,11 @@ const std::string& TQCmenuEntry::field(size_t n) const
     return n < fields.size() ? fields[n] : none;
 }
 
+// As the runtime's atoi reads it, a value past the range ending at the
+// range's end.
 long TQCmenuEntry::value() const
 {
-    return std::atol(field(3).c_str());
+    return std::strtol(field(3).c_str(), nullptr, 10);
 }
 
 // ---------------------------------------------------------------------------
@@ -157,7 +159,7 @@ TQCpulldownData* TQCpulldownData::build(const char* text, const char* separator,
         }
         item->m_procName.setString(entry.field(1).c_str(), -2);
         item->m_shortcut.setString(entry.field(2).c_str(), -2);
-        item->m_id = static_cast<short>(std::atoi(entry.field(3).c_str()));
+        item->m_id = static_cast<short>(entry.value());
         item->m_imageName.setString(entry.field(4).c_str(), -2);
     }
     return chain;

@@ -28,7 +28,7 @@ struct TQCmenuEntry {
     std::string cascadeText;
     // Field n, "" past the last one.
     const std::string& field(size_t n) const;
-    // The decimal value of the id field, as atoi reads it.
+    // The decimal value of the id field.
     long value() const;
 };
 
