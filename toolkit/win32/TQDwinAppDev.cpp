@@ -233,12 +233,15 @@ long TQDwinAppDev::setWndProc(void* proc)
     return 0;
 }
 
+// Only a capture the toolkit holds is let go: one that another window took
+// meanwhile stays with it.
 void TQDwinAppDev::setGrabedWnd(HWND hwnd)
 {
+    HWND held = grabbedWindow;
     grabbedWindow = hwnd;
     if (hwnd != nullptr)
         SetCapture(hwnd);
-    else
+    else if (held == nullptr || GetCapture() == held)
         ReleaseCapture();
 }
 

@@ -152,6 +152,10 @@ void drawingAndKeysScenario()
     requireInChild(TQCstring(menu->_get_proc_name_by_sc(const_cast<char*>("Q"), &id)) ==
                            TQCstring("quit_ep") && id == 4,
                    "Q finds Quit and its id");
+    menu->setPropertyV("menuItems", "A:a_ep:a:1,,B:b_ep:b:2");
+    pointAt(menu, 60, 2 + 20 + 10);
+    requireInChild(std::string(menu->getProcName()) == "b_ep",
+                   "an empty entry takes no row: the second row is B");
     delete menu;
     passInChild();
 }
@@ -163,7 +167,7 @@ void cascadeScenario()
     armWatchdog(60000, "the menu window cascade scenario hung");
     startGuiScenario(TQCguiPolicy::LOOK_A);
     const char* text = "Edit:{A:a:a:1,Longer-but-narrow:b:b:2,Sub:{X:x:x:5}},"
-                       "Mid:{W:w:w:3},Quit:quit_ep:Q:9";
+                       "Mid:{W:w:w:3:pic.png},Quit:quit_ep:Q:9";
     long expectedWidth = textWidth("Longer-but-narrow") + 8 + textWidth(" ") + 30;
     TQCpulldownMenuPopup* menu = openMenu(text, 100, 100, 120, 24, 76);
     pointAt(menu, 60, 38);
@@ -171,6 +175,9 @@ void cascadeScenario()
     TQCpulldownMenuPopup* mid = static_cast<TQCpulldownMenuPopup*>(children->getData(1));
     requireInChild(children->getData(0) == nullptr && mid != nullptr && mid->getVisible(),
                    "Mid opens the child of cascade index 1, index 0 stays empty");
+    requireInChild(geometryOf(mid)[2] == textWidth("W") + 8 + textWidth(" ") + 32 &&
+                       mid->get_use_pixmap() == 1,
+                   "a child with an image is 32 wider and shows images");
     requireInChild(menu->getSelected() == 0 && menu->getValue() == -1,
                    "an active cascade entry chooses nothing");
     pointAt(menu, 60, 14);

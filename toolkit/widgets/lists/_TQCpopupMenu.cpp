@@ -149,7 +149,7 @@ long TQCpopupMenu::unregisterClient(TQCbase* client)
 // A client that goes while the menu follows it closes the menu first.
 void TQCpopupMenu::detach(TQCbase* client, bool deleteNow)
 {
-    if (!deleteNow && (m_client == client || m_grabTarget == client))
+    if (!deleteNow && (m_client == client || m_grabTarget == client || m_pressTarget == client))
         popdown();
     m_clientList.del(client);
     if (client->getUserData(kRegistered) == nullptr || serverOf(client) != this)
@@ -273,13 +273,9 @@ void TQCpopupMenu::_on_btn_press(TQCbase* w)
     menu->m_pressPopped = 1;
     outsideFlags(target, true);
     menu->m_client = w;
+    menu->m_pressTarget = target;
     LifeGuard guard(menu);
-    if (menu->_popup_menu() != 0) {
-        // Nothing of the opening is left behind.
-        outsideFlags(target, false);
-        return;
-    }
-    if (!guard.alive())
+    if (menu->_popup_menu() != 0 || !guard.alive())
         return;
     if (TQDappDev* app = TQGIappDev())
         app->setPopupModalClient(menu, target);
@@ -329,6 +325,15 @@ void TQCpopupMenu::_on_btn_release(TQCbase* w)
     }
     if (menu->finishWithClient(w, target))
         menu->choose();
+}
+
+void TQCpopupMenu::releaseClient()
+{
+    if (m_pressTarget != nullptr)
+        outsideFlags(m_pressTarget, false);
+    m_pressTarget = nullptr;
+    if (TQCbase* client = static_cast<TQCbase*>(m_client))
+        client->setUserData(kShown, flag(false));
 }
 
 bool TQCpopupMenu::finishWithClient(TQCbase* client, TQCbase* target)

@@ -55,6 +55,10 @@ private:
     void forgetOpening();
     void choose();
     void _popdown_and_execute();
+    // Hides the menu and lets go of every claim; false when that deleted
+    // it. Then the choice, the modal run and the client are forgotten.
+    bool close();
+    void forgetChoice();
     void takeGrab(TQCbase* target);
     void releaseGrab();
     static TQDdev* grabDevice(TQCbase* target);
@@ -65,6 +69,9 @@ private:
     // Gives the grab back and ends the client's part in the opening; false
     // when no press of the client popped the menu.
     bool finishWithClient(TQCbase* client, TQCbase* target);
+    // Whatever way the menu closes: the pressed widget's mouse flags off,
+    // the client no longer marked as showing it.
+    void releaseClient();
 
     // Clients.
     void attach(TQCbase* client, unsigned char recursive, bool descendant);
@@ -84,8 +91,10 @@ private:
     TQClistData m_clientList;
     TQCbase* m_savedModalClient = nullptr;
     void* m_client = nullptr;
-    // The object on whose device the pointer grab is held.
+    // The object on whose device the pointer grab is held, and the widget
+    // whose press opened the menu.
     TQCbase* m_grabTarget = nullptr;
+    TQCbase* m_pressTarget = nullptr;
     unsigned char m_pressPopped : 1;
     unsigned char m_pointerGrabbed : 1;
     unsigned char m_inModalLoop : 1;

@@ -106,6 +106,7 @@ void TQCpopupMenu::forgetOpening()
 {
     if (_popuped_instance == this)
         _popuped_instance = nullptr;
+    releaseClient();
     m_pressPopped = 0;
     m_inModalLoop = 0;
     m_client = nullptr;
@@ -208,17 +209,36 @@ void TQCpopupMenu::choose()
         _popdown_and_execute();
 }
 
+// The entry's procedure still finds the client the menu was opened for.
 void TQCpopupMenu::_popdown_and_execute()
 {
     LifeGuard guard(this);
     TQCstring chosen(getProcName(), -2);
-    popdown();
-    if (!guard.alive() || chosen.getString(-2)[0] == '\0')
+    if (!close())
         return;
-    execProcedure(chosen.getString(-2));
+    if (chosen.getString(-2)[0] != '\0') {
+        execProcedure(chosen.getString(-2));
+        if (!guard.alive())
+            return;
+    }
+    forgetChoice();
 }
 
 long TQCpopupMenu::popdown()
+{
+    if (close())
+        forgetChoice();
+    return 0;
+}
+
+void TQCpopupMenu::forgetChoice()
+{
+    setSelected(0);
+    m_inModalLoop = 0;
+    m_client = nullptr;
+}
+
+bool TQCpopupMenu::close()
 {
     LifeGuard guard(this);
     releaseGrab();
@@ -227,6 +247,7 @@ long TQCpopupMenu::popdown()
         keyboard->resetFocusInputWorkProc();
     if (_popuped_instance == this)
         _popuped_instance = nullptr;
+    releaseClient();
     m_pressPopped = 0;
     if (TQDappDev* app = TQGIappDev()) {
         if (app->getPopupModalClient() == this)
@@ -234,12 +255,7 @@ long TQCpopupMenu::popdown()
         app->setFocusDialog(this, 0);
     }
     setVisible(0);
-    if (!guard.alive())
-        return 0;
-    setSelected(0);
-    m_inModalLoop = 0;
-    m_client = nullptr;
-    return 0;
+    return guard.alive();
 }
 
 long TQCpopupMenu::execEventProc(long event, void* data)
