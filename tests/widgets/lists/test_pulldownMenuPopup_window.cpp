@@ -6,6 +6,7 @@
 // scenario runs in a process of its own.
 #include "FreshProcess.h"
 #include "GuiPixels.h"
+#include "GuiPolicyScope.h"
 #include "GuiTestApp.h"
 #include "GuiToolkitWindow.h"
 #include "_TQCfontSet.h"
@@ -53,6 +54,15 @@ void press(TQCpulldownMenuPopup* menu, long key)
     menu->setUserData("KEY_PROCESSED", nullptr);
     menu->onKeyPress(keyboard, 1);
     pumpPendingMessages(kPatience);
+}
+
+TQCpulldownMenuPopupDrawBlock g_block;
+long g_blocks = 0;
+
+void recordBlock(void* block)
+{
+    g_block = *static_cast<TQCpulldownMenuPopupDrawBlock*>(block);
+    ++g_blocks;
 }
 
 long keyProcessed(TQCbase* window)
@@ -152,6 +162,19 @@ void drawingAndKeysScenario()
     requireInChild(TQCstring(menu->_get_proc_name_by_sc(const_cast<char*>("Q"), &id)) ==
                            TQCstring("quit_ep") && id == 4,
                    "Q finds Quit and its id");
+    {
+        ExtLookScope look("Plain", "TQCpulldownMenuPopup::draw", recordBlock);
+        g_blocks = 0;
+        press(menu, TQDkeyboard::KEY_DOWN);
+        requireInChild(g_blocks >= 1 && g_block.head.instance == menu &&
+                           g_block.head.x == 100 && g_block.head.width == 140 &&
+                           g_block.head.shadowThickness == 2 && g_block.menuItemHeight == 20 &&
+                           std::string(g_block.menuItems) == menu->getMenuItems() &&
+                           std::string(g_block.separator2) == "," && g_block.backColor == -5 &&
+                           g_block.keyboardSelect == 1 && g_block.keyboardWait == 1 &&
+                           g_block.items == 4,
+                       "a look's procedure gets the block instead of the classic drawing");
+    }
     menu->setPropertyV("menuItems", "A:a_ep:a:1,,B:b_ep:b:2");
     pointAt(menu, 60, 2 + 20 + 10);
     requireInChild(std::string(menu->getProcName()) == "b_ep",
