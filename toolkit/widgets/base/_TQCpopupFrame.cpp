@@ -66,20 +66,6 @@ TQCpopupFrame::~TQCpopupFrame()
     delete[] m_itemSensitive;
 }
 
-long TQCpopupFrame::initialize()
-{
-    TQCwindow::initialize();
-    setPropertyV(_TQNpixmapStyle(), static_cast<unsigned char>(1));
-    return 0;
-}
-
-long TQCpopupFrame::_device_initialize()
-{
-    TQCwindow::_device_initialize();
-    keepAsPopup();
-    return 0;
-}
-
 void TQCpopupFrame::onVisibleChange(unsigned char on)
 {
     if (!on) {
@@ -171,15 +157,8 @@ long TQCpopupFrame::draw()
         return 0;
     if (drawThroughLook(dev))
         return 0;
-    if (dev->beginDraw(0, 0, m_width, m_height, whole, 1) != 0)
+    if (!beginFramedDraw(dev, whole))
         return 0;
-    TQCbase::update();
-    setAbsoluteDraw(0);
-
-    dev->setForeColor(m_backColor);
-    dev->drawFillRect(0, 0, m_width, m_height);
-    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
-                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
     m_valueEffective = 0;
     std::vector<std::string> items = splitItems(m_menuItems);
     for (size_t k = 0; k < items.size(); ++k)

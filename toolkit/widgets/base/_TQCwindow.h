@@ -128,6 +128,10 @@ protected:
     // parent's visibility.
     void keepAsPopup();
     void showAsPopup();
+    // Opens drawing on the whole window and paints its background and
+    // shadow frame, as such a window's drawing begins; false when drawing
+    // cannot start.
+    bool beginFramedDraw(TQDdev* dev, unsigned char whole);
 
     char* m_titleString;
     char* m_group;
@@ -208,6 +212,28 @@ void TQCwindow::sendKey(long key, T value)
     else
         dev->setValue(key, &value);
 }
+
+// What a window that pops up over the others (pop-up frames, menu windows)
+// adds to a window, placed after TQ_CLASS_FRAME: it ignores the moves and
+// sizes the window system reports, draws through a pixmap, keeps frameless
+// and above the others, and counts as a pop-up. Its class shows itself in
+// onVisibleChange with showAsPopup and begins its drawing with
+// beginFramedDraw.
+#define TQ_POPUP_WINDOW_FRAME                                                    \
+    void onResize(TQCrect*) override {}                                          \
+    long initialize() override                                                   \
+    {                                                                            \
+        TQCwindow::initialize();                                                 \
+        setPropertyV(_TQNpixmapStyle(), static_cast<unsigned char>(1));          \
+        return 0;                                                                \
+    }                                                                            \
+    long _device_initialize() override                                           \
+    {                                                                            \
+        TQCwindow::_device_initialize();                                         \
+        keepAsPopup();                                                           \
+        return 0;                                                                \
+    }                                                                            \
+    long getObjectType() override { return OBJECT_POPUP | TQCwindow::getObjectType(); }
 
 // The active window: the one that last gained the native focus, null once it
 // is hidden (until it is activated again) or destroyed.

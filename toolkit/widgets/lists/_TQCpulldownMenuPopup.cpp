@@ -56,20 +56,6 @@ TQCpulldownMenuPopup::~TQCpulldownMenuPopup()
     delete[] m_separator2;
 }
 
-long TQCpulldownMenuPopup::initialize()
-{
-    TQCwindow::initialize();
-    setPropertyV(_TQNpixmapStyle(), static_cast<unsigned char>(1));
-    return 0;
-}
-
-long TQCpulldownMenuPopup::_device_initialize()
-{
-    TQCwindow::_device_initialize();
-    keepAsPopup();
-    return 0;
-}
-
 void TQCpulldownMenuPopup::onVisibleChange(unsigned char on)
 {
     if (on) {

@@ -62,6 +62,7 @@ class TQCpulldownMenuPopup : public TQCwindow {
 public:
     TQ_CLASS_FRAME(TQCpulldownMenuPopup, TQCwindow, 1000, 1000)
     TQ_LOOK_HOOK(TQCpulldownMenuPopup, TQCpulldownMenuPopupDrawBlock)
+    TQ_POPUP_WINDOW_FRAME
     TQCpulldownMenuPopup(TQCbase* parent, const char* name);
     ~TQCpulldownMenuPopup() override;
 
@@ -69,13 +70,8 @@ public:
     // window picks among its first 127 entries.
     enum { NO_SELECTION = -2, MOST_ENTRIES = 127 };
 
-    // Sizes and places reported by the window system change nothing.
-    void onResize(TQCrect*) override {}
     // Shown: no entry selected. Hidden: the children first.
     void onVisibleChange(unsigned char on) override;
-    long _device_initialize() override;
-    long initialize() override;
-    long getObjectType() override { return OBJECT_POPUP | TQCwindow::getObjectType(); }
     long draw() override;
     void setWorkTQNwidth(unsigned short v) override;
     void setWorkTQNheight(unsigned short v) override;

@@ -83,14 +83,8 @@ long TQCpulldownMenuPopup::draw()
         finishPass();
         return 0;
     }
-    if (dev->beginDraw(0, 0, m_width, m_height, whole, 1) != 0)
+    if (!beginFramedDraw(dev, whole))
         return 0;
-    TQCbase::update();
-    setAbsoluteDraw(0);
-    dev->setForeColor(m_backColor);
-    dev->drawFillRect(0, 0, m_width, m_height);
-    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
-                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
 
     long policy = TQGIappGuiPolicy()->getGuiPolicy();
     Pass pass = {dev, root(), get_parent_pld_data(), (policy & TQCguiPolicy::LOOK_A) != 0,
