@@ -9,14 +9,25 @@
 //
 // What an owner (a menu title, the pop-up menu) does with it:
 //   - sets menuItems, menuItemHeight, font, the colours and the shadow,
-//     sizes and places the window (TQCpulldownData::measure gives the
-//     room a text needs), set_id_value(0), setVisible(1), set_use_pixmap;
+//     sizes and places the window, set_id_value(0), setVisible(1),
+//     set_use_pixmap. TQCpulldownData::measure gives the room a text needs
+//     (the owner adds its own room for images, check boxes and cascade
+//     arrows) and reads the entries as the window shows them: an empty
+//     entry takes no row;
 //   - while it is open: setAbsoluteDraw(1) and draw() when the pointer
 //     moves; arrow keys to onKeyPress (reading "KEY_PROCESSED" after
 //     Left and Right: 1 when a cascade opened or closed); shortcut letters
-//     to _get_proc_name_by_sc;
-//   - on release or Return: getSelected(), getProcName(), getValue();
-//     setVisible(0) closes the window and every child below it.
+//     to _get_proc_name_by_sc, upper-cased as ASCII only. A shortcut runs
+//     its own entry alone: the owner clears the chosen flag (setSelected(0))
+//     before it closes the window;
+//   - on release or Return: getSelected(), getProcName(), getValue() (-1
+//     while a cascade entry is active: it names no entry of its own);
+//     setVisible(0) closes the window and every child below it;
+//   - holding the pointer with device value 32, it records itself as the
+//     mouse's ungrab client: a grab the system takes away reaches it as
+//     event 59 (TQDwindowDev::TRIGGER_GRAB_LOST), on which it closes.
+// The builders of menu texts are TQCpulldownData::textWithItem,
+// textWithCascade and textWithCascadeEnd.
 // Entry states (sensitive, toggle, toggle state) live in the chain and are
 // changed through the wrappers below; a child window reads them through
 // its parent's chain. The child windows are kept by cascade index: entry n
