@@ -146,10 +146,11 @@ long TQCpopupMenu::unregisterClient(TQCbase* client)
     return 0;
 }
 
-// A client that goes while the menu follows it closes the menu first.
+// A client let go of, or deleted, while the menu follows it closes the
+// menu first.
 void TQCpopupMenu::detach(TQCbase* client, bool deleteNow)
 {
-    if (!deleteNow && (m_client == client || m_grabTarget == client || m_pressTarget == client))
+    if (m_client == client || m_grabTarget == client || m_pressTarget == client)
         popdown();
     m_clientList.del(client);
     if (client->getUserData(kRegistered) == nullptr || serverOf(client) != this)
