@@ -922,6 +922,26 @@ std::vector<TQCstring> TQCstring::getWordList(const char* separator, long max, l
     return fields;
 }
 
+std::vector<TQCstring::Span> TQCstring::getWordSpans(const char* separator, long enc)
+{
+    std::vector<Span> spans;
+    if (!text)
+        return spans;
+    long length = textLength();
+    OwnedText sep(convertSeparator(separator != nullptr ? separator : "", enc));
+    long sepLen = static_cast<long>(std::strlen(sep.get()));
+    long start = 0;
+    if (sepLen > 0) {
+        for (long p = nextSeparator(sep.get(), 0, length); p >= 0;
+             p = nextSeparator(sep.get(), p + sepLen, length)) {
+            spans.push_back(Span{start, p - start});
+            start = p + sepLen;
+        }
+    }
+    spans.push_back(Span{start, length - start});
+    return spans;
+}
+
 long TQCstring::getWordCharPos(long n, const char* separator, long enc)
 {
     if (!separator)

@@ -87,6 +87,14 @@ public:
     // gives them, in one pass over the text.
     std::vector<TQCstring> getWordList(const char* separator, long max = -1, long encoding = -2);
     long getWordCharPos(long n, const char* separator, long encoding = -2);
+    // Where every field of getWords(separator) lies in the text, in one
+    // pass: its first byte and its length in bytes; none for a string that
+    // holds no text, one field (the whole text) for an empty separator.
+    struct Span {
+        long start;
+        long length;
+    };
+    std::vector<Span> getWordSpans(const char* separator, long encoding = -2);
     long getLines();
 
     // Line reading through a byte cursor.
@@ -120,6 +128,7 @@ private:
     long utf8Offset(const char* utf8, unsigned long chars) const;
     char* convertSeparator(const char* separator, long encoding) const;
     long nextSeparator(const char* separator, long from) const;
+    // The same in a text known to be length bytes long.
     long nextSeparator(const char* separator, long from, long length) const;
     long lineEnd(long from) const;
     void keepCursorInText();
