@@ -70,10 +70,11 @@ protected:
             rows.push_back(row(i));
         return rows;
     }
-    long find(const std::string& text)
+    // The row of a path in the temporary folder.
+    long find(const std::string& name)
     {
         for (long i = 0; i < tree->getNum(); ++i)
-            if (row(i).text == text)
+            if (tree->getLabel(i)->getUserStringText() == path + "/" + name)
                 return i;
         return -1;
     }
@@ -157,19 +158,21 @@ TEST_F(DirTree, MaskedListingAndSelectionByName)
         r.level += row(at).level;
     EXPECT_EQ(expected, under(at));
     long wav = find("a.b.wav");
-    EXPECT_EQ(path + "/a.b.wav", tree->getLabel(wav)->getUserStringText());
+    ASSERT_GE(wav, 0) << "a file's path is its folder's path and its name";
     EXPECT_EQ(imageNo("$(TQDIR)/sys/pixmaps/bi17.xpm"),
               imageOf(tree->getLabel(wav), "labelPixmap"));
 
     for (const char* bad : {"C:/no-such-folder", "c:/", (path + "/").c_str()})
         EXPECT_EQ(-1, tree->setSelectedDirName(bad, 0)) << bad;
     EXPECT_EQ(-1, tree->setSelectedDirName(nullptr, 0));
+    tree->setPropertyV("dirName", (path + "/sub1").c_str());
+    EXPECT_EQ(find("sub1"), tree->getSelectedPos()) << "writing dirName selects";
 
     // Opening a folder keeps the selection of a row outside it.
     tree->setSelectPos(wav, 0);
     toggle(find("sub2"));
     EXPECT_EQ(find("a.b.wav"), tree->getSelectedPos());
-    EXPECT_TRUE(row(find("inner")).shown);
+    EXPECT_TRUE(row(find("sub2/inner")).shown);
     // A closed folder whose first child is a folder drops its files, also
     // those written while it was open.
     toggle(find("shut"));

@@ -12,7 +12,6 @@
 #include "TempDir.h"
 #include "_TQCdirTree.h"
 #include "_TQCguiPolicy.h"
-#include "_TQCscrFrame.h"
 #include "_TQCsform.h"
 #include "_TQCverbList.h"
 #include "_TQCwindow.h"
@@ -46,8 +45,7 @@ struct Scene {
     void show()
     {
         requireInChild(showAndPaint(window), "the window is painted");
-        frameDev = static_cast<TQDwinScrFrameDev*>(
-            list->getScrFrame()->getowndev()->cast("TQDwinScrFrameDev"));
+        frameDev = scrFrameDevOf(list);
         requireInChild(frameDev != nullptr, "the rows lie on the scrolled-frame device");
     }
     // The update pass that follows a handled message lays out what changed.
