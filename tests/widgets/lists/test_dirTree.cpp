@@ -168,6 +168,10 @@ TEST_F(DirTree, MaskedListingAndSelectionByName)
     tree->setPropertyV("dirName", (path + "/sub1").c_str());
     EXPECT_EQ(find("sub1"), tree->getSelectedPos()) << "writing dirName selects";
 
+    // A press on a file's box opens nothing.
+    toggle(wav);
+    EXPECT_EQ((Row{"a.b.wav", row(at).level + 1, 0, 1}), row(wav));
+    EXPECT_EQ(imageNo("$(TQDIR)/sys/pixmaps/bi17.xpm"), imageOf(tree->getLabel(wav), "labelPixmap"));
     // Opening a folder keeps the selection of a row outside it.
     tree->setSelectPos(wav, 0);
     toggle(find("sub2"));

@@ -191,7 +191,6 @@ long TQCdirTree::_adjust_dir(const char* dir, const char* name, long level, long
 long TQCdirTree::writeFiles(const char* dir, TQClistData* names, long level, long pos, bool open,
                             unsigned char overwrite)
 {
-    const char* icon = kFileIcon;
     for (long i = 0; i < names->getNum(); ++i) {
         const char* file = static_cast<const char*>(names->getData(i));
         if (!passesMask(file))
@@ -202,7 +201,7 @@ long TQCdirTree::writeFiles(const char* dir, TQClistData* names, long level, lon
             break;
         row->setPropertyV(_TQNuserString(), path.c_str());
         setItemValue(pos, 1, level);
-        setItemValue(pos, 3, reinterpret_cast<long>(icon));
+        setItemValue(pos, 3, reinterpret_cast<long>(kFileIcon));
         setNodeFlags(path, nodeFlags(path) | NODE_FILE);
         showEntryMark(row, path);
         ++pos;
@@ -236,7 +235,7 @@ void TQCdirTree::recordShownRows()
         long flags = nodeFlags(path);
         if (row->getOwnVisible()) {
             flags &= NODE_FILE;
-            if (userLong(row, TQCvlabel::ROW_OPEN) != 0)
+            if (userLong(row, TQCvlabel::ROW_OPEN) != 0 && flags == 0)
                 flags |= NODE_OPEN;
         }
         if (i == selected)
@@ -283,25 +282,25 @@ void TQCdirTree::rebuildBranch(long pos)
     _adjust_dir(dir.c_str(), name.c_str(), levelOf(row), pos, 1, 0);
 }
 
+// A file has nothing to open: a press on its box is taken back.
 void TQCdirTree::_lb_adjust()
 {
-    long changed = 0;
-    if (getNum() > 0) {
-        changed = -1;
-        for (long i = 0; i < getNum() && changed < 0; ++i)
-            if (userLong(getLabel(i), TQCvlabel::ROW_OPEN_CHANGED) != 0)
-                changed = i;
+    long changed = getNum() > 0 ? -1 : 0;
+    for (long i = 0; i < getNum(); ++i) {
+        TQCbase* row = getLabel(i);
+        if (userLong(row, TQCvlabel::ROW_OPEN_CHANGED) == 0)
+            continue;
+        if ((nodeFlags(pathOf(row)) & NODE_FILE) != 0) {
+            setUserLong(row, TQCvlabel::ROW_OPEN, 0);
+            setUserLong(row, TQCvlabel::ROW_OPEN_CHANGED, 0);
+        } else if (changed < 0) {
+            changed = i;
+        }
     }
     if (changed >= 0) {
-        TQCbase* row = changed < getNum() ? getLabel(changed) : nullptr;
-        // A file has nothing to open: its mark goes back.
-        if (row != nullptr && (nodeFlags(pathOf(row)) & NODE_FILE) != 0) {
-            setUserLong(row, TQCvlabel::ROW_OPEN, 0);
-        } else {
-            recordShownRows();
-            unmarkBranch(changed);
-            rebuildBranch(changed);
-        }
+        recordShownRows();
+        unmarkBranch(changed);
+        rebuildBranch(changed);
     }
     TQClist::_lb_adjust();
 }
