@@ -150,8 +150,11 @@ long TQCdirTree::_adjust_dir(const char* dir, const char* name, long level, long
     row->setPropertyV(_TQNuserString(), path.c_str());
     showEntryMark(row, path);
     ++pos;
-    if (!withChildren)
+    // A row written without its contents stands closed until they are read.
+    if (!withChildren) {
+        setUserLong(row, TQCvlabel::ROW_OPEN, 0);
         return pos;
+    }
 
     long flags = nodeFlags(path) & ~NODE_FILE;
     bool open = (flags & NODE_OPEN) != 0;
