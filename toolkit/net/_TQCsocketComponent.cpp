@@ -15,6 +15,7 @@ TQCsocketComponent::TQCsocketComponent(TQCbase* parent, const char* name, const 
 
 TQCsocketComponent::~TQCsocketComponent()
 {
+    delete m_socket;
     delete[] m_ip;
 }
 

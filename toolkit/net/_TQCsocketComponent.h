@@ -23,6 +23,7 @@ public:
     // caption is the builder's label; port the default of the port.
     TQCsocketComponent(TQCbase* parent, const char* name, const char* caption,
                        unsigned short port);
+    // Deleting the device socket closes what it holds.
     ~TQCsocketComponent() override;
 
     TQ_PROPERTY_HOOKS(ip, char*)
@@ -36,6 +37,9 @@ public:
     // Runs the ACTIVATE procedures; the components call it for each
     // connection or datagram.
     virtual void onActivate();
+    // The client's socket, the server's listener or the UDP receive socket;
+    // null until first needed.
+    TQDsocket* getSocket() const { return m_socket; }
 
     // ip, port (with its default) and timeout in this order, and the
     // ACTIVATE trigger.
@@ -55,6 +59,7 @@ protected:
     long transfer(TQDsocket* socket, void* connection, unsigned char* buffer, long length,
                   bool writing);
 
+    TQDsocket* m_socket = nullptr;
     char* m_ip = nullptr;
     unsigned short m_port;
     unsigned long m_timeout = 60;

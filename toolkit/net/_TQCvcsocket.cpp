@@ -13,12 +13,6 @@ TQCvcsocket::TQCvcsocket(TQCbase* parent, const char* name)
     TQCregisterClass(this, VERSION, [](Registrar& r) { registerEndpoint(r, 9000); });
 }
 
-// Deleting the device socket closes what it holds.
-TQCvcsocket::~TQCvcsocket()
-{
-    delete m_socket;
-}
-
 void TQCvcsocket::setWorkTQNip(char* ip)
 {
     if (made(m_socket) != nullptr)

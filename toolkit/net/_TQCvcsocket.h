@@ -11,7 +11,6 @@ public:
     TQ_CLASS_FRAME(TQCvcsocket, TQCngbase, 1000, 1000)
     // Makes no device socket.
     TQCvcsocket(TQCbase* parent, const char* name);
-    ~TQCvcsocket() override;
 
     // The device socket follows each change.
     void setWorkTQNip(char* ip) override;
@@ -28,8 +27,6 @@ public:
     long read(unsigned char* buffer, long length);
     long write(unsigned char* buffer, long length);
 
-    // Null until first needed.
-    TQDsocket* getSocket() const { return m_socket; }
     // Handed to the device socket as its local address before each connect.
     void setBindAddr(const char* address) { m_bindAddr.setString(address ? address : ""); }
     TQCstring getBindAddr() { return m_bindAddr; }
@@ -38,7 +35,6 @@ private:
     // Aims the device socket at ip:port with the time-out.
     void _init();
 
-    TQDsocket* m_socket = nullptr;
     TQCstring m_bindAddr;
 };
 

@@ -18,11 +18,6 @@ TQCvssocket::TQCvssocket(TQCbase* parent, const char* name)
     });
 }
 
-TQCvssocket::~TQCvssocket()
-{
-    delete m_socket;
-}
-
 void TQCvssocket::setWorkTQNip(char* ip)
 {
     if (made(m_socket) != nullptr)

@@ -14,8 +14,6 @@ public:
     TQ_CLASS_FRAME(TQCvssocket, TQCngbase, 1000, 1000)
     // Makes no device socket.
     TQCvssocket(TQCbase* parent, const char* name);
-    // Deleting the device socket closes the listener.
-    ~TQCvssocket() override;
 
     // A new address or port closes the listener; running keeps its value
     // and listening starts again when running goes to 0 and back to 1.
@@ -35,8 +33,6 @@ public:
     // The client of the connection being served, dotted; "" without a
     // device socket.
     TQCstring getDestAddr();
-    // Null until first needed.
-    TQDsocket* getSocket() const { return m_socket; }
 
     // The device's hand-over of one accepted connection, on the application
     // thread: connection and client address (host order).
@@ -46,7 +42,6 @@ private:
     void startListening();
     void stopListening();
 
-    TQDsocket* m_socket = nullptr;
     void* m_connection = nullptr;
     TQCbool m_running = 0;
 };

@@ -18,7 +18,6 @@ TQCvudpsocket::TQCvudpsocket(TQCbase* parent, const char* name)
 
 TQCvudpsocket::~TQCvudpsocket()
 {
-    delete m_receive;
     delete m_send;
 }
 
@@ -32,15 +31,15 @@ void TQCvudpsocket::setWorkTQNip(char* ip)
 
 void TQCvudpsocket::setWorkTQNport(unsigned short port)
 {
-    if (made(m_receive, true) != nullptr)
-        m_receive->setPort(port);
+    if (made(m_socket, true) != nullptr)
+        m_socket->setPort(port);
     if (made(m_send, true) != nullptr)
         m_send->setDestPort(port);
 }
 
 void TQCvudpsocket::setWorkTQNtimeout(unsigned long seconds)
 {
-    for (TQDsocket** slot : {&m_receive, &m_send})
+    for (TQDsocket** slot : {&m_socket, &m_send})
         if (made(*slot, true) != nullptr)
             (*slot)->setTimeout(seconds);
 }
@@ -55,14 +54,15 @@ void TQCvudpsocket::setWorkTQNrunning(TQCbool on)
         stop();
 }
 
-// The bind address is handed over even when empty, so that clearing it
-// takes effect too.
+// The receive socket (the component's own) takes the bind address even
+// when it is empty, so that clearing it takes effect too; the send socket
+// is aimed at ip:port.
 void TQCvudpsocket::_init()
 {
-    if (made(m_receive, true) != nullptr) {
-        m_receive->setAddr(m_bindAddr.getString());
-        m_receive->setPort(m_port);
-        m_receive->setTimeout(m_timeout);
+    if (made(m_socket, true) != nullptr) {
+        m_socket->setAddr(m_bindAddr.getString());
+        m_socket->setPort(m_port);
+        m_socket->setTimeout(m_timeout);
     }
     if (made(m_send, true) != nullptr) {
         m_send->setDestAddr(ipText());
@@ -76,27 +76,27 @@ void TQCvudpsocket::_init()
 // that the next start tries again.
 int TQCvudpsocket::start()
 {
-    if (m_started && m_receive != nullptr && m_receive->getAcceptStarted())
+    if (m_started && m_socket != nullptr && m_socket->getAcceptStarted())
         return 0;
     _init();
-    if (m_receive == nullptr)
+    if (m_socket == nullptr)
         return 0;
     m_started = 1;
-    m_receive->setUserData(this);
-    int result = m_receive->acceptEx(_udp_read_work);
+    m_socket->setUserData(this);
+    int result = m_socket->acceptEx(_udp_read_work);
     if (result != 0) {
         m_started = 0;
-        takeError(m_receive);
+        takeError(m_socket);
     }
     return result;
 }
 
 int TQCvudpsocket::stop()
 {
-    if (m_receive == nullptr || !m_started)
+    if (m_socket == nullptr || !m_started)
         return 0;
     m_started = 0;
-    return m_receive->stopAcceptEx();
+    return m_socket->stopAcceptEx();
 }
 
 // The procedures may delete the component; its receive socket then let its
@@ -112,9 +112,9 @@ void TQCvudpsocket::_udp_read_work(TQDsocket* receiver, void*, unsigned long)
 
 long TQCvudpsocket::read(unsigned char* buffer, long length)
 {
-    if (m_receive == nullptr)
+    if (m_socket == nullptr)
         _init();
-    return transfer(m_receive, nullptr, buffer, length, false);
+    return transfer(m_socket, nullptr, buffer, length, false);
 }
 
 long TQCvudpsocket::write(unsigned char* buffer, long length)
@@ -126,5 +126,5 @@ long TQCvudpsocket::write(unsigned char* buffer, long length)
 
 TQCstring TQCvudpsocket::getDestAddr()
 {
-    return m_receive != nullptr ? m_receive->getDestAddr() : TQCstring("");
+    return m_socket != nullptr ? m_socket->getDestAddr() : TQCstring("");
 }

@@ -2,8 +2,8 @@
 // that is not a dotted address, is the broadcast address); while it is
 // started (running, or start()) each datagram that arrives on port runs
 // the ACTIVATE procedures, which take it with read. One port serves both
-// directions. It holds two device sockets: one receives, bound to the bind
-// address and port, the other sends.
+// directions. It holds two device sockets: the component's own socket
+// receives, bound to the bind address and port; the other sends.
 #ifndef _TQCVUDPSOCKET_H
 #define _TQCVUDPSOCKET_H
 
@@ -51,7 +51,6 @@ private:
     // ends a running reception.
     void _init();
 
-    TQDsocket* m_receive = nullptr;
     TQDsocket* m_send = nullptr;
     TQCbool m_running = 0;
     unsigned char m_started = 0;
