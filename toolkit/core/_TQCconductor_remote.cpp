@@ -72,7 +72,7 @@ TQDserialize* TQCconductor::beginRemoteCall(TQCremoteCall* call)
     TQDserialize* s = openCallStream(m_clientSocket, nullptr);
     if (s == nullptr)
         return nullptr;
-    if (s->save("TQCremoteCall", "call1", call) != 0) {
+    if (s->save("TQCremoteCall", "call1", call) < 0) {
         endRemoteCall(s);
         return nullptr;
     }
@@ -265,6 +265,8 @@ void aimAtDirectory(TQCRbaseList& directory, TQCconductor& conductor)
 
 } // namespace
 
+// An instance no longer exported stays listed until its withdrawal has
+// gone out; it is not published again meanwhile.
 bool TQCconductor::publishAll()
 {
     TQCRbaseList directory;
@@ -272,7 +274,10 @@ bool TQCconductor::publishAll()
     TQCremoteInstanceData record;
     TQClistData* exported = TQGIappObjectList()->getExportInstanceList();
     for (long i = 0; i < exported->getNum(); ++i) {
-        describe(static_cast<TQCbase*>(exported->getData(i)), &record);
+        TQCbase* object = static_cast<TQCbase*>(exported->getData(i));
+        if (!object->getExported())
+            continue;
+        describe(object, &record);
         if (directory.addRemoteInstanceData(&record) != 0)
             return false;
     }
@@ -324,7 +329,7 @@ bool TQCconductor::withdrawGone()
 }
 
 // On stopping: every exported instance leaves the directory; the pending
-// withdrawals follow.
+// withdrawals (of those no longer exported) follow.
 bool TQCconductor::withdrawAll()
 {
     TQCRbaseList directory;
@@ -332,7 +337,10 @@ bool TQCconductor::withdrawAll()
     TQCremoteInstanceData record;
     TQClistData* exported = TQGIappObjectList()->getExportInstanceList();
     for (long i = 0; i < exported->getNum(); ++i) {
-        describe(static_cast<TQCbase*>(exported->getData(i)), &record);
+        TQCbase* object = static_cast<TQCbase*>(exported->getData(i));
+        if (!object->getExported())
+            continue;
+        describe(object, &record);
         directory.delRemoteInstanceData(&record);
         if (!directory.wasAnswered())
             return false;

@@ -1,0 +1,156 @@
+// The test's own dispatcher fed hand-made requests by a client thread while
+// the application thread pumps: widget calls on the named instance, the
+// answers for what is missing, calls that are refused, and the order of
+// handler, queued updates and close.
+#include "ByteStreamSerialize.h"
+#include "GuiTestApp.h"
+#include "RemoteScene.h"
+#include "SampleWidgets.h"
+#include "TestTypeServers.h"
+
+#include "_TQCbaseList.h"
+#include "_TQCconductor.h"
+#include "_TQCremoteCall.h"
+#include "_TQDserialize.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+
+using namespace std::string_literals;
+
+namespace {
+
+std::string widgetCall(const char* instance, const char* operation)
+{
+    return wireCall("TQCbase", instance, operation);
+}
+
+int g_procedureRuns = 0;
+
+void countRun(TQCbase*)
+{
+    ++g_procedureRuns;
+}
+
+} // namespace
+
+TEST(RemoteDispatch, WidgetCallsRunOnTheNamedInstance)
+{
+    startRemoteScene();
+    SampleButton probe(nullptr, "rd-probe");
+    probe.initialize();
+    probe.addProcedureV("ring", "countRun", countRun, 2);
+    OwnDispatcher own;
+
+    EXPECT_EQ(wireFlag("ret", 1),
+              own.exchange(widgetCall("rd-probe", "setProperty") + wireText("prop", "labelString") +
+                           wireText("val", "hi")));
+    EXPECT_STREQ("hi", probe.labelString);
+    EXPECT_EQ(wireText("ret", "hi"),
+              own.exchange(widgetCall("rd-probe", "getProperty") + wireText("prop", "labelString")));
+    EXPECT_EQ(wireText("ret", "0"),
+              own.exchange(widgetCall("rd-nobody", "getProperty") + wireText("prop", "labelString")))
+        << "no such instance";
+    EXPECT_EQ(wireFlag("ret", 0),
+              own.exchange(widgetCall("rd-probe", "setProperty") + wireText("prop", "labelString")))
+        << "no value";
+    EXPECT_STREQ("hi", probe.labelString);
+    EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "setfocus") + wireFlag("fl", 1)))
+        << "operation names are compared exactly";
+    EXPECT_EQ(wireLong("ret", 0), own.exchange(widgetCall("rd-nobody", "setFocus") + wireFlag("fl", 1)));
+
+    sampleLog().clear();
+    EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "onExpose") + wireLong("x", 1) +
+                               wireLong("y", 2) + wireLong("w", 3)));
+    EXPECT_EQ(wireLong("ret", 0), own.exchange(widgetCall("rd-probe", "draw")));
+    EXPECT_EQ((std::vector<std::string>{"rd-probe.onExpose", "rd-probe.draw"}), sampleLog());
+    EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "execProcedureS") + wireText("pn", "ring")));
+    EXPECT_EQ(1, g_procedureRuns);
+}
+
+TEST(RemoteDispatch, BadCallsAreClosedUnansweredAndTheNextIsServed)
+{
+    startRemoteScene();
+    SampleWidget probe(nullptr, "rd-bad");
+    probe.initialize();
+    OwnDispatcher own;
+    int deletions = testTypeDeletions();
+
+    const std::string withoutOperation =
+        structRecord("call1", "TQCremoteCall", 2,
+                     wireText(">cl", "TQCbase") + wireText(">in", "rd-bad"));
+    EXPECT_EQ("", own.exchange(withoutOperation));
+    EXPECT_EQ("", own.exchange("GET / HTTP/1.0\r\n\r\n"));
+    EXPECT_EQ("", own.exchange(structRecord("call1", "TestShape", 0)));
+    EXPECT_EQ(deletions, testTypeDeletions()) << "a header of another type makes nothing";
+    EXPECT_EQ("", own.exchange(wireCall("NoSuchClass", "rd-bad", "getVisible")));
+    EXPECT_EQ("", own.exchange(std::string(1, '\xFF')));
+
+    EXPECT_EQ(wireText("ret", "10"),
+              own.exchange(wireCall("TQCbase", "rd-bad", "getProperty", "any") + wireText("prop", "width")))
+        << "a header of any name is served";
+}
+
+namespace {
+
+std::atomic<WireExchange*> g_client{nullptr};
+bool g_updated = false;
+bool g_updateWhileOpen = false;
+std::string g_caller;
+int g_firstHandlerRuns = 0;
+
+// A widget whose update notes whether the caller still waits.
+class UpdateProbe : public SampleWidget {
+public:
+    TQ_CLASS_FRAME(UpdateProbe, SampleWidget, 1000, 1000)
+    UpdateProbe(TQCbase* parent, const char* name) : SampleWidget(parent, name)
+    {
+        TQCregisterClass(this, VERSION, [](Registrar&) {});
+    }
+    void update() override
+    {
+        WireExchange* client = g_client;
+        g_updated = true;
+        g_updateWhileOpen = client != nullptr && !client->done();
+        SampleWidget::update();
+    }
+};
+
+void firstHandler(TQDserialize*, TQCremoteCall*)
+{
+    ++g_firstHandlerRuns;
+}
+
+void probeHandler(TQDserialize* s, TQCremoteCall* call)
+{
+    g_caller = call->getData();
+    TQCbase* probe = TQGIappObjectList()->getInstance("TQCbase", call->getInstanceName());
+    probe->setProperty("labelString", TQCvariant("changed"));
+    unsigned char queued = g_updated ? 0 : 1;
+    s->save("#chr", "ret", &queued);
+}
+
+} // namespace
+
+TEST(RemoteDispatch, HandlerSeesTheCallerAndUpdatesRunBeforeTheClose)
+{
+    startRemoteScene();
+    UpdateProbe probe(nullptr, "rd-update");
+    probe.initialize();
+    probe.setVisible(1);
+    TQGIconductor()->addNetServerHandler("RemoteProbe", reinterpret_cast<void*>(firstHandler));
+    TQGIconductor()->addNetServerHandler("RemoteProbe", reinterpret_cast<void*>(probeHandler));
+    OwnDispatcher own;
+
+    WireExchange client(own.port(), wireCall("RemoteProbe", "rd-update", "poke"));
+    g_client = &client;
+    pumpMessagesUntil([&] { return client.done(); }, 15000);
+    g_client = nullptr;
+
+    EXPECT_EQ(wireFlag("ret", 1), client.answer()) << "the update waited for the handler";
+    EXPECT_TRUE(g_updateWhileOpen) << "the update ran before the connection closed";
+    EXPECT_EQ("127.0.0.1", g_caller);
+    EXPECT_EQ(0, g_firstHandlerRuns) << "the second handler replaced the first";
+}
