@@ -294,6 +294,11 @@ bool TQCconductor::publishNew()
     TQClistData* fresh = list->getExportInstanceUpdateList();
     while (fresh->getNum() > 0) {
         TQCbase* object = static_cast<TQCbase*>(fresh->getData(0));
+        // No longer exported before it went out: its withdrawal follows.
+        if (!object->getExported()) {
+            list->delExportInstanceUpdateList(object);
+            continue;
+        }
         describe(object, &record);
         if (directory.addRemoteInstanceData(&record) != 0)
             return false;

@@ -36,7 +36,8 @@ long TQCRbaseList::addRemoteInstanceData(TQCremoteInstanceData* record)
         return TQGIappObjectList()->addRemoteInstanceData(record);
     }
     long result = -1;
-    directoryCall("addRemoteInstanceData", "TQCremoteInstanceData", "inst", record, "#lng", &result);
+    directoryCall("addRemoteInstanceData", "TQCremoteInstanceData", "inst", record, "#lng",
+                  &result);
     return result;
 }
 
@@ -47,7 +48,8 @@ long TQCRbaseList::delRemoteInstanceData(TQCremoteInstanceData* record)
         return TQGIappObjectList()->delRemoteInstanceData(record);
     }
     long result = -1;
-    directoryCall("delRemoteInstanceData", "TQCremoteInstanceData", "inst", record, "#lng", &result);
+    directoryCall("delRemoteInstanceData", "TQCremoteInstanceData", "inst", record, "#lng",
+                  &result);
     return result;
 }
 
