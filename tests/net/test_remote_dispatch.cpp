@@ -1,7 +1,7 @@
 // The test's own dispatcher fed hand-made requests by a client thread while
 // the application thread pumps: widget calls on the named instance, the
-// answers for what is missing, calls that are refused, and the order of
-// handler, queued updates and close.
+// answers for what is missing, refused calls, and the order of handler,
+// queued updates and close.
 #include "ByteStreamSerialize.h"
 #include "GuiTestApp.h"
 #include "RemoteScene.h"
@@ -16,9 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstring>
-
-using namespace std::string_literals;
 
 namespace {
 
@@ -27,11 +24,16 @@ std::string widgetCall(const char* instance, const char* operation)
     return wireCall("TQCbase", instance, operation);
 }
 
-int g_procedureRuns = 0;
-
-void countRun(TQCbase*)
+std::string labelText(const char* text)
 {
-    ++g_procedureRuns;
+    return wireText("prop", "labelString") + (text != nullptr ? wireText("val", text) : "");
+}
+
+int g_rings = 0;
+
+void ring(TQCbase*)
+{
+    ++g_rings;
 }
 
 } // namespace
@@ -41,33 +43,25 @@ TEST(RemoteDispatch, WidgetCallsRunOnTheNamedInstance)
     startRemoteScene();
     SampleButton probe(nullptr, "rd-probe");
     probe.initialize();
-    probe.addProcedureV("ring", "countRun", countRun, 2);
+    probe.addProcedureV("ring", "ring", ring, 2);
     OwnDispatcher own;
 
-    EXPECT_EQ(wireFlag("ret", 1),
-              own.exchange(widgetCall("rd-probe", "setProperty") + wireText("prop", "labelString") +
-                           wireText("val", "hi")));
-    EXPECT_STREQ("hi", probe.labelString);
-    EXPECT_EQ(wireText("ret", "hi"),
-              own.exchange(widgetCall("rd-probe", "getProperty") + wireText("prop", "labelString")));
-    EXPECT_EQ(wireText("ret", "0"),
-              own.exchange(widgetCall("rd-nobody", "getProperty") + wireText("prop", "labelString")))
-        << "no such instance";
-    EXPECT_EQ(wireFlag("ret", 0),
-              own.exchange(widgetCall("rd-probe", "setProperty") + wireText("prop", "labelString")))
-        << "no value";
-    EXPECT_STREQ("hi", probe.labelString);
+    EXPECT_EQ(wireFlag("ret", 1), own.exchange(widgetCall("rd-probe", "setProperty") + labelText("hi")));
+    EXPECT_EQ(wireText("ret", "hi"), own.exchange(widgetCall("rd-probe", "getProperty") + labelText(0)));
+    EXPECT_EQ(wireText("ret", "0"), own.exchange(widgetCall("rd-nobody", "getProperty") + labelText(0)));
+    EXPECT_EQ(wireFlag("ret", 0), own.exchange(widgetCall("rd-probe", "setProperty") + labelText(0)));
+    EXPECT_STREQ("hi", probe.labelString) << "without a value nothing changes";
     EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "setfocus") + wireFlag("fl", 1)))
         << "operation names are compared exactly";
     EXPECT_EQ(wireLong("ret", 0), own.exchange(widgetCall("rd-nobody", "setFocus") + wireFlag("fl", 1)));
 
     sampleLog().clear();
-    EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "onExpose") + wireLong("x", 1) +
-                               wireLong("y", 2) + wireLong("w", 3)));
+    std::string threeOfFour = wireLong("x", 1) + wireLong("y", 2) + wireLong("w", 3);
+    EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "onExpose") + threeOfFour));
     EXPECT_EQ(wireLong("ret", 0), own.exchange(widgetCall("rd-probe", "draw")));
     EXPECT_EQ((std::vector<std::string>{"rd-probe.onExpose", "rd-probe.draw"}), sampleLog());
     EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "execProcedureS") + wireText("pn", "ring")));
-    EXPECT_EQ(1, g_procedureRuns);
+    EXPECT_EQ(1, g_rings);
 }
 
 TEST(RemoteDispatch, BadCallsAreClosedUnansweredAndTheNextIsServed)
@@ -78,18 +72,17 @@ TEST(RemoteDispatch, BadCallsAreClosedUnansweredAndTheNextIsServed)
     OwnDispatcher own;
     int deletions = testTypeDeletions();
 
-    const std::string withoutOperation =
-        structRecord("call1", "TQCremoteCall", 2,
-                     wireText(">cl", "TQCbase") + wireText(">in", "rd-bad"));
-    EXPECT_EQ("", own.exchange(withoutOperation));
+    std::string names = wireText(">cl", "TQCbase") + wireText(">in", "rd-bad");
+    EXPECT_EQ("", own.exchange(structRecord("call1", "TQCremoteCall", 2, names)));
     EXPECT_EQ("", own.exchange("GET / HTTP/1.0\r\n\r\n"));
+    EXPECT_EQ("", own.exchange(std::string(1, '\xFF')));
+    EXPECT_EQ("", own.exchange(wireCall("NoSuchClass", "rd-bad", "getVisible")));
     EXPECT_EQ("", own.exchange(structRecord("call1", "TestShape", 0)));
     EXPECT_EQ(deletions, testTypeDeletions()) << "a header of another type makes nothing";
-    EXPECT_EQ("", own.exchange(wireCall("NoSuchClass", "rd-bad", "getVisible")));
-    EXPECT_EQ("", own.exchange(std::string(1, '\xFF')));
 
     EXPECT_EQ(wireText("ret", "10"),
-              own.exchange(wireCall("TQCbase", "rd-bad", "getProperty", "any") + wireText("prop", "width")))
+              own.exchange(wireCall("TQCbase", "rd-bad", "getProperty", "any") +
+                           wireText("prop", "width")))
         << "a header of any name is served";
 }
 
@@ -126,10 +119,10 @@ void firstHandler(TQDserialize*, TQCremoteCall*)
 void probeHandler(TQDserialize* s, TQCremoteCall* call)
 {
     g_caller = call->getData();
-    TQCbase* probe = TQGIappObjectList()->getInstance("TQCbase", call->getInstanceName());
-    probe->setProperty("labelString", TQCvariant("changed"));
-    unsigned char queued = g_updated ? 0 : 1;
-    s->save("#chr", "ret", &queued);
+    TQGIappObjectList()->getInstance("TQCbase", call->getInstanceName())
+        ->setProperty("labelString", TQCvariant("changed"));
+    unsigned char notYet = g_updated ? 0 : 1;
+    s->save("#chr", "ret", &notYet);
 }
 
 } // namespace

@@ -6,62 +6,47 @@
 #include "LoopbackAddress.h"
 
 #include <chrono>
+#include <memory>
 
 namespace {
 
 const DWORD kPatienceMs = 8000;
 
-std::string be(unsigned long value, int bytes)
-{
-    std::string out;
-    for (int i = bytes - 1; i >= 0; --i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-}
-
-unsigned long readBe(const std::string& bytes, size_t at, int count)
+unsigned long readBe32(const std::string& bytes, size_t at)
 {
     unsigned long value = 0;
-    for (int i = 0; i < count; ++i)
-        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    for (size_t i = at; i < at + 4; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[i]);
     return value;
 }
 
 // One record at `at`: false while it is incomplete.
-bool parseRecord(const std::string& bytes, size_t& at, WireRecord& record, int depth)
+bool parseRecord(const std::string& bytes, size_t& at, WireRecord& record)
 {
-    if (depth > 16 || at + 1 > bytes.size())
+    size_t p = at;
+    auto have = [&](size_t n) { return p + n <= bytes.size(); };
+    if (!have(1) || !have(3 + static_cast<unsigned char>(bytes[p])))
         return false;
-    size_t nameLength = static_cast<unsigned char>(bytes[at]);
-    if (at + 1 + nameLength + 2 > bytes.size())
+    size_t nameLength = static_cast<unsigned char>(bytes[p]);
+    record.name = bytes.substr(p + 1, nameLength);
+    p += 1 + nameLength;
+    bool structure = bytes[p] == 0;
+    p += 2 + (structure ? static_cast<unsigned char>(bytes[p + 1]) : 0);
+    if (!have(4))
         return false;
-    record.name = bytes.substr(at + 1, nameLength);
-    size_t p = at + 1 + nameLength;
-    record.kind = static_cast<unsigned char>(bytes[p]);
-    size_t typeLength = static_cast<unsigned char>(bytes[p + 1]);
-    p += 2;
-    if (record.kind != 0) {
-        if (p + 4 > bytes.size())
+    unsigned long size = readBe32(bytes, p);
+    p += 4;
+    if (!structure) {
+        if (!have(size))
             return false;
-        size_t size = readBe(bytes, p, 4);
-        if (p + 4 + size > bytes.size())
-            return false;
-        record.data = bytes.substr(p + 4, size);
-        at = p + 4 + size;
+        record.data = bytes.substr(p, size);
+        at = p + size;
         return true;
     }
-    if (p + typeLength + 4 > bytes.size())
-        return false;
-    record.type = bytes.substr(p, typeLength);
-    unsigned long count = readBe(bytes, p + typeLength, 4);
-    p += typeLength + 4;
-    if (count > 32768)
-        count = 0;
-    for (unsigned long i = 0; i < count; ++i) {
-        WireRecord child;
-        if (!parseRecord(bytes, p, child, depth + 1))
+    for (unsigned long i = 0; i < (size > 32768 ? 0 : size); ++i) {
+        record.children.emplace_back();
+        if (!parseRecord(bytes, p, record.children.back()))
             return false;
-        record.children.push_back(child);
     }
     at = p;
     return true;
@@ -71,13 +56,47 @@ SOCKET tcpSocket()
 {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 0), &data);
-    return socket(AF_INET, SOCK_STREAM, 0);
-}
-
-void patient(SOCKET s)
-{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
     DWORD patience = kPatienceMs;
     setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<char*>(&patience), sizeof patience);
+    return s;
+}
+
+// Bound to 127.0.0.1:port, tried again for a minute while another program
+// holds the port; INVALID_SOCKET when it stays taken.
+SOCKET boundSocket(unsigned short port)
+{
+    SOCKET s = tcpSocket();
+    sockaddr_in at = loopback(port);
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (bind(s, reinterpret_cast<sockaddr*>(&at), sizeof at) != 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            closesocket(s);
+            return INVALID_SOCKET;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return s;
+}
+
+unsigned short portOf(SOCKET s)
+{
+    sockaddr_in at = {};
+    int length = sizeof at;
+    getsockname(s, reinterpret_cast<sockaddr*>(&at), &length);
+    return ntohs(at.sin_port);
+}
+
+// Until the peer closes, or check says the bytes are complete; "(open)"
+// when the peer does neither in time.
+std::string receive(SOCKET s, const std::function<bool(const std::string&)>& check)
+{
+    std::string bytes;
+    char chunk[256];
+    int n = 0;
+    while (!check(bytes) && (n = recv(s, chunk, sizeof chunk, 0)) > 0)
+        bytes.append(chunk, static_cast<size_t>(n));
+    return n < 0 && WSAGetLastError() == WSAETIMEDOUT ? "(open)" : bytes;
 }
 
 } // namespace
@@ -94,12 +113,12 @@ std::string wireFlag(const std::string& name, unsigned char value)
 
 std::string wireShort(const std::string& name, short value)
 {
-    return valueRecord(name, 2, be(static_cast<unsigned short>(value), 2));
+    return valueRecord(name, 2, be16(static_cast<uint16_t>(value)));
 }
 
 std::string wireLong(const std::string& name, long value)
 {
-    return valueRecord(name, 3, be(static_cast<unsigned long>(value), 4));
+    return valueRecord(name, 3, be32(static_cast<uint32_t>(value)));
 }
 
 std::string wireCall(const std::string& className, const std::string& instanceName,
@@ -120,127 +139,50 @@ std::string wireInstance(const std::string& name, const std::string& publicName,
                             wireShort(">pt", static_cast<short>(port)));
 }
 
-std::string WireRecord::text() const
+std::string WireRecord::text(const std::string& childName) const
 {
-    size_t end = data.find('\0');
-    return data.substr(0, end);
-}
-
-long WireRecord::number() const
-{
-    unsigned long value = readBe(data, 0, static_cast<int>(data.size() > 4 ? 4 : data.size()));
-    if (data.size() == 2)
-        return static_cast<short>(value);
-    return static_cast<long>(value);
-}
-
-const WireRecord& WireRecord::child(const std::string& childName) const
-{
-    static const WireRecord none;
-    for (const WireRecord& c : children) {
-        if (c.name == childName)
-            return c;
+    for (const WireRecord& child : children) {
+        if (child.name == childName)
+            return child.data.substr(0, child.data.find('\0'));
     }
-    return none;
+    return "";
 }
 
 std::vector<WireRecord> wireRecords(const std::string& bytes)
 {
-    std::vector<WireRecord> records;
+    std::vector<WireRecord> records(1);
     size_t at = 0;
-    WireRecord record;
-    while (parseRecord(bytes, at, record, 0)) {
-        records.push_back(record);
-        record = WireRecord();
-    }
+    while (parseRecord(bytes, at, records.back()))
+        records.emplace_back();
+    records.pop_back();
     return records;
 }
 
-std::string wireOperation(const std::vector<WireRecord>& request)
-{
-    return request.empty() ? std::string() : request[0].child(">op").text();
-}
-
-// ---------------------------------------------------------------------------
-
 WireExchange::WireExchange(unsigned short port, std::string request)
+    : m_thread([this, port, request] {
+          SOCKET s = tcpSocket();
+          sockaddr_in to = loopback(port);
+          std::string answer = "(refused)";
+          if (connect(s, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
+              send(s, request.data(), static_cast<int>(request.size()), 0);
+              shutdown(s, SD_SEND);
+              answer = receive(s, [](const std::string&) { return false; });
+          }
+          closesocket(s);
+          m_answer = answer;
+          m_done = true;
+      })
 {
-    m_thread = std::thread([this, port, request] {
-        SOCKET s = tcpSocket();
-        patient(s);
-        sockaddr_in to = loopback(port);
-        std::string answer;
-        if (connect(s, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
-            send(s, request.data(), static_cast<int>(request.size()), 0);
-            shutdown(s, SD_SEND);
-            char chunk[256];
-            int n;
-            while ((n = recv(s, chunk, sizeof chunk, 0)) > 0)
-                answer.append(chunk, static_cast<size_t>(n));
-            if (n < 0 && WSAGetLastError() == WSAETIMEDOUT)
-                answer = "(open)";
-        } else {
-            answer = "(refused)";
-        }
-        closesocket(s);
-        m_answer = answer;
-        m_done = true;
-    });
 }
 
-WireExchange::~WireExchange()
+WireServer::WireServer(unsigned short port, Script script) : m_script(std::move(script))
 {
-    m_thread.join();
-}
-
-std::string WireExchange::answer() const
-{
-    return m_done ? m_answer : std::string("(pending)");
-}
-
-// ---------------------------------------------------------------------------
-
-namespace {
-
-// A socket bound to 127.0.0.1:port, tried again while another program
-// holds the port; INVALID_SOCKET when it stays taken.
-SOCKET boundWithin(unsigned short port, unsigned patienceMs)
-{
-    SOCKET s = tcpSocket();
-    sockaddr_in at = loopback(port);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(patienceMs);
-    while (bind(s, reinterpret_cast<sockaddr*>(&at), sizeof at) != 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            closesocket(s);
-            return INVALID_SOCKET;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-    return s;
-}
-
-} // namespace
-
-bool waitForFreePort(unsigned short port, unsigned patienceMs)
-{
-    SOCKET s = boundWithin(port, patienceMs);
-    closesocket(s);
-    return s != INVALID_SOCKET;
-}
-
-WireServer::WireServer(unsigned short port, Script script, unsigned patienceMs)
-    : m_script(std::move(script))
-{
-    SOCKET s = boundWithin(port, patienceMs);
+    SOCKET s = boundSocket(port);
     if (s == INVALID_SOCKET)
         return;
-    sockaddr_in at = loopback(port);
-    int length = sizeof at;
-    getsockname(s, reinterpret_cast<sockaddr*>(&at), &length);
-    m_port = ntohs(at.sin_port);
+    m_port = portOf(s);
     listen(s, SOMAXCONN);
-    m_listener = static_cast<unsigned>(s);
-    m_thread = std::thread([this] { serve(); });
+    m_thread = std::thread([this, s] { serve(static_cast<unsigned>(s)); });
 }
 
 WireServer::~WireServer()
@@ -258,18 +200,14 @@ std::vector<std::string> WireServer::requests() const
 
 unsigned short WireServer::freePort()
 {
-    SOCKET s = tcpSocket();
-    sockaddr_in at = loopback(0);
-    int length = sizeof at;
-    bind(s, reinterpret_cast<sockaddr*>(&at), length);
-    getsockname(s, reinterpret_cast<sockaddr*>(&at), &length);
+    SOCKET s = boundSocket(0);
+    unsigned short port = portOf(s);
     closesocket(s);
-    return ntohs(at.sin_port);
+    return port;
 }
 
-void WireServer::serve()
+void WireServer::serve(unsigned listener)
 {
-    SOCKET listener = static_cast<SOCKET>(m_listener);
     while (!m_stop) {
         fd_set ready;
         FD_ZERO(&ready);
@@ -278,31 +216,39 @@ void WireServer::serve()
         if (select(0, &ready, nullptr, nullptr, &pause) != 1)
             continue;
         SOCKET connection = accept(listener, nullptr, nullptr);
-        if (connection != INVALID_SOCKET)
-            serveConnection(static_cast<unsigned>(connection));
+        std::string reply;
+        bool complete = false;
+        std::string bytes = receive(connection, [&](const std::string& got) {
+            return complete = !got.empty() && m_script(wireRecords(got), &reply);
+        });
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            m_requests.push_back(bytes);
+        }
+        if (complete)
+            send(connection, reply.data(), static_cast<int>(reply.size()), 0);
+        shutdown(connection, SD_SEND);
+        closesocket(connection);
     }
     closesocket(listener);
 }
 
-void WireServer::serveConnection(unsigned handle)
+WireServer::Script inOrder(std::vector<WireStep> steps)
 {
-    SOCKET connection = static_cast<SOCKET>(handle);
-    patient(connection);
-    std::string bytes;
-    std::string reply;
-    bool complete = false;
-    char chunk[256];
-    int n;
-    while (!complete && (n = recv(connection, chunk, sizeof chunk, 0)) > 0) {
-        bytes.append(chunk, static_cast<size_t>(n));
-        complete = m_script(wireRecords(bytes), &reply);
-    }
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        m_requests.push_back(bytes);
-    }
-    if (complete)
-        send(connection, reply.data(), static_cast<int>(reply.size()), 0);
-    shutdown(connection, SD_SEND);
-    closesocket(connection);
+    auto next = std::make_shared<size_t>(0);
+    return [steps, next](const std::vector<WireRecord>& request, std::string* reply) {
+        const WireStep step = *next < steps.size() ? steps[*next] : WireStep{0, ""};
+        if (request.size() < 1 + step.arguments)
+            return false;
+        *reply = step.reply;
+        ++*next;
+        return true;
+    };
+}
+
+bool waitForFreePort(unsigned short port)
+{
+    SOCKET s = boundSocket(port);
+    closesocket(s);
+    return s != INVALID_SOCKET;
 }

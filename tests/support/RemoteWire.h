@@ -1,8 +1,7 @@
 // The wire of remote calls by hand, for tests: the bytes of call headers
 // and argument records, a reader of records, a client that sends one
-// request from a thread of its own and collects what comes back, and a
-// listener that answers each connection from a script. Everything is on
-// 127.0.0.1 and every wait is bounded.
+// request from a thread of its own, and a listener that answers each
+// connection from a script. All on 127.0.0.1; every wait is bounded.
 #ifndef REMOTEWIRE_H
 #define REMOTEWIRE_H
 
@@ -13,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-// Records of the wire: "#str", "#chr", "#sht" and "#lng" values, a call
-// header, and a directory record.
+// "#str", "#chr", "#sht" and "#lng" records, a call header, a directory
+// record.
 std::string wireText(const std::string& name, const std::string& text);
 std::string wireFlag(const std::string& name, unsigned char value);
 std::string wireShort(const std::string& name, short value);
@@ -27,31 +26,22 @@ std::string wireInstance(const std::string& name, const std::string& publicName,
 
 struct WireRecord {
     std::string name;
-    int kind = 0;
-    std::string type;
     std::string data;
     std::vector<WireRecord> children;
-
-    // A "#str" without its NUL; a big-endian number of any width.
-    std::string text() const;
-    long number() const;
-    // The child of that name; an empty record when there is none.
-    const WireRecord& child(const std::string& childName) const;
+    // The text of child childName; "" when there is none.
+    std::string text(const std::string& childName) const;
 };
-
 // The complete records at the start of bytes, in order.
 std::vector<WireRecord> wireRecords(const std::string& bytes);
 
-// Sends request to 127.0.0.1:port from a thread of its own, ends its
-// sending side and collects what comes back until the peer closes; the
-// answer is "(open)" when the peer neither closes nor resets in time.
+// Sends request to 127.0.0.1:port, ends its sending side and collects
+// what comes back until the peer closes ("(open)" when it does not).
 class WireExchange {
 public:
     WireExchange(unsigned short port, std::string request);
-    // Waits for the thread, which ends within its patience.
-    ~WireExchange();
+    ~WireExchange() { m_thread.join(); }
     bool done() const { return m_done; }
-    std::string answer() const;
+    std::string answer() const { return m_done ? m_answer : "(pending)"; }
 
 private:
     std::string m_answer;
@@ -59,43 +49,45 @@ private:
     std::thread m_thread;
 };
 
-// A listener at 127.0.0.1:port (0: a free port) on a thread of its own.
-// Each connection's records go to the script as they arrive; once it
-// answers true the reply is sent and the connection closed. A connection
-// the peer closes first is closed unanswered.
+// A listener at 127.0.0.1:port (0: a free one). Each connection's records
+// go to the script as they arrive; once it answers true the reply is sent
+// and the connection closed.
 class WireServer {
 public:
     typedef std::function<bool(const std::vector<WireRecord>& request, std::string* reply)>
         Script;
 
-    // Waits up to patienceMs for the port while another program holds it.
-    WireServer(unsigned short port, Script script, unsigned patienceMs = 60000);
+    // Waits up to a minute for the port while another program holds it.
+    WireServer(unsigned short port, Script script);
     ~WireServer();
-    bool listening() const { return m_listener != ~0u; }
+    bool listening() const { return m_thread.joinable(); }
     unsigned short port() const { return m_port; }
     // Each connection's request bytes, in arrival order.
     std::vector<std::string> requests() const;
-
-    // A port of 127.0.0.1 nothing listens on.
+    // A port nothing listens on.
     static unsigned short freePort();
 
 private:
-    void serve();
-    void serveConnection(unsigned connection);
+    void serve(unsigned listener);
 
     Script m_script;
     unsigned short m_port = 0;
-    unsigned m_listener = ~0u;
     std::atomic<bool> m_stop{false};
     mutable std::mutex m_lock;
     std::vector<std::string> m_requests;
     std::thread m_thread;
 };
 
-// Whether 127.0.0.1:port is free, or becomes free within patienceMs.
-bool waitForFreePort(unsigned short port, unsigned patienceMs);
+// A script that completes the n-th request once its header and
+// steps[n].arguments records are in, and replies steps[n].reply (empty:
+// closed unanswered); later requests are closed once their header is in.
+struct WireStep {
+    size_t arguments;
+    std::string reply;
+};
+WireServer::Script inOrder(std::vector<WireStep> steps);
 
-// The operation name of a request's header record.
-std::string wireOperation(const std::vector<WireRecord>& request);
+// Whether 127.0.0.1:port is free, or becomes free within a minute.
+bool waitForFreePort(unsigned short port);
 
 #endif
