@@ -78,9 +78,9 @@ typedef std::vector<std::string> Calls;
 class RecordingDirectory {
 public:
     RecordingDirectory()
-        : m_server(TQCconductor::DIRECTORY_PORT, [this](const std::vector<WireRecord>& request,
-                                                        std::string* reply) {
-              std::string operation = request[0].text(">op");
+        : m_server(TQCconductor::DIRECTORY_PORT, onRecords([this](const std::vector<WireRecord>& request,
+                                                                  std::string* reply) {
+              std::string operation = request.empty() ? "" : request[0].text(">op");
               if (request.size() < (operation == "checkAlive" ? 1u : 2u))
                   return false;
               if (operation == "addRemoteInstanceData")
@@ -88,7 +88,7 @@ public:
               else if (operation == "delRemoteInstanceData")
                   *reply = silentDeletes ? "" : wireLong("ret", deleteAnswer);
               return true;
-          })
+          }))
     {
     }
 
@@ -111,7 +111,7 @@ public:
     std::atomic<bool> silentDeletes{false};
 
 private:
-    WireServer m_server;
+    LoopbackServer m_server;
     size_t m_read = 0;
 };
 

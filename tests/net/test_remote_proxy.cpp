@@ -17,7 +17,7 @@ using namespace std::string_literals;
 TEST(RemoteWire, RequestsAndAnswersTravelByteForByte)
 {
     startRemoteScene();
-    WireServer server(0, inOrder({{0, "\x03" "ret" "\x04\x00\x00\x00\x00\x01\x01"s},
+    LoopbackServer server(0, inOrder({{0, "\x03" "ret" "\x04\x00\x00\x00\x00\x01\x01"s},
                                   {1, wireLong("ret", 0x01020304)},
                                   {2, wireFlag("ret", 1)},
                                   {0, wireShort("ret", -2)},
@@ -62,7 +62,7 @@ TEST(RemoteWire, RequestsAndAnswersTravelByteForByte)
 TEST(RemoteProxy, FailureValuesWhenNoCallOrNoAnswer)
 {
     startRemoteScene();
-    WireServer silent(0, inOrder({}));
+    LoopbackServer silent(0, inOrder({}));
     auto expectFailures = [](TQCRbase& proxy, unsigned char variantKind, const char* what) {
         EXPECT_EQ(-1, proxy.setFocus(1)) << what;
         EXPECT_EQ(0, proxy.getVisible()) << what;
@@ -78,7 +78,7 @@ TEST(RemoteProxy, FailureValuesWhenNoCallOrNoAnswer)
     expectFailures(unnamed, TQVT_UCHAR, "without an instance name");
     EXPECT_EQ(0u, silent.requests().size()) << "nothing was sent";
     TQCRbase nowhere;
-    aim(nowhere, WireServer::freePort(), "newvbtn_000");
+    aim(nowhere, LoopbackServer::freePort(), "newvbtn_000");
     expectFailures(nowhere, TQVT_UCHAR, "where nothing listens");
     TQCRbase unanswered;
     aim(unanswered, silent.port(), "newvbtn_000");

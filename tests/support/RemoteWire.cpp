@@ -5,12 +5,9 @@
 #include "ByteStreamSerialize.h"
 #include "LoopbackAddress.h"
 
-#include <chrono>
 #include <memory>
 
 namespace {
-
-const DWORD kPatienceMs = 8000;
 
 unsigned long readBe32(const std::string& bytes, size_t at)
 {
@@ -50,53 +47,6 @@ bool parseRecord(const std::string& bytes, size_t& at, WireRecord& record)
     }
     at = p;
     return true;
-}
-
-SOCKET tcpSocket()
-{
-    WSADATA data;
-    WSAStartup(MAKEWORD(2, 0), &data);
-    SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
-    DWORD patience = kPatienceMs;
-    setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<char*>(&patience), sizeof patience);
-    return s;
-}
-
-// Bound to 127.0.0.1:port, tried again for a minute while another program
-// holds the port; INVALID_SOCKET when it stays taken.
-SOCKET boundSocket(unsigned short port)
-{
-    SOCKET s = tcpSocket();
-    sockaddr_in at = loopback(port);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-    while (bind(s, reinterpret_cast<sockaddr*>(&at), sizeof at) != 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            closesocket(s);
-            return INVALID_SOCKET;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-    return s;
-}
-
-unsigned short portOf(SOCKET s)
-{
-    sockaddr_in at = {};
-    int length = sizeof at;
-    getsockname(s, reinterpret_cast<sockaddr*>(&at), &length);
-    return ntohs(at.sin_port);
-}
-
-// Until the peer closes, or check says the bytes are complete; "(open)"
-// when the peer does neither in time.
-std::string receive(SOCKET s, const std::function<bool(const std::string&)>& check)
-{
-    std::string bytes;
-    char chunk[256];
-    int n = 0;
-    while (!check(bytes) && (n = recv(s, chunk, sizeof chunk, 0)) > 0)
-        bytes.append(chunk, static_cast<size_t>(n));
-    return n < 0 && WSAGetLastError() == WSAETIMEDOUT ? "(open)" : bytes;
 }
 
 } // namespace
@@ -160,13 +110,15 @@ std::vector<WireRecord> wireRecords(const std::string& bytes)
 
 WireExchange::WireExchange(unsigned short port, std::string request)
     : m_thread([this, port, request] {
-          SOCKET s = tcpSocket();
+          WSADATA data;
+          WSAStartup(MAKEWORD(2, 0), &data);
+          SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
           sockaddr_in to = loopback(port);
           std::string answer = "(refused)";
           if (connect(s, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
               send(s, request.data(), static_cast<int>(request.size()), 0);
               shutdown(s, SD_SEND);
-              answer = receive(s, [](const std::string&) { return false; });
+              answer = receiveOn(static_cast<unsigned>(s), [](const std::string&) { return false; });
           }
           closesocket(s);
           m_answer = answer;
@@ -175,80 +127,22 @@ WireExchange::WireExchange(unsigned short port, std::string request)
 {
 }
 
-WireServer::WireServer(unsigned short port, Script script) : m_script(std::move(script))
+LoopbackServer::Script onRecords(WireScript script)
 {
-    SOCKET s = boundSocket(port);
-    if (s == INVALID_SOCKET)
-        return;
-    m_port = portOf(s);
-    listen(s, SOMAXCONN);
-    m_thread = std::thread([this, s] { serve(static_cast<unsigned>(s)); });
+    return [script](const std::string& request, std::string* reply) {
+        return script(wireRecords(request), reply);
+    };
 }
 
-WireServer::~WireServer()
-{
-    m_stop = true;
-    if (m_thread.joinable())
-        m_thread.join();
-}
-
-std::vector<std::string> WireServer::requests() const
-{
-    std::lock_guard<std::mutex> guard(m_lock);
-    return m_requests;
-}
-
-unsigned short WireServer::freePort()
-{
-    SOCKET s = boundSocket(0);
-    unsigned short port = portOf(s);
-    closesocket(s);
-    return port;
-}
-
-void WireServer::serve(unsigned listener)
-{
-    while (!m_stop) {
-        fd_set ready;
-        FD_ZERO(&ready);
-        FD_SET(listener, &ready);
-        timeval pause = {0, 50000};
-        if (select(0, &ready, nullptr, nullptr, &pause) != 1)
-            continue;
-        SOCKET connection = accept(listener, nullptr, nullptr);
-        std::string reply;
-        bool complete = false;
-        std::string bytes = receive(connection, [&](const std::string& got) {
-            return complete = !got.empty() && m_script(wireRecords(got), &reply);
-        });
-        {
-            std::lock_guard<std::mutex> guard(m_lock);
-            m_requests.push_back(bytes);
-        }
-        if (complete)
-            send(connection, reply.data(), static_cast<int>(reply.size()), 0);
-        shutdown(connection, SD_SEND);
-        closesocket(connection);
-    }
-    closesocket(listener);
-}
-
-WireServer::Script inOrder(std::vector<WireStep> steps)
+LoopbackServer::Script inOrder(std::vector<WireStep> steps)
 {
     auto next = std::make_shared<size_t>(0);
-    return [steps, next](const std::vector<WireRecord>& request, std::string* reply) {
+    return onRecords([steps, next](const std::vector<WireRecord>& request, std::string* reply) {
         const WireStep step = *next < steps.size() ? steps[*next] : WireStep{0, ""};
         if (request.size() < 1 + step.arguments)
             return false;
         *reply = step.reply;
         ++*next;
         return true;
-    };
-}
-
-bool waitForFreePort(unsigned short port)
-{
-    SOCKET s = boundSocket(port);
-    closesocket(s);
-    return s != INVALID_SOCKET;
+    });
 }

@@ -1,13 +1,14 @@
 // The wire of remote calls by hand, for tests: the bytes of call headers
 // and argument records, a reader of records, a client that sends one
-// request from a thread of its own, and a listener that answers each
-// connection from a script. All on 127.0.0.1; every wait is bounded.
+// request from a thread of its own, and scripts for a loopback server that
+// answer by the records received. All on 127.0.0.1; every wait is bounded.
 #ifndef REMOTEWIRE_H
 #define REMOTEWIRE_H
 
+#include "LoopbackServer.h"
+
 #include <atomic>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -49,34 +50,10 @@ private:
     std::thread m_thread;
 };
 
-// A listener at 127.0.0.1:port (0: a free one). Each connection's records
-// go to the script as they arrive; once it answers true the reply is sent
-// and the connection closed.
-class WireServer {
-public:
-    typedef std::function<bool(const std::vector<WireRecord>& request, std::string* reply)>
-        Script;
-
-    // Waits up to a minute for the port while another program holds it.
-    WireServer(unsigned short port, Script script);
-    ~WireServer();
-    bool listening() const { return m_thread.joinable(); }
-    unsigned short port() const { return m_port; }
-    // Each connection's request bytes, in arrival order.
-    std::vector<std::string> requests() const;
-    // A port nothing listens on.
-    static unsigned short freePort();
-
-private:
-    void serve(unsigned listener);
-
-    Script m_script;
-    unsigned short m_port = 0;
-    std::atomic<bool> m_stop{false};
-    mutable std::mutex m_lock;
-    std::vector<std::string> m_requests;
-    std::thread m_thread;
-};
+// A loopback server's script from one that reads the records that arrived.
+typedef std::function<bool(const std::vector<WireRecord>& request, std::string* reply)>
+    WireScript;
+LoopbackServer::Script onRecords(WireScript script);
 
 // A script that completes the n-th request once its header and
 // steps[n].arguments records are in, and replies steps[n].reply (empty:
@@ -85,9 +62,6 @@ struct WireStep {
     size_t arguments;
     std::string reply;
 };
-WireServer::Script inOrder(std::vector<WireStep> steps);
-
-// Whether 127.0.0.1:port is free, or becomes free within a minute.
-bool waitForFreePort(unsigned short port);
+LoopbackServer::Script inOrder(std::vector<WireStep> steps);
 
 #endif

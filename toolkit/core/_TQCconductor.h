@@ -108,12 +108,11 @@ private:
     void serveCall(TQDserialize* s, const char* caller);
     bool startAccepting();
     void stopAccepting();
+    struct Publication;
     void publishingPass();
-    bool publishAll();
-    bool publishNew();
-    bool withdrawGone();
-    bool withdrawAll();
-    void describe(TQCbase* object, TQCremoteInstanceData* record);
+    bool sendExported(Publication& to, bool (Publication::*send)());
+    bool publishNew(Publication& to);
+    bool withdrawGone(Publication& to);
     void removePublishingTimer();
 
     TQClistData m_serializers;

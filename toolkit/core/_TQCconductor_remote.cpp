@@ -185,19 +185,6 @@ long TQCconductor::startDispatch()
     return 0;
 }
 
-long TQCconductor::stopDispatch()
-{
-    if (m_timerId != 0) {
-        removePublishingTimer();
-        if (!withdrawAll() || !withdrawGone())
-            return -1;
-    }
-    if (m_dispatchSocket == nullptr || !m_listening)
-        return -1;
-    stopAccepting();
-    return 0;
-}
-
 void TQCconductor::removePublishingTimer()
 {
     if (m_timerId == 0)
@@ -218,6 +205,42 @@ bool TQCconductor::isOwnDispatcher(const char* address, unsigned short port)
 // ---------------------------------------------------------------------------
 // Publishing
 
+// The directory of this process's conductor, and the one record sent to
+// it, refilled for each instance.
+struct TQCconductor::Publication {
+    TQCRbaseList directory;
+    TQCremoteInstanceData record;
+
+    Publication(const char* address, unsigned short port)
+    {
+        directory.setAddr(address);
+        directory.setPort(DIRECTORY_PORT);
+        record.setAddr(address);
+        record.setPort(port);
+    }
+    void describe(const char* publicName, const char* instanceName, const char* className)
+    {
+        record.setPublicInstanceName(publicName);
+        record.setInstanceName(instanceName);
+        record.setClassName(className);
+    }
+    void describe(TQCbase* object)
+    {
+        const char* exportName = object->getExportName();
+        describe(exportName[0] != '\0' ? exportName : object->getInstanceName(),
+                 object->getInstanceName(), object->getClassName());
+    }
+    bool add() { return directory.addRemoteInstanceData(&record) == 0; }
+    // Done once the directory answered, also when it did not hold the
+    // record (it may have been restarted since): only a call that failed
+    // is tried again.
+    bool withdraw()
+    {
+        directory.delRemoteInstanceData(&record);
+        return directory.wasAnswered() != 0;
+    }
+};
+
 void TQCconductor::_timer_work(unsigned char, void* conductor)
 {
     if (conductor != nullptr)
@@ -234,121 +257,77 @@ void TQCconductor::publishingPass()
         m_republish = 1;
         m_updateCounter = 0;
     }
+    Publication to(m_addr.getString(), m_port);
     if (m_republish) {
-        if (!publishAll())
+        if (!sendExported(to, &Publication::add))
             return;
         m_republish = 0;
     }
-    if (publishNew())
-        withdrawGone();
+    if (publishNew(to))
+        withdrawGone(to);
 }
 
-// The directory record of an exported instance as this process serves it.
-void TQCconductor::describe(TQCbase* object, TQCremoteInstanceData* record)
+// Every instance still exported, in order. One no longer exported stays
+// listed until its withdrawal has gone out, and is left alone meanwhile.
+bool TQCconductor::sendExported(Publication& to, bool (Publication::*send)())
 {
-    const char* exportName = object->getExportName();
-    record->setPublicInstanceName(exportName[0] != '\0' ? exportName : object->getInstanceName());
-    record->setInstanceName(object->getInstanceName());
-    record->setClassName(object->getClassName());
-    record->setAddr(m_addr.getString());
-    record->setPort(m_port);
-}
-
-namespace {
-
-// The directory of this process's conductor.
-void aimAtDirectory(TQCRbaseList& directory, TQCconductor& conductor)
-{
-    directory.setAddr(conductor.getAddr().getString());
-    directory.setPort(TQCconductor::DIRECTORY_PORT);
-}
-
-} // namespace
-
-// An instance no longer exported stays listed until its withdrawal has
-// gone out; it is not published again meanwhile.
-bool TQCconductor::publishAll()
-{
-    TQCRbaseList directory;
-    aimAtDirectory(directory, *this);
-    TQCremoteInstanceData record;
     TQClistData* exported = TQGIappObjectList()->getExportInstanceList();
     for (long i = 0; i < exported->getNum(); ++i) {
         TQCbase* object = static_cast<TQCbase*>(exported->getData(i));
         if (!object->getExported())
             continue;
-        describe(object, &record);
-        if (directory.addRemoteInstanceData(&record) != 0)
+        to.describe(object);
+        if (!(to.*send)())
             return false;
     }
     return true;
 }
 
 // Each instance published becomes one of the exported ones.
-bool TQCconductor::publishNew()
+bool TQCconductor::publishNew(Publication& to)
 {
-    TQCRbaseList directory;
-    aimAtDirectory(directory, *this);
-    TQCremoteInstanceData record;
     TQCbaseList* list = TQGIappObjectList();
     TQClistData* fresh = list->getExportInstanceUpdateList();
     while (fresh->getNum() > 0) {
         TQCbase* object = static_cast<TQCbase*>(fresh->getData(0));
         // No longer exported before it went out: its withdrawal follows.
-        if (!object->getExported()) {
-            list->delExportInstanceUpdateList(object);
-            continue;
+        if (object->getExported()) {
+            to.describe(object);
+            if (!to.add())
+                return false;
+            list->addExportInstanceList(object);
         }
-        describe(object, &record);
-        if (directory.addRemoteInstanceData(&record) != 0)
-            return false;
-        list->addExportInstanceList(object);
         list->delExportInstanceUpdateList(object);
     }
     return true;
 }
 
-// A withdrawal that the directory answered is done, also when it did not
-// hold the record (it may have been restarted since): only a call that
-// failed keeps the entry for the next pass.
-bool TQCconductor::withdrawGone()
+bool TQCconductor::withdrawGone(Publication& to)
 {
-    TQCRbaseList directory;
-    aimAtDirectory(directory, *this);
-    TQCremoteInstanceData record;
     TQCbaseList* list = TQGIappObjectList();
     TQClistData* gone = list->getExportInstanceDeleteList();
     while (gone->getNum() > 0) {
         auto* entry = static_cast<TQCbaseList::ExportDeleteEntry*>(gone->getData(0));
-        record.setPublicInstanceName(entry->publicName);
-        record.setInstanceName(entry->instanceName);
-        record.setClassName(entry->className);
-        record.setAddr(m_addr.getString());
-        record.setPort(m_port);
-        directory.delRemoteInstanceData(&record);
-        if (!directory.wasAnswered())
+        to.describe(entry->publicName, entry->instanceName, entry->className);
+        if (!to.withdraw())
             return false;
         list->dropExportDeleteEntry(0);
     }
     return true;
 }
 
-// On stopping: every exported instance leaves the directory; the pending
-// withdrawals (of those no longer exported) follow.
-bool TQCconductor::withdrawAll()
+long TQCconductor::stopDispatch()
 {
-    TQCRbaseList directory;
-    aimAtDirectory(directory, *this);
-    TQCremoteInstanceData record;
-    TQClistData* exported = TQGIappObjectList()->getExportInstanceList();
-    for (long i = 0; i < exported->getNum(); ++i) {
-        TQCbase* object = static_cast<TQCbase*>(exported->getData(i));
-        if (!object->getExported())
-            continue;
-        describe(object, &record);
-        directory.delRemoteInstanceData(&record);
-        if (!directory.wasAnswered())
-            return false;
+    // Every exported instance leaves the directory, then those waiting
+    // for their withdrawal.
+    if (m_timerId != 0) {
+        removePublishingTimer();
+        Publication to(m_addr.getString(), m_port);
+        if (!sendExported(to, &Publication::withdraw) || !withdrawGone(to))
+            return -1;
     }
-    return true;
+    if (m_dispatchSocket == nullptr || !m_listening)
+        return -1;
+    stopAccepting();
+    return 0;
 }

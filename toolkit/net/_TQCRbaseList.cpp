@@ -29,28 +29,26 @@ long TQCRbaseList::directoryCall(const char* operation, const char* argumentType
                           answerType, answer);
 }
 
-long TQCRbaseList::addRemoteInstanceData(TQCremoteInstanceData* record)
+long TQCRbaseList::sendRecord(const char* operation, TQCremoteInstanceData* record,
+                              long (TQCbaseList::*here)(TQCremoteInstanceData*))
 {
     if (servedHere()) {
         answeredHere();
-        return TQGIappObjectList()->addRemoteInstanceData(record);
+        return (TQGIappObjectList()->*here)(record);
     }
     long result = -1;
-    directoryCall("addRemoteInstanceData", "TQCremoteInstanceData", "inst", record, "#lng",
-                  &result);
+    directoryCall(operation, "TQCremoteInstanceData", "inst", record, "#lng", &result);
     return result;
+}
+
+long TQCRbaseList::addRemoteInstanceData(TQCremoteInstanceData* record)
+{
+    return sendRecord("addRemoteInstanceData", record, &TQCbaseList::addRemoteInstanceData);
 }
 
 long TQCRbaseList::delRemoteInstanceData(TQCremoteInstanceData* record)
 {
-    if (servedHere()) {
-        answeredHere();
-        return TQGIappObjectList()->delRemoteInstanceData(record);
-    }
-    long result = -1;
-    directoryCall("delRemoteInstanceData", "TQCremoteInstanceData", "inst", record, "#lng",
-                  &result);
-    return result;
+    return sendRecord("delRemoteInstanceData", record, &TQCbaseList::delRemoteInstanceData);
 }
 
 TQCremoteInstanceData* TQCRbaseList::getRemoteInstanceData(const char* publicName)

@@ -8,6 +8,7 @@
 
 #include "_TQCRroot.h"
 
+class TQCbaseList;
 class TQCremoteInstanceData;
 
 class TQCRbaseList : public TQCRroot {
@@ -31,6 +32,9 @@ public:
 
 private:
     bool servedHere();
+    // Addition and deletion: by call, or on this process's own list.
+    long sendRecord(const char* operation, TQCremoteInstanceData* record,
+                    long (TQCbaseList::*here)(TQCremoteInstanceData*));
     long directoryCall(const char* operation, const char* argumentType, const char* argumentName,
               const void* argument, const char* answerType, void* answer);
 };

@@ -21,7 +21,7 @@ void aim(TQCRroot& proxy, unsigned short port, const char* instanceName)
     proxy.setInstanceName(instanceName);
 }
 
-OwnDispatcher::OwnDispatcher() : m_port(WireServer::freePort())
+OwnDispatcher::OwnDispatcher() : m_port(LoopbackServer::freePort())
 {
     TQGIconductor()->setPort(m_port);
     TQGIconductor()->startDispatch();
