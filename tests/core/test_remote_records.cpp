@@ -30,8 +30,8 @@ TEST(RemoteRecords, DirectoryRecordsAreHeldOnceAndLoadOnlyWhatArrives)
     EXPECT_EQ(2, list.getRemoteInstanceList()->getNum()) << "one differing in its port is added";
     EXPECT_EQ(9201, list.getRemoteInstanceData("pub")->getPort()) << "the first of the name";
 
-    ByteStreamSerialize in(stream(1, structRecord("r", "TQCremoteInstanceData", 2,
-                                                  wireText(">pn", "other") + wireText(">ad", "a"))));
+    std::string fields = wireText(">pn", "other") + wireText(">ad", "a");
+    ByteStreamSerialize in(stream(1, structRecord("r", "TQCremoteInstanceData", 2, fields)));
     ASSERT_EQ(0, in.beginTransaction("t", 0));
     ASSERT_EQ(0, in.load("TQCremoteInstanceData", "r", &record));
     EXPECT_STREQ("other", record.getPublicInstanceName().getString());
@@ -42,8 +42,8 @@ TEST(RemoteRecords, DirectoryRecordsAreHeldOnceAndLoadOnlyWhatArrives)
 
 TEST(RemoteRecords, ACallShortOfANameIsNeitherSentNorServed)
 {
-    ByteStreamSerialize in(stream(1, structRecord("c", "TQCremoteCall", 2,
-                                                  wireText(">cl", "TQCbase") + wireText(">in", "x"))));
+    std::string names = wireText(">cl", "TQCbase") + wireText(">in", "x");
+    ByteStreamSerialize in(stream(1, structRecord("c", "TQCremoteCall", 2, names)));
     ASSERT_EQ(0, in.beginTransaction("t", 0));
     void* loaded = nullptr;
     ASSERT_EQ(0, in.loadAlloc("TQCremoteCall", "c", &loaded, nullptr));

@@ -78,8 +78,8 @@ typedef std::vector<std::string> Calls;
 class RecordingDirectory {
 public:
     RecordingDirectory()
-        : m_server(TQCconductor::DIRECTORY_PORT, onRecords([this](const std::vector<WireRecord>& request,
-                                                                  std::string* reply) {
+        : m_server(TQCconductor::DIRECTORY_PORT,
+                   onRecords([this](const std::vector<WireRecord>& request, std::string* reply) {
               std::string operation = request.empty() ? "" : request[0].text(">op");
               if (request.size() < (operation == "checkAlive" ? 1u : 2u))
                   return false;

@@ -46,21 +46,24 @@ TEST(RemoteDispatch, WidgetCallsRunOnTheNamedInstance)
     probe.addProcedureV("ring", "ring", ring, 2);
     OwnDispatcher own;
 
-    EXPECT_EQ(wireFlag("ret", 1), own.exchange(widgetCall("rd-probe", "setProperty") + labelText("hi")));
-    EXPECT_EQ(wireText("ret", "hi"), own.exchange(widgetCall("rd-probe", "getProperty") + labelText(0)));
-    EXPECT_EQ(wireText("ret", "0"), own.exchange(widgetCall("rd-nobody", "getProperty") + labelText(0)));
-    EXPECT_EQ(wireFlag("ret", 0), own.exchange(widgetCall("rd-probe", "setProperty") + labelText(0)));
+    auto call = [&](const char* instance, const char* operation, const std::string& arguments) {
+        return own.exchange(widgetCall(instance, operation) + arguments);
+    };
+    EXPECT_EQ(wireFlag("ret", 1), call("rd-probe", "setProperty", labelText("hi")));
+    EXPECT_EQ(wireText("ret", "hi"), call("rd-probe", "getProperty", labelText(0)));
+    EXPECT_EQ(wireText("ret", "0"), call("rd-nobody", "getProperty", labelText(0)));
+    EXPECT_EQ(wireFlag("ret", 0), call("rd-probe", "setProperty", labelText(0)));
     EXPECT_STREQ("hi", probe.labelString) << "without a value nothing changes";
-    EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "setfocus") + wireFlag("fl", 1)))
+    EXPECT_EQ("", call("rd-probe", "setfocus", wireFlag("fl", 1)))
         << "operation names are compared exactly";
-    EXPECT_EQ(wireLong("ret", 0), own.exchange(widgetCall("rd-nobody", "setFocus") + wireFlag("fl", 1)));
+    EXPECT_EQ(wireLong("ret", 0), call("rd-nobody", "setFocus", wireFlag("fl", 1)));
 
     sampleLog().clear();
     std::string threeOfFour = wireLong("x", 1) + wireLong("y", 2) + wireLong("w", 3);
-    EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "onExpose") + threeOfFour));
-    EXPECT_EQ(wireLong("ret", 0), own.exchange(widgetCall("rd-probe", "draw")));
+    EXPECT_EQ("", call("rd-probe", "onExpose", threeOfFour));
+    EXPECT_EQ(wireLong("ret", 0), call("rd-probe", "draw", ""));
     EXPECT_EQ((std::vector<std::string>{"rd-probe.onExpose", "rd-probe.draw"}), sampleLog());
-    EXPECT_EQ("", own.exchange(widgetCall("rd-probe", "execProcedureS") + wireText("pn", "ring")));
+    EXPECT_EQ("", call("rd-probe", "execProcedureS", wireText("pn", "ring")));
     EXPECT_EQ(1, g_rings);
 }
 

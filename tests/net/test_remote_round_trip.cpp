@@ -16,7 +16,8 @@
 TEST(RemoteRoundTrip, AButtonOfAnotherProcessFoundByNameAndWorked)
 {
     startRemoteScene();
-    ASSERT_TRUE(LoopbackServer::waitForFreePort(TQCconductor::DIRECTORY_PORT)) << "port 9105 stayed taken";
+    ASSERT_TRUE(LoopbackServer::waitForFreePort(TQCconductor::DIRECTORY_PORT))
+        << "port 9105 stayed taken";
     HANDLE helper = startProcess(besideTestProgram("tq_remote_helper.exe") + " 9105");
     ASSERT_NE(nullptr, helper);
 

@@ -102,9 +102,10 @@ void LoopbackServer::serve(unsigned listener)
         SOCKET connection = accept(listener, nullptr, nullptr);
         std::string reply;
         bool complete = false;
-        std::string request = receiveOn(static_cast<unsigned>(connection), [&](const std::string& got) {
+        auto check = [&](const std::string& got) {
             return complete = !got.empty() && m_script(got, &reply);
-        });
+        };
+        std::string request = receiveOn(static_cast<unsigned>(connection), check);
         {
             std::lock_guard<std::mutex> guard(m_lock);
             m_requests.push_back(request);

@@ -118,7 +118,8 @@ WireExchange::WireExchange(unsigned short port, std::string request)
           if (connect(s, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
               send(s, request.data(), static_cast<int>(request.size()), 0);
               shutdown(s, SD_SEND);
-              answer = receiveOn(static_cast<unsigned>(s), [](const std::string&) { return false; });
+              auto untilClosed = [](const std::string&) { return false; };
+              answer = receiveOn(static_cast<unsigned>(s), untilClosed);
           }
           closesocket(s);
           m_answer = answer;

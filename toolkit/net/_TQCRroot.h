@@ -48,8 +48,9 @@ protected:
     // arguments saved in order, the answer "ret" of answerType loaded into
     // answer, the call ended. The answer keeps its preset when none
     // arrives. 0 when the call was opened, else -1.
-    long call(const char* className, const char* operation, std::initializer_list<Argument> arguments,
-              const char* answerType = nullptr, void* answer = nullptr);
+    long call(const char* className, const char* operation,
+              std::initializer_list<Argument> arguments, const char* answerType = nullptr,
+              void* answer = nullptr);
     // The same with an answer allocated by the serialiser into *answer.
     long callAlloc(const char* className, const char* operation,
                    std::initializer_list<Argument> arguments, const char* answerType,
@@ -58,8 +59,9 @@ protected:
     void answeredHere() { m_answered = 1; }
 
 private:
-    long run(const char* className, const char* operation, std::initializer_list<Argument> arguments,
-             const char* answerType, void* answer, bool allocated);
+    long run(const char* className, const char* operation,
+             std::initializer_list<Argument> arguments, const char* answerType, void* answer,
+             bool allocated);
 
     TQCstring m_addr;
     unsigned short m_port;

@@ -147,7 +147,8 @@ bool runShaped(WidgetCall& call, const char* name)
         call.answer(target != nullptr ? (target->*operation->run)(on) : 0L);
     } else if (const QueryOperation* operation = find(kQueryOperations, name)) {
         TQCbase* target = call.target();
-        call.answer(target != nullptr ? (target->*operation->run)() : static_cast<unsigned char>(0));
+        unsigned char none = 0;
+        call.answer(target != nullptr ? (target->*operation->run)() : none);
     } else if (const DrawOperation* operation = find(kDrawOperations, name)) {
         TQCbase* target = call.target();
         call.answer(target != nullptr ? (target->*operation->run)() : 0L);
