@@ -98,10 +98,13 @@ TEST(VdbDataSource, BuildsItsStatementAndReadsTheShownColumnsOverAProbeDriver)
         EXPECT_EQ("", valueOf(source));
         EXPECT_EQ(0, dbProbe().databasesMade) << "an empty table name touches no driver";
 
+        EXPECT_STREQ("localhost", TQCstring(source.getProperty(_TQNhostname())).getString())
+            << "a new object names the local host";
         set(source, _TQNitem(), "id,name");
         set(source, _TQNdbTableName(), "users");
+        source.setPropertyV(_TQNport(), static_cast<unsigned short>(5432));
         valueOf(source);
-        EXPECT_EQ("open dbname 0", dbProbe().log.at(0)) << "opened with the properties";
+        EXPECT_EQ("open dbname 5432", dbProbe().log.at(0)) << "opened with the properties";
         EXPECT_EQ("select id,name from users", lastStatement());
         set(source, _TQNfilter(), "age > 20");
         EXPECT_EQ("select id,name from users where age > 20  order by name asc,id desc",

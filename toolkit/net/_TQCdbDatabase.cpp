@@ -72,38 +72,15 @@ long TQCdbDatabase::close()
         if (record != nullptr)
             record->close();
     m_records.clear();
-    if (m_driver == nullptr)
-        return -1;
-    long result = m_driver->close();
-    delete m_driver;
-    m_driver = nullptr;
-    return result;
+    return TQGFdbCloseDriver(m_driver);
 }
 
-long TQCdbDatabase::beginTran()
-{
-    return m_driver != nullptr ? m_driver->beginTran() : -1;
-}
-
-long TQCdbDatabase::commitTran()
-{
-    return m_driver != nullptr ? m_driver->commitTran() : -1;
-}
-
-long TQCdbDatabase::abortTran()
-{
-    return m_driver != nullptr ? m_driver->abortTran() : -1;
-}
-
-long TQCdbDatabase::sqlExecute(const char* sql)
-{
-    return m_driver != nullptr ? m_driver->sqlExecute(sql) : -1;
-}
-
-unsigned char TQCdbDatabase::isOpen()
-{
-    return m_driver != nullptr ? m_driver->isOpen() : 0;
-}
+TQ_DB_FORWARD(TQCdbDatabase, long, beginTran, (), (), -1)
+TQ_DB_FORWARD(TQCdbDatabase, long, commitTran, (), (), -1)
+TQ_DB_FORWARD(TQCdbDatabase, long, abortTran, (), (), -1)
+TQ_DB_FORWARD(TQCdbDatabase, long, sqlExecute, (const char* sql), (sql), -1)
+TQ_DB_FORWARD(TQCdbDatabase, unsigned char, isOpen, (), (), 0)
+TQ_DB_FORWARD(TQCdbDatabase, long, getEncode, (), (), -1)
 
 void TQCdbDatabase::getErrorMsg(char* state, char* message)
 {
@@ -131,11 +108,6 @@ void TQCdbDatabase::setEncode(long encoding)
         m_driver->setEncode(encoding);
 }
 
-long TQCdbDatabase::getEncode()
-{
-    return m_driver != nullptr ? m_driver->getEncode() : -1;
-}
-
 void TQCdbDatabase::setCreateHandler(void* handler, const char* driverName)
 {
     TQGFdbSetDatabaseCreateHandler(handler, driverName);
@@ -143,7 +115,9 @@ void TQCdbDatabase::setCreateHandler(void* handler, const char* driverName)
 
 void TQCdbDatabase::addRecord(TQCdbRecord* record)
 {
-    if (record == nullptr || std::find(m_records.begin(), m_records.end(), record) != m_records.end())
+    if (record == nullptr)
+        return;
+    if (std::find(m_records.begin(), m_records.end(), record) != m_records.end())
         return;
     auto empty = std::find(m_records.begin(), m_records.end(), nullptr);
     if (empty != m_records.end())

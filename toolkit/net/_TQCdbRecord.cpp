@@ -18,10 +18,7 @@ TQCdbRecord::TQCdbRecord(TQCvdb* database)
 
 TQCdbRecord::~TQCdbRecord()
 {
-    if (m_driver != nullptr) {
-        m_driver->close();
-        delete m_driver;
-    }
+    TQGFdbCloseDriver(m_driver);
     if (m_database != nullptr)
         m_database->removeRecord(this);
 }
@@ -76,133 +73,41 @@ long TQCdbRecord::sendQuery(const char* sql, short a, short b)
 
 long TQCdbRecord::close()
 {
-    if (m_driver == nullptr)
-        return -1;
-    long result = m_driver->close();
-    delete m_driver;
-    m_driver = nullptr;
-    return result;
+    return TQGFdbCloseDriver(m_driver);
 }
 
-unsigned char TQCdbRecord::isEOF()
-{
-    return m_driver != nullptr ? m_driver->isEOF() : 1;
-}
-
-unsigned char TQCdbRecord::isOpen()
-{
-    return m_driver != nullptr ? m_driver->isOpen() : 0;
-}
-
-long TQCdbRecord::getColValue(long column, TQCvariant* value)
-{
-    return m_driver != nullptr ? m_driver->getColValue(column, value) : -1;
-}
-
-long TQCdbRecord::getColValue(const char* name, TQCvariant* value)
-{
-    return m_driver != nullptr ? m_driver->getColValue(name, value) : -1;
-}
-
-long TQCdbRecord::getColStringValue(long column, char* buffer)
-{
-    return m_driver != nullptr ? m_driver->getColStringValue(column, buffer) : -1;
-}
-
-long TQCdbRecord::getColStringValue(const char* name, char* buffer)
-{
-    return m_driver != nullptr ? m_driver->getColStringValue(name, buffer) : -1;
-}
-
-long TQCdbRecord::setColValue(long column, TQCvariant value)
-{
-    return m_driver != nullptr ? m_driver->setColValue(column, value) : -1;
-}
-
-long TQCdbRecord::setColValue(const char* name, TQCvariant value)
-{
-    return m_driver != nullptr ? m_driver->setColValue(name, value) : -1;
-}
-
-long TQCdbRecord::edit()
-{
-    return m_driver != nullptr ? m_driver->edit() : -1;
-}
-
-long TQCdbRecord::update()
-{
-    return m_driver != nullptr ? m_driver->update() : -1;
-}
-
-long TQCdbRecord::addnew()
-{
-    return m_driver != nullptr ? m_driver->addnew() : -1;
-}
-
-long TQCdbRecord::deleterow()
-{
-    return m_driver != nullptr ? m_driver->deleterow() : -1;
-}
-
-long TQCdbRecord::moveNext()
-{
-    return m_driver != nullptr ? m_driver->moveNext() : -1;
-}
-
-long TQCdbRecord::movePrevious()
-{
-    return m_driver != nullptr ? m_driver->movePrevious() : -1;
-}
-
-long TQCdbRecord::moveFirst()
-{
-    return m_driver != nullptr ? m_driver->moveFirst() : -1;
-}
-
-long TQCdbRecord::moveLast()
-{
-    return m_driver != nullptr ? m_driver->moveLast() : -1;
-}
-
-long TQCdbRecord::getColName(long column, char* buffer)
-{
-    return m_driver != nullptr ? m_driver->getColName(column, buffer) : -1;
-}
-
-long TQCdbRecord::getColIndex(const char* name)
-{
-    return m_driver != nullptr ? m_driver->getColIndex(name) : -1;
-}
-
-long TQCdbRecord::getColType(long column)
-{
-    return m_driver != nullptr ? m_driver->getColType(column) : -1;
-}
-
-long TQCdbRecord::getColType(const char* name)
-{
-    return m_driver != nullptr ? m_driver->getColType(name) : -1;
-}
-
-long TQCdbRecord::getColLength(long column)
-{
-    return m_driver != nullptr ? m_driver->getColLength(column) : -1;
-}
-
-long TQCdbRecord::getColLength(const char* name)
-{
-    return m_driver != nullptr ? m_driver->getColLength(name) : -1;
-}
-
-long TQCdbRecord::getRowCount()
-{
-    return m_driver != nullptr ? m_driver->getRowCount() : 0;
-}
-
-long TQCdbRecord::getColCount()
-{
-    return m_driver != nullptr ? m_driver->getColCount() : 0;
-}
+// The answers without a driver record are those the header gives.
+TQ_DB_FORWARD(TQCdbRecord, unsigned char, isEOF, (), (), 1)
+TQ_DB_FORWARD(TQCdbRecord, unsigned char, isOpen, (), (), 0)
+TQ_DB_FORWARD(TQCdbRecord, long, getColValue, (long column, TQCvariant* value), (column, value), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getColValue, (const char* name, TQCvariant* value),
+              (name, value), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getColStringValue, (long column, char* buffer),
+              (column, buffer), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getColStringValue, (const char* name, char* buffer),
+              (name, buffer), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, setColValue, (long column, TQCvariant value), (column, value), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, setColValue, (const char* name, TQCvariant value),
+              (name, value), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, edit, (), (), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, update, (), (), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, addnew, (), (), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, deleterow, (), (), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, moveNext, (), (), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, movePrevious, (), (), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, moveFirst, (), (), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, moveLast, (), (), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getColName, (long column, char* buffer), (column, buffer), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getColIndex, (const char* name), (name), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getColType, (long column), (column), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getColType, (const char* name), (name), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getColLength, (long column), (column), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getColLength, (const char* name), (name), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, getRowCount, (), (), 0)
+TQ_DB_FORWARD(TQCdbRecord, long, getColCount, (), (), 0)
+TQ_DB_FORWARD(TQCdbRecord, long, getResult, (unsigned char flag), (flag), -1)
+TQ_DB_FORWARD(TQCdbRecord, long, cancelQuery, (), (), -1)
+TQ_DB_FORWARD(TQCdbRecord, unsigned char, isBusy, (), (), 0)
 
 void TQCdbRecord::getErrorMsg(char* state, char* message)
 {
@@ -217,17 +122,3 @@ TQCstring TQCdbRecord::getErrorMessage()
     return m_driver->getErrorMessage();
 }
 
-long TQCdbRecord::getResult(unsigned char flag)
-{
-    return m_driver != nullptr ? m_driver->getResult(flag) : -1;
-}
-
-long TQCdbRecord::cancelQuery()
-{
-    return m_driver != nullptr ? m_driver->cancelQuery() : -1;
-}
-
-unsigned char TQCdbRecord::isBusy()
-{
-    return m_driver != nullptr ? m_driver->isBusy() : 0;
-}

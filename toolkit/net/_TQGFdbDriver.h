@@ -46,6 +46,24 @@ TQCdbRecordCreateHandler TQGFdbRecordCreateHandler(const char* driverName);
 // null.
 const char* TQGFdbDriverLibrary(const char* driverName);
 
+// Defines Class::name as the operation of the same name and arguments of
+// the driver object m_driver, or as the answer without while there is none.
+#define TQ_DB_FORWARD(Class, Result, name, params, args, without)                \
+    Result Class::name params { return m_driver != nullptr ? m_driver->name args : (without); }
+
+// Closes and deletes a driver object and forgets it: the close result, or
+// -1 when there is none.
+template <class Driver>
+long TQGFdbCloseDriver(Driver*& driver)
+{
+    if (driver == nullptr)
+        return -1;
+    long result = driver->close();
+    delete driver;
+    driver = nullptr;
+    return result;
+}
+
 // Copies at most size - 1 bytes of text and a NUL; nothing for a size
 // below 1.
 void TQGFdbCopyText(char* buffer, const char* text, long size);
