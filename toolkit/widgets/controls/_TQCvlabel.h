@@ -94,6 +94,8 @@ public:
     // Underlines the first place in the text where the shortcut stands,
     // case aside; nothing for a null or empty shortcut.
     static void underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut);
+    // That place, -1 when the shortcut is null, empty or not in the text.
+    static long shortcutPosition(const TQCstring& text, const char* shortcut);
 
     // Keys of the row data a list keeps on each of its row labels: the
     // tree depth, the open mark and the mark of its change by the user, the

@@ -28,12 +28,6 @@ void setGrab(TQDdev* dev, unsigned char on)
         dev->setValue(TQDdev::VALUE_GRAB, &on);
 }
 
-// Upper case for ASCII letters only: a byte of another character stays.
-unsigned char asciiUpper(unsigned char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -295,8 +289,7 @@ void TQCpopupMenu::_key_handler(void* data, TQDkeyboard* keyboard, unsigned char
     TQCpopupMenu* menu = static_cast<TQCpopupMenu*>(data);
     if (!pressed || !menu->getVisible())
         return;
-    const char* text = keyboard->getText(-2);
-    unsigned char c = asciiUpper(text != nullptr ? static_cast<unsigned char>(text[0]) : 0);
+    unsigned char c = keyboard->shortcutLetter();
     if (c != 0 && menu->runShortcut(c))
         return;
     long key = keyboard->getKey();
