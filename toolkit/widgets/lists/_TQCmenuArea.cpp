@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "_TQCprocedure.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
+#include "_TQGFtrigger.h"
 
 TQ_TYPE_SERVER_FRAME(TQCmenuArea, TQCform);
 
@@ -55,15 +55,17 @@ void TQCmenuArea::registerProperties(Registrar& r)
         r.hide(anchor);
 }
 
-// Anchored to both side edges of the parent at its border.
+// Anchored to both side edges of the parent at its border, and placed
+// there already: the parent's anchor layout runs only when it is resized.
 long TQCmenuArea::initialize()
 {
     long result = TQCform::initialize();
-    setPropertyV(_TQNx(), static_cast<short>(0));
+    TQCbase* parent = getParent();
+    unsigned short border =
+        static_cast<unsigned short>(parent != nullptr ? numberOf(parent, _TQNshadowThickness()) : 0);
+    setPropertyV(_TQNx(), static_cast<short>(border));
     setPropertyV(_TQNy(), static_cast<short>(0));
     setPropertyV(_TQNwidth(), static_cast<unsigned short>(1));
-    TQCbase* parent = getParent();
-    short border = parent != nullptr ? numberOf(parent, _TQNshadowThickness()) : 0;
     setPropertyV(_TQNanchorLeft(), border);
     setPropertyV(_TQNanchorRight(), border);
     setPropertyV(_TQNanchorLeftFlag(), static_cast<TQCbool>(1));
@@ -72,11 +74,8 @@ long TQCmenuArea::initialize()
         return result;
     if (parent->getUserData(BOUND_KEY) == nullptr) {
         parent->setUserData(BOUND_KEY, reinterpret_cast<void*>(1));
-        TQCprocedure* layout = new TQCprocedure(RESIZE_PROC, TQEV_RESIZE);
-        layout->setInternal(1);
-        layout->setFunction(&TQCmenuArea::_resize_work, kResizeFunction);
-        if (parent->addProcedure(layout) != 0)
-            delete layout;
+        parent->addInternalProcedure(RESIZE_PROC, TQEV_RESIZE, &TQCmenuArea::_resize_work,
+                                     kResizeFunction);
     }
     _resize_work(parent);
     return result;
@@ -114,7 +113,9 @@ void TQCmenuArea::setWorkTQNwidth(unsigned short)
 // ---------------------------------------------------------------------------
 // Layout
 
-// Visible areas from the top of the parent's border, by their y.
+// Areas from the top of the parent's border, by their y. An object counts by
+// its own visibility: the parent's first RESIZE comes before its children
+// hear that it shows.
 void TQCmenuArea::_resize_work(TQCbase* parent)
 {
     if (parent == nullptr)
@@ -123,7 +124,7 @@ void TQCmenuArea::_resize_work(TQCbase* parent)
     TQClistData children(parent->getChildren());
     for (long i = 0; i < children.getNum(); ++i) {
         TQCbase* child = static_cast<TQCbase*>(children.getData(i));
-        if (child->getVisible() && child->cast("TQCmenuArea") != nullptr)
+        if (child->getOwnVisible() && child->cast("TQCmenuArea") != nullptr)
             areas.push_back(child);
     }
     sortBy(areas, _TQNy());
@@ -143,7 +144,7 @@ void TQCmenuArea::layOutTitles(TQCbase* area)
     TQClistData children(area->getChildren());
     for (long i = 0; i < children.getNum(); ++i) {
         TQCbase* child = static_cast<TQCbase*>(children.getData(i));
-        if (child->getVisible() && !child->getInternalObject() &&
+        if (child->getOwnVisible() && !child->getInternalObject() &&
             child->cast("TQCmenuArea") == nullptr &&
             (child->getObjectType() & OBJECT_TOP_LEVEL) == 0)
             titles.push_back(child);

@@ -261,10 +261,13 @@ void TQCpulldownMenu::onMouseRelease(TQCpoint* point)
     getMouseAddr(&mx, &my);
     bool onTitle = mx >= 0 && mx < m_width && my >= 0 && my < m_height;
     LifeGuard guard(this);
-    if (!m_grabed && !getPropertyEditMode() && (onTitle || m_byKey))
+    if (!m_grabed && !getPropertyEditMode() && (onTitle || m_byKey)) {
         takeGrab();
-    else
+    } else {
+        // The entry chosen is the one under the pointer now.
+        _menu_update();
         closeAndRun(windowChoice());
+    }
     if (guard.alive())
         TQCvlabel::onMouseRelease(point);
 }
