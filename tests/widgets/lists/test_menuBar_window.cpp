@@ -10,6 +10,7 @@
 #include "GuiPolicyScope.h"
 #include "GuiTestApp.h"
 #include "GuiToolkitWindow.h"
+#include "JoinedLog.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCmenuArea.h"
 #include "_TQCprocedure.h"
@@ -52,11 +53,7 @@ void onQuit(TQCbase* t) { logRun(t, "quit_ep"); }
 
 std::string takeLog()
 {
-    std::string out;
-    for (const std::string& line : g_log)
-        out += (out.empty() ? "" : ", ") + line;
-    g_log.clear();
-    return out;
+    return takeJoined(g_log);
 }
 
 // A window with a menu area and the titles File, Edit and View, 60 wide
@@ -96,16 +93,10 @@ struct MenuBarScene {
         t->addProcedureV("act", "onActivate", onActivate, TQEV_ACTIVATE);
         return t;
     }
-    // The pointer put at a point of the screen, then the message to the
-    // window holding the pointer, or the menu area's.
+    // To the window holding the pointer, or the menu area's.
     void mouse(UINT message, WPARAM keys, POINT at)
     {
-        SetCursorPos(at.x, at.y);
-        HWND target = GetCapture() != nullptr ? GetCapture() : formWindowOf(area);
-        POINT point = at;
-        ScreenToClient(target, &point);
-        PostMessageA(target, message, keys, MAKELPARAM(point.x, point.y));
-        pumpPendingMessages(kPatience);
+        postMouseAt(formWindowOf(area), message, keys, at, kPatience);
     }
     void click(POINT at)
     {

@@ -79,14 +79,11 @@ void TQCpopupMenu::placeAt(short x, short y)
     long w = extent.width + (extent.images ? kImageRoom : 0) + (isToggle() ? kCheckRoom : 0) +
              (extent.cascade ? kCascadeRoom : 0);
     long h = extent.height;
-    long left = x, top = y;
-    TQDappDev* app = TQGIappDev();
-    long screenW = app != nullptr ? static_cast<unsigned short>(app->getWidth()) : 0;
-    long screenH = app != nullptr ? static_cast<unsigned short>(app->getHeight()) : 0;
-    if (x >= 0 && x < screenW && x + w > screenW)
-        left = screenW - w;
-    if (y >= 0 && y < screenH && y + h > screenH)
-        top = screenH - h;
+    long left = x, top = y, right = 0, bottom = 0;
+    if (passesScreenEdge(x, w, true, &right))
+        left = right - w;
+    if (passesScreenEdge(y, h, false, &bottom))
+        top = bottom - h;
     setPropertyV(_TQNx(), static_cast<short>(left));
     setPropertyV(_TQNy(), static_cast<short>(top));
     setPropertyV(_TQNwidth(), static_cast<unsigned short>(w));

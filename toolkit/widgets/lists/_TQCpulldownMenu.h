@@ -19,16 +19,7 @@ class TQDkeyboard;
 
 // What an extended look's "TQCpulldownMenu::draw" procedure is handed, by
 // address, in this order. The title draws on its parent's device at x, y.
-struct TQCpulldownMenuDrawBlock {
-    TQClookHead head;
-    TQClabelLook label;
-    short backBlinkColor;
-    short topShadowColor;
-    short bottomShadowColor;
-    char* labelString;
-    char* shortcut;
-    short labelPixmap;
-    short blinkPixmap;
+struct TQCpulldownMenuDrawBlock : TQClabelDrawBlock {
     short popupOpen;  // 1 while the title's menu is open
     long orientation;
     TQClabelMargins margins;
@@ -148,6 +139,7 @@ private:
     bool fillWindow(short x, short y);
     void takeGrab();
     void releaseGrab();
+    void holdPointer(unsigned char on);
     void setParentPressed(TQCbase* title);
     bool rightButtonInEditMode();
 

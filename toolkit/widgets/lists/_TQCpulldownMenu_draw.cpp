@@ -79,20 +79,10 @@ long TQCpulldownMenu::draw()
 
 void TQCpulldownMenu::fillDrawBlock(TQCpulldownMenuDrawBlock& b)
 {
-    fillLabelLook(b.label);
-    b.backBlinkColor = m_backBlinkColor;
-    b.topShadowColor = m_topShadowColor;
-    b.bottomShadowColor = m_bottomShadowColor;
-    b.labelString = m_labelString;
+    fillLabelFields(b);
     b.shortcut = m_shortcut;
-    b.labelPixmap = m_labelPixmap;
-    b.blinkPixmap = m_blinkPixmap;
     b.popupOpen = m_opened;
     b.orientation = m_orientation;
-    fillLabelMargins(b.margins);
-    b.emboss = m_emboss;
-    b.font = m_font;
-    b.reverseFlag = m_reverseFlag;
 }
 
 // The shadow type is "out" from construction: the open title shows raised.

@@ -8,7 +8,6 @@
 #include "_TQCfontSet.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCpulldownMenuPopup.h"
-#include "_TQDappDev.h"
 #include "_TQDdev.h"
 #include "_TQDkeyboard.h"
 #include "_TQDmouse.h"
@@ -76,14 +75,11 @@ bool TQCpulldownMenu::fillWindow(short x, short y)
     long w = extent.width + (extent.images ? blank + kImageRoom : 0) +
              (extent.cascade ? kCascadeRoom : 0);
     long h = extent.height;
-    long left = x, top = y + m_height;
-    TQDappDev* app = TQGIappDev();
-    long screenW = app != nullptr ? static_cast<unsigned short>(app->getWidth()) : 0;
-    long screenH = app != nullptr ? static_cast<unsigned short>(app->getHeight()) : 0;
-    if (left >= 0 && left < screenW && left + w > screenW)
-        left = screenW - w;
-    if (top >= 0 && top < screenH && top + h > screenH)
-        top = screenH - h;
+    long left = x, top = y + m_height, right = 0, bottom = 0;
+    if (TQCpulldownMenuPopup::passesScreenEdge(left, w, true, &right))
+        left = right - w;
+    if (TQCpulldownMenuPopup::passesScreenEdge(top, h, false, &bottom))
+        top = bottom - h;
 
     TQCpulldownMenuPopup* window = m_popup;
     window->setPropertyV(_TQNx(), static_cast<short>(left));
@@ -181,29 +177,28 @@ void TQCpulldownMenu::closeWithoutChoice()
 
 void TQCpulldownMenu::takeGrab()
 {
-    if (TQDmouse* mouse = TQGIappMouse())
-        mouse->setMouseUngrabClient(this);
-    unsigned char on = 1;
-    if (TQDdev* dev = getParentDev())
-        dev->setValue(TQDdev::VALUE_GRAB, &on);
-    m_grabed = 1;
+    holdPointer(1);
     setMouseGrabed(1);
-    setOutSideMousePress(1);
     setOutSideMouseRelease(1);
 }
 
 void TQCpulldownMenu::releaseGrab()
 {
-    if (!m_grabed)
-        return;
+    if (m_grabed)
+        holdPointer(0);
+}
+
+// The pointer held for the parent's window, with the title as the one told
+// when the system takes it away; letting go forgets that.
+void TQCpulldownMenu::holdPointer(unsigned char on)
+{
     TQDmouse* mouse = TQGIappMouse();
-    if (mouse != nullptr && mouse->getMouseUngrabClient() == this)
-        mouse->setMouseUngrabClient(nullptr);
-    unsigned char off = 0;
+    if (mouse != nullptr && (on || mouse->getMouseUngrabClient() == this))
+        mouse->setMouseUngrabClient(on ? this : nullptr);
     if (TQDdev* dev = getParentDev())
-        dev->setValue(TQDdev::VALUE_GRAB, &off);
-    m_grabed = 0;
-    setOutSideMousePress(0);
+        dev->setValue(TQDdev::VALUE_GRAB, &on);
+    m_grabed = on;
+    setOutSideMousePress(on);
 }
 
 void TQCpulldownMenu::setParentPressed(TQCbase* title)
