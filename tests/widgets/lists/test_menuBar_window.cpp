@@ -257,19 +257,7 @@ void mouseScenario()
                    "a title without entries opens nothing");
     scene.view->setPropertyV("menuItems", "A longer entry:one_ep:O:1,Two:two_ep:T:2");
 
-    // Off the screen's left edge the menu stays under the title; against
-    // the right and bottom edges it ends at them.
-    TQGFsetGeometry(scene.window, -100, 40, 400, 300);
-    pumpPendingMessages(kPatience);
-    TQCpoint origin = {0, 0};
-    edit->onMousePress(&origin);
-    pumpPendingMessages(kPatience);
-    GetWindowRect(formWindowOf(scene.area), &r);
-    requireInChild(edit->getOpened() && geometryOf(edit->getPopup())[0] == r.left + 60 &&
-                       r.left + 60 < 0,
-                   "a title at a negative screen x opens its menu unmoved");
-    edit->onMouseRelease(&origin);
-    takeLog();
+    // Against the right and bottom edges the menu ends at them.
     long screenW = static_cast<unsigned short>(TQGIappDev()->getWidth());
     long screenH = static_cast<unsigned short>(TQGIappDev()->getHeight());
     TQGFsetGeometry(scene.window, static_cast<short>(screenW - 170),
@@ -317,11 +305,6 @@ void keysScenario()
     sendKeys({{VK_MENU, false}});
     requireInChild(noMenuLoop(), "no menu loop after Alt");
 
-    TQDkeyboard* keyboard = TQGIappKeyboard();
-    keyboard->setText(const_cast<char*>("\xe9"), -2);
-    requireInChild(keyboard->shortcutLetter() == 0xE9, "a byte beyond ASCII stays as it is");
-    keyboard->setText(const_cast<char*>("q"), -2);
-    requireInChild(keyboard->shortcutLetter() == 'Q', "an ASCII letter is upper-cased");
     passInChild();
 }
 
@@ -365,21 +348,17 @@ void layoutScenario()
     requireInChild(showAndPaint(window), "the window is painted");
 
     auto a = geometryOf(upper);
-    requireInChild(a[0] == 2 && a[1] == 2 && a[2] == 396 && geometryOf(lower)[1] == 32 &&
-                       placedInWindow(upper)[2] == 396,
+    requireInChild(a[0] == 2 && a[1] == 2 && a[2] == 396 && geometryOf(lower)[1] == 32,
                    "areas 396 wide, stacked from y 2 in their y order");
     requireInChild(geometryOf(titles[0])[0] == 90 && geometryOf(titles[1])[0] == 0 &&
                        geometryOf(titles[2])[0] == 60 && geometryOf(titles[0])[1] == 0 &&
                        geometryOf(titles[0])[3] == 28 && geometryOf(hidden)[0] == 0,
                    "titles 40, 60, 30 at 100, 0, 50 are laid out at 90, 0, 60, 28 high");
-    long resizeops = 0;
     TQClistData procedures = window->getProcedures();
-    for (long i = 0; i < procedures.getNum(); ++i) {
-        TQCprocedure* p = static_cast<TQCprocedure*>(procedures.getData(i));
-        resizeops += std::string(p->getProcName()) == "resizeop" && p->getTrigger() == TQEV_RESIZE &&
-                     p->getInternal();
-    }
-    requireInChild(resizeops == 1 && window->getUserData("menuarea-resize-work") != nullptr,
+    auto* resizeop = static_cast<TQCprocedure*>(procedures.getData(0));
+    requireInChild(procedures.getNum() == 1 && std::string(resizeop->getProcName()) == "resizeop" &&
+                       resizeop->getTrigger() == TQEV_RESIZE && resizeop->getInternal() &&
+                       window->getUserData("menuarea-resize-work") != nullptr,
                    "the window carries one internal resizeop");
 
     HWND bar = formWindowOf(upper);

@@ -7,6 +7,7 @@
 #include "_TQCmenuArea.h"
 #include "_TQCpulldownMenu.h"
 #include "_TQCpulldownMenuPopup.h"
+#include "_TQDkeyboard.h"
 
 #include <string>
 #include <vector>
@@ -90,9 +91,7 @@ TEST_F(MenuTitle, BuildersAppendEntriesAndCascadesThatTheWindowParses)
     EXPECT_EQ(2, title->getItems());
 
     EXPECT_EQ(0, title->setValueToggleMenu(3, 1));
-    EXPECT_EQ(0, title->setValueSensitive(2, 0));
     EXPECT_EQ(1, title->getValueToggleMenu(3));
-    EXPECT_EQ(0, title->getValueSensitive(2));
     EXPECT_EQ(-1, title->setValueToggleState(-1, 1));
     EXPECT_EQ(-2, title->setValueToggleState(9, 1));
     EXPECT_EQ(-1, title->setItemSensitive(-1, 0));
@@ -123,6 +122,14 @@ TEST_F(MenuTitle, DrawsBackslashNAsALineBreakAndUnderlinesTheShortcutOrNothing)
     title->setPropertyV("emboss", static_cast<unsigned char>(1));
     std::vector<std::string> texts = drawnTexts();
     EXPECT_EQ(2u, texts.size()) << "embossed: a light copy under the dark text";
+}
+
+TEST_F(MenuTitle, ShortcutLettersAreUpperCasedAsAsciiOnly)
+{
+    keyboard()->setText(const_cast<char*>("\xe9"), -2);
+    EXPECT_EQ(0xE9, keyboard()->shortcutLetter());
+    keyboard()->setText(const_cast<char*>("q"), -2);
+    EXPECT_EQ('Q', keyboard()->shortcutLetter());
 }
 
 TEST(MenuArea, RefusesAStoredVersionOfAnotherSeries)
