@@ -197,6 +197,13 @@ bool TQDkeyboard::matchesShortcut(const char* shortcut)
            std::toupper(static_cast<unsigned char>(shortcut[0]));
 }
 
+unsigned char TQDkeyboard::shortcutLetter()
+{
+    const char* text = getText(-2);
+    unsigned char c = text != nullptr ? static_cast<unsigned char>(text[0]) : 0;
+    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+}
+
 // The old release procedure runs last, so that it already sees its
 // successor installed.
 void TQDkeyboard::setFocusInputWorkProc(FocusInputWorkProc proc, FocusReleaseProc release,

@@ -128,6 +128,10 @@ public:
     // shortcut, in either case. An empty shortcut, or a key without text,
     // never matches: otherwise Alt alone would match every such control.
     bool matchesShortcut(const char* shortcut);
+    // The first byte of the key's text upper-cased as ASCII (a byte of any
+    // other character stays as it is), the form in which menu entries name
+    // their shortcuts; 0 for a key without text.
+    unsigned char shortcutLetter();
     // Escape, either Windows key, the Applications key, Control, Alt, or a
     // key the platform could not name (-1): the keys that leave a drop-down
     // or a drag without taking anything.

@@ -81,3 +81,13 @@ std::array<long, 4> geometryOf(TQCbase* object)
             object->getProperty(_TQNwidth()).getLong(),
             object->getProperty(_TQNheight()).getLong()};
 }
+
+void postMouseAt(HWND window, UINT message, WPARAM keys, POINT at, DWORD timeoutMs)
+{
+    SetCursorPos(at.x, at.y);
+    HWND target = GetCapture() != nullptr ? GetCapture() : window;
+    POINT point = at;
+    ScreenToClient(target, &point);
+    PostMessageA(target, message, keys, MAKELPARAM(point.x, point.y));
+    pumpPendingMessages(timeoutMs);
+}

@@ -36,5 +36,9 @@ TQDwinScrFrameDev* scrFrameDevOf(TQCscrForm* form);
 std::array<long, 4> placedInParent(TQCbase* form);
 // x, y, width and height as the object's properties hold them.
 std::array<long, 4> geometryOf(TQCbase* object);
+// A mouse message at a point of the screen, the pointer put there first:
+// to the window holding the pointer, else to window; then the queue pumped
+// for at most timeoutMs.
+void postMouseAt(HWND window, UINT message, WPARAM keys, POINT at, DWORD timeoutMs = 5000);
 
 #endif

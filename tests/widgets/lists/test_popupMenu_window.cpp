@@ -8,6 +8,7 @@
 #include "FreshProcess.h"
 #include "GuiTestApp.h"
 #include "GuiToolkitWindow.h"
+#include "JoinedLog.h"
 #include "_TQCform.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCpopupMenu.h"
@@ -45,11 +46,7 @@ void onWrap(TQCbase* o) { logRun(o, "wrap_ep"); }
 
 std::string takeLog()
 {
-    std::string out;
-    for (const std::string& line : g_log)
-        out += (out.empty() ? "" : ", ") + line;
-    g_log.clear();
-    return out;
+    return takeJoined(g_log);
 }
 
 // A form in a top-level window, the client of a pop-up menu whose Wrap
@@ -85,14 +82,8 @@ struct PopupScene {
     // the pointer put there first; the window holding the pointer gets it.
     void mouse(UINT message, WPARAM keys, int x, int y)
     {
-        SetCursorPos(x, y);
-        HWND target = GetCapture() != nullptr ? GetCapture()
-                      : form != nullptr       ? formWindowOf(form)
-                                              : clientWindowOf(window);
-        POINT point = {x, y};
-        ScreenToClient(target, &point);
-        PostMessageA(target, message, keys, MAKELPARAM(point.x, point.y));
-        pumpPendingMessages(kPatience);
+        postMouseAt(form != nullptr ? formWindowOf(form) : clientWindowOf(window), message, keys,
+                    POINT{x, y}, kPatience);
     }
     void rightPress(int x, int y) { mouse(WM_RBUTTONDOWN, MK_RBUTTON, x, y); }
     // Rows of 20 under a frame of 2, Paste's 8 (look A: 4) below Cut's.

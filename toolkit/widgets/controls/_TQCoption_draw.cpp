@@ -83,17 +83,7 @@ long TQCoption::draw()
 
 void TQCoption::fillDrawBlock(TQCoptionDrawBlock& b)
 {
-    fillLabelLook(b.label);
-    b.backBlinkColor = m_backBlinkColor;
-    b.topShadowColor = m_topShadowColor;
-    b.bottomShadowColor = m_bottomShadowColor;
-    b.labelString = m_labelString;
-    b.labelPixmap = m_labelPixmap;
-    b.blinkPixmap = m_blinkPixmap;
-    fillLabelMargins(b.margins);
-    b.emboss = m_emboss;
-    b.font = m_font;
-    b.reverseFlag = m_reverseFlag;
+    fillLabelFields(b);
     b.menuPopped = m_menuPopped;
 }
 

@@ -13,16 +13,7 @@ class TQDkeyboard;
 // What an extended look's "TQCvbtn::draw" procedure is handed, by address,
 // instead of the button painting itself. The procedure reads the fields in
 // this order.
-struct TQCvbtnDrawBlock {
-    TQClookHead head;
-    TQClabelLook label;
-    short backBlinkColor;
-    short topShadowColor;
-    short bottomShadowColor;
-    char* labelString;
-    char* shortcut;
-    short labelPixmap;
-    short blinkPixmap;
+struct TQCvbtnDrawBlock : TQClabelDrawBlock {
     short pushPixmap;
     unsigned short pressed;
     long orientation;

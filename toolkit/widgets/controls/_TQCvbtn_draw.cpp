@@ -87,22 +87,12 @@ long TQCvbtn::draw()
 
 void TQCvbtn::fillDrawBlock(TQCvbtnDrawBlock& b)
 {
-    fillLabelLook(b.label);
-    b.backBlinkColor = m_backBlinkColor;
-    b.topShadowColor = m_topShadowColor;
-    b.bottomShadowColor = m_bottomShadowColor;
-    b.labelString = m_labelString;
+    fillLabelFields(b);
     b.shortcut = m_shortcut;
-    b.labelPixmap = m_labelPixmap;
-    b.blinkPixmap = m_blinkPixmap;
     b.pushPixmap = m_pushPixmap;
     b.pressed = m_pressed;
     b.orientation = m_orientation;
-    fillLabelMargins(b.margins);
     b.drawFocusBorder = m_drawFocusBorder;
-    b.emboss = m_emboss;
-    b.font = m_font;
-    b.reverseFlag = m_reverseFlag;
     b.enableFocusMove = m_enableFocusMove;
     b.noBackground = m_noBackground;
     b.pixmapOverlap = m_pixmapOverlap;

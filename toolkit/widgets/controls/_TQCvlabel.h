@@ -5,6 +5,7 @@
 #ifndef _TQCVLABEL_H
 #define _TQCVLABEL_H
 
+#include "_TQClookHook.h"
 #include "_TQCnwbase.h"
 #include "_TQCstring.h"
 
@@ -31,6 +32,19 @@ struct TQClabelMargins {
     long marginRight;
     long marginTop;
     long marginBottom;
+};
+
+// How the draw block of a control with a label and a shortcut begins.
+struct TQClabelDrawBlock {
+    TQClookHead head;
+    TQClabelLook label;
+    short backBlinkColor;
+    short topShadowColor;
+    short bottomShadowColor;
+    char* labelString;
+    char* shortcut;
+    short labelPixmap;
+    short blinkPixmap;
 };
 
 class TQCvlabel : public TQCnwbase {
@@ -94,6 +108,8 @@ public:
     // Underlines the first place in the text where the shortcut stands,
     // case aside; nothing for a null or empty shortcut.
     static void underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut);
+    // That place, -1 when the shortcut is null, empty or not in the text.
+    static long shortcutPosition(const TQCstring& text, const char* shortcut);
 
     // Keys of the row data a list keeps on each of its row labels: the
     // tree depth, the open mark and the mark of its change by the user, the
@@ -165,6 +181,24 @@ protected:
         b.marginRight = m_marginRight;
         b.marginTop = m_marginTop;
         b.marginBottom = m_marginBottom;
+    }
+    // The fields every such draw block has, by name: the look and the
+    // margins, the other colours, the text and pictures, emboss, font and
+    // reverseFlag.
+    template <class Block>
+    void fillLabelFields(Block& b)
+    {
+        fillLabelLook(b.label);
+        b.backBlinkColor = m_backBlinkColor;
+        b.topShadowColor = m_topShadowColor;
+        b.bottomShadowColor = m_bottomShadowColor;
+        b.labelString = m_labelString;
+        b.labelPixmap = m_labelPixmap;
+        b.blinkPixmap = m_blinkPixmap;
+        fillLabelMargins(b.margins);
+        b.emboss = m_emboss;
+        b.font = m_font;
+        b.reverseFlag = m_reverseFlag;
     }
 
     // Set by the list rows: the highlight behind the text (0 none) and the

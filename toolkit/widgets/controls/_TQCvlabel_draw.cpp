@@ -17,15 +17,20 @@ const char* const kClassName = "TQCvlabel";
 
 void TQCvlabel::underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut)
 {
+    long at = shortcutPosition(text, shortcut);
+    if (at >= 0)
+        dev->setUnderLineChar(at, 1);
+}
+
+long TQCvlabel::shortcutPosition(const TQCstring& text, const char* shortcut)
+{
     if (shortcut == nullptr || shortcut[0] == '\0')
-        return;
+        return -1;
     TQCstring lowered(text);
     lowered.to_lower();
     TQCstring key(shortcut, -2);
     key.to_lower();
-    long at = lowered.isExist(key.getString());
-    if (at >= 0)
-        dev->setUnderLineChar(at, 1);
+    return lowered.isExist(key.getString());
 }
 
 long TQCvlabel::draw()

@@ -72,23 +72,13 @@ long TQCvtoggle::draw()
 
 void TQCvtoggle::fillDrawBlock(TQCvtoggleDrawBlock& b)
 {
-    fillLabelLook(b.label);
+    fillLabelFields(b);
     b.selectColor = m_selectColor;
-    b.backBlinkColor = m_backBlinkColor;
-    b.topShadowColor = m_topShadowColor;
-    b.bottomShadowColor = m_bottomShadowColor;
-    b.labelString = m_labelString;
     b.selectString = m_selectString;
     b.shortcut = m_shortcut;
-    b.labelPixmap = m_labelPixmap;
-    b.blinkPixmap = m_blinkPixmap;
     b.selectPixmap = m_selectPixmap;
     b.status = m_status;
     b.orientation = m_orientation;
-    fillLabelMargins(b.margins);
-    b.emboss = m_emboss;
-    b.font = m_font;
-    b.reverseFlag = m_reverseFlag;
     b.enableFocusMove = m_enableFocusMove;
     b.statusProperty = m_statusProperty;
     b.unique = m_unique;

@@ -28,12 +28,6 @@ void setGrab(TQDdev* dev, unsigned char on)
         dev->setValue(TQDdev::VALUE_GRAB, &on);
 }
 
-// Upper case for ASCII letters only: a byte of another character stays.
-unsigned char asciiUpper(unsigned char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -85,14 +79,11 @@ void TQCpopupMenu::placeAt(short x, short y)
     long w = extent.width + (extent.images ? kImageRoom : 0) + (isToggle() ? kCheckRoom : 0) +
              (extent.cascade ? kCascadeRoom : 0);
     long h = extent.height;
-    long left = x, top = y;
-    TQDappDev* app = TQGIappDev();
-    long screenW = app != nullptr ? static_cast<unsigned short>(app->getWidth()) : 0;
-    long screenH = app != nullptr ? static_cast<unsigned short>(app->getHeight()) : 0;
-    if (x >= 0 && x < screenW && x + w > screenW)
-        left = screenW - w;
-    if (y >= 0 && y < screenH && y + h > screenH)
-        top = screenH - h;
+    long left = x, top = y, right = 0, bottom = 0;
+    if (passesScreenEdge(x, w, true, &right))
+        left = right - w;
+    if (passesScreenEdge(y, h, false, &bottom))
+        top = bottom - h;
     setPropertyV(_TQNx(), static_cast<short>(left));
     setPropertyV(_TQNy(), static_cast<short>(top));
     setPropertyV(_TQNwidth(), static_cast<unsigned short>(w));
@@ -295,8 +286,7 @@ void TQCpopupMenu::_key_handler(void* data, TQDkeyboard* keyboard, unsigned char
     TQCpopupMenu* menu = static_cast<TQCpopupMenu*>(data);
     if (!pressed || !menu->getVisible())
         return;
-    const char* text = keyboard->getText(-2);
-    unsigned char c = asciiUpper(text != nullptr ? static_cast<unsigned char>(text[0]) : 0);
+    unsigned char c = keyboard->shortcutLetter();
     if (c != 0 && menu->runShortcut(c))
         return;
     long key = keyboard->getKey();

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "_TQCfontSet.h"
+#include "_TQDappDev.h"
 #include "_TQCtypeServerFrame.h"
 
 TQ_TYPE_SERVER_FRAME(TQCpulldownMenuPopup, TQCwindow);
@@ -116,6 +117,17 @@ void TQCpulldownMenuPopup::setWorkTQNseparator(char*)
 void TQCpulldownMenuPopup::setWorkTQNseparator2(char*)
 {
     reparse();
+}
+
+bool TQCpulldownMenuPopup::passesScreenEdge(long position, long size, bool horizontal,
+                                            long* edge)
+{
+    TQDappDev* app = TQGIappDev();
+    long screen = app == nullptr ? 0 : static_cast<unsigned short>(horizontal ? app->getWidth()
+                                                                              : app->getHeight());
+    if (edge != nullptr)
+        *edge = screen;
+    return position >= 0 && position < screen && position + size > screen;
 }
 
 TQCpulldownData* TQCpulldownMenuPopup::get_parent_pld_data()

@@ -139,6 +139,12 @@ public:
     unsigned char get_use_pixmap() const { return m_usePixmap; }
     void set_use_pixmap(unsigned char on) { m_usePixmap = on & 1; }
 
+    // Whether a menu of that size at that position passes the screen's far
+    // edge (right when horizontal, else bottom), whose place goes to *edge;
+    // a position off the screen never does.
+    static bool passesScreenEdge(long position, long size, bool horizontal,
+                                 long* edge = nullptr);
+
     // Cascades: child c opened with text next to the screen point (x, y).
     void popupChildPld(short c, char* text, short x, short y);
     void popdownChildPld(short c);

@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-#include "_TQDappDev.h"
 #include "_TQDkeyboard.h"
 #include "_TQDmouse.h"
 
@@ -68,14 +67,11 @@ void TQCpulldownMenuPopup::popupChildPld(short c, char* text, short x, short y)
                                  m_shadowThickness, m_menuItemHeight, m_font, policy);
     long width = extent.width + (extent.images ? kImageRoom : 0) +
                  (extent.cascade ? kCascadeRoom : 0);
-    long left = x, top = y;
-    TQDappDev* app = TQGIappDev();
-    long screenW = app != nullptr ? static_cast<unsigned short>(app->getWidth()) : 0;
-    long screenH = app != nullptr ? static_cast<unsigned short>(app->getHeight()) : 0;
-    if (x >= 0 && x < screenW && x + width > screenW)
+    long left = x, top = y, bottom = 0;
+    if (passesScreenEdge(x, width, true))
         left = x - (width + m_width);
-    if (y >= 0 && y < screenH && y + extent.height > screenH)
-        top = screenH - extent.height;
+    if (passesScreenEdge(y, extent.height, false, &bottom))
+        top = bottom - extent.height;
 
     TQCpulldownMenuPopup* child = childAt(c);
     if (child == nullptr)
