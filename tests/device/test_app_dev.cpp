@@ -107,8 +107,6 @@ void lateHandler()
 
 void accessorIsNullUntilAFactoryIsInstalled()
 {
-    // A program with the platform layer has its device factory from start-up.
-    TQDappDev::setCreateInstanceHandler(nullptr);
     requireInChild(TQGIappDev() == nullptr, "no factory: null");
     requireInChild(TQGIappDev() == nullptr, "still null");
     requireInChild(!TQDappDev::getInstanceExist(), "no instance");
