@@ -6,9 +6,11 @@
 #include "procedureSteps.h"
 
 #include "_TQCfunctionRegister.h"
-#include "_TQClocaleSet.h"
+#include "_TQDfile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -40,17 +42,23 @@ TQCstring formatted(const char* format, long value)
 
 // rows rows of x = i * step and the array's element i, when the array holds
 // the analysis of the current size.
+// The file goes through the toolkit's file object, which hands the name to
+// the system whole, whatever characters it holds.
 void writeRows(TQCstring name, const double* array, long rows, double step)
 {
     if (array == nullptr || analysisSize != selsize)
         return;
-    FILE* file =
-        std::fopen(name.getString(TQGIappLocaleSet()->getSystemLocaleEncoding()), "w");
-    if (file == nullptr)
+    std::unique_ptr<TQDfile> file(TQDfile::getNewInstance());
+    char mode[] = "w";
+    if (file->open(name.getString(-2), mode) != 0)
         return;
-    for (long i = 0; i < rows; ++i)
-        std::fprintf(file, "%lf,%lf\n", i * step, array[i]);
-    std::fclose(file);
+    for (long i = 0; i < rows; ++i) {
+        // Room for two of the longest doubles "%lf" can print.
+        char row[768];
+        const int length = std::snprintf(row, sizeof row, "%lf,%lf\n", i * step, array[i]);
+        file->write(row, std::min<long>(length, sizeof row - 1));
+    }
+    file->close();
 }
 
 } // namespace

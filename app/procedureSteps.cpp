@@ -7,6 +7,9 @@
 
 #include "_TQCbase.h"
 
+#include <sstream>
+#include <string>
+
 void storeMessagePosition(TQCbase* object)
 {
     if (object == nullptr)
@@ -15,13 +18,65 @@ void storeMessagePosition(TQCbase* object)
     winStartY = widgetText(object, "y");
 }
 
+namespace {
+
+// The size without a box, and before any is in use.
+const long kDefaultSize = 1024;
+
+TQCbase* sizeBox()
+{
+    return findWidget("TQCcomboBox", "newcomb_000");
+}
+
+std::string trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The box's text as one of the sizes of its drop-down, blanks aside.
+bool offeredSize(TQCbase* box, long* size)
+{
+    const std::string text = trimmed(widgetText(box, "labelString").getString(-2));
+    std::stringstream items(widgetText(box, "menuItems").getString(-2));
+    std::string item;
+    while (std::getline(items, item, ',')) {
+        if (!text.empty() && trimmed(item) == text)
+            return scanLong(TQCstring(text.c_str()), size);
+    }
+    return false;
+}
+
+// What the user typed is dropped: the box shows the size in use again.
+long putBackSizeInUse(TQCbase* box)
+{
+    const long inUse = isTransformSize(selsize) ? selsize : kDefaultSize;
+    setWidgetText(box, "labelString", longText(inUse));
+    return inUse;
+}
+
+} // namespace
+
 bool takeTransformSize()
 {
-    selsize = 1024;
-    if (TQCbase* combo = findWidget("TQCcomboBox", "newcomb_000"))
-        scanLong(widgetText(combo, "labelString"), &selsize);
-    // Sizes other than the combo box's own never reach the transforms.
+    TQCbase* box = sizeBox();
+    long size = kDefaultSize;
+    if (box != nullptr && !offeredSize(box, &size))
+        size = putBackSizeInUse(box);
+    selsize = size;
     return selsize <= maxsize && isTransformSize(selsize);
+}
+
+bool sizeBoxOffersAUsableSize()
+{
+    TQCbase* box = sizeBox();
+    long size = 0;
+    if (box == nullptr || (offeredSize(box, &size) && size <= maxsize))
+        return true;
+    putBackSizeInUse(box);
+    return false;
 }
 
 void takeNoiseLevel()

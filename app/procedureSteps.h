@@ -7,9 +7,14 @@ class TQCbase;
 // winStartX and winStartY from the widget's own x and y.
 void storeMessagePosition(TQCbase* object);
 
-// selsize from the combo box's text (1024 when it does not convert). True
-// when it is a transform size the loaded channel can hold.
+// selsize from the combo box's text when that is one of the sizes the box
+// offers; any other text is replaced by the size in use (1024 before any),
+// which stays. True when the loaded channel can hold the size.
 bool takeTransformSize();
+// Before the box's own procedure changes anything: true when the box shows
+// an offered size the loaded channel can hold; otherwise the box shows the
+// size in use again and nothing is to change.
+bool sizeBoxOffersAUsableSize();
 // paraNoise from the noise field's text, when it converts.
 void takeNoiseLevel();
 // effectmaxsize and ratio_max_slider for the current sizes.

@@ -4,9 +4,9 @@
 #include "analysisState.h"
 #include "appDialogs.h"
 #include "appWidgets.h"
+#include "readWaveChunks.h"
 
 #include "_TQCbase.h"
-#include "_TQClocaleSet.h"
 
 #include "TQwin32.h"
 #include <mmsystem.h>
@@ -35,15 +35,27 @@ public:
     WaveFile(const WaveFile&) = delete;
     WaveFile& operator=(const WaveFile&) = delete;
 
-    // The name goes to the system in the system's own encoding, which need
-    // not be the application's.
+    // The file is opened by its UTF-16 name, which holds every name, also
+    // one beyond the ANSI code page, and handed to the multimedia functions
+    // as an open handle: their own open goes through the code page even
+    // when given a wide name. mmioClose closes the handle.
     bool open(TQCstring& name)
     {
-        char* systemName = name.getString(TQGIappLocaleSet()->getSystemLocaleEncoding());
-        MMIOINFO info = {};
-        m_file = mmioOpenA(systemName, &info, MMIO_READ);
-        if (m_file == nullptr)
+        const u16* units = name.getInternalUcs2();
+        if (units == nullptr)
             return false;
+        HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(units), GENERIC_READ,
+                                    FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE)
+            return false;
+        MMIOINFO info = {};
+        info.adwInfo[0] = static_cast<DWORD>(reinterpret_cast<uintptr_t>(handle));
+        m_file = mmioOpenW(nullptr, &info, MMIO_READ);
+        if (m_file == nullptr) {
+            CloseHandle(handle);
+            return false;
+        }
         const LONG end = mmioSeek(m_file, 0, SEEK_END);
         m_size = end > 0 ? end : 0;
         mmioSeek(m_file, 0, SEEK_SET);
@@ -210,13 +222,11 @@ int loadWave()
     if (!wave.open(nameFull))
         return refuse("file not found");
     MMCKINFO riff = {};
-    riff.fccType = mmioFOURCC('W', 'A', 'V', 'E');
-    if (mmioDescend(wave.file(), &riff, nullptr, MMIO_FINDRIFF) != MMSYSERR_NOERROR)
+    if (!descendIntoRiffWave(wave.file(), &riff))
         return refuse("riff chunk not found");
 
     MMCKINFO format = {};
-    format.ckid = mmioFOURCC('f', 'm', 't', ' ');
-    if (mmioDescend(wave.file(), &format, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR)
+    if (!descendIntoChunk(wave.file(), riff, mmioFOURCC('f', 'm', 't', ' '), &format))
         return refuse("format chunk not found");
     // The fields used end with bits per sample, at byte 14.
     if (format.cksize < 16 || !wave.holds(format))
@@ -245,8 +255,7 @@ int loadWave()
 
     mmioAscend(wave.file(), &format, 0);
     MMCKINFO data = {};
-    data.ckid = mmioFOURCC('d', 'a', 't', 'a');
-    if (mmioDescend(wave.file(), &data, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR)
+    if (!descendIntoChunk(wave.file(), riff, mmioFOURCC('d', 'a', 't', 'a'), &data))
         return refuse("data chunk not found");
     if (!wave.holds(data))
         return refuse("can not read wave data");

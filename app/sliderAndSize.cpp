@@ -47,6 +47,8 @@ void combo1act_ep(TQCbase* object)
     if (!run.alone() || siii == nullptr)
         return;
     storeMessagePosition(object);
+    if (!sizeBoxOffersAUsableSize())
+        return;
     freeStretch();
     if (!takeTransformSize())
         return;

@@ -13,6 +13,7 @@
 #include "_TQClocaleSet.h"
 #include "_TQCmessageDialog.h"
 #include "_TQDappDev.h"
+#include "_TQDcodeConvert.h"
 #include "_TQGFappResources.h"
 
 namespace {
@@ -81,7 +82,9 @@ void tideScopeStartUp()
     TQDappDev::setInitHandler(_font_init_);
     TQGIappDev();
     TQDappDev::setInitHandler(_mouse_init_);
-    TQGIappLocaleSet()->setDefaultEncoding(21);
+    // UTF-8 holds every file name the system can list, whatever its code
+    // page; Shift_JIS would turn a name such as "tonalité.wav" into "?".
+    TQGIappLocaleSet()->setDefaultEncoding(TQENC_UTF8);
     TQGIappDev()->setInstanceName("Marrowfen");
     TQDappDev::setInitHandler(createMainWindow);
 

@@ -42,6 +42,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -464,13 +465,14 @@ void checkCsvFiles()
 {
     char noise[32];
     std::snprintf(noise, sizeof noise, "%0.012f", static_cast<double>(0.001f));
-    const std::string base = g_session.dir->file("toneoff000000size00512");
+    const std::string base = g_session.dir->file("toneoff000005size00512");
     const Rows wave = readRows(base + "ObsWav.csv");
     const Rows restoredWave = readRows(base + "ResPowPara" + noise + "Wav0.010.csv");
     const Rows power = readRows(base + "ObsPow.csv");
     const Rows restored = readRows(base + "ResPowPara" + noise + ".csv");
 
-    const std::vector<double> stretch(g_session.samples.begin(), g_session.samples.begin() + 512);
+    const std::vector<double> stretch(g_session.samples.begin() + 5,
+                                      g_session.samples.begin() + 517);
     requireInChild(wave.crlf && restoredWave.crlf && power.crlf && restored.crlf,
                    "every row ends in CR LF");
     requireInChild(closeTo(wave.x, steps(512, 1.0 / kRate), 1e-6) && closeTo(wave.y, stretch, 1e-6),
@@ -637,8 +639,10 @@ void typeNoiseSteps(ScenarioSteps& user)
         for (int i = 0; i < 10; ++i)
             postKey(frame, VK_BACK);
         postChars(frame, "0.001");
+        postKey(frame, VK_RETURN);
     });
     user.when("the new level is taken", [] { return paraNoise == 0.001f; }, [] {
+        requireInChild(selpos == 5, "Return in the noise field presses no step button");
         for (size_t i = 0; i < 5; ++i) {
             const bool same = picture(*kAreas[i].dev) == g_session.before[i];
             const bool restored = std::string(kAreas[i].name) == "newvdra_003";
@@ -647,6 +651,58 @@ void typeNoiseSteps(ScenarioSteps& user)
             requireInChild(same != restored, what.c_str());
         }
     });
+}
+
+// The text typed into the size box, then Return unless told otherwise.
+void typeSize(const char* text, bool withReturn)
+{
+    // On the field, left of the arrow.
+    postClickAt(widget("TQCcomboBox", "newcomb_000"), 40, 10);
+    HWND frame = frameOf(widget("TQCmainWindow", "newwin000"));
+    // The field pads its text with blanks to 64 characters.
+    postKey(frame, VK_END);
+    for (int i = 0; i < 64; ++i)
+        postKey(frame, VK_BACK);
+    postChars(frame, text);
+    if (withReturn)
+        postKey(frame, VK_RETURN);
+}
+
+// Without the blanks the field may pad it with.
+std::string sizeText()
+{
+    std::string text = textOf("TQCcomboBox", "newcomb_000", "labelString");
+    return text.substr(0, text.find(' '));
+}
+
+// A size the box offers is taken when typed; any other puts back the size
+// in use, also when it waits in the box for the next file.
+void typedSizeSteps(ScenarioSteps& user)
+{
+    user.then("1000 is typed", [] { typeSize("1000", true); });
+    user.when("512 is put back", [] { return sizeText() != "1000"; }, [] {
+        requireInChild(sizeText() == "512", "the size in use is put back");
+        requireInChild(selsize == 512 && analysisSize == 512 && seliii != nullptr,
+                       "the analysis at 512 stays");
+        typeSize("1024", true);
+    });
+    user.when("1024 is taken", [] { return analysisSize == 1024; }, [] {
+        requireInChild(label("newvlab_015") == "1024 - 0.023[s]", "the new size's label");
+        typeSize("1000", false);
+        postClick(widget("TQCvbtn", "newvbtn_000"));
+    });
+    user.when("the file dialog lists tone.wav",
+              [] { return fileDialog()->getOwnVisible() && fileRow("tone.wav") != nullptr; },
+              [] {
+                  postClick(fileRow("tone.wav"));
+                  postClick(fileDialog()->getOkButton());
+              });
+    user.when("the file is loaded at the size in use", [] { return sizeText() == "1024"; }, [] {
+        requireInChild(analysisSize == 1024 && selpos == 0 && seliii != nullptr,
+                       "analysed at 1024");
+        postClick(widget("TQCvbtn", "newvbtn_002"));
+    });
+    user.when("> moves the stretch", [] { return selpos == 1; }, [] {});
 }
 
 void sessionScenario()
@@ -681,17 +737,120 @@ void sessionScenario()
     stepButton(user, "newvbtn_017", 892, "203");
     stepButton(user, "newvbtn_016", 897, "204");
     pickSizeSteps(user);
+    user.then(">> is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_016")); });
+    user.when("the stretch moves by five", [] { return selpos == 5; }, [] {});
     typeNoiseSteps(user);
     user.then("out csv is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_003")); });
     user.when("four CSV files are written", [] {
-        return fileExists(g_session.dir->file("toneoff000000size00512ObsPow.csv"));
+        return fileExists(g_session.dir->file("toneoff000005size00512ObsPow.csv"));
     }, [] {
         checkCsvFiles();
         checkScreenShowsPictures();
         checkWholeChannelPicture();
+    });
+    typedSizeSteps(user);
+    user.then("done", [] {
         SetCurrentDirectoryA("\\");
         g_session.dir.reset();
         std::fprintf(stderr, "session done\n");
+        passInChild();
+    });
+    runProgram(user);
+}
+
+// ---- names beyond ASCII ----
+
+// "tonalité" is beyond code page 932, "音声" beyond 1252: the test runs
+// under en_US.UTF-8 and again under ja_JP.UTF-8.
+const char* const kAccented = u8"tonalité.wav";
+const char* const kJapanese = u8"音声.wav";
+std::unique_ptr<TempDir> g_namesDir;
+
+std::filesystem::path inNamesDir(const std::string& utf8)
+{
+    return std::filesystem::path(g_namesDir->path()) / std::filesystem::u8path(utf8);
+}
+
+std::vector<int16_t> ramp(int16_t count)
+{
+    std::vector<int16_t> v;
+    for (int16_t i = 0; i < count; ++i)
+        v.push_back(static_cast<int16_t>(i % 200 - 100));
+    return v;
+}
+
+// The file is listed, taken with a double click or a click and OK, and
+// read.
+void chooseSteps(ScenarioSteps& user, const char* name, bool doubleClick)
+{
+    user.then("select WAV is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_000")); });
+    user.when(name, [name] { return fileDialog()->getOwnVisible() && fileRow(name) != nullptr; },
+              [name, doubleClick] {
+                  postClick(fileRow(name));
+                  if (doubleClick)
+                      postClick(fileRow(name));
+                  else
+                      postClick(fileDialog()->getOkButton());
+              });
+}
+
+// "out csv" writes the four files beside the recording, under its name.
+void exportSteps(ScenarioSteps& user, const char* name)
+{
+    user.then("out csv is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_003")); });
+    const std::string stem = std::string(name, std::strlen(name) - 4) + "off000000size00256";
+    user.when(name, [stem] { return fileExists(inNamesDir(stem + "ObsPow.csv")); }, [stem] {
+        requireInChild(fileExists(inNamesDir(stem + "ObsWav.csv")) &&
+                           fileExists(inNamesDir(stem + "ResPowPara0.000010000000.csv")),
+                       "the CSV files carry the recording's name");
+    });
+}
+
+void loadedSteps(ScenarioSteps& user, const char* name, long samples)
+{
+    user.when(name, [samples] { return maxsize == samples && analysisSize == 256; }, [name] {
+        requireInChild(label("newvlab_000") == name, "the file's name on its label");
+    });
+}
+
+void namesScenario()
+{
+    static ScenarioSteps user;
+    g_namesDir.reset(new TempDir);
+    writeFileBytes(inNamesDir(kAccented), waveFile(1, 8000, ramp(2000)));
+    writeFileBytes(inNamesDir(kJapanese), waveFile(1, 8000, ramp(3000)));
+    // Refused for its 8 bits, after the reader has taken its rate.
+    writeFileBytes(inNamesDir(u8"brisé.wav"),
+                   riffWave(waveChunk("fmt ", waveFormat(1, 11025, 8)) +
+                            waveChunk("data", std::string(100, '\x80'))));
+    writeFileBytes(inNamesDir("para.ini"), "0 4000 -100 0\n");
+    SetCurrentDirectoryA(g_namesDir->path().c_str());
+
+    user.when("the main window is shown", mainWindowShown, [] {});
+    chooseSteps(user, kAccented, true);
+    loadedSteps(user, kAccented, 2000);
+    chooseSteps(user, u8"brisé.wav", true);
+    user.when("the 8-bit file is refused", [] { return TQGIappMessageDialog()->getOwnVisible(); },
+              [] { postClick(TQGIappMessageDialog()->getOkButton()); });
+    // The message hides before the reader returns: the name tells when the
+    // loaded file's state is back.
+    user.when(
+        "the loaded file keeps its name",
+        [] {
+            return !TQGIappMessageDialog()->getOwnVisible() &&
+                   std::string(nameFile.getString(-2)) == kAccented;
+        },
+        [] { requireInChild(sampleFreq == 8000 && maxsize == 2000, "and its rate and samples"); });
+    exportSteps(user, kAccented);
+    chooseSteps(user, kJapanese, false);
+    loadedSteps(user, kJapanese, 3000);
+    exportSteps(user, kJapanese);
+    user.then("done", [] {
+        requireInChild(!fileExists(inNamesDir(u8"briséoff000000size00256ObsPow.csv")),
+                       "nothing is written under the refused file's name");
+        SetCurrentDirectoryA("\\");
+        g_namesDir.reset();
+        std::fprintf(stderr, "names done\n");
         passInChild();
     });
     runProgram(user);
@@ -763,3 +922,6 @@ TEST(ProgramDeathTest, ASessionOfFileSliderStepsSizeNoiseAndExportAsAUserDrivesI
 {
     EXPECT_EXIT(sessionScenario(), ::testing::ExitedWithCode(0), "session done");
 }
+
+TQ_FRESH_PROCESS_TEST(ProgramDeathTest, NamesBeyondTheCodePageAreListedReadAndExportedBeside,
+                      namesScenario(), "names done")

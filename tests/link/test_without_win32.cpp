@@ -5,6 +5,7 @@
 #include "_TQDenv.h"
 #include "_TQDfileSystem.h"
 #include "_TQDmouse.h"
+#include "_TQDsocket.h"
 #include "_TQDtimer.h"
 
 #include <cstdio>
@@ -12,7 +13,8 @@
 int main()
 {
     if (TQGIappEnvironment() != nullptr || TQGIappFileSystem() != nullptr ||
-        TQGIappMouse() != nullptr || TQGIappTimer() != nullptr || TQGIappDev() != nullptr) {
+        TQGIappMouse() != nullptr || TQGIappTimer() != nullptr || TQGIappDev() != nullptr ||
+        TQDsocket::createFromHandler() != nullptr) {
         std::fprintf(stderr, "a platform factory is installed without the platform layer\n");
         return 1;
     }

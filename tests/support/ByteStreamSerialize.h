@@ -12,25 +12,10 @@ class ByteStreamSerialize : public TQDserialize {
 public:
     explicit ByteStreamSerialize(const std::string& bytes = std::string());
 
-    TQ_ROOT_FRAME(ByteStreamSerialize, TQDserialize)
-
-    // Mode 1 empties the bytes; every mode starts at position 0. Fails with
-    // 14 while failOpen is set.
-    long _open(const char* name, long mode) override;
-    long _close() override;
-    long _read(void* buf, long n) override;
-    long _write(const void* buf, long n) override;
-    long _eof() override;
-    long _seek(long pos) override;
-    long _seek_set() override;
-    long _seek_end() override;
-    long _size() override;
-    long _tell() override;
-    // Type name "TEST-BYTES".
-    unsigned char type(const char* name) override;
-    TQDserialize* createSerialize() override;
-    // Writes the stream anew when something was saved.
-    long endTransaction() override;
+    // Mode 1 of _open empties the bytes; every mode starts at position 0.
+    // _open fails with 14 while failOpen is set. Type name "TEST-BYTES".
+    // endTransaction writes the stream anew when something was saved.
+    TQ_SERIALIZE_FRAME(ByteStreamSerialize)
 
     void setStreamMode(bool on);
     long recordCount() const { return m_records.getNum(); }

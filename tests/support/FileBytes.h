@@ -1,4 +1,6 @@
-// A file's bytes read and written whole, in binary mode.
+// A file's bytes read and written whole, in binary mode. The path is a
+// narrow name or a std::filesystem::path, which also carries a name beyond
+// the ANSI code page.
 #ifndef FILEBYTES_H
 #define FILEBYTES_H
 
@@ -6,19 +8,19 @@
 #include <iterator>
 #include <string>
 
-inline std::string readFileBytes(const std::string& path)
+template <typename Path> std::string readFileBytes(const Path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline void writeFileBytes(const std::string& path, const std::string& bytes)
+template <typename Path> void writeFileBytes(const Path& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline bool fileExists(const std::string& path)
+template <typename Path> bool fileExists(const Path& path)
 {
     return std::ifstream(path).good();
 }

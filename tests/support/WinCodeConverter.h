@@ -4,6 +4,11 @@
 #ifndef WINCODECONVERTER_H
 #define WINCODECONVERTER_H
 
+#include <string>
+
 void useWinCodeConverter();
+
+// The whole text converted by the application's converter.
+std::string convertedText(const char* text, int fromEncoding, int toEncoding);
 
 #endif

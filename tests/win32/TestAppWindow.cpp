@@ -1,4 +1,4 @@
-// Message-only application window and worker threads for the Win32 tests.
+// Message-only application window for the Win32 tests.
 #include "TestAppWindow.h"
 
 #include "TQDwinExecute.h"
@@ -19,6 +19,10 @@ LRESULT CALLBACK testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     if (message == WM_USER && wParam == TQ_WM_USER_THREAD_CALLBACK) {
         TQDwinThread::_exec_callback_message(reinterpret_cast<void*>(lParam));
+        return 0;
+    }
+    if (message == WM_USER && wParam == TQ_WM_USER_EVENT_RECORD) {
+        TQGFcallEventRecord(lParam);
         return 0;
     }
     if (message == WM_USER && wParam == TQ_WM_USER_CHILD_PROCESS) {
@@ -47,14 +51,6 @@ void registerClassOnce()
     registered = RegisterClassA(&windowClass) != 0;
 }
 
-DWORD WINAPI runWork(void* parameter)
-{
-    auto* work = static_cast<std::function<void()>*>(parameter);
-    (*work)();
-    delete work;
-    return 0;
-}
-
 } // namespace
 
 TestAppWindow::TestAppWindow()
@@ -81,23 +77,3 @@ void TestAppWindow::pumpFor(DWORD ms)
 {
     pumpUntil([] { return false; }, ms);
 }
-
-HANDLE startWork(std::function<void()> work)
-{
-    auto* heapWork = new std::function<void()>(std::move(work));
-    HANDLE thread = CreateThread(nullptr, 0, runWork, heapWork, 0, nullptr);
-    if (thread == nullptr)
-        delete heapWork;
-    return thread;
-}
-
-bool finishesWithin(DWORD timeoutMs, std::function<void()> work)
-{
-    HANDLE thread = startWork(std::move(work));
-    if (thread == nullptr)
-        return false;
-    bool finished = WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;
-    CloseHandle(thread);
-    return finished;
-}
-

@@ -1,13 +1,14 @@
 // Stand-in for the application window in tests of the Win32 services: a
 // hidden message-only window registered as the application window, whose
-// procedure hands thread callbacks, child-process news, inter-application
-// messages and timer messages to their services the way the application's
-// window procedure does, and a bounded message pump.
+// procedure hands thread callbacks, event records, child-process news,
+// inter-application messages and timer messages to their services the way
+// the application's window procedure does, and a bounded message pump.
 #ifndef TESTAPPWINDOW_H
 #define TESTAPPWINDOW_H
 
 #include "GuiTestApp.h"
 #include "TQwin32.h"
+#include "WorkThread.h"
 
 #include <functional>
 #include <string>
@@ -28,12 +29,5 @@ public:
 private:
     HWND window;
 };
-
-// Runs work on a new thread, which owns it; the caller closes the handle.
-HANDLE startWork(std::function<void()> work);
-// Runs work on a thread of its own and answers whether it finished within
-// timeoutMs. A thread that did not finish is left behind, so a blocked test
-// fails instead of hanging.
-bool finishesWithin(DWORD timeoutMs, std::function<void()> work);
 
 #endif

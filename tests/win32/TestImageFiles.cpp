@@ -3,7 +3,6 @@
 
 #include "TQwin32.h"
 
-#include <random>
 
 namespace {
 
@@ -49,23 +48,28 @@ std::vector<std::uint32_t> ReadPicture::transparency() const
     return bitmapPixels(mask, width, height);
 }
 
-int countBadMutations(const std::string& seed, unsigned randomSeed, int runs,
-                      const std::function<bool(const std::string&)>& read)
+ReadOutcome judgePicture(ReadPicture& picture)
 {
-    std::mt19937 random(randomSeed);
-    int bad = 0;
-    for (int run = 0; run < runs; ++run) {
-        std::string bytes = seed;
-        if (random() % 4 == 0) {
-            bytes.resize(random() % bytes.size());
-        } else {
-            for (unsigned changes = 1 + random() % 4; changes > 0; --changes)
-                bytes[random() % bytes.size()] = static_cast<char>(random());
+    ReadOutcome outcome = ReadOutcome::Refused;
+    if (picture.bitmap != nullptr) {
+        BITMAP object = {};
+        if (picture.width == 0 &&
+            GetObjectA(static_cast<HBITMAP>(picture.bitmap), sizeof object, &object) != 0) {
+            picture.width = static_cast<unsigned long>(object.bmWidth);
+            picture.height = static_cast<unsigned long>(object.bmHeight);
         }
-        if (!read(bytes))
-            ++bad;
+        const std::size_t pixels = picture.width * picture.height;
+        const bool whole = pixels > 0 && picture.colours().size() == pixels &&
+                           (picture.mask == nullptr || picture.transparency().size() == pixels);
+        outcome = whole ? ReadOutcome::Whole : ReadOutcome::Broken;
+    } else if (picture.mask != nullptr) {
+        outcome = ReadOutcome::Broken;
     }
-    return bad;
+    DeleteObject(static_cast<HGDIOBJ>(picture.bitmap));
+    DeleteObject(static_cast<HGDIOBJ>(picture.mask));
+    picture.bitmap = picture.mask = nullptr;
+    picture.width = picture.height = 0;
+    return outcome;
 }
 
 void putLittle32(std::string& bytes, std::size_t at, std::uint32_t value)
@@ -74,20 +78,51 @@ void putLittle32(std::string& bytes, std::size_t at, std::uint32_t value)
         bytes[at + i] = static_cast<char>(value >> 8 * i & 0xFF);
 }
 
-// A 32-bit bit-field file; pixels are 0xAARRGGBB in file row order.
+FileSeed bmpFileParts(std::int32_t width, std::int32_t height, int bitCount, int compression,
+                      const std::vector<std::string>& after)
+{
+    const std::uint32_t headers = 14 + 40;
+    std::uint32_t offset = headers;
+    std::uint32_t total = headers;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        total += static_cast<std::uint32_t>(after[i].size());
+        if (i + 1 < after.size())
+            offset += static_cast<std::uint32_t>(after[i].size());
+    }
+    std::string head = "BM";
+    const std::uint32_t fields[] = {total, 0, offset, 40, static_cast<std::uint32_t>(width),
+                                    static_cast<std::uint32_t>(height),
+                                    1u | static_cast<std::uint32_t>(bitCount) << 16,
+                                    static_cast<std::uint32_t>(compression),
+                                    after.empty() ? 0u
+                                                  : static_cast<std::uint32_t>(after.back().size()),
+                                    0, 0, bitCount <= 8 ? (offset - headers) / 4 : 0, 0};
+    head.resize(headers);
+    for (std::size_t i = 0; i < sizeof fields / sizeof fields[0]; ++i)
+        putLittle32(head, 2 + 4 * i, fields[i]);
+    // File size, pixel offset, header size, sides, bit count, compression,
+    // image size and colours used.
+    FileSeed parts = {{head,
+                       {{2, 4, false}, {10, 4, false}, {14, 4, false}, {18, 4, false},
+                        {22, 4, false}, {28, 2, false}, {30, 4, false}, {34, 4, false},
+                        {46, 4, false}},
+                       false}};
+    for (const std::string& bytes : after)
+        if (!bytes.empty())
+            parts.push_back({bytes, {}, true});
+    return parts;
+}
+
+// Pixels are 0xAARRGGBB in file row order.
 std::string bmpBitFieldsFile(std::int32_t width, std::int32_t height,
                              const std::vector<std::uint32_t>& pixels)
 {
-    // File header, information header, then the three colour masks.
-    const std::uint32_t headers = 14 + 40 + 12;
-    std::string out = "BM";
-    std::vector<std::uint32_t> fields = {headers + static_cast<std::uint32_t>(pixels.size() * 4),
-                                         0, headers, 40, static_cast<std::uint32_t>(width),
-                                         static_cast<std::uint32_t>(height), 1 | 32 << 16, 3,
-                                         0, 0, 0, 0, 0, 0xFF0000, 0xFF00, 0xFF};
-    fields.insert(fields.end(), pixels.begin(), pixels.end());
-    out.resize(2 + 4 * fields.size());
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        putLittle32(out, 2 + 4 * i, fields[i]);
-    return out;
+    std::string masks(12, '\0');
+    putLittle32(masks, 0, 0xFF0000);
+    putLittle32(masks, 4, 0xFF00);
+    putLittle32(masks, 8, 0xFF);
+    std::string data(4 * pixels.size(), '\0');
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        putLittle32(data, 4 * i, pixels[i]);
+    return joinedParts(bmpFileParts(width, height, 32, 3, {masks, data}));
 }

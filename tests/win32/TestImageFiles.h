@@ -1,11 +1,12 @@
-// What the image reader tests share: the readers' results, and mutation
-// runs that feed a reader damaged copies of a valid file.
+// What the image reader tests share: the readers' results, how a mutation
+// run judges them, and BMP files made to measure.
 #ifndef TESTIMAGEFILES_H
 #define TESTIMAGEFILES_H
 
+#include "FileMutations.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,15 +26,20 @@ struct ReadPicture {
     std::vector<std::uint32_t> transparency() const;
 };
 
-// Calls read with `runs` copies of seed, each damaged by a few random byte
-// changes or cut short, from a fixed random seed; read answers whether the
-// reader gave its failure value or a whole picture. Answers how many runs
-// broke that rule.
-int countBadMutations(const std::string& seed, unsigned randomSeed, int runs,
-                      const std::function<bool(const std::string&)>& read);
+// Refused: neither bitmap nor mask; whole: a bitmap (and any mask) of the
+// size given, or of its own size when none is given, that reads back whole.
+// The handles are then deleted and the picture emptied for the next read.
+ReadOutcome judgePicture(ReadPicture& picture);
 
 // Writes value least significant byte first at byte at of bytes.
 void putLittle32(std::string& bytes, std::size_t at, std::uint32_t value);
+// The parts of a BMP file with the 40-byte header: its head (the file and
+// information headers, their numbers marked), then each of `after` (colour
+// masks, palette, pixel data) as a movable part. The pixel offset points at
+// the last of them and the image size is its size; with 8 bits or fewer a
+// pixel, everything before the pixels counts as the palette.
+FileSeed bmpFileParts(std::int32_t width, std::int32_t height, int bitCount, int compression,
+                      const std::vector<std::string>& after);
 // A BMP file of 32-bit bit fields, width x height, pixels 0xAARRGGBB in file
 // row order; a positive height puts the bottom row first.
 std::string bmpBitFieldsFile(std::int32_t width, std::int32_t height,

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "SystemEncoding.h"
-#include "TQDwinCodeConvert.h"
 #include "_TQCinitializeManager.h"
 #include "_TQClocale.h"
 #include "_TQClocaleSet.h"
@@ -37,12 +36,7 @@ const struct {
 
 std::string toUtf8(const char* stored, int encoding)
 {
-    TQDwinCodeConvert cc;
-    const int need = cc.codeConvert(nullptr, 0, 16, stored, -1, encoding);
-    std::string out(static_cast<size_t>(need) + 1, '\0');
-    cc.codeConvert(&out[0], need + 1, 16, stored, -1, encoding);
-    out.resize(static_cast<size_t>(need));
-    return out;
+    return convertedText(stored, encoding, 16);
 }
 
 // Both registration runs of start-up: device initialisation and the start

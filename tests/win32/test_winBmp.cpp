@@ -6,7 +6,6 @@
 
 #include "FileBytes.h"
 #include "TempDir.h"
-#include "TestAppWindow.h"
 #include "TestImageFiles.h"
 #include "TQwin32.h"
 
@@ -19,6 +18,7 @@ enum BmpField {
     BMP_WIDTH = 18,
     BMP_HEIGHT = 22,
     BMP_COMPRESSION = 30,
+    BMP_IMAGE_SIZE = 34,
     BMP_USED_COLOURS = 46
 };
 
@@ -120,17 +120,77 @@ TEST_F(BmpFiles, DamagedHeaderFieldsAreRefused)
     }
 }
 
-TEST_F(BmpFiles, MutatedFilesNeverCrashOrHang)
+TEST_F(BmpFiles, FilesThatWouldTakeThePlatformLoaderOutsideThemAreRefusedFirst)
 {
-    int bad = -1;
-    bool finished = finishesWithin(30000, [&] {
-        bad = countBadMutations(bmpBitFieldsFile(3, -2, kPixels), 18, 400,
-                                [&](const std::string& bytes) {
-                                    ReadPicture picture;
-                                    return read(bytes, &picture) == 0 ||
-                                           (picture.bitmap == nullptr && picture.mask == nullptr);
-                                });
-    });
-    ASSERT_TRUE(finished) << "a damaged file hung the reader";
-    EXPECT_EQ(0, bad);
+    auto file = [](std::int32_t width, std::int32_t height, int bits, int compression,
+                   const std::vector<std::string>& after, std::size_t field, std::uint32_t value) {
+        std::string bytes = joinedParts(bmpFileParts(width, height, bits, compression, after));
+        putLittle32(bytes, field, value);
+        return bytes;
+    };
+    const std::string rle("\x04\x01\x00\x00\x04\x02\x00\x01", 8);
+    const std::string palette(8, '\x7F');
+    const std::string pixels(24, '\x40');
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"24 bits, height 0x80000003, cut in the header",
+         file(3, 2, 24, 0, {pixels}, BMP_HEIGHT, 0x80000003).substr(0, 43)},
+        {"pixel offset 0xFFFFFFEC", file(3, 1, 24, 0, {pixels.substr(0, 17)}, BMP_PIXEL_OFFSET,
+                                         0xFFFFFFEC)},
+        {"1 bit, width 0x80000009", file(9, 2, 1, 0, {palette, "abcdefgh"}, BMP_WIDTH, 0x80000009)},
+        {"RLE8, pixel offset at the end", file(4, 2, 8, 1, {palette, rle}, BMP_PIXEL_OFFSET, 78)},
+        {"RLE8, more compressed data than the file",
+         file(4, 2, 8, 1, {palette, rle}, BMP_IMAGE_SIZE, 9)},
+        // These two took the platform loader outside the file.
+        {"24 bits, 3000 x 3000 from 24 bytes", file(3000, 3000, 24, 0, {pixels}, 0, 0x4D42)},
+        {"pixel offset 0x7FFFFFF0", file(3, 2, 24, 0, {pixels}, BMP_PIXEL_OFFSET, 0x7FFFFFF0)},
+    };
+    ASSERT_EQ(71u, cases[1].bytes.size());
+    for (const auto& c : cases) {
+        ReadPicture picture;
+        EXPECT_EQ(-1, read(c.bytes, &picture)) << c.what;
+        EXPECT_EQ(nullptr, picture.bitmap) << c.what;
+        EXPECT_FALSE(TQGFxBmpLoadable(path.c_str())) << c.what;
+    }
+    ReadPicture picture;
+    ASSERT_EQ(0, read(joinedParts(bmpFileParts(4, 2, 8, 1, {palette, rle})), &picture, 4, 2));
+    EXPECT_EQ(8u, picture.colours().size()) << "a whole RLE8 file still loads";
+}
+
+TEST_F(BmpFiles, FuzzedFilesEndInRefusalOrAWholeBitmapWithinTimeAndMemory)
+{
+    // Decoded here (bit fields, both row orders) or by the platform loader
+    // (24, 8 and 1 bits, RLE8 and RLE4) once the header fits the file.
+    std::string masks(12, '\0');
+    putLittle32(masks, 0, 0xFF0000);
+    putLittle32(masks, 4, 0xFF00);
+    putLittle32(masks, 8, 0xFF);
+    std::string pixels32;
+    for (std::uint32_t p : kPixels)
+        pixels32 += std::string(reinterpret_cast<const char*>(&p), 4);
+    const std::string palette4 = std::string(4 * 16, '\x33');
+    MutationRun run;
+    run.seeds = {bmpFileParts(3, -2, 32, 3, {masks, pixels32}),
+                 bmpFileParts(3, 2, 32, 3, {masks, pixels32}),
+                 bmpFileParts(5, 3, 24, 0, {std::string(48, '\x5A')}),
+                 bmpFileParts(3, -2, 8, 0, {palette4.substr(0, 12), "\0\1\2\0\2\1\0\0"}),
+                 bmpFileParts(9, 2, 1, 0, {palette4.substr(0, 8), std::string(8, '\xA5')}),
+                 bmpFileParts(4, 2, 8, 1, {palette4, "\x04\x01\x00\x00\x02\x02\x02\x03\x00\x01"}),
+                 bmpFileParts(4, 2, 4, 2, {palette4, "\x04\x12\x00\x00\x04\x30\x00\x01"})};
+    run.randomSeed = 32;
+    run.cases = 1600;
+    ReadPicture picture;
+    run.prepare = [&](const std::string& bytes) { writeFileBytes(path, bytes); };
+    run.read = [&](const std::string&) {
+        long width = 0;
+        long height = 0;
+        TQGFxBmpReadFileToPixmap(path.c_str(), &picture.bitmap, &picture.mask, &width, &height);
+    };
+    run.judge = [&] { return judgePicture(picture); };
+    // Decoding keeps a picture and a mask of 3 bytes a pixel and one file
+    // row, from at least 4 bytes a pixel in the file.
+    run.allocationBound = [](std::size_t size) { return 16384 + 3ull * size; };
+    expectSoundMutations(run, "BMP");
 }

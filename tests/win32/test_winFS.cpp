@@ -5,6 +5,7 @@
 #include "FileBytes.h"
 #include "SystemEncoding.h"
 #include "TQDwinFS.h"
+#include "TQDwinFile.h"
 #include "TempDir.h"
 #include "_TQClistData.h"
 
@@ -12,6 +13,7 @@
 
 #include <winnetwk.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -138,6 +140,39 @@ TEST_F(WinFileSystem, RenameReplacesATargetOnlyWhenTheRenameHappens)
 
     EXPECT_EQ(0, fs.deleteFile(text(to)));
     EXPECT_EQ(-1, fs.deleteFile(text(to)));
+}
+
+// "tonalité" is in code page 1252 and not in 932, "音声" the other way
+// round: whichever locale runs the test, one of them is beyond the ANSI code
+// page (the suite runs under en_US.UTF-8 and ja_JP.UTF-8).
+TEST_F(WinFileSystem, NamesBeyondTheCodePageAreListedCheckedChangedAndOpened)
+{
+    namespace stdfs = std::filesystem;
+    const stdfs::path folder(dir.path());
+    // Names joined as text: a narrow std::filesystem::path would read them
+    // in the ANSI code page.
+    auto inDir = [this](const std::string& name) { return dir.path() + "\\" + name; };
+    std::string accented = u8"tonalité.wav", japanese = u8"音声.wav", sub = u8"données";
+    writeFileBytes(folder / stdfs::u8path(accented), "RIFF");
+    writeFileBytes(folder / stdfs::u8path(japanese), "data");
+    std::string path = dir.path(), subPath = inDir(sub);
+    ASSERT_EQ(0, fs.createDir(text(subPath)));
+
+    EXPECT_EQ((std::vector<std::string>{sub}), names(fs.showDir(text(path))));
+    EXPECT_EQ((std::vector<std::string>{accented, japanese}),
+              names(fs.showFile(text(path))))
+        << "the names as the application writes them, not \"?\"";
+    std::string from = inDir(japanese), to = inDir(u8"音声2.wav");
+    EXPECT_EQ(1, fs.check(text(from)));
+    EXPECT_EQ(2, fs.check(text(subPath)));
+    EXPECT_EQ(0, fs.rename(text(from), text(to)));
+    TQDwinFile file;
+    EXPECT_EQ(0, file.open(text(to), const_cast<char*>("r")));
+    EXPECT_EQ(4, file.getSize()) << "the renamed file opens";
+    file.close();
+    EXPECT_EQ(0, fs.deleteFile(text(to)));
+    EXPECT_EQ(0, fs.check(text(to)));
+    EXPECT_EQ(0, fs.deleteDir(text(subPath)));
 }
 
 TEST(WinNetworkListing, RemoteNamesLoseTheListedPathAndUseSlashes)

@@ -148,6 +148,16 @@ TEST_F(WinImage, XpmNameIsTriedAsPngBmpBareBmpBuiltInBitmapThenAsIcons)
     EXPECT_EQ(-1, image.getValue1());
 }
 
+TEST_F(WinImage, BmpWhoseHeaderDoesNotFitItsFileNeverReachesThePlatformLoader)
+{
+    // 3000 x 3000 pixels of 24 bits from 24 bytes: the loader would read
+    // far outside the file.
+    writeFileBytes("c.bmp", joinedParts(bmpFileParts(3000, 3000, 24, 0, {std::string(24, 'x')})));
+    TQDwinImage image;
+    image.setImageName("c.bmp");
+    EXPECT_EQ(-1, reload(image));
+}
+
 TEST_F(WinImage, DestroyReleasesTheBitmapItsMaskAndIconsFromFiles)
 {
     writeBmp("c.bmp", 2);

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -61,24 +62,24 @@ void* id(std::intptr_t n)
     return reinterpret_cast<void*>(n);
 }
 
-// The device kinds that registrations from first to last added.
-std::vector<std::string> deviceKindsFrom(long first)
+// The device kinds registered so far, in the order of registration.
+std::vector<std::string> deviceKinds()
 {
     const TQClistData& names = TQGIappDevice()->getDeviceNames();
     std::vector<std::string> kinds;
-    for (long i = first; i < names.getNum(); ++i)
+    for (long i = 0; i < names.getNum(); ++i)
         kinds.push_back(static_cast<const char*>(names.getData(i)));
     return kinds;
 }
 
 void deviceInitialisationScenario()
 {
-    long registered = TQGIappDevice()->getDeviceNames().getNum();
+    std::vector<std::string> before = deviceKinds();
+    for (const char* kind : {"formDev", "windowDev", "nwDev", "scrFrameDev", "mwindowDev"})
+        requireInChild(std::count(before.begin(), before.end(), kind) == 1,
+                       (std::string(kind) + " registered once, before start-up").c_str());
     TQGFdeviceInitialize();
-    requireInChild(deviceKindsFrom(registered) == std::vector<std::string>{"formDev", "windowDev",
-                                                                           "nwDev", "scrFrameDev",
-                                                                           "mwindowDev"},
-                   "the five device kinds registered in order");
+    requireInChild(deviceKinds() == before, "start-up registers no device kind again");
     requireInChild(defaultImage("psave.ico") == id(202) && defaultImage("endbtn.ico") == id(223) &&
                        defaultImage("pcreate.ico") == id(230) && defaultImage("bi43.ico") == id(235),
                    "icons 202 to 235 bound to the picture files");

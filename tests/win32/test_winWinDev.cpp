@@ -93,7 +93,7 @@ void frameScenario()
     const DWORD styles[] = {0x80000000, 0x00CF0000, 0x00C00000, 0x00CA0000,
                             0x00C90000, 0x00040000, 0x80000000, 0x80000000};
     for (char kind = 7; kind >= 1; --kind) {
-        setKey(dev, TQCwindow::VALUE_TITLE_BAR, kind);
+        setKey(dev, TQDwindowDev::VALUE_TITLE_BAR, kind);
         std::string what = "title-bar kind " + std::to_string(kind);
         requireInChild(IsWindowVisible(dev->getShell()) &&
                            (GetWindowLongA(dev->getShell(), GWL_STYLE) & kKindBits) ==
@@ -116,16 +116,16 @@ void frameScenario()
     requireInChild(!topmost(dev), "clearing the last reason takes it out of the band");
 
     long state = 1;
-    dev->setValue(TQCwindow::VALUE_WINDOW_STATUS, &state);
+    dev->setValue(TQDwindowDev::VALUE_WINDOW_STATUS, &state);
     pumpPendingMessages(kPatience);
-    dev->getValue(TQCwindow::VALUE_WINDOW_STATUS, &state);
+    dev->getValue(TQDwindowDev::VALUE_WINDOW_STATUS, &state);
     requireInChild(IsIconic(dev->getShell()) && state == 1, "minimised");
-    setKey(dev, TQCwindow::VALUE_WINDOW_STATUS, 0L);
+    setKey(dev, TQDwindowDev::VALUE_WINDOW_STATUS, 0L);
     pumpPendingMessages(kPatience);
     requireInChild(!IsIconic(dev->getShell()) && log.empty(),
                    "nothing the program did, minimising included, comes back as RESIZE");
 
-    setKey(dev, TQCwindow::VALUE_POPUP, static_cast<unsigned char>(1));
+    setKey(dev, TQDwindowDev::VALUE_POPUP, static_cast<unsigned char>(1));
     requireInChild(dev->getShell() == nullptr, "the pop-up mode drops the windows");
     dev->setVisible(1);
     HWND shell = dev->getShell();
@@ -134,7 +134,7 @@ void frameScenario()
                        frameFits(dev, 300, 200, 200, 90),
                    "a pop-up: no frame, topmost, owned by the application window");
     dev->setVisible(0);
-    requireInChild(!IsWindow(shell) && dev->setValue(TQCwindow::VALUE_WINDOW_STATUS, &state) == -1,
+    requireInChild(!IsWindow(shell) && dev->setValue(TQDwindowDev::VALUE_WINDOW_STATUS, &state) == -1,
                    "a hidden pop-up is destroyed and has no window state");
     passInChild();
 }

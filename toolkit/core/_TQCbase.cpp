@@ -15,6 +15,7 @@
 #include "_TQDdev.h"
 #include "_TQDwindowDev.h"
 #include "_TQDmouse.h"
+#include "_TQGFbuilder.h"
 #include "_TQGFdebug.h"
 #include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
@@ -29,6 +30,7 @@ using tqbase::listHolds;
 namespace {
 
 const char* const kFocusListKey = "FOCUS_LIST";
+const char* const kEditorClientKey = "PCLIENT";
 
 TQCbase* baseAt(const TQClistData& list, long i)
 {
@@ -102,6 +104,7 @@ TQCbase::~TQCbase()
         guard->object = nullptr;
     lifeGuards = nullptr;
 
+    leaveBuilder();
     leaveExportLists();
     releaseFocusHolders();
     _exec_del_procedure();
@@ -129,6 +132,20 @@ TQCbase::~TQCbase()
     delete variantData;
     delete[] instanceName;
     delete[] userString;
+}
+
+// The property editor lets go of an object that goes, and the object's
+// grip handles go with it.
+void TQCbase::leaveBuilder()
+{
+    TQCbase* editor = TQGIappPropertyEditor();
+    if (editor != nullptr && editor != this && editor->existProperty(_TQNclient()) &&
+        editor->getProperty(_TQNclient()).getVoidPtr() == this) {
+        editor->setUserData(kEditorClientKey, nullptr);
+        editor->setPropertyV(_TQNclient(), static_cast<void*>(nullptr));
+    }
+    TQGFnotifyPropertyEditor(this, 2);
+    clearGriphand();
 }
 
 // The delete entry copies the names, so it outlives the object.
@@ -880,7 +897,6 @@ void TQCbase::onMouseIn(TQCpoint*)
 
 void TQCbase::onMouseOut() {}
 void TQCbase::onMouseMove(TQCpoint*) {}
-void TQCbase::onMousePress(TQCpoint*) {}
 void TQCbase::onMouseDoubleClick(TQCpoint*) {}
 void TQCbase::onMouseRelease(TQCpoint*) {}
 void TQCbase::onExpose(TQCrect*) {}
@@ -928,6 +944,11 @@ void TQCbase::onParentVisibleChange(unsigned char on)
     dev->setVisible(1);
     setAbsoluteDraw(1);
     needUpdate();
+    // The handles are made again on the device that now shows the object.
+    if (state.showGriphand) {
+        clearGriphand();
+        drawGriphand();
+    }
 }
 
 void TQCbase::onParentSensitiveChange(unsigned char) {}
@@ -953,6 +974,7 @@ long TQCbase::setPropertyEditMode(unsigned char on)
         onEditModeChange(1);
         return 0;
     }
+    setPropertyEditExecute(0);
     state.editMode = 0;
     onEditModeChange(0);
     return 0;
@@ -1048,6 +1070,8 @@ void TQCbase::setChildren(TQClistData&) {}
 
 void TQCbase::update()
 {
+    if (state.showGriphand && state.queuedForUpdate && state.geometryChanged)
+        drawGriphand();
     state.queuedForUpdate = 0;
     state.geometryChanged = 0;
     __dbprintf("TQCbase::update() %s:%d %s updated...\n", kSourceName, 585, getInstanceName());

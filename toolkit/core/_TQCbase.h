@@ -312,8 +312,44 @@ public:
     unsigned char getDotMode() const { return state.editMode; }
     unsigned char getPropertyEditMode() const { return state.editMode; }
     // Switches the edit mode: on, the object also takes presses and
-    // releases. Selection and grip handles belong to the builder. 0.
+    // releases; off, it is deselected first. 0.
     virtual long setPropertyEditMode(unsigned char on);
+
+    // Builder edit mode. Selecting puts the object in edit mode, makes it
+    // the property editor's client, tells the property-editor handler and
+    // shows the nine grip handles; deselecting undoes all three. 0.
+    long setPropertyEditExecute(unsigned char on);
+    // -1 when showing needs a device the object does not have, else 0.
+    long setShowGriphand(unsigned char on);
+    unsigned char getShowGriphand() const { return state.showGriphand; }
+    // Places the handles of a selected object round its x, y, width and
+    // height (inside it from 0, 0 for a container): 0, or -1 when it lacks
+    // one of the four; 0 and nothing for an object not selected.
+    long drawGriphand();
+    // Makes the nine handles on first use, then places and shows them.
+    long _draw_grip_hand(short x, short y, unsigned short w, unsigned short h);
+    // Deletes the handles and forgets them. 0.
+    long clearGriphand();
+    // Positions and sizes the handles produce are multiples of the grid; a
+    // grid below 1 is taken as 1.
+    static void setGripHandGrid(unsigned short gx, unsigned short gy);
+    static void getGripHandGrid(unsigned short* gx, unsigned short* gy);
+    // User-data keys of the grip handles: on a selected object the list of
+    // its handles; on each handle its client, its number (0-8) and the
+    // geometry handler it calls while dragged.
+    static constexpr const char* GRIP_HANDS_KEY = "GH-LIST";
+    static constexpr const char* GRIP_CLIENT_KEY = "CLIENT";
+    static constexpr const char* GRIP_NUMBER_KEY = "GH-NO";
+    static constexpr const char* GRIP_HANDLER_KEY = "G-HANDLER";
+    // Makes one grip hand for a client; the grip-hand class installs it.
+    typedef TQCbase* (*GripHandMaker)(TQCbase* client);
+    static void setGripHandMaker(GripHandMaker maker);
+    // New-instance placement in a container: a band follows the pointer
+    // from the press until the first button is let go, and the rectangle
+    // goes to the create-instance handler. -1 for an object that is not a
+    // container or without a timer.
+    long _start_new_instance_positioning();
+    static void _new_instance_pos_work_proc(void* data);
     unsigned char getMouseAddr(short* x, short* y);
     // Off: image names set by text reuse the number the property holds.
     void setKeepPixmapCache(unsigned char on) { state.keepPixmapCache = on ? 1 : 0; }
@@ -486,6 +522,7 @@ private:
     void _exec_procedure(TQCprocedure* procedure);
     void releaseProcedures();
     void releaseDataSourceLinks();
+    void leaveBuilder();
     void leaveExportLists();
     void leaveParentFocusList();
     // Destruction: lets go of the special focus without telling anyone,
@@ -493,6 +530,13 @@ private:
     void releaseFocusHolders();
 
     bool sensitiveForEditMode();
+    // The object a press in edit mode selects, or null.
+    TQCbase* builderPressTarget(TQCpoint* point);
+    // Whether a visible child with a device on a parent device and the four
+    // geometry properties, out of those from position first on, lies under
+    // the point.
+    static bool coveredAt(TQClistData* children, long first, long px, long py,
+                          bool skipInternal);
     unsigned char visibleBeforeChange();
     void tellChildrenParentVisible(unsigned char v, LifeGuard& guard);
     void tellChildrenParentSensitive(unsigned char v, LifeGuard& guard);
@@ -585,6 +629,10 @@ void TQCbase::forEachStillIn(TQClistData& list, Step step)
             return;
     }
 }
+
+// The geometry handler of the grip hands: moves or resizes the client as
+// handle number (0-8) is dragged dx and dy away from its centre.
+void _griph_geom_handler(TQCbase* client, short number, short dx, short dy);
 
 // The class record of a class derived from TQCbase: made on first use with
 // its parent class's record and kept for the process. Place it in the public

@@ -83,6 +83,7 @@ public:
     // is then called twice.
     long addEvent(TQCbase* object, long code);
     long delEvent(TQCbase* object, long code);
+    bool isRegistered(TQCbase* object, long code) const;
     void execEvent(long code, void* data);
     void execEvent(long code);
     void execEvent(const char* procedureName);
@@ -160,7 +161,6 @@ private:
     void runUpdates(TQCbase** snapshot, long n);
     void runInitializeQueue();
     void broadcast(bool anyCode, long code, Delivery deliver, void* arg);
-    bool isRegistered(TQCbase* object, long code) const;
     void forgetInRunningFrames(TQCbase* object);
 
     long findEventProc(EventProc function, const char* functionName,

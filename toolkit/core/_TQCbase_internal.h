@@ -9,6 +9,8 @@
 #include "_TQClistData.h"
 #include "_TQGFdebug.h"
 
+class TQCbase;
+
 namespace tqbase {
 
 // Source name of the debug log lines of the base object.
@@ -52,6 +54,10 @@ private:
 
     char text[512];
 };
+
+// Whether the object has the four geometry properties x, y, width and
+// height.
+bool hasGeometry(TQCbase* object);
 
 } // namespace tqbase
 

@@ -17,17 +17,19 @@
 //     TQCgauge::TQCgauge(TQCbase* parent, const char* name) : TQCnwbase(parent, name)
 //     {
 //         TQCregisterClass(this, VERSION, [](Registrar& r) {
-//             r.watched<&TQCgauge::m_value>(_TQNvalue(), 0, TQ_HOOKS(value), {_TQSvalue()});
-//             r.watched<&TQCgauge::m_labelString>(_TQNlabelString(), nullptr,
-//                                                 TQ_HOOKS(labelString));
+//             TQ_WATCH(r, value, 0);
+//             TQ_WATCH(r, labelString, nullptr);
 //             r.changeDefault<&TQCgauge::m_width>(_TQNwidth(), 80);
 //             r.triggers({TQEV_EXPOSE, TQEV_VALUE_CH});
 //         });
 //     }
 //
-// A TQCbool member registers as TQCflag<&TQCgauge::m_on>; a bit field through
-// the slot TQ_BIT_FIELD_SLOT declares (TQCflagOf<m_packedSlot> for a flag).
-// The registrar's forms are in _TQCclassRegistrar.h.
+// TQ_WATCH takes a choice table as a fourth argument (TQ_WATCH(r, align, 0,
+// alignmentH)); a bit field registers with TQ_WATCH_BITS through the slot
+// TQ_BIT_FIELD_SLOT declares, a TQCbool bit field with TQ_WATCH_FLAG, a
+// value kept elsewhere with TQ_WATCH_SLOT. A class that an extended look can
+// paint adds one look line, TQ_LOOK_HOOK (_TQClookHook.h). The registrar's
+// own forms are in _TQCclassRegistrar.h.
 #ifndef _TQCCLASSFRAME_H
 #define _TQCCLASSFRAME_H
 
@@ -92,18 +94,63 @@
 // The hook pair of prop, as a watched property registers it.
 #define TQ_HOOKS(prop) &ThisClass::setWorkTQN##prop, &ThisClass::getWorkTQN##prop
 
+// One line a watched property, its name written once: the name _TQNprop(),
+// the hooks of prop and the builder title _TQSprop(), with the choices
+// _TQRchoice() and _TQRchoiceD() when a choice table is named. r is the
+// class's registrar; each form yields the TQCproperty*.
+//   TQ_WATCH(r, prop, def [, choice])             kept in the member m_prop
+//   TQ_WATCH_BITS(r, prop, def [, choice])        kept in the bit field m_prop
+//                                                 (TQ_BIT_FIELD_SLOT(m_prop))
+//   TQ_WATCH_FLAG(r, prop, def, choice)           a TQCbool bit field m_prop
+//   TQ_WATCH_SLOT(r, prop, Slot, def [, choice])  kept where Slot says
+#define TQ_WATCH(...)                                                            \
+    TQ_PICK_4_(__VA_ARGS__, TQ_WATCH_CHOICE_, TQ_WATCH_PLAIN_, ~)(__VA_ARGS__)
+#define TQ_WATCH_BITS(...)                                                       \
+    TQ_PICK_4_(__VA_ARGS__, TQ_WATCH_BITS_CHOICE_, TQ_WATCH_BITS_PLAIN_, ~)(__VA_ARGS__)
+#define TQ_WATCH_FLAG(r, prop, def, choice)                                      \
+    TQ_WATCH_AS_(r, prop, TQCflagOf<m_##prop##Slot>, def, TQ_CHOICES_(choice))
+#define TQ_WATCH_SLOT(...)                                                       \
+    TQ_PICK_5_(__VA_ARGS__, TQ_WATCH_SLOT_CHOICE_, TQ_WATCH_SLOT_PLAIN_, ~)(__VA_ARGS__)
+
+// The four colours of a shadow frame, in this order: foreColor (the frame),
+// backColor, topShadowColor and bottomShadowColor, each kept in its member.
+#define TQ_WATCH_SHADOW_COLORS(r, fore, back, top, bottom)                      \
+    TQ_WATCH(r, foreColor, fore);                                                \
+    TQ_WATCH(r, backColor, back);                                                \
+    TQ_WATCH(r, topShadowColor, top);                                            \
+    TQ_WATCH(r, bottomShadowColor, bottom)
+
+// The place and size: x, y, width and height, each kept in its member.
+#define TQ_WATCH_GEOMETRY(r, defX, defY, defWidth, defHeight)                   \
+    TQ_WATCH(r, x, defX);                                                        \
+    TQ_WATCH(r, y, defY);                                                        \
+    TQ_WATCH(r, width, defWidth);                                                \
+    TQ_WATCH(r, height, defHeight)
+
+// The parts the forms above are made of.
+#define TQ_WATCH_AS_(r, prop, Slot, def, ...)                                    \
+    r.template watched<Slot>(_TQN##prop(), def, TQ_HOOKS(prop), {_TQS##prop() __VA_ARGS__})
+#define TQ_CHOICES_(choice) , _TQR##choice(), _TQR##choice##D()
+#define TQ_WATCH_PLAIN_(r, prop, def) TQ_WATCH_AS_(r, prop, TQCmember<&ThisClass::m_##prop>, def)
+#define TQ_WATCH_CHOICE_(r, prop, def, choice)                                   \
+    TQ_WATCH_AS_(r, prop, TQCmember<&ThisClass::m_##prop>, def, TQ_CHOICES_(choice))
+#define TQ_WATCH_BITS_PLAIN_(r, prop, def) TQ_WATCH_AS_(r, prop, m_##prop##Slot, def)
+#define TQ_WATCH_BITS_CHOICE_(r, prop, def, choice)                              \
+    TQ_WATCH_AS_(r, prop, m_##prop##Slot, def, TQ_CHOICES_(choice))
+#define TQ_WATCH_SLOT_PLAIN_(r, prop, Slot, def) TQ_WATCH_AS_(r, prop, Slot, def)
+#define TQ_WATCH_SLOT_CHOICE_(r, prop, Slot, def, choice)                        \
+    TQ_WATCH_AS_(r, prop, Slot, def, TQ_CHOICES_(choice))
+#define TQ_PICK_4_(a1, a2, a3, a4, form, ...) form
+#define TQ_PICK_5_(a1, a2, a3, a4, a5, form, ...) form
+
 // Registers marginTop, marginBottom, marginLeft and marginRight of the
-// class, kept in the slots m_marginTopSlot and so on, each with default def
-// and the class's hooks; r is the class's registrar.
+// class, kept in the bit fields m_marginTop and so on, each with default
+// def and the class's hooks; r is the class's registrar.
 #define TQ_REGISTER_MARGINS(r, def)                                              \
-    r.watched<m_marginTopSlot>(_TQNmarginTop(), def, TQ_HOOKS(marginTop),        \
-                               {_TQSmarginTop()});                               \
-    r.watched<m_marginBottomSlot>(_TQNmarginBottom(), def, TQ_HOOKS(marginBottom), \
-                                  {_TQSmarginBottom()});                         \
-    r.watched<m_marginLeftSlot>(_TQNmarginLeft(), def, TQ_HOOKS(marginLeft),     \
-                                {_TQSmarginLeft()});                             \
-    r.watched<m_marginRightSlot>(_TQNmarginRight(), def, TQ_HOOKS(marginRight),  \
-                                 {_TQSmarginRight()})
+    TQ_WATCH_BITS(r, marginTop, def);                                            \
+    TQ_WATCH_BITS(r, marginBottom, def);                                         \
+    TQ_WATCH_BITS(r, marginLeft, def);                                           \
+    TQ_WATCH_BITS(r, marginRight, def)
 
 // The hooks of the focus-move names: the instances that take the focus on
 // the arrow keys, on Tab and Back-Tab, and (all seven) on Return too.
@@ -125,35 +172,25 @@
 // and m_return of the class; all seven in the order arrows, return, tabs.
 // r is the class's registrar.
 #define TQ_REGISTER_ARROW_NAMES(r)                                               \
-    r.watched<&ThisClass::m_upward>(_TQNupward(), nullptr, TQ_HOOKS(upward),     \
-                                    {_TQSupward()});                             \
-    r.watched<&ThisClass::m_downward>(_TQNdownward(), nullptr, TQ_HOOKS(downward), \
-                                      {_TQSdownward()});                         \
-    r.watched<&ThisClass::m_leftward>(_TQNleftward(), nullptr, TQ_HOOKS(leftward), \
-                                      {_TQSleftward()});                         \
-    r.watched<&ThisClass::m_rightward>(_TQNrightward(), nullptr, TQ_HOOKS(rightward), \
-                                       {_TQSrightward()})
+    TQ_WATCH(r, upward, nullptr);                                                \
+    TQ_WATCH(r, downward, nullptr);                                              \
+    TQ_WATCH(r, leftward, nullptr);                                              \
+    TQ_WATCH(r, rightward, nullptr)
 #define TQ_REGISTER_TAB_NAMES(r)                                                 \
-    r.watched<&ThisClass::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), {_TQStab()}); \
-    r.watched<&ThisClass::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),  \
-                                     {_TQSbacktab()})
+    TQ_WATCH(r, tab, nullptr);                                                   \
+    TQ_WATCH(r, backtab, nullptr)
 #define TQ_REGISTER_FOCUS_NAMES(r)                                               \
     TQ_REGISTER_ARROW_NAMES(r);                                                  \
-    r.watched<&ThisClass::m_return>(_TQNreturn(), nullptr, TQ_HOOKS(return),     \
-                                    {_TQSreturn()});                             \
+    TQ_WATCH(r, return, nullptr);                                                \
     TQ_REGISTER_TAB_NAMES(r)
 
 // The focus-move names, then enableFocusMove and returnKeyFocus, both off
-// by default and kept in the one-bit slots m_enableFocusMoveSlot and
-// m_returnKeyFocusSlot of the class.
+// by default and kept in the one-bit fields m_enableFocusMove and
+// m_returnKeyFocus of the class.
 #define TQ_REGISTER_FOCUS_MOVING(r)                                              \
     TQ_REGISTER_FOCUS_NAMES(r);                                                  \
-    r.watched<TQCflagOf<m_enableFocusMoveSlot>>(                                 \
-        _TQNenableFocusMove(), 0, TQ_HOOKS(enableFocusMove),                     \
-        {_TQSenableFocusMove(), _TQRbool1(), _TQRbool1D()});                     \
-    r.watched<TQCflagOf<m_returnKeyFocusSlot>>(                                  \
-        _TQNreturnKeyFocus(), 0, TQ_HOOKS(returnKeyFocus),                       \
-        {_TQSreturnKeyFocus(), _TQRbool1(), _TQRbool1D()})
+    TQ_WATCH_FLAG(r, enableFocusMove, 0, bool1);                                 \
+    TQ_WATCH_FLAG(r, returnKeyFocus, 0, bool1)
 
 // Declares fieldSlot, the slot of bit field field of the class (declared
 // before it): the value travels as the field's declared type and is stored
@@ -235,43 +272,34 @@ struct TQCbaseProperties {
     template <class Class>
     static void identity(TQCclassRegistrar<Class>& r)
     {
-        r.template watched<TQCnameSlot>(_TQNname(), nullptr, &Class::setWorkTQNname,
-                                        &Class::getWorkTQNname, {_TQSname()})
-            ->setInit(0);
-        r.template watched<TQCuserStringSlot>(_TQNuserString(), nullptr,
-                                              &Class::setWorkTQNuserString,
-                                              &Class::getWorkTQNuserString, {_TQSuserString()});
-        r.template watched<TQCuserValueSlot>(_TQNuserValue(), 0, &Class::setWorkTQNuserValue,
-                                             &Class::getWorkTQNuserValue, {_TQSuserValue()});
+        typedef Class ThisClass;
+        TQ_WATCH_SLOT(r, name, TQCnameSlot, nullptr)->setInit(0);
+        TQ_WATCH_SLOT(r, userString, TQCuserStringSlot, nullptr);
+        TQ_WATCH_SLOT(r, userValue, TQCuserValueSlot, 0);
     }
     template <class Class>
     static void visibility(TQCclassRegistrar<Class>& r)
     {
-        r.template watched<TQCvisSlot>(_TQNvis(), 0, &Class::setWorkTQNvis,
-                                       &Class::getWorkTQNvis,
-                                       {_TQSvis(), _TQRbool2(), _TQRbool2D()});
+        typedef Class ThisClass;
+        TQ_WATCH_SLOT(r, vis, TQCvisSlot, 0, bool2);
     }
     template <class Class>
     static void sensitivity(TQCclassRegistrar<Class>& r)
     {
-        r.template watched<TQCdetSlot>(_TQNdet(), 1, &Class::setWorkTQNdet,
-                                       &Class::getWorkTQNdet,
-                                       {_TQSdet(), _TQRbool1(), _TQRbool1D()});
+        typedef Class ThisClass;
+        TQ_WATCH_SLOT(r, det, TQCdetSlot, 1, bool1);
     }
     template <class Class>
     static void exported(TQCclassRegistrar<Class>& r)
     {
-        r.template watched<TQCexportSlot>(_TQNexport(), 0, &Class::setWorkTQNexport,
-                                          &Class::getWorkTQNexport,
-                                          {_TQSexport(), _TQRbool1(), _TQRbool1D()});
+        typedef Class ThisClass;
+        TQ_WATCH_SLOT(r, export, TQCexportSlot, 0, bool1);
     }
     template <class Class>
     static void keepPixmapCache(TQCclassRegistrar<Class>& r)
     {
-        r.template watched<TQCkeepPixmapCacheSlot>(
-            _TQNkeepPixmapCache(), 1, &Class::setWorkTQNkeepPixmapCache,
-            &Class::getWorkTQNkeepPixmapCache,
-            {_TQSkeepPixmapCache(), _TQRbool4(), _TQRbool4D()});
+        typedef Class ThisClass;
+        TQ_WATCH_SLOT(r, keepPixmapCache, TQCkeepPixmapCacheSlot, 1, bool4);
     }
 };
 

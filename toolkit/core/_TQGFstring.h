@@ -71,4 +71,17 @@ long TQGFgetEncoding(const char* locale);
 char* TQGFcreateJisStringFromEucStr(const char* euc);
 char* TQGFcreateEucStringFromJisStr(const char* jis);
 
+// The lines of zero-terminated text of byte or UCS-2 units: its line feeds
+// plus one; 1 for null text.
+template <class Unit>
+long TQGFcountLines(const Unit* text)
+{
+    long lines = 1;
+    for (; text != nullptr && *text != 0; ++text) {
+        if (*text == '\n')
+            ++lines;
+    }
+    return lines;
+}
+
 #endif

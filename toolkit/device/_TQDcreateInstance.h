@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "_TQCdevice.h"
+
 // Place it in the public part of class Class. The handler is a function
 // without arguments that returns a new Class*; it may be given typed or as
 // void*. createFromHandler() makes an object with it, null while none is
@@ -84,6 +86,15 @@ Service* TQGFappInstance()
 #define TQ_PLATFORM_FACTORY(Service, PlatformClass, factory, installer)   \
     Service* factory() { return new PlatformClass; }                       \
     void installer() { Service::setCreateInstanceHandler(factory); }       \
+    TQ_RUN_AT_START_UP(installer)
+
+// The same for a named device kind of the device registry (TQGIappDevice):
+// makes PlatformClass the device that kind names, the one place the kind is
+// registered. One line at namespace scope in the platform class's .cpp:
+//     TQ_PLATFORM_DEVICE("formDev", TQDwinformDev, _tqcdwinformdev_init_, registerFormDevice)
+#define TQ_PLATFORM_DEVICE(kind, PlatformClass, factory, installer)       \
+    TQDdev* factory() { return new PlatformClass; }                        \
+    void installer() { TQGIappDevice()->setCreateHandler(kind, factory); } \
     TQ_RUN_AT_START_UP(installer)
 
 #endif

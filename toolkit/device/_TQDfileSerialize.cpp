@@ -141,15 +141,7 @@ TQDserialize* TQDfileSerialize::createSerialize()
 // for writing empties the file before the base writes the records.
 long TQDfileSerialize::endTransaction()
 {
-    if (m_flags & FLAG_MODIFIED) {
-        // Refused before the file is emptied for the rewrite.
-        if (!writableRecordCount())
-            return -1;
-        long opened = _open(m_transactionName.getString(-2), 1);
-        if (opened != 0)
-            return opened;
-    }
-    return TQDserialize::endTransaction();
+    return endTransactionAnew();
 }
 
 void TQGFinitFS()

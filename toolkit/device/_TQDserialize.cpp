@@ -510,6 +510,20 @@ long TQDserialize::endTransaction()
     return SER_OK;
 }
 
+long TQDserialize::endTransactionAnew()
+{
+    if (m_flags & FLAG_MODIFIED) {
+        // Refused before the stream is emptied for the rewrite.
+        if (!writableRecordCount())
+            return -1;
+        _close();
+        long opened = _open(m_transactionName.getString(-2), 1);
+        if (opened != 0)
+            return opened;
+    }
+    return TQDserialize::endTransaction();
+}
+
 // A reader takes a count above 0x8000 as no records at all, so such a
 // transaction is refused: written, it would read back empty and the next
 // save would drop every record in it.

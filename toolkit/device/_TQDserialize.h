@@ -13,6 +13,26 @@
 class TQCserializeData;
 class TQCtypeServer;
 
+// The frame of a concrete serialiser derived from TQDserialize: its class
+// name and casts, its byte stream, its kind and its end of a transaction.
+// Place it in the public part of class Class.
+#define TQ_SERIALIZE_FRAME(Class)                                          \
+    static const char* getThisClassName() { return #Class; }              \
+    TQ_ROOT_FRAME(Class, TQDserialize)                                     \
+    long _open(const char* name, long mode) override;                      \
+    long _close() override;                                                \
+    long _read(void* buf, long n) override;                                \
+    long _write(const void* buf, long n) override;                         \
+    long _eof() override;                                                  \
+    long _seek(long pos) override;                                         \
+    long _seek_set() override;                                             \
+    long _seek_end() override;                                             \
+    long _size() override;                                                 \
+    long _tell() override;                                                 \
+    unsigned char type(const char* name) override;                         \
+    TQDserialize* createSerialize() override;                              \
+    long endTransaction() override;
+
 class TQDserialize : public TQCroot {
 public:
     // Result codes of saving and loading.
@@ -100,6 +120,10 @@ protected:
     long _search_instance(TQClistData* list, const char* type, char withSubclasses,
                           char*** types, char*** names, long* count);
 
+    // The end of a transaction whose stream is written anew from its start:
+    // when something was saved, the stream is reopened for writing (mode 1)
+    // under the transaction's name before the records are written.
+    long endTransactionAnew();
     // Writes the record count and every record, then empties the list.
     void writeRecords();
     // False when the records are more than a reader would take.

@@ -677,3 +677,24 @@ void TQDwindowDev::onUnmap()
     if (client != nullptr)
         client->setVisible(0);
 }
+
+// ---------------------------------------------------------------------------
+// The active top-level window
+
+void TQDwindowDev::activateWindow(TQCbase* window)
+{
+    preActiveWindow() = activeWindow();
+    activeWindow() = window;
+}
+
+TQCbase*& TQDwindowDev::activeWindow()
+{
+    static TQCbase* window = nullptr;
+    return window;
+}
+
+TQCbase*& TQDwindowDev::preActiveWindow()
+{
+    static TQCbase* window = nullptr;
+    return window;
+}

@@ -12,6 +12,26 @@ class TQDwindowDev : public TQDdev {
 public:
     // Events 0, 4, 5 and 9 to 18; the double click rides on the press bit.
     enum { AVAILABLE_EVENT_BITS = 0x7FE31 };
+    // What the device of a top-level window ("windowDev") adds: the trigger
+    // its client runs when the user closes the window, and the keys of
+    // setValue and getValue beyond those of TQDdev.
+    enum { TRIGGER_WINDOW_CLOSED = 56 };
+    enum {
+        VALUE_TITLE_BAR = 5,
+        VALUE_TITLE = 22,
+        VALUE_POPUP = 25,
+        VALUE_MAP_STATUS = 26,
+        VALUE_PARENT = 27,
+        VALUE_ACTIVATE = 29,
+        VALUE_WINDOW_STATUS = 37
+    };
+
+    // The active top-level window and the one active before it, or null.
+    // Activating a window, as the system reports it or as the window that
+    // takes the focus asks, moves the active one to the pre-active place.
+    static void activateWindow(TQCbase* window);
+    static TQCbase*& activeWindow();
+    static TQCbase*& preActiveWindow();
 
     TQDwindowDev();
     ~TQDwindowDev() override;

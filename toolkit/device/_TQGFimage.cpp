@@ -24,3 +24,18 @@ char* TQGFimageName(short no)
 {
     return TQGIappImageSet()->getImageName(no);
 }
+
+long TQGFdestroyPixmap(const char* fileName)
+{
+    return TQGIappImageSet()->destroyImage(fileName);
+}
+
+long TQGFdestroyPixmap(short no)
+{
+    return TQGIappImageSet()->destroyImage(no);
+}
+
+long TQGFdestroyAllPixmap()
+{
+    return TQGIappImageSet()->destroyAllImage();
+}

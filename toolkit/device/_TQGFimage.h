@@ -8,5 +8,10 @@ short TQGFimage(const char* fileName);
 // number; when there is no image no, the number of the file name's image.
 short TQGFimage(const char* fileName, short no);
 char* TQGFimageName(short no);
+// Unload an image by file name or number, or every image; the image objects
+// stay in the set and load again on their next use.
+long TQGFdestroyPixmap(const char* fileName);
+long TQGFdestroyPixmap(short no);
+long TQGFdestroyAllPixmap();
 
 #endif

@@ -95,16 +95,6 @@ bool keyGoesOn(UINT message, WPARAM wParam, LPARAM lParam)
     return keyboard->_dispatch_key(&msg);
 }
 
-void callEventRecord(LPARAM lParam)
-{
-    WinEventRecord* record = reinterpret_cast<WinEventRecord*>(lParam);
-    if (record == nullptr)
-        return;
-    if (record->function != nullptr)
-        record->function(record->a, record->b, record->c);
-    delete record;
-}
-
 // The answer for a private WM_USER message of another thread; the caller
 // has already let the lock keep it.
 LRESULT handleWorkerMessage(WPARAM wParam, LPARAM lParam)
@@ -112,7 +102,7 @@ LRESULT handleWorkerMessage(WPARAM wParam, LPARAM lParam)
     if (wParam == TQ_WM_USER_CHILD_PROCESS) {
         TQDwinExecute::_callback(lParam);
     } else if (wParam == TQ_WM_USER_EVENT_RECORD) {
-        callEventRecord(lParam);
+        TQGFcallEventRecord(lParam);
     } else {
         TQDwinThread::_exec_callback_message(reinterpret_cast<void*>(lParam));
         runObjectQueues();
@@ -160,6 +150,21 @@ void activateOnOwnThread(const WinEvent& event)
         delete copy;
     else
         CloseHandle(thread);
+}
+
+// Wine, drawing its own frames, raises the window the user activates above
+// every other on the screen, the topmost ones included, while the system
+// still counts those on top. Moving them out of the band and back after
+// the activation puts the screen right again.
+BOOL CALLBACK stackAboveAgain(HWND window, LPARAM activated)
+{
+    if (window == reinterpret_cast<HWND>(activated) || !IsWindowVisible(window) ||
+        !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        return TRUE;
+    const UINT keep = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    return TRUE;
 }
 
 } // namespace
@@ -234,6 +239,13 @@ LRESULT CALLBACK TQDwinAppDev::WndProc(HWND hwnd, UINT message, WPARAM wParam, L
         TQGFreplyDestroyWindowRequest(reinterpret_cast<HWND>(wParam));
         return 0;
     }
+    if (message == TQ_WM_KEEP_TOPMOST) {
+        EnumThreadWindows(GetCurrentThreadId(), stackAboveAgain, reinterpret_cast<LPARAM>(hwnd));
+        return 0;
+    }
+    // Only once the activation is over: the raise comes after this message.
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE)
+        PostMessageA(hwnd, TQ_WM_KEEP_TOPMOST, 0, 0);
     if (message == WM_USER) {
         if (keptForLater())
             return 0;

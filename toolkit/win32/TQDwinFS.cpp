@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <direct.h>
 #include <io.h>
 #include <string>
@@ -26,24 +27,31 @@ const size_t kRemoteNameSize = 1024;
 const DWORD kNetBufferSize = 4096;
 const unsigned long kMostNetEntries = 128;
 
-std::string withBackslashes(std::string path)
+template <typename Text> Text withBackslashes(Text path)
 {
     std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 
+// Names reach the system through its wide functions, so that a name
+// beyond the ANSI code page is neither lost nor turned into "?".
+std::wstring wideName(const char* name)
+{
+    return TQGFtoWideName(name);
+}
+
 // Probing an empty floppy or a missing disk must not put up a dialog.
-DWORD quietAttributes(const std::string& path)
+DWORD quietAttributes(const std::wstring& path)
 {
     UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(path.c_str());
     SetErrorMode(oldMode);
     return attributes;
 }
 
-bool isDotEntry(const char* name)
+bool isDotEntry(const wchar_t* name)
 {
-    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
+    return std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0;
 }
 
 void sortNames(TQClistData* list)
@@ -58,22 +66,22 @@ void sortNames(TQClistData* list)
 TQClistData* listEntries(const char* dir, bool wantDirs)
 {
     TQClistData* list = new TQClistData();
-    std::string path = withBackslashes(TQGFtoSystemText(dir));
+    std::wstring path = withBackslashes(wideName(dir));
     if (quietAttributes(path) == INVALID_FILE_ATTRIBUTES)
         return list;
-    std::string pattern = path + "\\*";
-    __dbprintf("TQDwinFS::showDir dname=#%s#\n", pattern.c_str());
+    std::wstring pattern = path + L"\\*";
+    __dbprintf("TQDwinFS::showDir dname=#%s\\*#\n", withBackslashes(std::string(dir)).c_str());
 
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return list;
     do {
         bool isDir = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (isDir != wantDirs || isDotEntry(found.cFileName))
             continue;
-        list->add(TQGFstrdup(TQGFfromSystemText(found.cFileName).c_str()));
-    } while (FindNextFileA(search, &found));
+        list->add(TQGFstrdup(TQGFfromWideName(found.cFileName).c_str()));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     sortNames(list);
     return list;
@@ -123,47 +131,47 @@ long TQDwinFS::rename(char* from, char* to)
 {
     if (from == nullptr || to == nullptr)
         return -1;
-    std::string source = TQGFtoSystemText(from);
-    std::string target = TQGFtoSystemText(to);
+    std::wstring source = wideName(from);
+    std::wstring target = wideName(to);
     if (source == target)
         return -1;
-    return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : -1;
+    return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : -1;
 }
 
 long TQDwinFS::deleteFile(char* name)
 {
-    return std::remove(TQGFtoSystemText(name).c_str()) == 0 ? 0 : -1;
+    return _wremove(wideName(name).c_str()) == 0 ? 0 : -1;
 }
 
 long TQDwinFS::createDir(char* name)
 {
-    return _mkdir(TQGFtoSystemText(name).c_str()) == 0 ? 0 : -1;
+    return _wmkdir(wideName(name).c_str()) == 0 ? 0 : -1;
 }
 
 long TQDwinFS::deleteDir(char* name)
 {
-    return _rmdir(TQGFtoSystemText(name).c_str()) == 0 ? 0 : -1;
+    return _wrmdir(wideName(name).c_str()) == 0 ? 0 : -1;
 }
 
 long TQDwinFS::check(char* name)
 {
     if (name == nullptr)
         return 0;
-    std::string path = TQGFtoSystemText(name);
-    if (path.size() == 2 && path[1] == ':') {
+    std::wstring path = wideName(name);
+    if (path.size() == 2 && path[1] == L':') {
         if (quietAttributes(path) == INVALID_FILE_ATTRIBUTES)
             return CHECK_DRIVE | CHECK_DRIVE_NOT_READY;
         return CHECK_DRIVE;
     }
     struct _stat status;
-    if (_stat(path.c_str(), &status) != 0)
+    if (_wstat(path.c_str(), &status) != 0)
         return 0;
     long bits = 0;
     if (status.st_mode & _S_IFDIR)
         bits |= CHECK_DIR;
     else if (status.st_mode & _S_IFREG)
         bits |= CHECK_FILE;
-    if (_access(path.c_str(), 2) != 0)
+    if (_waccess(path.c_str(), 2) != 0)
         bits |= CHECK_NOT_WRITABLE;
     return bits;
 }
@@ -188,7 +196,7 @@ TQClistData* TQDwinFS::showFile(char* dir)
 
 TQClistData* TQDwinFS::showNetDir(char* path, char* provider)
 {
-    std::string remote = withBackslashes(path != nullptr ? path : "");
+    std::string remote = withBackslashes(std::string(path != nullptr ? path : ""));
     if (remote.size() >= kRemoteNameSize)
         return nullptr;
     char remoteName[kRemoteNameSize];

@@ -39,11 +39,11 @@ const HandleMode* handleModeOf(const char* mode)
     return nullptr;
 }
 
-std::string upperCased(std::string name)
+std::wstring upperCased(std::wstring name)
 {
-    for (char& c : name) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+    for (wchar_t& c : name) {
+        if (c >= L'a' && c <= L'z')
+            c = static_cast<wchar_t>(c - L'a' + L'A');
     }
     return name;
 }
@@ -89,14 +89,15 @@ long TQDwinFile::open(char* name, char* mode)
         return TQDfile::open(name, mode);
     }
     setType(0);
-    std::string systemName = TQGFtoSystemText(name);
-    if (systemName.compare(0, 7, "http://") == 0)
-        return openRemote(systemName.c_str());
-    if (openStream(systemName.c_str(), mode) == 0)
+    if (std::strncmp(name, "http://", 7) == 0)
+        return openRemote(TQGFtoSystemText(name).c_str());
+    // Disk names go through the wide functions, which take any name.
+    const std::wstring wide = TQGFtoWideName(name);
+    if (openStream(wide, mode) == 0)
         return 0;
-    if (std::strcmp(mode, "r+") == 0 && openStream(systemName.c_str(), "a") == 0)
+    if (std::strcmp(mode, "r+") == 0 && openStream(wide, "a") == 0)
         return 0;
-    return openHandle(systemName.c_str(), mode);
+    return openHandle(wide, mode);
 }
 
 // Remote files come from the HTTP client, which this build does not have
@@ -106,21 +107,22 @@ long TQDwinFile::openRemote(const char*)
     return -1;
 }
 
-long TQDwinFile::openStream(const char* name, const char* mode)
+long TQDwinFile::openStream(const std::wstring& name, const char* mode)
 {
-    m_stream = std::fopen(name, mode);
+    const std::wstring wideMode(mode, mode + std::strlen(mode));
+    m_stream = _wfopen(name.c_str(), wideMode.c_str());
     if (m_stream == nullptr)
-        m_stream = std::fopen(upperCased(name).c_str(), mode);
+        m_stream = _wfopen(upperCased(name).c_str(), wideMode.c_str());
     return m_stream != nullptr ? 0 : -1;
 }
 
-long TQDwinFile::openHandle(const char* name, const char* mode)
+long TQDwinFile::openHandle(const std::wstring& name, const char* mode)
 {
     const HandleMode* how = handleModeOf(mode);
     if (how == nullptr)
         return -1;
-    HANDLE handle = CreateFileA(name, how->access, FILE_SHARE_READ, nullptr, how->disposition,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(name.c_str(), how->access, FILE_SHARE_READ, nullptr,
+                                how->disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return -1;
     SetFilePointer(handle, 0, nullptr, how->toEnd ? FILE_END : FILE_BEGIN);

@@ -7,6 +7,7 @@
 #include "_TQDfile.h"
 
 #include <cstdio>
+#include <string>
 
 class TQCmfile;
 
@@ -36,8 +37,8 @@ public:
 
 private:
     long openRemote(const char* name);
-    long openStream(const char* name, const char* mode);
-    long openHandle(const char* name, const char* mode);
+    long openStream(const std::wstring& name, const char* mode);
+    long openHandle(const std::wstring& name, const char* mode);
     bool hasHandle() const;
     long transfer(void* buffer, long n, bool writing);
     long moveTo(long offset, bool toEnd);

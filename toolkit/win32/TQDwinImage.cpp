@@ -173,8 +173,9 @@ bool TQDwinImage::loadPng(const char* name)
     return true;
 }
 
-// The BMP file, the platform loader on the file and on its bare name, then
-// the built-in bitmap registered for the source name with ".bmp".
+// The BMP file, the platform loader on the file or its bare name (only once
+// its header is known to fit the file), then the built-in bitmap registered
+// for the source name with ".bmp".
 bool TQDwinImage::loadBitmap(const char* name, const char* source)
 {
     void* bitmap = nullptr;
@@ -187,7 +188,8 @@ bool TQDwinImage::loadBitmap(const char* name, const char* source)
         std::string plain(name);
         std::string loaderName =
             plain.find('\\') != std::string::npos ? bareSystemName(plain) : systemName;
-        bitmap = LoadImageA(nullptr, loaderName.c_str(), IMAGE_BITMAP, 0, 0, kFileLoadFlags);
+        if (TQGFxBmpLoadable(loaderName.c_str()))
+            bitmap = LoadImageA(nullptr, loaderName.c_str(), IMAGE_BITMAP, 0, 0, kFileLoadFlags);
     }
     if (bitmap == nullptr) {
         WORD id = builtInImage(withExtension(source, {".xpm", ".XPM", ".jpg", ".JPG"}, ".bmp"));

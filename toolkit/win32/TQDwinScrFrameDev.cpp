@@ -273,18 +273,5 @@ void TQDwinScrFrameDev::_clear_and_expose()
 
 // ---------------------------------------------------------------------------
 
-TQDdev* _tqdxscrdev_init_()
-{
-    return new TQDwinScrFrameDev;
-}
-
-namespace {
-
-void registerScrolledFrameDevice()
-{
-    TQGIappDevice()->setCreateHandler("scrFrameDev", _tqdxscrdev_init_);
-}
-
-} // namespace
-
-TQ_RUN_AT_START_UP(registerScrolledFrameDevice)
+TQ_PLATFORM_DEVICE("scrFrameDev", TQDwinScrFrameDev, _tqdxscrdev_init_,
+                   registerScrolledFrameDevice)

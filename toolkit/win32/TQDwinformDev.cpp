@@ -482,18 +482,4 @@ void TQDwinformDev::releaseWindowContext()
 
 // ---------------------------------------------------------------------------
 
-TQDdev* _tqcdwinformdev_init_()
-{
-    return new TQDwinformDev;
-}
-
-namespace {
-
-void registerFormDevice()
-{
-    TQGIappDevice()->setCreateHandler("formDev", _tqcdwinformdev_init_);
-}
-
-} // namespace
-
-TQ_RUN_AT_START_UP(registerFormDevice)
+TQ_PLATFORM_DEVICE("formDev", TQDwinformDev, _tqcdwinformdev_init_, registerFormDevice)

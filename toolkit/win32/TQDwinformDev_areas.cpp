@@ -12,7 +12,7 @@
 #include "_TQCimageSet.h"
 #include "_TQDcolor.h"
 #include "_TQDimage.h"
-#include "_TQGFgeometry.h"
+#include "_TQGFarea.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,6 +3,8 @@
 // clipboard.
 #include "TQDwinmwinDev.h"
 
+#include "_TQDcreateInstance.h"
+
 #include "TQGFwinAppWindow.h"
 #include "TQGFwinDib.h"
 #include "TQGFwinGdi.h"
@@ -435,7 +437,4 @@ long TQDwinmwinDev::setClipboardData()
     return handedOver ? 0 : -1;
 }
 
-TQDdev* _tqcdwinmwindev_init_()
-{
-    return new TQDwinmwinDev;
-}
+TQ_PLATFORM_DEVICE("mwindowDev", TQDwinmwinDev, _tqcdwinmwindev_init_, registerMemoryWindowDevice)

@@ -115,18 +115,4 @@ void TQDwinnwDev::_copy_pixmap_to_window()
            g_sharedContext, sx, sy, SRCCOPY);
 }
 
-TQDdev* _tqdwinnwdev_init_()
-{
-    return new TQDwinnwDev;
-}
-
-namespace {
-
-void registerWindowlessDevice()
-{
-    TQGIappDevice()->setCreateHandler("nwDev", _tqdwinnwdev_init_);
-}
-
-} // namespace
-
-TQ_RUN_AT_START_UP(registerWindowlessDevice)
+TQ_PLATFORM_DEVICE("nwDev", TQDwinnwDev, _tqdwinnwdev_init_, registerWindowlessDevice)

@@ -13,7 +13,6 @@
 #include "_TQCbase.h"
 #include "_TQCbaseList.h"
 #include "_TQCdevice.h"
-#include "_TQCwindow.h"
 #include "_TQDcreateInstance.h"
 #include "_TQGFdebug.h"
 
@@ -142,19 +141,19 @@ long TQDwinwinDev::setValue(long key, void* value)
         resolveBackImage();
         repaintBackground();
         return 0;
-    case TQCwindow::VALUE_TITLE_BAR:
+    case TQDwindowDev::VALUE_TITLE_BAR:
         setTitleBar(*static_cast<char*>(value));
         return 0;
-    case TQCwindow::VALUE_TITLE:
+    case TQDwindowDev::VALUE_TITLE:
         setTitle(static_cast<const char*>(value));
         return 0;
     case VALUE_MODAL:
         setTopmostFlag(MODAL, *static_cast<unsigned char*>(value));
         return 0;
-    case TQCwindow::VALUE_POPUP:
+    case TQDwindowDev::VALUE_POPUP:
         setPopup(*static_cast<unsigned char*>(value));
         return 0;
-    case TQCwindow::VALUE_MAP_STATUS:
+    case TQDwindowDev::VALUE_MAP_STATUS:
         if (getVisible() && shell != nullptr) {
             if (*static_cast<long*>(value) == STACK_RAISE)
                 SetWindowPos(shell, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
@@ -163,12 +162,12 @@ long TQDwinwinDev::setValue(long key, void* value)
                              SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         }
         return 0;
-    case TQCwindow::VALUE_PARENT:
+    case TQDwindowDev::VALUE_PARENT:
         return 0;
     case VALUE_MOUSE_CURSOR:
         resolveCursor();
         return 0;
-    case TQCwindow::VALUE_ACTIVATE:
+    case TQDwindowDev::VALUE_ACTIVATE:
         if (getVisible() && shell != nullptr && *static_cast<unsigned char*>(value) == 1)
             SetActiveWindow(shell);
         return 0;
@@ -178,7 +177,7 @@ long TQDwinwinDev::setValue(long key, void* value)
     case VALUE_GRAB:
         setGrab(*static_cast<unsigned char*>(value));
         return 0;
-    case TQCwindow::VALUE_WINDOW_STATUS:
+    case TQDwindowDev::VALUE_WINDOW_STATUS:
         if (!getVisible())
             return -1;
         setWindowState(*static_cast<long*>(value));
@@ -194,7 +193,7 @@ long TQDwinwinDev::getValue(long key, void* value)
         *static_cast<short*>(value) = static_cast<short>(topOffset);
         return 0;
     }
-    if (key != TQCwindow::VALUE_WINDOW_STATUS)
+    if (key != TQDwindowDev::VALUE_WINDOW_STATUS)
         return TQDwindowDev::getValue(key, value);
     long* state = static_cast<long*>(value);
     if (!getVisible()) {
@@ -552,7 +551,7 @@ void TQDwinwinDev::activateWindowAncestor()
             continue;
         unsigned char activate = 1;
         if (TQDdev* dev = up->getowndev())
-            dev->setValue(TQCwindow::VALUE_ACTIVATE, &activate);
+            dev->setValue(TQDwindowDev::VALUE_ACTIVATE, &activate);
         return;
     }
 }
@@ -637,7 +636,7 @@ long TQDwinwinDev::_evh_delete(WinEvent* event)
         if (!ours || client == nullptr)
             return 1;
         if (!TQGFgetWindowEnableClose(client)) {
-            client->execEventProc(TQCwindow::TRIGGER_WINDOW_CLOSED, nullptr);
+            client->execEventProc(TQDwindowDev::TRIGGER_WINDOW_CLOSED, nullptr);
             return 0;
         }
         // The parent is enabled and active before the window goes.
@@ -656,7 +655,7 @@ long TQDwinwinDev::_evh_delete(WinEvent* event)
     setInitialized(0);
     onUnmap();
     if (client != nullptr)
-        client->execEventProc(TQCwindow::TRIGGER_WINDOW_CLOSED, nullptr);
+        client->execEventProc(TQDwindowDev::TRIGGER_WINDOW_CLOSED, nullptr);
     return 0;
 }
 
@@ -666,23 +665,9 @@ void TQDwinwinDev::_evh_focus_ch(WinEvent*)
 
 void TQDwinwinDev::activateTopLevelClient(TQCbase* topLevel)
 {
-    TQCwindow::_set_active_instance(topLevel);
+    TQDwindowDev::activateWindow(topLevel);
 }
 
 // ---------------------------------------------------------------------------
 
-TQDdev* _tqdwinwindev_init_()
-{
-    return new TQDwinwinDev;
-}
-
-namespace {
-
-void registerWindowDevice()
-{
-    TQGIappDevice()->setCreateHandler("windowDev", _tqdwinwindev_init_);
-}
-
-} // namespace
-
-TQ_RUN_AT_START_UP(registerWindowDevice)
+TQ_PLATFORM_DEVICE("windowDev", TQDwinwinDev, _tqdwinwindev_init_, registerWindowDevice)

@@ -70,20 +70,20 @@ void installServices()
     TQGFinitializeWinThread();
 }
 
-void registerDeviceKinds()
-{
-    TQCdevice* devices = TQGIappDevice();
-    devices->setCreateHandler("formDev", _tqcdwinformdev_init_);
-    devices->setCreateHandler("windowDev", _tqdwinwindev_init_);
-    devices->setCreateHandler("nwDev", _tqdwinnwdev_init_);
-    devices->setCreateHandler("scrFrameDev", _tqdxscrdev_init_);
-    devices->setCreateHandler("mwindowDev", _tqcdwinmwindev_init_);
-}
-
 } // namespace
 
-// A comment marks the place of each service whose Win32 side is still to
-// come.
+// Every service and named device installs itself with TQ_PLATFORM_FACTORY or
+// TQ_PLATFORM_DEVICE during static initialisation; start-up installs the
+// services once more, since a program may have replaced one before. Two
+// bindings take another path, on purpose:
+// - the code converter is made once and kept for the process, so its factory
+//   is handed over here, at device start-up, and not at static
+//   initialisation: until then a program may install a converter of its own
+//   (the test programs do), which the first use would otherwise fix for good;
+// - the resource sets (colours, fonts, images) keep a creator per set, not
+//   per class: a program may hold sets of its own beside the application's
+//   (the tests make theirs with other resources), so the platform's creators
+//   go to the application's sets here.
 void TQGFdeviceInitialize()
 {
     if (g_deviceInitialized)
@@ -96,7 +96,6 @@ void TQGFdeviceInitialize()
     bindDefaultImages();
     installServices();
     TQGFinitializeWinMouse();
-    registerDeviceKinds();
     TQGFinitializeWinPrivateTimer();
     TQGFinitializeWinTimer();
     _win_font_init();

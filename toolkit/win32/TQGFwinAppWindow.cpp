@@ -15,6 +15,16 @@ HPALETTE g_appPalette = nullptr;
 
 } // namespace
 
+void TQGFcallEventRecord(std::intptr_t lParam)
+{
+    WinEventRecord* record = reinterpret_cast<WinEventRecord*>(lParam);
+    if (record == nullptr)
+        return;
+    if (record->function != nullptr)
+        record->function(record->a, record->b, record->c);
+    delete record;
+}
+
 void TQGFsetAppWindow(HWND window)
 {
     g_appWindow.store(window);

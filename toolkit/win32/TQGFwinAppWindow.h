@@ -23,11 +23,13 @@ const std::uintptr_t TQ_WM_USER_THREAD_CALLBACK = 3;
 const std::uintptr_t TQ_WM_USER_LOCK = 4;
 const std::uintptr_t TQ_WM_USER_PUMP = 5;
 // Further private messages: the lock is released; create a window, create
-// one with an extended style, destroy one, on the application thread.
+// one with an extended style, destroy one, on the application thread; a
+// window was activated, so the topmost windows are stacked above it again.
 const unsigned int TQ_WM_UNLOCK = 0xA000;
 const unsigned int TQ_WM_CREATE_WINDOW = 0xA001;
 const unsigned int TQ_WM_CREATE_WINDOW_EX = 0xA002;
 const unsigned int TQ_WM_DESTROY_WINDOW = 0xA003;
+const unsigned int TQ_WM_KEEP_TOPMOST = 0xA004;
 
 // The record of TQ_WM_USER_EVENT_RECORD, made with new by the sending
 // thread: the window procedure calls function(a, b, c) and deletes it.
@@ -37,6 +39,10 @@ struct WinEventRecord {
     long c;
     void (*function)(long a, long b, long c);
 };
+
+// The application window's handling of TQ_WM_USER_EVENT_RECORD, on the
+// application thread: calls the record's function and deletes the record.
+void TQGFcallEventRecord(std::intptr_t lParam);
 
 void TQGFsetAppWindow(HWND__* window);
 // Null until the application device has registered its window.

@@ -86,3 +86,12 @@ std::FILE* TQGFopenImageFile(const char* name)
     const char* systemName = converted.getString(TQGIappLocaleSet()->getSystemLocaleEncoding());
     return systemName != nullptr ? std::fopen(systemName, "rb") : nullptr;
 }
+
+long long TQGFimageFileLength(std::FILE* fp)
+{
+    long here = std::ftell(fp);
+    if (here < 0 || std::fseek(fp, 0, SEEK_END) != 0)
+        return -1;
+    long length = std::ftell(fp);
+    return std::fseek(fp, here, SEEK_SET) == 0 ? length : -1;
+}

@@ -31,5 +31,8 @@ void TQGFsetImageWindowSource(void* (*source)());
 // Opens an image file, named in the application's encoding, for binary
 // reading under its name in the system's encoding.
 std::FILE* TQGFopenImageFile(const char* name);
+// The length of an open image file, which is left where it was; -1 when it
+// cannot be told.
+long long TQGFimageFileLength(std::FILE* fp);
 
 #endif

@@ -15,6 +15,16 @@
 namespace {
 
 const int kWriteQuality = 100;
+// Huffman coding spends at least one bit on every 8 x 8 block of a picture,
+// so a whole picture holds at least a byte for every 8 blocks, and one cut
+// in half a byte for every 16. A picture declaring more blocks than that
+// for the data behind its header is refused before anything is allocated.
+const unsigned long long kMostBlocksPerByte = 16;
+const unsigned long kBlockSide = 8;
+// Each scan of a progressive picture visits every block it covers, however
+// few bytes it has: the count of scans is bounded so that a small file
+// cannot ask for thousands of passes. Encoders write about ten.
+const int kMostScans = 100;
 
 // The standard error manager with a way back to the recovery point.
 struct JpegRecovery {
@@ -36,6 +46,9 @@ struct jpeg_buf_src_mgr {
 struct JpegRead {
     jpeg_decompress_struct cinfo;
     JpegRecovery error;
+    jpeg_progress_mgr progress;
+    // The length of the file or buffer.
+    unsigned long long dataLength;
     unsigned char* dib;
     unsigned char* cmykRow;
 };
@@ -143,6 +156,32 @@ boolean chandler(j_decompress_ptr cinfo)
     return TRUE;
 }
 
+void limitScans(j_common_ptr cinfo)
+{
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMostScans)
+        exhandler(cinfo);
+}
+
+// The bytes of the file or buffer that the decompressor has not taken yet.
+unsigned long long bytesLeft(j_decompress_ptr cinfo, std::FILE* fp, unsigned long long length)
+{
+    long position = fp != nullptr
+                        ? std::ftell(fp)
+                        : reinterpret_cast<jpeg_buf_src_mgr*>(cinfo->src)->handedOver;
+    unsigned long long handedOver = position > 0 ? static_cast<unsigned long long>(position) : 0;
+    unsigned long long waiting = cinfo->src->bytes_in_buffer;
+    unsigned long long taken = handedOver > waiting ? handedOver - waiting : 0;
+    return length > taken ? length - taken : 0;
+}
+
+// Whether the data after the header could carry the declared picture.
+bool sizeFitsTheData(j_decompress_ptr cinfo, std::FILE* fp, unsigned long long length)
+{
+    unsigned long long across = (cinfo->image_width + kBlockSide - 1) / kBlockSide;
+    unsigned long long down = (cinfo->image_height + kBlockSide - 1) / kBlockSide;
+    return across * down <= kMostBlocksPerByte * bytesLeft(cinfo, fp, length);
+}
+
 // The library gives blue, green, red itself for grey, RGB and YCbCr
 // pictures; four-colour pictures are converted here.
 bool isFourColour(j_decompress_ptr cinfo)
@@ -177,6 +216,8 @@ bool decodeJpeg(JpegRead* read, std::FILE* fp, const unsigned char* buffer, long
         return false;
     jpeg_create_decompress(cinfo);
     jpeg_set_marker_processor(cinfo, JPEG_COM, chandler);
+    read->progress.progress_monitor = limitScans;
+    cinfo->progress = &read->progress;
     if (fp != nullptr) {
         jpeg_stdio_src(cinfo, fp);
         __dbprintf("JpegReadFileToPixmap here1 local file\n");
@@ -186,7 +227,7 @@ bool decodeJpeg(JpegRead* read, std::FILE* fp, const unsigned char* buffer, long
     }
     int header = jpeg_read_header(cinfo, TRUE);
     __dbprintf("JpegReadFileToPixmap jpeg_read_header=%d\n", header);
-    if (header != JPEG_HEADER_OK)
+    if (header != JPEG_HEADER_OK || !sizeFitsTheData(cinfo, fp, read->dataLength))
         return false;
 
     bool fourColour = isFourColour(cinfo);
@@ -258,6 +299,8 @@ void* JpegReadFileToBitmap(const char* src, long size, unsigned long* width,
     if (size == 0 && (fp = TQGFopenImageFile(src)) == nullptr)
         return nullptr;
     JpegRead read = {};
+    long long length = size > 0 ? size : TQGFimageFileLength(fp);
+    read.dataLength = length > 0 ? static_cast<unsigned long long>(length) : 0;
     void* bitmap = nullptr;
     if (decodeJpeg(&read, fp, reinterpret_cast<const unsigned char*>(src), size, width, height))
         bitmap = TQGFdibToBitmap(read.dib, static_cast<long>(*width), static_cast<long>(*height));

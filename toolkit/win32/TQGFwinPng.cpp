@@ -9,6 +9,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -17,10 +18,23 @@ const double kScreenGamma = 2.2;
 // The gamma of an sRGB file, and the one assumed for a file that gives none.
 const double kDefaultFileGamma = 0.45455;
 const std::size_t kSignatureBytes = 8;
+// Length and type before a chunk's data, its checksum after it.
+const unsigned long long kChunkHeaderBytes = 8;
+const unsigned long long kChunkChecksumBytes = 4;
+// Deflate gives at most 1032 bytes for one byte of compressed data.
+const unsigned long long kDeflateMostExpansion = 1032;
+
+// Ancillary chunks the reader has no use for. They are skipped unread, so a
+// file's text or colour profile never costs memory or meets the limits.
+const png_byte kUnusedChunks[] = "bKGD\0cHRM\0eXIf\0hIST\0iCCP\0iTXt\0oFFs\0pCAL\0pHYs\0"
+                                 "sBIT\0sCAL\0sPLT\0tEXt\0tIME\0zTXt";
 
 struct PngRead {
     png_structp png;
     png_infop info;
+    // The file's length and the compressed image data it holds.
+    unsigned long long fileLength;
+    unsigned long long compressedBytes;
     unsigned char* pixels;
     png_bytep* rows;
     unsigned long width;
@@ -56,6 +70,50 @@ bool hasPngSignature(std::FILE* fp)
     png_byte signature[kSignatureBytes];
     return std::fread(signature, 1, kSignatureBytes, fp) == kSignatureBytes &&
            png_sig_cmp(signature, 0, kSignatureBytes) == 0;
+}
+
+// The bytes of image data (IDAT) that the file holds, each chunk counted as
+// far as the file goes; leaves the file after the signature.
+unsigned long long compressedBytesPresent(std::FILE* fp, unsigned long long length)
+{
+    unsigned long long total = 0;
+    for (unsigned long long at = kSignatureBytes; at + kChunkHeaderBytes <= length;) {
+        png_byte header[kChunkHeaderBytes];
+        if (std::fseek(fp, static_cast<long>(at), SEEK_SET) != 0 ||
+            std::fread(header, 1, sizeof header, fp) != sizeof header)
+            break;
+        const unsigned long long dataStart = at + kChunkHeaderBytes;
+        const unsigned long long dataEnd = dataStart + png_get_uint_32(header);
+        if (std::memcmp(header + 4, "IDAT", 4) == 0)
+            total += (dataEnd < length ? dataEnd : length) - dataStart;
+        if (std::memcmp(header + 4, "IEND", 4) == 0)
+            break;
+        at = dataEnd + kChunkChecksumBytes;
+    }
+    std::fseek(fp, static_cast<long>(kSignatureBytes), SEEK_SET);
+    return total;
+}
+
+// What a file may ask of the library: every library error ends the read
+// (libpng only warns about some, an oversized chunk among them, and then
+// allocates it), no chunk may allocate more than the whole file, and the
+// sides stay within what a bitmap here may have.
+void limitRead(const PngRead& read)
+{
+    png_set_benign_errors(read.png, 0);
+    png_set_user_limits(read.png, TQ_DIB_MAX_SIDE, TQ_DIB_MAX_SIDE);
+    png_set_chunk_malloc_max(read.png, static_cast<png_alloc_size_t>(read.fileLength));
+    png_set_keep_unknown_chunks(read.png, PNG_HANDLE_CHUNK_NEVER, kUnusedChunks,
+                                static_cast<int>(sizeof kUnusedChunks / 5));
+}
+
+// Whether the rows the header declares, each with its filter byte, could
+// come out of the compressed data the file holds.
+bool rowsFitTheData(const PngRead& read)
+{
+    unsigned long long rowBytes = png_get_rowbytes(read.png, read.info);
+    unsigned long long rows = png_get_image_height(read.png, read.info);
+    return (rowBytes + 1) * rows <= kDeflateMostExpansion * read.compressedBytes;
 }
 
 // Every picture comes out as 8-bit RGB, with alpha where it has any.
@@ -111,7 +169,10 @@ bool readPngPixels(PngRead* read, std::FILE* fp)
         return false;
     png_init_io(read->png, fp);
     png_set_sig_bytes(read->png, static_cast<int>(kSignatureBytes));
+    limitRead(*read);
     png_read_info(read->png, read->info);
+    if (!rowsFitTheData(*read))
+        return false;
     requestRgb(read->png, read->info);
     requestGamma(read->png, read->info);
     png_read_update_info(read->png, read->info);
@@ -163,6 +224,11 @@ void* makeBitmaps(const PngRead& read, void** mask)
 void* decodePng(std::FILE* fp, unsigned long* width, unsigned long* height, void** mask)
 {
     PngRead read = {};
+    long long length = TQGFimageFileLength(fp);
+    if (length < 0)
+        return nullptr;
+    read.fileLength = static_cast<unsigned long long>(length);
+    read.compressedBytes = compressedBytesPresent(fp, read.fileLength);
     read.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, png_cexcept_error, nullptr);
     if (read.png == nullptr)
         return nullptr;

@@ -74,3 +74,20 @@ std::string TQGFfromSystemText(const char* text, long encoding)
         return fromAnsiCodePage(text, encoding);
     return convert(text, TQGFwinSystemEncoding(), encoding);
 }
+
+std::wstring TQGFtoWideName(const char* text, long encoding)
+{
+    if (text == nullptr)
+        return std::wstring();
+    std::unique_ptr<u16[]> units(TQGFgetUCS2(text, encoding));
+    return units != nullptr ? std::wstring(reinterpret_cast<const wchar_t*>(units.get()))
+                            : std::wstring();
+}
+
+std::string TQGFfromWideName(const wchar_t* name, long encoding)
+{
+    if (name == nullptr)
+        return std::string();
+    std::unique_ptr<char[]> bytes(TQGFgetString(reinterpret_cast<const u16*>(name), encoding));
+    return bytes != nullptr ? bytes.get() : "";
+}

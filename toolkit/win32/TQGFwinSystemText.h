@@ -13,4 +13,10 @@ long TQGFwinSystemEncoding();
 std::string TQGFtoSystemText(const char* text, long encoding = -2);
 std::string TQGFfromSystemText(const char* text, long encoding = -2);
 
+// Names as the wide functions of Windows take and give them. Every name
+// the application's encoding holds passes, whatever the ANSI code page; a
+// null text gives an empty name.
+std::wstring TQGFtoWideName(const char* text, long encoding = -2);
+std::string TQGFfromWideName(const wchar_t* name, long encoding = -2);
+
 #endif

@@ -56,3 +56,18 @@ HWND formWindowOf(TQCbase* form)
         dev != nullptr ? static_cast<TQDwinformDev*>(dev->cast("TQDwinformDev")) : nullptr;
     return formDev != nullptr ? formDev->getHWND() : nullptr;
 }
+
+std::array<long, 4> placedInParent(TQCbase* form)
+{
+    RECT r, parent;
+    GetWindowRect(formWindowOf(form), &r);
+    GetWindowRect(formWindowOf(form->getParent()), &parent);
+    return {r.left - parent.left, r.top - parent.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::array<long, 4> geometryOf(TQCbase* object)
+{
+    return {object->getProperty(_TQNx()).getLong(), object->getProperty(_TQNy()).getLong(),
+            object->getProperty(_TQNwidth()).getLong(),
+            object->getProperty(_TQNheight()).getLong()};
+}

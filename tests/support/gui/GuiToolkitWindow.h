@@ -12,6 +12,8 @@
 
 #include "TQwin32.h"
 
+#include <array>
+
 class TQCbase;
 class TQCwindow;
 
@@ -24,5 +26,10 @@ bool showAndPaint(TQCwindow* window, DWORD timeoutMs = 5000);
 HWND clientWindowOf(TQCwindow* window);
 // The native window of a form's (or scrolled frame's) device.
 HWND formWindowOf(TQCbase* form);
+// Where a form's window lies in its parent form's window: x, y, width and
+// height, as GetWindowRect finds them.
+std::array<long, 4> placedInParent(TQCbase* form);
+// x, y, width and height as the object's properties hold them.
+std::array<long, 4> geometryOf(TQCbase* object);
 
 #endif

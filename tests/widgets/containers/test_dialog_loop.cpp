@@ -276,12 +276,17 @@ void inputScenario()
     dialog->setProperty("labelString", "");
     dialog->setProperty("modal", 1);
     TQCbase* focused = nullptr;
+    TQCbase* takesReturn = nullptr;
     std::string prompt;
     long answer = popupWith(dialog, [&](DialogScript& u) {
         u.at(200, [&] {
             focused = TQCbase::getFocusInstance();
             TQCvariant text = dialog->getPrompt()->getProperty("labelString");
             prompt = text.getCharPtrConst();
+            // Through Cancel and back, as Tab and Back-Tab would go.
+            dialog->getCancelButton()->setFocus(1);
+            dialog->getField()->setFocus(1);
+            takesReturn = TQCbase::getSpecialFocusInstance();
         });
         u.type("new dir", 300);
         u.key(VK_RETURN, 600);
@@ -289,6 +294,8 @@ void inputScenario()
     TQCvariant typed = dialog->getProperty("labelString");
     requireInChild(focused == dialog->getField() && prompt == "Input new directory name",
                    "the field has the focus under the title as the prompt");
+    requireInChild(takesReturn == dialog->getOkButton(),
+                   "a button the focus left hands Return back to the default button");
     requireInChild(answer == 1 && !dialog->getVisible() &&
                        std::string(typed.getCharPtrConst()) == "new dir",
                    "Return answers 1 with the typed text as labelString");
@@ -296,7 +303,61 @@ void inputScenario()
     scenarioDone();
 }
 
+COLORREF screenPixel(POINT at)
+{
+    HDC screen = GetDC(nullptr);
+    COLORREF pixel = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+// A real click, as the system takes it from the mouse.
+void clickOnScreen(POINT at)
+{
+    SetCursorPos(at.x, at.y);
+    INPUT press[2] = {};
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, press, sizeof(INPUT));
+}
+
+// A message the program waits on is not modal: a click on the program's
+// main window activates that window, and the message must stay in sight.
+void aboveScenario()
+{
+    start("the above scenario hung");
+    TQCmainWindow* main = make<TQCmainWindow>("main", nullptr, 40, 40, 600, 400);
+    main->setProperty("backColor", "red");
+    main->setVisible(true);
+    TQCmessageDialog* message = TQGIappMessageDialog();
+    message->setProperty("x", 100);
+    message->setProperty("y", 100);
+    HWND shell = nullptr;
+    POINT inMessage = {}, inMain = {};
+    COLORREF before = 0, after = 0;
+    long answer = popupWith(message, [&](DialogScript& u) {
+        u.at(300, [&] {
+            shell = static_cast<TQDwinwinDev*>(message->getowndev())->getShell();
+            RECT frame = {};
+            GetWindowRect(shell, &frame);
+            inMessage = {(frame.left + frame.right) / 2, frame.top + 40};
+            inMain = {frame.right + 60, frame.bottom + 60};
+            before = screenPixel(inMessage);
+            clickOnScreen(inMain);
+        });
+        u.at(900, [&] { after = screenPixel(inMessage); });
+        u.click(message->getOkButton(), 1000);
+    });
+    requireInChild(answer == 1 && before != screenPixel(inMain), "the message over a red window");
+    requireInChild(after == before, "after a click on the main window the message is still seen");
+    scenarioDone();
+}
+
 } // namespace
+
+TQ_FRESH_PROCESS_TEST(DialogLoopDeathTest, AMessageStaysInSightWhenItsWindowIsClicked,
+                      aboveScenario(), "scenario done")
 
 TQ_FRESH_PROCESS_TEST(DialogLoopDeathTest, ButtonsAndEscapeAnswerThroughTheRealLoop,
                       answersScenario(), "scenario done")

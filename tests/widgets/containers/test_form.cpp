@@ -245,9 +245,9 @@ TEST_F(Form, ExtendedLookPaintsInsteadOfTheClassicDrawing)
     }
     EXPECT_EQ(0, classicCalls);
     ASSERT_EQ(1u, g_blocks.size());
-    EXPECT_EQ(form, g_blocks[0].instance);
-    EXPECT_EQ(100, g_blocks[0].x);
-    EXPECT_EQ(30, g_blocks[0].height);
-    EXPECT_EQ(2, g_blocks[0].shadowThickness);
+    EXPECT_EQ(form, g_blocks[0].head.instance);
+    EXPECT_EQ(100, g_blocks[0].head.x);
+    EXPECT_EQ(30, g_blocks[0].head.height);
+    EXPECT_EQ(2, g_blocks[0].head.shadowThickness);
     EXPECT_EQ(-1, g_blocks[0].backPixmap);
 }

@@ -251,7 +251,7 @@ TEST(ScrolledForm, ClassicDrawingInBothLooksAndTheExtendedLookInstead)
         EXPECT_EQ(0, draw.count("drawFillRect")) << "no classic drawing";
     }
     ASSERT_EQ(1u, g_blocks.size());
-    EXPECT_EQ(s.form, g_blocks[0].instance);
+    EXPECT_EQ(s.form, g_blocks[0].head.instance);
     EXPECT_EQ(-11, g_blocks[0].workBackColor);
     EXPECT_EQ(16, g_blocks[0].barThickness);
     EXPECT_EQ(4, g_blocks[0].margin);

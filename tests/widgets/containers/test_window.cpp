@@ -188,12 +188,12 @@ TEST_F(Window, UniqueWindowHidesOnlyTheOtherWindowsOfItsGroup)
 TEST_F(Window, ClosingWhileClosingIsOffKeepsTheWindowAndTellsIt)
 {
     ProbeWindow* w = make("w", true);
-    w->addProcedureV("c", "logClosed", logClosed, TQCwindow::TRIGGER_WINDOW_CLOSED);
+    w->addProcedureV("c", "logClosed", logClosed, TQDwindowDev::TRIGGER_WINDOW_CLOSED);
     EXPECT_EQ(1, TQGFgetWindowEnableClose(w));
     w->setEnableClose(2);
     ASSERT_EQ(0, TQGFgetWindowEnableClose(w)) << "only bit 0 counts";
     trail().clear();
-    EXPECT_EQ(0, w->execEventProc(TQCwindow::TRIGGER_WINDOW_CLOSED, nullptr));
+    EXPECT_EQ(0, w->execEventProc(TQDwindowDev::TRIGGER_WINDOW_CLOSED, nullptr));
     EXPECT_EQ((Log{"onWindowClose", "closed"}), trail());
     EXPECT_EQ(1, w->getVisible());
 }

@@ -149,7 +149,7 @@ void closeScenario()
     armWatchdog(30000, "the close scenario hung");
     startApp();
     ShownWindow* w = new ShownWindow("w", 50, 60, 120, 80);
-    w->addProcedureV("c", "logClosed", logClosed, TQCwindow::TRIGGER_WINDOW_CLOSED);
+    w->addProcedureV("c", "logClosed", logClosed, TQDwindowDev::TRIGGER_WINDOW_CLOSED);
     w->show();
     HWND shell = w->shell();
     w->setEnableClose(0);

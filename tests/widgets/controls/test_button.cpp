@@ -3,6 +3,7 @@
 // recording device.
 #include "ControlScene.h"
 #include "_TQCvbtn.h"
+#include "_TQCvifield.h"
 #include "_TQDappDev.h"
 #include "_TQDkeyboard.h"
 
@@ -107,6 +108,20 @@ TEST_F(Button, AltShortcutActivatesInEitherCaseAndTakesTheKey)
     TQClistData& owners = TQGIappDev()->getAltFocusInstanceList();
     ASSERT_EQ(1, owners.getNum()) << "the button stays on the Alt list, once";
     EXPECT_EQ(button, owners.getData(0));
+}
+
+// Outside a dialog nobody takes Return after the button: the field the user
+// clicked into keeps it to itself.
+TEST_F(Button, LeftForAFieldItNoLongerTakesReturn)
+{
+    send(button, TQEV_MOUSE_PRESS, 10, 10);
+    send(button, TQEV_MOUSE_RELEASE, 10, 10);
+    ASSERT_EQ(button, TQCbase::getSpecialFocusInstance());
+    TQCvifield* field = add<TQCvifield>("f", 0, 30, 80, 20);
+    field->setFocus(1);
+    EXPECT_EQ(nullptr, TQCbase::getSpecialFocusInstance());
+    EXPECT_EQ(nullptr, keyboard()->getSpecialFocusInstance()) << "no special key procedure";
+    EXPECT_EQ(field, keyboard()->getFocusInstance());
 }
 
 TEST_F(Button, SpecialFocusOutlineInTheDarkShadowAndTheFocusMarkWhenLargeEnough)

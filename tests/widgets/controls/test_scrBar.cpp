@@ -225,5 +225,5 @@ TEST_F(ScrollBar, ExtendedLookDrawsWithTheLimitedValueAndThePressedPart)
     ASSERT_EQ(1u, g_blocks.size());
     EXPECT_EQ(900u, g_blocks[0].value);
     EXPECT_EQ(TQCvscrBar::PART_INCREMENT, g_blocks[0].pressedPart);
-    EXPECT_EQ(bar, g_blocks[0].instance);
+    EXPECT_EQ(bar, g_blocks[0].head.instance);
 }

@@ -1,11 +1,13 @@
 // Shapes and the arrow button on the recording device: the points grammar,
 // the inset rectangle, the order of background, fill and outline, the pen
-// rule, the blink colours, the polygon's vertices and the arrow's box.
+// rule, the blink colours, the polygon's vertices, the meter's bar and the
+// arrow's box.
 #include "ControlScene.h"
 #include "GuiPolicyScope.h"
 #include "_TQCblink.h"
 #include "_TQCvarrow.h"
 #include "_TQCvline.h"
+#include "_TQCvmeter.h"
 #include "_TQCvpoly.h"
 #include "_TQCvrect.h"
 
@@ -182,4 +184,39 @@ TEST_F(Shapes, ArrowSitsInACentredBoxThatDropsWhilePressed)
     Calls hatched = {"setHatchPattern(8)", "setForeColor(-14)",
                      "drawFillPoly((10,3),(13,9),(7,9))"};
     EXPECT_EQ(hatched, Calls(calls.end() - 3, calls.end())) << "insensitive: a hatched arrow";
+}
+
+TEST_F(Shapes, MeterBarRunsBetweenTheTwoPercentagesAndDrawsNothingWhenEmpty)
+{
+    TQCvmeter* meter = add<TQCvmeter>("m", 0, 0, 104, 20);
+    set(meter, "foreColor", 9);
+    EXPECT_EQ((Calls{"setLineWidth(2)", "setLineDashType(0)", "setForeColor(9)",
+                     "setHatchPattern(0)", "drawRect(21,1,61,18)"}),
+              drawn(meter))
+        << "20 to 80 percent of the 102 inside the pen, outlined only";
+    set(meter, "value1", 150);
+    set(meter, "stippled", 1);
+    set(meter, "hatchColor", 8);
+    EXPECT_EQ((Calls{"setLineWidth(2)", "setLineDashType(0)", "setHatchPattern(0)",
+                     "setForeColor(8)", "drawFillRect(21,1,82,18)", "setForeColor(9)",
+                     "setHatchPattern(0)", "drawRect(21,1,82,18)"}),
+              drawn(meter))
+        << "150 is drawn as 100, filled under the outline";
+    for (auto [upper, lower] : {std::pair{40L, 90L}, {20L, 20L}}) {
+        set(meter, "value1", upper);
+        set(meter, "value2", lower);
+        EXPECT_EQ(Calls{}, drawn(meter)) << upper << " to " << lower << ": not even an outline";
+    }
+
+    set(meter, "orientation", 1);
+    set(meter, "height", 102);
+    set(meter, "value1", 50);
+    set(meter, "value2", 0);
+    EXPECT_EQ("drawRect(1,51,102,50)", drawn(meter).back()) << "vertical: from the bottom up";
+    set(meter, "lineWidth", 120);
+    EXPECT_EQ(Calls{}, drawn(meter)) << "a pen wider than the meter leaves no bar to draw";
+    set(meter, "lineWidth", 2);
+    set(meter, "blinkFlag", 1);
+    set(meter, "blinkRate", 0);
+    EXPECT_EQ("drawRect(1,51,102,50)", drawn(meter).back()) << "blink rate 0 never blinks";
 }

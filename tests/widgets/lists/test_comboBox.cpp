@@ -3,6 +3,7 @@
 #include "ControlScene.h"
 #include "_TQCcomboBox.h"
 #include "_TQCvifield.h"
+#include "_TQDkeyboard.h"
 
 #include <array>
 #include <cstdio>
@@ -81,6 +82,16 @@ TEST_F(ComboBoxParts, ValueIsTheFieldsTextAndSettingItRunsNothing)
     EXPECT_EQ(size, 256);
     EXPECT_TRUE(triggerLog().empty());
     EXPECT_STREQ(b->getDefaultProperty(), "labelString");
+
+    // Return in the field hands the typed text on as a drop-down choice.
+    b->setVisible(1);
+    b->setFocus(1);
+    keyboard()->setKey(TQDkeyboard::KEY_RETURN);
+    keyboard()->executeHandler(1);
+    keyboard()->executeHandler(0);
+    b->setFocus(0);
+    EXPECT_EQ((std::vector<std::string>{"newcomb_000 TQEV_KEY_HOOK", "newcomb_000 TQEV_ACTIVATE"}),
+              triggerLog());
 
     b->setPropertyV("font", static_cast<unsigned char>(17));
     EXPECT_EQ(b->getProperty("font").getLong(), 1) << "four bits kept";

@@ -98,36 +98,20 @@ TQCbaseDialog::TQCbaseDialog(TQCbase* parent, const char* name)
     m_height = 100;
     TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        typedef Registrar::Builder B;
-        r.watched<TQCflagOf<m_okSlot>>(_TQNok(), 1, TQ_HOOKS(ok),
-                                       B{_TQSok(), _TQRbool2(), _TQRbool2D()});
-        r.watched<TQCflagOf<m_noSlot>>(_TQNno(), 1, TQ_HOOKS(no),
-                                       B{_TQSno(), _TQRbool2(), _TQRbool2D()});
-        r.watched<TQCflagOf<m_cancelSlot>>(_TQNcancel(), 1, TQ_HOOKS(cancel),
-                                           B{_TQScancel(), _TQRbool2(), _TQRbool2D()});
-        r.watched<&TQCbaseDialog::m_labelPixmap>(_TQNlabelPixmap(), -1, TQ_HOOKS(labelPixmap),
-                                                 B{_TQSlabelPixmap()});
-        r.watched<&TQCbaseDialog::m_okString>(_TQNokString(), "OK", TQ_HOOKS(okString),
-                                              B{_TQSokString()});
-        r.watched<&TQCbaseDialog::m_noString>(_TQNnoString(), "NO", TQ_HOOKS(noString),
-                                              B{_TQSnoString()});
-        r.watched<&TQCbaseDialog::m_cancelString>(_TQNcancelString(), "Cancel",
-                                                  TQ_HOOKS(cancelString), B{_TQScancelString()});
-        r.watched<TQCflagOf<m_modalSlot>>(_TQNmodal(), 0, TQ_HOOKS(modal),
-                                          B{_TQSmodal(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TQCflagOf<m_defaultPositionSlot>>(
-            _TQNdefaultPosition(), 0, TQ_HOOKS(defaultPosition),
-            B{_TQSdefaultPosition(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQCbaseDialog::m_replyHandler>(_TQNreplyHandler(), nullptr,
-                                                  TQ_HOOKS(replyHandler), B{_TQSreplyHandler()})
-            ->setBuilderVisible(0);
-        r.watched<TQCkeepPixmapCacheSlot>(_TQNkeepPixmapCache(), 1, TQ_HOOKS(keepPixmapCache),
-                                          B{_TQSkeepPixmapCache(), _TQRbool4(), _TQRbool4D()});
-        r.watched<&TQCbaseDialog::m_tab>(_TQNtab(), nullptr, TQ_HOOKS(tab), B{_TQStab()});
-        r.watched<&TQCbaseDialog::m_backtab>(_TQNbacktab(), nullptr, TQ_HOOKS(backtab),
-                                             B{_TQSbacktab()});
-        r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), B{_TQSfont()})
-            ->setGetDefaultValueHandler(writeDefaultFontNo);
+        TQ_WATCH_FLAG(r, ok, 1, bool2);
+        TQ_WATCH_FLAG(r, no, 1, bool2);
+        TQ_WATCH_FLAG(r, cancel, 1, bool2);
+        TQ_WATCH(r, labelPixmap, -1);
+        TQ_WATCH(r, okString, "OK");
+        TQ_WATCH(r, noString, "NO");
+        TQ_WATCH(r, cancelString, "Cancel");
+        TQ_WATCH_FLAG(r, modal, 0, bool3);
+        TQ_WATCH_FLAG(r, defaultPosition, 0, bool3);
+        TQ_WATCH(r, replyHandler, nullptr)->setBuilderVisible(0);
+        TQCbaseProperties::keepPixmapCache(r);
+        TQ_WATCH(r, tab, nullptr);
+        TQ_WATCH(r, backtab, nullptr);
+        TQ_WATCH_BITS(r, font, 0)->setGetDefaultValueHandler(writeDefaultFontNo);
 
         r.changeDefault<m_shadowThicknessSlot>(_TQNshadowThickness(), 0);
         r.changeDefault<&TQCbaseDialog::m_height>(_TQNheight(), 100);
@@ -596,4 +580,17 @@ void TQCbaseDialog::recolourWorkForm(short color)
 {
     if (m_workForm != nullptr)
         m_workForm->setProperty(_TQNbackColor(), color);
+}
+
+// The row's y is cut toward zero, so in a low dialog it may lie above the
+// work form.
+TQCbaseDialog::MiddleRow TQCbaseDialog::middleRow(long extra) const
+{
+    MiddleRow row = {1, 1, 1, m_width >= 23 ? m_width - 22 : 1};
+    if (m_height + extra >= 46) {
+        row.y = static_cast<short>((m_height + extra - 65) / 2);
+        row.above = row.y - 30;
+        row.below = row.y + 20;
+    }
+    return row;
 }

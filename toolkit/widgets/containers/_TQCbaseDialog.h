@@ -6,6 +6,8 @@
 
 #include "_TQCwindow.h"
 
+#include <functional>
+
 class TQCform;
 class TQCvbtn;
 class TQCvlabel;
@@ -131,9 +133,30 @@ protected:
     // false before the work form exists. *extra is workFormExtra().
     bool adjustWorkForm(long* extra);
     void recolourWorkForm(short color);
+    // The work form of the dialogs that centre a 20-pixel row in it, with
+    // 30 pixels for a caption right above and below: the y of the row and
+    // of the captions, and their width (a margin of 10 on the left and 12
+    // on the right); each 1 where the dialog leaves no room.
+    struct MiddleRow {
+        long y;
+        long above;
+        long below;
+        long width;
+    };
+    MiddleRow middleRow(long extra) const;
     // The base's activation, after which an OK or NO answer ends the loop
     // and hides the dialog.
     void activateAndClose();
+    // The loop of the dialogs that run their own instead of popup()'s:
+    // shown (STATUS_NOT_SHOWN when it does not become visible), ready()
+    // once shown, then one event at a time until the loop ends, hidden; the
+    // status then. Nothing is updated around it and no deletion list is
+    // emptied. keepEscape makes the dialog the focus dialog again on every
+    // pass while its Escape key is on, as popup() does.
+    long runOwnLoop(const std::function<void()>& ready, bool keepEscape);
+    // The special focus on OK when it is on, else on NO when it is on, else
+    // on cancel.
+    void markDefaultButton();
     // A part of the dialog's own: made, internal and initialised.
     template <class Part>
     static Part* makePart(TQCbase* parent, const char* name)
@@ -207,6 +230,8 @@ private:
     void centre();
     void focusDefaultButton();
     void sendModal(unsigned char on);
+    // Device value 30 alone: the window above the program's other windows.
+    void keepAbove(unsigned char on);
     // The focus dialog and modal client of the application, when they are
     // this dialog, become none.
     void releaseApplicationHolds();

@@ -29,6 +29,10 @@ long TQCbaseDialog::popup()
     m_loopRunning = 1;
     if (m_escapeKey)
         app->setFocusDialog(this, 1);
+    // The loop holds up the procedure that opened the dialog, modal or not:
+    // the dialog stays above the program's other windows, so that a click
+    // on one of them cannot bury it.
+    keepAbove(1);
     while (m_loopRunning) {
         // After a nested dialog, Escape is this dialog's again.
         if (m_escapeKey)
@@ -38,11 +42,40 @@ long TQCbaseDialog::popup()
             return STATUS_CANCEL;
         TQGIappDevice()->clearDeleteList();
     }
+    keepAbove(m_modal);
     setVisible(0);
     app->dispatchEvent();
     TQGIappDevice()->clearDeleteList();
     app->update();
     return guard.alive() ? static_cast<long>(m_status) : static_cast<long>(STATUS_CANCEL);
+}
+
+long TQCbaseDialog::runOwnLoop(const std::function<void()>& ready, bool keepEscape)
+{
+    LifeGuard guard(this);
+    TQDappDev* app = TQGIappDev();
+    setVisible(1);
+    if (!guard.alive())
+        return STATUS_CANCEL;
+    if (!getVisible() || app == nullptr)
+        return STATUS_NOT_SHOWN;
+    m_loopRunning = 1;
+    ready();
+    while (guard.alive() && m_loopRunning) {
+        if (keepEscape && m_escapeKey)
+            app->setFocusDialog(this, 1);
+        app->dispatchEvent();
+    }
+    if (!guard.alive())
+        return STATUS_CANCEL;
+    setVisible(0);
+    return m_status;
+}
+
+void TQCbaseDialog::markDefaultButton()
+{
+    if (built())
+        (m_ok ? m_okBtn : m_no ? m_noBtn : m_endBtn)->setSpecialFocus(1);
 }
 
 void TQCbaseDialog::releaseApplicationHolds()
@@ -128,11 +161,15 @@ void TQCbaseDialog::centre()
 
 void TQCbaseDialog::sendModal(unsigned char on)
 {
-    TQDdev* dev = getowndev();
-    if (dev == nullptr)
-        return;
-    dev->setValue(VALUE_ABOVE_OTHERS, &on);
-    dev->setValue(VALUE_MODAL, &on);
+    keepAbove(on);
+    if (TQDdev* dev = getowndev())
+        dev->setValue(VALUE_MODAL, &on);
+}
+
+void TQCbaseDialog::keepAbove(unsigned char on)
+{
+    if (TQDdev* dev = getowndev())
+        dev->setValue(VALUE_ABOVE_OTHERS, &on);
 }
 
 // Switching modal off keeps the modal client: hiding lets it go.

@@ -13,8 +13,7 @@ TQCdialog::TQCdialog(TQCbase* parent, const char* name) : TQCbaseDialog(parent, 
 {
     setPublicDevChildInUse(1);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCdialog::m_workBackColor>(_TQNworkBackColor(), -10, TQ_HOOKS(workBackColor),
-                                               {_TQSworkBackColor()});
+        TQ_WATCH(r, workBackColor, -10);
         r.withdraw(_TQNshadowThickness());
     });
 }

@@ -16,39 +16,20 @@ TQCform::TQCform(TQCbase* parent, const char* name)
     : TQCbase(parent, name), m_children(8), m_gradation(0), m_shadowThickness(2),
       m_shadowType(0), m_pixmapStyle(1), m_noRefresh(0), m_sizeChanged(0)
 {
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         // The name given at construction is not replaced by the default.
         TQCbaseProperties::identity(r);
-        r.watched<&TQCform::m_x>(_TQNx(), 100, TQ_HOOKS(x), {_TQSx()});
-        r.watched<&TQCform::m_y>(_TQNy(), 100, TQ_HOOKS(y), {_TQSy()});
-        r.watched<&TQCform::m_width>(_TQNwidth(), 100, TQ_HOOKS(width), {_TQSwidth()});
-        r.watched<&TQCform::m_height>(_TQNheight(), 30, TQ_HOOKS(height), {_TQSheight()});
-        r.watched<m_shadowThicknessSlot>(_TQNshadowThickness(), 2, TQ_HOOKS(shadowThickness),
-                                         {_TQSshadowThickness()});
-        r.watched<&TQCform::m_foreColor>(_TQNforeColor(), -2, TQ_HOOKS(foreColor),
-                                         {_TQSforeColor()});
-        r.watched<&TQCform::m_backColor>(_TQNbackColor(), -1, TQ_HOOKS(backColor),
-                                         {_TQSbackColor()});
-        r.watched<&TQCform::m_topShadowColor>(_TQNtopShadowColor(), -3,
-                                              TQ_HOOKS(topShadowColor), {_TQStopShadowColor()});
-        r.watched<&TQCform::m_bottomShadowColor>(_TQNbottomShadowColor(), -4,
-                                                 TQ_HOOKS(bottomShadowColor),
-                                                 {_TQSbottomShadowColor()});
-        r.watched<&TQCform::m_backPixmap>(_TQNbackPixmap(), -1, TQ_HOOKS(backPixmap),
-                                          {_TQSbackPixmap()});
-        r.watched<m_shadowTypeSlot>(_TQNshadowType(), 0, TQ_HOOKS(shadowType),
-                                    {_TQSshadowType(), _TQRshadowType(), _TQRshadowTypeD()});
+        TQ_WATCH_GEOMETRY(r, 100, 100, 100, 30);
+        TQ_WATCH_BITS(r, shadowThickness, 2);
+        TQ_WATCH_SHADOW_COLORS(r, -2, -1, -3, -4);
+        TQ_WATCH(r, backPixmap, -1);
+        TQ_WATCH_BITS(r, shadowType, 0, shadowType);
         TQCbaseProperties::visibility(r);
         TQCbaseProperties::sensitivity(r);
-        r.watched<m_pixmapStyleSlot>(_TQNpixmapStyle(), 1, TQ_HOOKS(pixmapStyle),
-                                     {_TQSpixmapStyle(), _TQRpixmapStyle(), _TQRpixmapStyleD()});
-        r.watched<&TQCform::m_mouse>(_TQNmouse(), 0, TQ_HOOKS(mouse), {_TQSmouse()});
-        r.watched<m_gradationSlot>(_TQNgradation(), 0, TQ_HOOKS(gradation),
-                                   {_TQSgradation(), _TQRgradation(), _TQRgradationD()});
-        r.watched<&TQCform::m_gradationMargin>(_TQNgradationMargin(), 0,
-                                               TQ_HOOKS(gradationMargin),
-                                               {_TQSgradationMargin()});
+        TQ_WATCH_BITS(r, pixmapStyle, 1, pixmapStyle);
+        TQ_WATCH(r, mouse, 0);
+        TQ_WATCH_BITS(r, gradation, 0, gradation);
+        TQ_WATCH(r, gradationMargin, 0);
         registerAnchors(r);
         TQCbaseProperties::exported(r);
         TQCbaseProperties::keepPixmapCache(r);
@@ -60,7 +41,6 @@ TQCform::TQCform(TQCbase* parent, const char* name)
 
 TQCform::~TQCform()
 {
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
     deleteOwnedChildren(m_children);
 }
 

@@ -5,19 +5,14 @@
 #define _TQCFORM_H
 
 #include "_TQCanchored.h"
+#include "_TQClookHook.h"
 
 class TQDdev;
 
 // What the extended look's form procedure ("TQCform::draw") is handed. The
 // procedure reads the fields in this order.
 struct TQCformDrawBlock {
-    TQCbase* instance;
-    TQDdev* device;
-    short x;
-    short y;
-    unsigned short width;
-    unsigned short height;
-    unsigned short shadowThickness;
+    TQClookHead head;
     short foreColor;
     short backColor;
     short topShadowColor;
@@ -31,6 +26,7 @@ struct TQCformDrawBlock {
 class TQCform : public TQCbase, public TQCanchored {
 public:
     TQ_CLASS_FRAME(TQCform, TQCbase, 1010, 1000)
+    TQ_LOOK_HOOK(TQCform, TQCformDrawBlock)
     TQCform(TQCbase* parent, const char* name);
     // Deletes the children first to last.
     ~TQCform() override;
@@ -39,7 +35,6 @@ public:
     // The first showing makes the device; a RESIZE then reports the size.
     void onVisibleChange(unsigned char on) override;
     void onParentVisibleChange(unsigned char on) override;
-    void onGuiPolicyChange(long policy) override;
     long _device_initialize() override;
     // Places the form in a parent of that size by its anchors.
     void _adjust_for_anchors(unsigned short width, unsigned short height) override;
@@ -99,17 +94,10 @@ protected:
     // The anchor step of every child in a parent of that size; with a
     // pixmap, a child it queues is updated at once.
     void anchorChildren(unsigned short width, unsigned short height);
-    // Fills the fields every form's extended-look record has, by name.
+    // Fills the fields every form's draw block has after its head, by name.
     template <class Record>
-    void fillLookRecord(Record& record, TQDdev* dev)
+    void fillFormFields(Record& record)
     {
-        record.instance = this;
-        record.device = dev;
-        record.x = m_x;
-        record.y = m_y;
-        record.width = m_width;
-        record.height = m_height;
-        record.shadowThickness = m_shadowThickness;
         record.foreColor = m_foreColor;
         record.backColor = m_backColor;
         record.topShadowColor = m_topShadowColor;
@@ -120,11 +108,27 @@ protected:
         record.gradationMargin = m_gradationMargin;
     }
 
-    // The first steps of a drawing just opened, which forms built on this
-    // one share: the update marks cleared, then the background (backColor
-    // or the gradation, unless a background image shows) and the edit-mode
-    // dot grid over the area drawn, the whole form when whole is set.
-    void paintGround(TQDdev* dev, unsigned char whole);
+    // Whether the edit-mode dots may lie on the edges of the area drawn.
+    enum DotEdges { DOTS_ON_AREA_EDGES, DOTS_INSIDE_AREA };
+    // The checks and pending work a form's drawing starts with, which forms
+    // built on this one share: no-refresh, visibility, device and exposure,
+    // then a pending RESIZE and anchor layout. 1 with *ready set when there
+    // is something to paint, else what draw() answers.
+    long readyToDraw(TQDdev** ready);
+    // Opens the drawing on the whole form and paints the ground; false when
+    // the device cannot draw now.
+    bool openGround(TQDdev* dev, DotEdges edges);
+    // The first steps of a drawing just opened: the update marks cleared,
+    // then the background (backColor or the gradation, unless a background
+    // image shows) and the edit-mode dot grid over the area drawn, the whole
+    // form when whole is set.
+    void paintGround(TQDdev* dev, unsigned char whole, DotEdges edges = DOTS_ON_AREA_EDGES);
+    // What draw() paints over the ground before it closes the drawing: the
+    // frame.
+    virtual void drawFigure(TQDdev* dev);
+    // Runs after every drawing that got through, in the classic or the
+    // extended look.
+    virtual void drawFinished() {}
 
     TQClistData m_children;
     short m_x = 100;
@@ -162,9 +166,8 @@ private:
     void setGeometryProperty(const char* name, long value);
 
     void syncDevicePosition(TQDdev* dev);
-    bool drawExtendedLook(TQDdev* dev);
     void drawBackground(TQDdev* dev);
-    void drawDotGrid(TQDdev* dev, const TQCrect& exposed);
+    void drawDotGrid(TQDdev* dev, const TQCrect& exposed, DotEdges edges);
     void traceDraw(int line, const char* what);
 };
 

@@ -2,7 +2,6 @@
 // expose, resize and visibility reports, and the reaction to a new look.
 #include "_TQCform.h"
 
-#include "_TQCextLookProc.h"
 #include "_TQDwindowDev.h"
 #include "_TQGFdebug.h"
 #include "_TQGFgeometry.h"
@@ -10,26 +9,43 @@
 
 namespace {
 
-const char kSourceName[] = "_TQCform_draw";
 const int kDotSpacing = 10;
-
-// The extended look's form procedure, shared by every form.
-TQCextLookProc& formLook()
-{
-    static TQCextLookProc* look = new TQCextLookProc("TQCform::draw");
-    return *look;
-}
 
 } // namespace
 
 void TQCform::traceDraw(int line, const char* what)
 {
-    __dbprintf("TQCform::draw %s:%d %s %s..\n", kSourceName, line, getInstanceName(), what);
+    __dbprintf("%s::draw _%s:%d %s %s..\n", getClassName(), getClassName(), line,
+               getInstanceName(), what);
 }
 
 // Background first, dot grid second, frame last, each over the whole form:
 // the children are windows of their own and paint themselves.
 long TQCform::draw()
+{
+    TQDdev* dev = nullptr;
+    long ready = readyToDraw(&dev);
+    if (ready != 1)
+        return ready;
+    if (drawThroughLook(dev)) {
+        drawFinished();
+        return 0;
+    }
+    if (!openGround(dev, DOTS_ON_AREA_EDGES))
+        return 0;
+    drawFigure(dev);
+    dev->endDraw();
+    drawFinished();
+    return 0;
+}
+
+void TQCform::drawFigure(TQDdev* dev)
+{
+    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
+                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
+}
+
+long TQCform::readyToDraw(TQDdev** ready)
 {
     traceDraw(__LINE__, "begin");
     if (m_noRefresh) {
@@ -64,20 +80,21 @@ long TQCform::draw()
         if (!guard.alive())
             return 0;
     }
-    if (drawExtendedLook(dev))
-        return 0;
-    if (dev->beginDraw(0, 0, m_width, m_height, getAbsoluteDraw(), 1) != 0) {
-        traceDraw(__LINE__, "dev not ready");
-        return 0;
-    }
-    paintGround(dev, getAbsoluteDraw());
-    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
-                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
-    dev->endDraw();
-    return 0;
+    *ready = dev;
+    return 1;
 }
 
-void TQCform::paintGround(TQDdev* dev, unsigned char whole)
+bool TQCform::openGround(TQDdev* dev, DotEdges edges)
+{
+    if (dev->beginDraw(0, 0, m_width, m_height, getAbsoluteDraw(), 1) != 0) {
+        traceDraw(__LINE__, "dev not ready");
+        return false;
+    }
+    paintGround(dev, getAbsoluteDraw(), edges);
+    return true;
+}
+
+void TQCform::paintGround(TQDdev* dev, unsigned char whole, DotEdges edges)
 {
     TQCrect exposed = {0, 0, m_width, m_height};
     if (!whole) {
@@ -91,7 +108,7 @@ void TQCform::paintGround(TQDdev* dev, unsigned char whole)
     if (m_backPixmap == -1)
         drawBackground(dev);
     if (getDotMode())
-        drawDotGrid(dev, exposed);
+        drawDotGrid(dev, exposed, edges);
 }
 
 // With a background image the device paints the background itself.
@@ -106,45 +123,29 @@ void TQCform::drawBackground(TQDdev* dev)
                        m_width, m_height, m_gradationMargin);
 }
 
-// The edit-mode grid: a dot every ten pixels inside the exposed area, its
-// edges included.
-void TQCform::drawDotGrid(TQDdev* dev, const TQCrect& exposed)
+// The edit-mode grid: a dot every ten pixels inside the exposed area, on
+// its edges too unless they are left out.
+void TQCform::drawDotGrid(TQDdev* dev, const TQCrect& exposed, DotEdges edges)
 {
-    long right = exposed.x + static_cast<long>(exposed.width);
-    long bottom = exposed.y + static_cast<long>(exposed.height);
+    long inset = edges == DOTS_ON_AREA_EDGES ? 0 : 1;
+    long left = exposed.x + inset;
+    long top = exposed.y + inset;
+    long right = exposed.x + static_cast<long>(exposed.width) - inset;
+    long bottom = exposed.y + static_cast<long>(exposed.height) - inset;
     dev->setForeColor(m_foreColor);
     for (long y = 0; y < m_height; y += kDotSpacing) {
-        if (y < exposed.y || y > bottom)
+        if (y < top || y > bottom)
             continue;
         for (long x = 0; x < m_width; x += kDotSpacing) {
-            if (x >= exposed.x && x <= right)
+            if (x >= left && x <= right)
                 dev->drawFillRect(static_cast<short>(x), static_cast<short>(y), 1, 1);
         }
     }
 }
 
-// The selected extended look paints the form when it has a form procedure.
-bool TQCform::drawExtendedLook(TQDdev* dev)
+void TQCform::fillDrawBlock(TQCformDrawBlock& block)
 {
-    TQCguiPolicy::DrawProc proc = formLook().get();
-    if (proc == nullptr)
-        return false;
-    TQCformDrawBlock block;
-    fillLookRecord(block, dev);
-    proc(&block);
-    return true;
-}
-
-void TQCform::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCbase::onGuiPolicyChange(policy);
-    if (!guard.alive())
-        return;
-    formLook().renew();
-    needUpdate();
-    setAbsoluteDraw(1);
-    redraw();
+    fillFormFields(block);
 }
 
 // ---------------------------------------------------------------------------

@@ -4,7 +4,6 @@
 
 #include "_TQCform.h"
 #include "_TQCtypeServerFrame.h"
-#include "_TQCvbtn.h"
 #include "_TQCvifield.h"
 #include "_TQDappDev.h"
 #include "_TQGFtrigger.h"
@@ -15,9 +14,7 @@ TQCinputDialog::TQCinputDialog(TQCbase* parent, const char* name) : TQCbaseDialo
 {
     m_no = 0;
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCinputDialog::m_workBackColor>(_TQNworkBackColor(), -10,
-                                                    TQ_HOOKS(workBackColor),
-                                                    {_TQSworkBackColor()});
+        TQ_WATCH(r, workBackColor, -10);
         r.changeDefault<TQCflagOf<m_noSlot>>(_TQNno(), 0);
         r.withdraw(_TQNshadowThickness());
     });
@@ -79,17 +76,11 @@ void TQCinputDialog::adjustForm()
     long extra = 0;
     if (!adjustWorkForm(&extra))
         return;
-    long fieldY = 1;
-    long promptY = 1;
-    if (m_height + extra >= 46) {
-        fieldY = (m_height + extra - 65) / 2;
-        promptY = fieldY - 30;
-    }
-    const long width = m_width >= 23 ? m_width - 22 : 1;
-    m_field->setProperty(_TQNy(), fieldY);
-    m_prompt->setProperty(_TQNy(), promptY);
-    m_field->setProperty(_TQNwidth(), width);
-    m_prompt->setProperty(_TQNwidth(), width);
+    const MiddleRow row = middleRow(extra);
+    m_field->setProperty(_TQNy(), row.y);
+    m_prompt->setProperty(_TQNy(), row.above);
+    m_field->setProperty(_TQNwidth(), row.width);
+    m_prompt->setProperty(_TQNwidth(), row.width);
 }
 
 void TQCinputDialog::onActivate()
@@ -101,26 +92,13 @@ void TQCinputDialog::onActivate()
 // list and runs no update around the loop.
 long TQCinputDialog::popup()
 {
-    LifeGuard guard(this);
-    TQDappDev* app = TQGIappDev();
-    setVisible(1);
-    if (!guard.alive())
-        return STATUS_CANCEL;
-    if (!getVisible() || app == nullptr)
-        return STATUS_NOT_SHOWN;
-    setLoopRunning(1);
-    if (built()) {
-        TQCvbtn* marked = m_ok ? m_okBtn : m_no ? m_noBtn : m_endBtn;
-        marked->setSpecialFocus(1);
-    }
-    if (m_field != nullptr)
-        m_field->setFocus(1);
-    while (guard.alive() && getLoopRunning())
-        app->dispatchEvent();
-    if (!guard.alive())
-        return STATUS_CANCEL;
-    setVisible(0);
-    return getStatus();
+    return runOwnLoop(
+        [this] {
+            markDefaultButton();
+            if (m_field != nullptr)
+                m_field->setFocus(1);
+        },
+        false);
 }
 
 void TQCinputDialog::setWorkTQNtitleString(char* text)

@@ -15,12 +15,9 @@ TQCmessageDialog::TQCmessageDialog(TQCbase* parent, const char* name)
 {
     m_no = 0;
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCmessageDialog::m_labelString>(_TQNlabelString(), nullptr,
-                                                    TQ_HOOKS(labelString), {_TQSlabelString()});
+        TQ_WATCH(r, labelString, nullptr);
         r.changeDefault<TQCflagOf<m_noSlot>>(_TQNno(), 0);
-        r.watched<&TQCmessageDialog::m_workBackColor>(_TQNworkBackColor(), -10,
-                                                      TQ_HOOKS(workBackColor),
-                                                      {_TQSworkBackColor()});
+        TQ_WATCH(r, workBackColor, -10);
         r.withdraw(_TQNshadowThickness());
     });
 }

@@ -4,7 +4,6 @@
 // look. How it scrolls has a file of its own.
 #include "_TQCscrForm.h"
 
-#include "_TQCextLookProc.h"
 #include "_TQCprocedure.h"
 #include "_TQCscrFrame.h"
 #include "_TQCtypeServerFrame.h"
@@ -36,41 +35,24 @@ TQCscrForm::TQCscrForm(TQCbase* parent, const char* name)
     m_shadowType = TQSHADOW_IN;
     setPublicDevChildInUse(1);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCscrForm::m_barThickness>(_TQNbarThickness(), 16, TQ_HOOKS(barThickness),
-                                               {_TQSbarThickness()});
-        r.watched<&TQCscrForm::m_workWidth>(_TQNworkWidth(), 1000, TQ_HOOKS(workWidth),
-                                            {_TQSworkWidth()});
-        r.watched<&TQCscrForm::m_workHeight>(_TQNworkHeight(), 1000, TQ_HOOKS(workHeight),
-                                             {_TQSworkHeight()});
-        r.watched<&TQCscrForm::m_hbarValue>(_TQNhbarValue(), 0, TQ_HOOKS(hbarValue),
-                                            {_TQShbarValue()});
-        r.watched<&TQCscrForm::m_vbarValue>(_TQNvbarValue(), 0, TQ_HOOKS(vbarValue),
-                                            {_TQSvbarValue()});
-        r.watched<&TQCscrForm::m_increment>(_TQNincrement(), 10, TQ_HOOKS(increment),
-                                            {_TQSincrement()});
-        r.watched<&TQCscrForm::m_pageIncrement>(_TQNpageIncrement(), 100,
-                                                TQ_HOOKS(pageIncrement), {_TQSpageIncrement()});
-        r.watched<TQCflagOf<m_hbarVisibleSlot>>(_TQNhbarVisible(), 1, TQ_HOOKS(hbarVisible),
-                                                {_TQShbarVisible(), _TQRbool2(), _TQRbool2D()});
-        r.watched<TQCflagOf<m_vbarVisibleSlot>>(_TQNvbarVisible(), 1, TQ_HOOKS(vbarVisible),
-                                                {_TQSvbarVisible(), _TQRbool2(), _TQRbool2D()});
-        r.watched<&TQCscrForm::m_workBackColor>(_TQNworkBackColor(), -11,
-                                                TQ_HOOKS(workBackColor), {_TQSworkBackColor()});
-        r.watched<&TQCscrForm::m_barShadowColor>(_TQNbarShadowColor(), -12,
-                                                 TQ_HOOKS(barShadowColor),
-                                                 {_TQSbarShadowColor()});
-        r.watched<&TQCscrForm::m_scrollWidth>(_TQNscrollWidth(), 30, TQ_HOOKS(scrollWidth),
-                                              {_TQSscrollWidth()});
+        TQ_WATCH(r, barThickness, 16);
+        TQ_WATCH(r, workWidth, 1000);
+        TQ_WATCH(r, workHeight, 1000);
+        TQ_WATCH(r, hbarValue, 0);
+        TQ_WATCH(r, vbarValue, 0);
+        TQ_WATCH(r, increment, 10);
+        TQ_WATCH(r, pageIncrement, 100);
+        TQ_WATCH_FLAG(r, hbarVisible, 1, bool2);
+        TQ_WATCH_FLAG(r, vbarVisible, 1, bool2);
+        TQ_WATCH(r, workBackColor, -11);
+        TQ_WATCH(r, barShadowColor, -12);
+        TQ_WATCH(r, scrollWidth, 30);
         r.hide(_TQNscrollWidth());
-        r.watched<&TQCscrForm::m_scrollHeight>(_TQNscrollHeight(), 30, TQ_HOOKS(scrollHeight),
-                                               {_TQSscrollHeight()});
+        TQ_WATCH(r, scrollHeight, 30);
         r.hide(_TQNscrollHeight());
-        r.watched<m_marginSlot>(_TQNmargin(), 4, TQ_HOOKS(margin), {_TQSmargin()});
-        r.watched<TQCflagOf<m_virtualScrollSlot>>(_TQNvirtualScroll(), 0,
-                                                  TQ_HOOKS(virtualScroll),
-                                                  {_TQSvirtualScroll(), _TQRbool1(), _TQRbool1D()});
-        r.watched<TQCflagOf<m_frameFlagSlot>>(_TQNframe(), 1, TQ_HOOKS(frame),
-                                              {_TQSframe(), _TQRbool1(), _TQRbool1D()});
+        TQ_WATCH_BITS(r, margin, 4);
+        TQ_WATCH_FLAG(r, virtualScroll, 0, bool1);
+        TQ_WATCH_SLOT(r, frame, TQCflagOf<m_frameFlagSlot>, 1, bool1);
         r.changeDefault<m_shadowTypeSlot>(_TQNshadowType(), TQSHADOW_IN);
         r.hide(_TQNshadowType());
         r.withdraw(_TQNgradation());
@@ -368,12 +350,6 @@ void TQCscrForm::onScrMouseDoubleClick(TQCpoint*)
 // ---------------------------------------------------------------------------
 // Painting
 
-TQCextLookProc& TQCscrForm::lookProc()
-{
-    static TQCextLookProc* look = new TQCextLookProc("TQCscrForm::draw");
-    return *look;
-}
-
 long TQCscrForm::lookPolicy()
 {
     return TQGIappGuiPolicy()->getGuiPolicy();
@@ -399,9 +375,8 @@ long TQCscrForm::draw()
     if (m_virtualScroll)
         giveOffsetPointers(true, true);
     _adjust_scr_area();
-    long gap = marginInLook() + m_barThickness;
-    long vg = _get_vbar_visible() ? gap : 0;
-    long hg = _get_hbar_visible() ? gap : 0;
+    long vg = barGap(_get_vbar_visible());
+    long hg = barGap(_get_hbar_visible());
     TQDdev* dev = getowndev();
     if (dev == nullptr)
         return -1;
@@ -418,7 +393,7 @@ long TQCscrForm::draw()
         if (!guard.alive())
             return 0;
     }
-    if (drawExtendedLook(dev, vg, hg))
+    if (drawThroughLook(dev))
         return 0;
     paint(dev, lookPolicy(), vg, hg);
     return 0;
@@ -461,33 +436,21 @@ void TQCscrForm::paint(TQDdev* dev, long policy, long vg, long hg)
     dev->endDraw();
 }
 
-bool TQCscrForm::drawExtendedLook(TQDdev* dev, long vg, long hg)
+long TQCscrForm::barGap(bool shown)
 {
-    TQCguiPolicy::DrawProc proc = lookProc().get();
-    if (proc == nullptr)
-        return false;
-    TQCscrFormDrawBlock block;
-    fillLookRecord(block, dev);
+    return shown ? marginInLook() + m_barThickness : 0;
+}
+
+void TQCscrForm::fillDrawBlock(TQCscrFormDrawBlock& block)
+{
+    fillFormFields(block);
     block.workBackColor = m_workBackColor;
     block.barThickness = m_barThickness;
     block.margin = m_margin;
     block.titleHeight = m_titleBand;
     block.frame = m_frameFlag;
-    block.vbarShown = vg != 0;
-    block.hbarShown = hg != 0;
-    proc(&block);
-    return true;
-}
-
-void TQCscrForm::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCbase::onGuiPolicyChange(policy);
-    if (!guard.alive())
-        return;
-    lookProc().renew();
-    setAbsoluteDraw(1);
-    draw();
+    block.vbarShown = barGap(_get_vbar_visible()) != 0;
+    block.hbarShown = barGap(_get_hbar_visible()) != 0;
 }
 
 long TQCscrForm::cdraw()

@@ -7,20 +7,13 @@
 
 #include "_TQCform.h"
 
-class TQCextLookProc;
 class TQCscrFrame;
 class TQCvscrBar;
 
 // What the extended look's procedure ("TQCscrForm::draw") is handed, in
 // this order.
 struct TQCscrFormDrawBlock {
-    TQCbase* instance;
-    TQDdev* device;
-    short x;
-    short y;
-    unsigned short width;
-    unsigned short height;
-    unsigned short shadowThickness;
+    TQClookHead head;
     short foreColor;
     short backColor;
     short topShadowColor;
@@ -46,6 +39,7 @@ struct TQCscrFormDrawBlock {
 class TQCscrForm : public TQCform {
 public:
     TQ_CLASS_FRAME(TQCscrForm, TQCform, 1001, 1010)
+    TQ_LOOK_HOOK(TQCscrForm, TQCscrFormDrawBlock)
     TQCscrForm(TQCbase* parent, const char* name);
 
     // Triggers of the view's pointer events.
@@ -69,7 +63,6 @@ public:
     void onVisibleChange(unsigned char on) override;
     void onParentVisibleChange(unsigned char on) override;
     void onChildAdded(TQCbase* child) override;
-    void onGuiPolicyChange(long policy) override;
     long setPropertyEditMode(unsigned char on) override;
     void update() override;
     long draw() override;
@@ -169,7 +162,6 @@ protected:
     }
 
 private:
-    static TQCextLookProc& lookProc();
     static char*& scrBarClass();
     // _adjust() once the parts exist.
     void relayOut();
@@ -195,7 +187,9 @@ private:
     void giveOffsetPointers(bool on, bool onlyNew);
     void takeMouseFocus();
     void wheel(bool down);
-    bool drawExtendedLook(TQDdev* dev, long vbarShown, long hbarShown);
+    // The room the bars take beside and below the view: 0 where a bar is
+    // hidden.
+    long barGap(bool shown);
     void paint(TQDdev* dev, long policy, long vg, long hg);
     long lookPolicy();
     long marginInLook();

@@ -6,6 +6,7 @@
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
 #include "_TQDmouse.h"
+#include "_TQGFarea.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFtrigger.h"
 
@@ -22,16 +23,11 @@ const long kFrameEvents = 0x6800;
 TQCscrFrame::TQCscrFrame(TQCbase* parent, const char* name) : TQCform(parent, name), m_noScroll(0)
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCscrFrame::m_titleHeight>(_TQNtitleHeight(), 0, TQ_HOOKS(titleHeight),
-                                               {_TQStitleHeight()});
-        r.watched<&TQCscrFrame::m_hbarValue>(_TQNhbarValue(), 0, TQ_HOOKS(hbarValue),
-                                             {_TQShbarValue()});
-        r.watched<&TQCscrFrame::m_vbarValue>(_TQNvbarValue(), 0, TQ_HOOKS(vbarValue),
-                                             {_TQSvbarValue()});
-        r.watched<&TQCscrFrame::m_workWidth>(_TQNworkWidth(), 1000, TQ_HOOKS(workWidth),
-                                             {_TQSworkWidth()});
-        r.watched<&TQCscrFrame::m_workHeight>(_TQNworkHeight(), 1000, TQ_HOOKS(workHeight),
-                                              {_TQSworkHeight()});
+        TQ_WATCH(r, titleHeight, 0);
+        TQ_WATCH(r, hbarValue, 0);
+        TQ_WATCH(r, vbarValue, 0);
+        TQ_WATCH(r, workWidth, 1000);
+        TQ_WATCH(r, workHeight, 1000);
     });
 }
 

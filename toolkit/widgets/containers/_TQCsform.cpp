@@ -49,18 +49,13 @@ TQCsform::TQCsform(TQCbase* parent, const char* name)
 {
     // The texts' defaults are installed by initialize().
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCsform::m_separator>(_TQNseparator(), ",", TQ_HOOKS(separator),
-                                          {_TQSseparator()});
-        r.watched<&TQCsform::m_barThickness>(_TQNbarThickness(), 5, TQ_HOOKS(barThickness),
-                                             {_TQSbarThickness()});
-        r.watched<&TQCsform::m_barValue>(_TQNbarValue(), "50", TQ_HOOKS(barValue),
-                                         {_TQSbarValue()});
-        r.watched<m_orientationSlot>(_TQNorientation(), 1, TQ_HOOKS(orientation),
-                                     {_TQSorientation(), _TQRorientation(), _TQRorientationD()});
+        TQ_WATCH(r, separator, ",");
+        TQ_WATCH(r, barThickness, 5);
+        TQ_WATCH(r, barValue, "50");
+        TQ_WATCH_BITS(r, orientation, 1, orientation);
         TQ_REGISTER_MARGINS(r, 2);
-        r.watched<TQCflagOf<m_refreshingSlot>>(_TQNrefreshing(), 0, TQ_HOOKS(refreshing),
-                                               {_TQSrefreshing(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQCsform::m_minimum>(_TQNminimum(), 30, TQ_HOOKS(minimum), {_TQSminimum()});
+        TQ_WATCH_FLAG(r, refreshing, 0, bool3);
+        TQ_WATCH(r, minimum, 30);
         r.triggers({TQEV_VALUE_CH});
     });
 }

@@ -18,8 +18,6 @@
 
 TQ_TYPE_SERVER_FRAME(TQCoption, TQCvlabel);
 
-TQCextLookCache TQCoption::s_look("TQCoption::draw");
-
 namespace {
 
 // MOUSE_OUT, MOUSE_PRESS, MOUSE_RELEASE and MOUSE_MOVE; with MOUSE_IN.
@@ -60,7 +58,6 @@ TQCoption::TQCoption(TQCbase* parent, const char* name)
     setOutSideMouseRelease(1);
     setOutSideMouseMove(1);
     m_shadowType = 0;
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, registerProperties);
 }
 
@@ -71,9 +68,8 @@ const char* TQCoption::defaultItems()
 
 void TQCoption::registerProperties(Registrar& r)
 {
-    r.watched<&TQCoption::m_menuItems>(_TQNmenuItems(), defaultItems(), TQ_HOOKS(menuItems),
-                                       {_TQSmenuItems()});
-    r.watched<&TQCoption::m_value>(_TQNvalue(), 0, TQ_HOOKS(value), {_TQSvalue()});
+    TQ_WATCH(r, menuItems, defaultItems());
+    TQ_WATCH(r, value, 0);
     for (const char* unused :
          {_TQNorientation(), _TQNalignmentV(), _TQNshadowType(), _TQNmaxLength()})
         r.withdraw(unused);
@@ -84,7 +80,6 @@ void TQCoption::registerProperties(Registrar& r)
 
 TQCoption::~TQCoption()
 {
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
     delete m_popup;
     delete[] m_itemStatus;
     delete[] m_menuItems;
@@ -126,14 +121,6 @@ void TQCoption::onActivate()
 }
 
 void TQCoption::onValueChange(long) {}
-
-void TQCoption::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCvlabel::onGuiPolicyChange(policy);
-    if (guard.alive())
-        s_look.lookChanged(this);
-}
 
 // ---------------------------------------------------------------------------
 // Items

@@ -9,7 +9,7 @@
 #ifndef _TQCOPTION_H
 #define _TQCOPTION_H
 
-#include "_TQCextLookCache.h"
+#include "_TQClookHook.h"
 #include "_TQCvlabel.h"
 
 #include <string>
@@ -20,33 +20,15 @@ class TQCpopupFrame;
 // What an extended look's "TQCoption::draw" procedure is handed, by
 // address, instead of the button painting itself.
 struct TQCoptionDrawBlock {
-    TQCbase* instance;
-    TQDdev* device;
-    short x;
-    short y;
-    unsigned short width;
-    unsigned short height;
-    unsigned short shadowThickness;
-    long blinkFlag;
-    long blinkPhase;
-    long shadowType;
-    long blinkType;
-    long twinBlink;
-    short foreColor;
-    short backColor;
-    short blinkColor;
+    TQClookHead head;
+    TQClabelLook label;
     short backBlinkColor;
     short topShadowColor;
     short bottomShadowColor;
     char* labelString;
     short labelPixmap;
     short blinkPixmap;
-    long gradation;
-    long gradationMargin;
-    long marginLeft;
-    long marginRight;
-    long marginTop;
-    long marginBottom;
+    TQClabelMargins margins;
     unsigned char emboss;
     unsigned char font;
     unsigned char reverseFlag;
@@ -56,6 +38,7 @@ struct TQCoptionDrawBlock {
 class TQCoption : public TQCvlabel {
 public:
     TQ_CLASS_FRAME(TQCoption, TQCvlabel, 1000, 1000)
+    TQ_LOOK_HOOK(TQCoption, TQCoptionDrawBlock)
     TQCoption(TQCbase* parent, const char* name);
     // Deletes the pop-up frame.
     ~TQCoption() override;
@@ -70,7 +53,6 @@ public:
     // Hidden, the menu goes down without a choice.
     void onVisibleChange(unsigned char on) override;
     void onParentVisibleChange(unsigned char on) override;
-    void onGuiPolicyChange(long policy) override;
     long _device_initialize() override;
     // Makes the pop-up frame and sets the default items.
     long initialize() override;
@@ -121,12 +103,9 @@ private:
     void choose(long id);
     void menuDownUnless(unsigned char shown);
     long menuWidth(const std::vector<std::string>& list);
-    void fillDrawBlock(TQCoptionDrawBlock& block);
     void drawBackground(TQDdev* dev, const Look& look);
     void drawPicture(TQDdev* dev, const Look& look);
     void drawLabel(TQDdev* dev, const Look& look);
-    // The extended look's procedure for this class.
-    static TQCextLookCache s_look;
 
     TQCpopupFrame* m_popup = nullptr;
     unsigned char* m_itemStatus = nullptr;

@@ -44,12 +44,8 @@ long TQCoption::draw()
         return 0;
     }
     TQDdev* dev = getowndev();
-    if (TQCguiPolicy::DrawProc proc = s_look.current()) {
-        TQCoptionDrawBlock block;
-        fillDrawBlock(block);
-        proc(&block);
+    if (drawThroughLook(dev))
         return 0;
-    }
     if (!openDrawing(kClassName, __LINE__))
         return 0;
 
@@ -87,14 +83,14 @@ long TQCoption::draw()
 
 void TQCoption::fillDrawBlock(TQCoptionDrawBlock& b)
 {
-    fillDrawBlockHead(b);
+    fillLabelLook(b.label);
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;
     b.bottomShadowColor = m_bottomShadowColor;
     b.labelString = m_labelString;
     b.labelPixmap = m_labelPixmap;
     b.blinkPixmap = m_blinkPixmap;
-    fillDrawBlockMargins(b);
+    fillLabelMargins(b.margins);
     b.emboss = m_emboss;
     b.font = m_font;
     b.reverseFlag = m_reverseFlag;

@@ -23,9 +23,7 @@ const char kFocusDash = 8;
 TQCvarrow::TQCvarrow(TQCbase* parent, const char* name) : TQCvbtn(parent, name)
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCvarrow::m_arrowDirection>(
-            _TQNarrowDirection(), 3, TQ_HOOKS(arrowDirection),
-            {_TQSarrowDirection(), _TQRarrowDirection(), _TQRarrowDirectionD()});
+        TQ_WATCH(r, arrowDirection, 3, arrowDirection);
         for (const char* unused :
              {_TQNshadowType(), _TQNlabelString(), _TQNalignmentH(), _TQNmarginTop(),
               _TQNmarginBottom(), _TQNalignmentV(), _TQNmarginRight(), _TQNmarginLeft(),

@@ -1,6 +1,6 @@
 // Push button: construction, properties, the press state machine (mouse,
 // Return, Alt shortcut), the keyboard focus and the special focus, focus
-// moves and the extended-look cache. Drawing has a file of its own.
+// moves. Drawing has a file of its own.
 #include "_TQCvbtn.h"
 
 #include <cctype>
@@ -17,9 +17,6 @@
 
 TQ_TYPE_SERVER_FRAME(TQCvbtn, TQCvlabel);
 
-char* TQCvbtn::_policy_name = nullptr;
-TQCguiPolicy::DrawProc TQCvbtn::s_drawProc = nullptr;
-
 namespace {
 
 // MOUSE_OUT, MOUSE_PRESS, MOUSE_RELEASE and MOUSE_MOVE: what a press needs.
@@ -33,22 +30,14 @@ TQCvbtn::TQCvbtn(TQCbase* parent, const char* name)
 {
     _register_focus_move();
     m_emboss = 1;
-    s_drawProc = nullptr;
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCvbtn::m_pushPixmap>(_TQNpushPixmap(), -1, TQ_HOOKS(pushPixmap),
-                                          {_TQSpushPixmap()});
-        r.watched<TQCflagOf<m_enableFocusMoveSlot>>(
-            _TQNenableFocusMove(), 1, TQ_HOOKS(enableFocusMove),
-            {_TQSenableFocusMove(), _TQRbool4(), _TQRbool4D()});
+        TQ_WATCH(r, pushPixmap, -1);
+        TQ_WATCH_FLAG(r, enableFocusMove, 1, bool4);
         TQ_REGISTER_ARROW_NAMES(r);
         TQ_REGISTER_TAB_NAMES(r);
         r.changeDefault<TQCflagOf<m_embossSlot>>(_TQNemboss(), 1);
-        r.watched<TQCflagOf<m_pixmapOverlapSlot>>(
-            _TQNpixmapOverlap(), 1, TQ_HOOKS(pixmapOverlap),
-            {_TQSpixmapOverlap(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQCvbtn::m_shortcut>(_TQNshortcut(), nullptr, TQ_HOOKS(shortcut),
-                                        {_TQSshortcut()});
+        TQ_WATCH_FLAG(r, pixmapOverlap, 1, bool3);
+        TQ_WATCH(r, shortcut, nullptr);
         // The button draws a frame of its own.
         r.withdraw(_TQNshadowType());
         r.triggers({TQEV_ACTIVATE, TQEV_KEY_PRESS, TQEV_KEY_RELEASE, TQEV_FOCUS_CH});
@@ -58,7 +47,6 @@ TQCvbtn::TQCvbtn(TQCbase* parent, const char* name)
 TQCvbtn::~TQCvbtn()
 {
     m_closing = 1;
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
     if (m_altRegistered) {
         m_altRegistered = 0;
         if (TQDappDev* app = TQGIappDev())
@@ -214,13 +202,36 @@ void TQCvbtn::onFocusChange(unsigned char on)
     if (on) {
         takeFocusKeys(keyboard, _key_handler);
         setSpecialFocus(1);
-    } else if (keyboard != nullptr) {
-        keyboard->resetFocusInputWorkProc();
+    } else {
+        if (keyboard != nullptr)
+            keyboard->resetFocusInputWorkProc();
+        leaveSpecialFocus();
     }
     if (!guard.alive() || m_closing)
         return;
     setAbsoluteDraw(1);
     draw();
+}
+
+// The special focus came with the keyboard focus (or the press) and goes
+// with it, so that Return typed into the field the user moved to does not
+// press the button again. Inside a shown dialog it goes back to the
+// dialog, which hands it to its default button.
+void TQCvbtn::leaveSpecialFocus()
+{
+    if (!getSpecialFocus() || m_closing)
+        return;
+    LifeGuard guard(this);
+    setSpecialFocus(0);
+    if (!guard.alive())
+        return;
+    for (TQCbase* up = getParent(); up != nullptr; up = up->getParent()) {
+        if (up->cast("TQCbaseDialog") != nullptr) {
+            if (up->getVisible())
+                up->setSpecialFocus(1);
+            return;
+        }
+    }
 }
 
 void TQCvbtn::onSpecialFocusChange(unsigned char on)
@@ -327,35 +338,4 @@ void TQCvbtn::setWorkTQNshortcut(char*)
         return;
     m_altRegistered = 1;
     app->addAltFocusInstance(this);
-}
-
-// ---------------------------------------------------------------------------
-// Extended look
-
-void TQCvbtn::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCvlabel::onGuiPolicyChange(policy);
-    if (!guard.alive())
-        return;
-    refreshLookCache();
-    if (!getVisible())
-        return;
-    needUpdate();
-    setAbsoluteDraw(1);
-    redraw();
-}
-
-void TQCvbtn::refreshLookCache()
-{
-    if (!TQDappDev::getExtGuiPolicySelected()) {
-        s_drawProc = nullptr;
-        return;
-    }
-    TQCstring name = TQDappDev::getExtGuiPolicyName();
-    if (_policy_name != nullptr && std::strcmp(_policy_name, name.getString()) == 0)
-        return;
-    s_drawProc = TQDappDev::getExtGuiPolicyProc("TQCvbtn::draw");
-    delete[] _policy_name;
-    _policy_name = TQGFstrdup(name.getString());
 }

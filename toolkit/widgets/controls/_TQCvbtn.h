@@ -5,7 +5,7 @@
 #ifndef _TQCVBTN_H
 #define _TQCVBTN_H
 
-#include "_TQCguiPolicy.h"
+#include "_TQClookHook.h"
 #include "_TQCvlabel.h"
 
 class TQDkeyboard;
@@ -14,21 +14,8 @@ class TQDkeyboard;
 // instead of the button painting itself. The procedure reads the fields in
 // this order.
 struct TQCvbtnDrawBlock {
-    TQCbase* instance;
-    TQDdev* device;
-    short x;
-    short y;
-    unsigned short width;
-    unsigned short height;
-    unsigned short shadowThickness;
-    long blinkFlag;
-    long blinkPhase;
-    long shadowType;  // -1: none
-    long blinkType;
-    long twinBlink;
-    short foreColor;
-    short backColor;
-    short blinkColor;
+    TQClookHead head;
+    TQClabelLook label;
     short backBlinkColor;
     short topShadowColor;
     short bottomShadowColor;
@@ -39,12 +26,7 @@ struct TQCvbtnDrawBlock {
     short pushPixmap;
     unsigned short pressed;
     long orientation;
-    long gradation;
-    long gradationMargin;
-    long marginLeft;
-    long marginRight;
-    long marginTop;
-    long marginBottom;
+    TQClabelMargins margins;
     unsigned char drawFocusBorder;
     unsigned char emboss;
     unsigned char font;
@@ -58,6 +40,7 @@ struct TQCvbtnDrawBlock {
 class TQCvbtn : public TQCvlabel {
 public:
     TQ_CLASS_FRAME(TQCvbtn, TQCvlabel, 1000, 1000)
+    TQ_LOOK_HOOK(TQCvbtn, TQCvbtnDrawBlock)
     TQCvbtn(TQCbase* parent, const char* name);
     // Leaves the Alt-shortcut list and the keyboard, and gives up the
     // focus and the special focus, so that nothing points at it afterwards.
@@ -75,8 +58,6 @@ public:
     // special focus too.
     void onFocusChange(unsigned char on) override;
     void onSpecialFocusChange(unsigned char on) override;
-    // Looks up the extended look's procedure again when the look changed.
-    void onGuiPolicyChange(long policy) override;
     long _device_initialize() override;
     using TQCbase::addProcedure;
     long addProcedure(TQCprocedure* procedure) override;
@@ -110,9 +91,6 @@ public:
     static unsigned char _special_key_handler(void* button, TQDkeyboard* keyboard,
                                               unsigned char press);
 
-    // The extended look for which the draw procedure was looked up.
-    static char* _policy_name;
-
 protected:
     char* m_upward = nullptr;
     char* m_downward = nullptr;
@@ -139,14 +117,12 @@ protected:
     void showPressed(bool on);
     // A release that completes a press: drawn raised, then ACTIVATE.
     void completePress();
+    // On losing the keyboard focus: Return no longer presses this button.
+    void leaveSpecialFocus();
 
 private:
     struct Look;
-    static TQCguiPolicy::DrawProc s_drawProc;
 
-    void refreshLookCache();
-    bool drawExtendedLook(TQDdev* dev);
-    void fillDrawBlock(TQCvbtnDrawBlock& block);
     void drawBackground(TQDdev* dev, const Look& look);
     void drawPicture(TQDdev* dev, Look& look);
     void drawFrame(TQDdev* dev, const Look& look);

@@ -56,7 +56,7 @@ long TQCvbtn::draw()
     if (drawing <= 0)
         return drawing;
     TQDdev* dev = getowndev();
-    if (drawExtendedLook(dev) || !drawWanted(kClassName, __LINE__))
+    if (drawThroughLook(dev) || !drawWanted(kClassName, __LINE__))
         return 0;
 
     Look look;
@@ -85,24 +85,9 @@ long TQCvbtn::draw()
     return 0;
 }
 
-bool TQCvbtn::drawExtendedLook(TQDdev* dev)
-{
-    if (!TQDappDev::getExtGuiPolicySelected())
-        return false;
-    if (s_drawProc == nullptr)
-        s_drawProc = TQDappDev::getExtGuiPolicyProc("TQCvbtn::draw");
-    if (s_drawProc == nullptr)
-        return false;
-    TQCvbtnDrawBlock block;
-    fillDrawBlock(block);
-    block.device = dev;
-    s_drawProc(&block);
-    return true;
-}
-
 void TQCvbtn::fillDrawBlock(TQCvbtnDrawBlock& b)
 {
-    fillDrawBlockHead(b);
+    fillLabelLook(b.label);
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;
     b.bottomShadowColor = m_bottomShadowColor;
@@ -113,7 +98,7 @@ void TQCvbtn::fillDrawBlock(TQCvbtnDrawBlock& b)
     b.pushPixmap = m_pushPixmap;
     b.pressed = m_pressed;
     b.orientation = m_orientation;
-    fillDrawBlockMargins(b);
+    fillLabelMargins(b.margins);
     b.drawFocusBorder = m_drawFocusBorder;
     b.emboss = m_emboss;
     b.font = m_font;

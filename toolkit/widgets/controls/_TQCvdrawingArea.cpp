@@ -53,8 +53,7 @@ TQCvdrawingArea::TQCvdrawingArea(TQCbase* parent, const char* name)
     : TQCnwbase(parent, name), m_usePixmap(0), m_drawing(0)
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<TQCflagOf<m_usePixmapSlot>>(_TQNusePixmap(), 0, TQ_HOOKS(usePixmap),
-                                              {_TQSusePixmap(), _TQRbool4(), _TQRbool4D()});
+        TQ_WATCH_FLAG(r, usePixmap, 0, bool4);
         // A drawing area does not blink.
         for (const char* blink : {_TQNblinkColor(), _TQNblinkRate(), _TQNtwinBlink(),
                                   _TQNblinkFlag(), _TQNblinkRefreshing()})

@@ -71,43 +71,22 @@ TQCvifield::TQCvifield(TQCbase* parent, const char* name)
 
 void TQCvifield::registerProperties(Registrar& r)
 {
-    r.watched<CursorPosSlot>(_TQNcursorPos(), 0, TQ_HOOKS(cursorPos), {_TQScursorPos()});
+    TQ_WATCH_SLOT(r, cursorPos, CursorPosSlot, 0);
     if (japaneseLocale())
-        r.watched<m_enableFepSlot>(_TQNenableFep(), 1, TQ_HOOKS(enableFep),
-                                   {_TQSenableFep(), _TQRfepStatus(), _TQRfepStatusD()});
+        TQ_WATCH_BITS(r, enableFep, 1, fepStatus);
     else
-        r.watched<m_enableFepSlot>(_TQNenableFep(), 1, TQ_HOOKS(enableFep),
-                                   {_TQSenableFep(), _TQRbool1(), _TQRbool1D()});
-    Registrar::Builder allow = {"", _TQRbool1(), _TQRbool1D()};
-    auto flag = [&allow](const char* title) {
-        Registrar::Builder b = allow;
-        b.titleKey = title;
-        return b;
-    };
-    r.watched<TQCflagOf<m_interCurSlot>>(_TQNinterCur(), 1, TQ_HOOKS(interCur),
-                                         flag(_TQSinterCur()));
+        TQ_WATCH_BITS(r, enableFep, 1, bool1);
+    TQ_WATCH_FLAG(r, interCur, 1, bool1);
     TQ_REGISTER_FOCUS_NAMES(r);
-    r.watched<TQCflagOf<m_enableFocusMoveSlot>>(_TQNenableFocusMove(), 0,
-                                                TQ_HOOKS(enableFocusMove),
-                                                flag(_TQSenableFocusMove()));
-    r.watched<TQCflagOf<m_fillSpaceSlot>>(_TQNfillSpace(), 0, TQ_HOOKS(fillSpace),
-                                          flag(_TQSfillSpace()));
-    r.watched<TQCflagOf<m_cursorAdjustSlot>>(_TQNcursorAdjust(), 1, TQ_HOOKS(cursorAdjust),
-                                             flag(_TQScursorAdjust()));
-    r.watched<TQCflagOf<m_ifieldSkipModeSlot>>(_TQNifieldSkipMode(), 0,
-                                               TQ_HOOKS(ifieldSkipMode),
-                                               flag(_TQSifieldSkipMode()));
-    r.watched<TQCflagOf<m_noHatchSlot>>(_TQNnoHatch(), 0, TQ_HOOKS(noHatch),
-                                        flag(_TQSnoHatch()));
-    r.watched<TQCflagOf<m_returnKeyFocusSlot>>(_TQNreturnKeyFocus(), 0,
-                                               TQ_HOOKS(returnKeyFocus),
-                                               flag(_TQSreturnKeyFocus()));
-    r.watched<m_dataSourceSlot>(_TQNdataSource(), 0, TQ_HOOKS(dataSource),
-                                {_TQSdataSource(), _TQRdataSource(), _TQRdataSourceD()});
-    r.watched<&TQCvifield::m_dataSourceName>(_TQNdataSourceName(), nullptr,
-                                             TQ_HOOKS(dataSourceName), {_TQSdataSourceName()});
-    r.watched<TQCflagOf<m_displayOnlySlot>>(_TQNdisplayOnly(), 0, TQ_HOOKS(displayOnly),
-                                            {_TQSdisplayOnly(), _TQRbool3(), _TQRbool3D()});
+    TQ_WATCH_FLAG(r, enableFocusMove, 0, bool1);
+    TQ_WATCH_FLAG(r, fillSpace, 0, bool1);
+    TQ_WATCH_FLAG(r, cursorAdjust, 1, bool1);
+    TQ_WATCH_FLAG(r, ifieldSkipMode, 0, bool1);
+    TQ_WATCH_FLAG(r, noHatch, 0, bool1);
+    TQ_WATCH_FLAG(r, returnKeyFocus, 0, bool1);
+    TQ_WATCH_BITS(r, dataSource, 0, dataSource);
+    TQ_WATCH(r, dataSourceName, nullptr);
+    TQ_WATCH_FLAG(r, displayOnly, 0, bool3);
     for (const char* unused : {_TQNemboss(), _TQNorientation(), _TQNalignmentH(),
                                _TQNalignmentV(), _TQNautoLineFeeding()})
         r.withdraw(unused);

@@ -42,53 +42,29 @@ TQCvlabel::TQCvlabel(TQCbase* parent, const char* name)
       _transparent_dirty(0), _focus_frame(0)
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<m_shadowTypeSlot>(_TQNshadowType(), 3, TQ_HOOKS(shadowType),
-                                    {_TQSshadowType(), _TQRshadowType(), _TQRshadowTypeD()});
-        r.watched<m_shadowThicknessSlot>(_TQNshadowThickness(), 2, TQ_HOOKS(shadowThickness),
-                                         {_TQSshadowThickness()});
-        r.watched<&TQCvlabel::m_backColor>(_TQNbackColor(), -13, TQ_HOOKS(backColor),
-                                           {_TQSbackColor()});
-        r.watched<&TQCvlabel::m_topShadowColor>(_TQNtopShadowColor(), -15,
-                                                TQ_HOOKS(topShadowColor), {_TQStopShadowColor()});
-        r.watched<&TQCvlabel::m_bottomShadowColor>(_TQNbottomShadowColor(), -16,
-                                                   TQ_HOOKS(bottomShadowColor),
-                                                   {_TQSbottomShadowColor()});
-        r.watched<TQCflagOf<m_reverseFlagSlot>>(_TQNreverseFlag(), 0, TQ_HOOKS(reverseFlag),
-                                                {_TQSreverseFlag(), _TQRbool4(), _TQRbool4D()});
-        r.watched<&TQCvlabel::m_backBlinkColor>(_TQNbackBlinkColor(), -13,
-                                                TQ_HOOKS(backBlinkColor), {_TQSbackBlinkColor()});
-        r.watched<m_blinkTypeSlot>(_TQNblinkType(), 0, TQ_HOOKS(blinkType),
-                                   {_TQSblinkType(), _TQRblinkType(), _TQRblinkTypeD()});
-        r.watched<TQCflagOf<m_embossSlot>>(_TQNemboss(), 0, TQ_HOOKS(emboss),
-                                           {_TQSemboss(), _TQRbool1(), _TQRbool1D()});
-        r.watched<TQCflagOf<m_usePixmapSlot>>(_TQNusePixmap(), 0, TQ_HOOKS(usePixmap),
-                                              {_TQSusePixmap(), _TQRbool4(), _TQRbool4D()});
-        r.watched<&TQCvlabel::m_labelString>(_TQNlabelString(), nullptr, TQ_HOOKS(labelString),
-                                             {_TQSlabelString()});
-        r.watched<m_orientationSlot>(_TQNorientation(), 0, TQ_HOOKS(orientation),
-                                     {_TQSorientation(), _TQRorientation(), _TQRorientationD()});
-        r.watched<m_alignmentVSlot>(_TQNalignmentV(), 2, TQ_HOOKS(alignmentV),
-                                    {_TQSalignmentV(), _TQRalignmentV(), _TQRalignmentVD()});
-        r.watched<m_alignmentHSlot>(_TQNalignmentH(), 2, TQ_HOOKS(alignmentH),
-                                    {_TQSalignmentH(), _TQRalignmentH(), _TQRalignmentHD()});
+        TQ_WATCH_BITS(r, shadowType, 3, shadowType);
+        TQ_WATCH_BITS(r, shadowThickness, 2);
+        TQ_WATCH(r, backColor, -13);
+        TQ_WATCH(r, topShadowColor, -15);
+        TQ_WATCH(r, bottomShadowColor, -16);
+        TQ_WATCH_FLAG(r, reverseFlag, 0, bool4);
+        TQ_WATCH(r, backBlinkColor, -13);
+        TQ_WATCH_BITS(r, blinkType, 0, blinkType);
+        TQ_WATCH_FLAG(r, emboss, 0, bool1);
+        TQ_WATCH_FLAG(r, usePixmap, 0, bool4);
+        TQ_WATCH(r, labelString, nullptr);
+        TQ_WATCH_BITS(r, orientation, 0, orientation);
+        TQ_WATCH_BITS(r, alignmentV, 2, alignmentV);
+        TQ_WATCH_BITS(r, alignmentH, 2, alignmentH);
         TQ_REGISTER_MARGINS(r, 2);
-        r.watched<&TQCvlabel::m_maxLength>(_TQNmaxLength(), 64, TQ_HOOKS(maxLength),
-                                           {_TQSmaxLength()});
-        r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), {_TQSfont()})
-            ->setGetDefaultValueHandler(TQGFdefaultFontNo);
-        r.watched<&TQCvlabel::m_labelPixmap>(_TQNlabelPixmap(), -1, TQ_HOOKS(labelPixmap),
-                                             {_TQSlabelPixmap()});
-        r.watched<&TQCvlabel::m_blinkPixmap>(_TQNblinkPixmap(), -1, TQ_HOOKS(blinkPixmap),
-                                             {_TQSblinkPixmap()});
-        r.watched<m_gradationSlot>(_TQNgradation(), 0, TQ_HOOKS(gradation),
-                                   {_TQSgradation(), _TQRgradation(), _TQRgradationD()});
-        r.watched<&TQCvlabel::m_gradationMargin>(_TQNgradationMargin(), 0,
-                                                 TQ_HOOKS(gradationMargin),
-                                                 {_TQSgradationMargin()});
+        TQ_WATCH(r, maxLength, 64);
+        TQ_WATCH_BITS(r, font, 0)->setGetDefaultValueHandler(TQGFdefaultFontNo);
+        TQ_WATCH(r, labelPixmap, -1);
+        TQ_WATCH(r, blinkPixmap, -1);
+        TQ_WATCH_BITS(r, gradation, 0, gradation);
+        TQ_WATCH(r, gradationMargin, 0);
         TQCbaseProperties::keepPixmapCache(r);
-        r.watched<TQCflagOf<m_autoLineFeedingSlot>>(
-            _TQNautoLineFeeding(), 0, TQ_HOOKS(autoLineFeeding),
-            {_TQSautoLineFeeding(), _TQRbool4(), _TQRbool4D()});
+        TQ_WATCH_FLAG(r, autoLineFeeding, 0, bool4);
     });
 }
 

@@ -10,6 +10,29 @@
 
 class TQDkeyboard;
 
+// What the draw block of a control built on the label holds after its head:
+// the blink state, the shadow type and the first three colours.
+struct TQClabelLook {
+    long blinkFlag;
+    long blinkPhase;
+    long shadowType;  // -1: none
+    long blinkType;
+    long twinBlink;
+    short foreColor;
+    short backColor;
+    short blinkColor;
+};
+
+// The gradation and the margins, which those draw blocks hold further on.
+struct TQClabelMargins {
+    long gradation;
+    long gradationMargin;
+    long marginLeft;
+    long marginRight;
+    long marginTop;
+    long marginBottom;
+};
+
 class TQCvlabel : public TQCnwbase {
 public:
     TQ_CLASS_FRAME(TQCvlabel, TQCnwbase, 1000, 1000)
@@ -120,19 +143,9 @@ protected:
     // Underlines the first place in the text where the shortcut stands,
     // case aside; nothing for a null or empty shortcut.
     static void underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut);
-    // The fields every drawing record of a control built on the label
-    // begins with: the control, its device, position, size, frame
-    // thickness, the blink state and the first three colours.
-    template <class Block>
-    void fillDrawBlockHead(Block& b)
+    // The parts every draw block of a control built on the label has.
+    void fillLabelLook(TQClabelLook& b)
     {
-        b.instance = this;
-        b.device = getowndev();
-        b.x = m_x;
-        b.y = m_y;
-        b.width = m_width;
-        b.height = m_height;
-        b.shadowThickness = m_shadowThickness;
         b.blinkFlag = m_blinkFlag;
         b.blinkPhase = getBlinkPhase();
         b.shadowType = m_shadowType;
@@ -142,9 +155,7 @@ protected:
         b.backColor = m_backColor;
         b.blinkColor = m_blinkColor;
     }
-    // The gradation and the margins, which the records hold in this order.
-    template <class Block>
-    void fillDrawBlockMargins(Block& b)
+    void fillLabelMargins(TQClabelMargins& b)
     {
         b.gradation = m_gradation;
         b.gradationMargin = m_gradationMargin;

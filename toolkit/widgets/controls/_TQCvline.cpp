@@ -28,13 +28,11 @@ TQCvline::TQCvline(TQCbase* parent, const char* name) : TQCnwbase(parent, name),
 {
     m_points.rebuild(m_lineNum, kDefaultX, kDefaultY);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCvline::m_lineWidth>(_TQNlineWidth(), 2, TQ_HOOKS(lineWidth),
-                                          {_TQSlineWidth()});
-        r.watched<m_lineTypeSlot>(_TQNlineType(), 0, TQ_HOOKS(lineType),
-                                  {_TQSlineType(), _TQRlineType(), _TQRlineTypeD()});
-        r.watched<&TQCvline::m_lineX>(_TQNlineX(), kDefaultX, TQ_HOOKS(lineX), {_TQSlineX()});
-        r.watched<&TQCvline::m_lineY>(_TQNlineY(), kDefaultY, TQ_HOOKS(lineY), {_TQSlineY()});
-        r.watched<&TQCvline::m_lineNum>(_TQNlineNum(), 11, TQ_HOOKS(lineNum), {_TQSlineNum()});
+        TQ_WATCH(r, lineWidth, 2);
+        TQ_WATCH_BITS(r, lineType, 0, lineType);
+        TQ_WATCH(r, lineX, kDefaultX);
+        TQ_WATCH(r, lineY, kDefaultY);
+        TQ_WATCH(r, lineNum, 11);
         TQCvpolyAttr::dropMouseTriggers(r.info());
     });
 }

@@ -17,9 +17,9 @@ const char kDefaultY[] = "0,0,100,100";
 TQCvpoly::TQCvpoly(TQCbase* parent, const char* name) : TQCvpolyAttr(parent, name)
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCvpoly::m_lineX>(_TQNlineX(), kDefaultX, TQ_HOOKS(lineX), {_TQSlineX()});
-        r.watched<&TQCvpoly::m_lineY>(_TQNlineY(), kDefaultY, TQ_HOOKS(lineY), {_TQSlineY()});
-        r.watched<&TQCvpoly::m_lineNum>(_TQNlineNum(), 4, TQ_HOOKS(lineNum), {_TQSlineNum()});
+        TQ_WATCH(r, lineX, kDefaultX);
+        TQ_WATCH(r, lineY, kDefaultY);
+        TQ_WATCH(r, lineNum, 4);
     });
     m_points.rebuild(m_lineNum, kDefaultX, kDefaultY);
 }

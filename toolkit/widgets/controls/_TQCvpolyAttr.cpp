@@ -12,30 +12,16 @@ TQCvpolyAttr::TQCvpolyAttr(TQCbase* parent, const char* name)
       m_backColorFlag(0)
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCvpolyAttr::m_lineWidth>(_TQNlineWidth(), 2, TQ_HOOKS(lineWidth),
-                                              {_TQSlineWidth()});
-        r.watched<m_lineTypeSlot>(_TQNlineType(), 0, TQ_HOOKS(lineType),
-                                  {_TQSlineType(), _TQRlineType(), _TQRlineTypeD()});
-        r.watched<TQCflagOf<m_stippledSlot>>(_TQNstippled(), 0, TQ_HOOKS(stippled),
-                                             {_TQSstippled(), _TQRbool4(), _TQRbool4D()});
-        r.watched<m_hatchPatternSlot>(_TQNhatchPattern(), 0, TQ_HOOKS(hatchPattern),
-                                      {_TQShatchPattern(), _TQRhatchPattern(),
-                                       _TQRhatchPatternD()});
-        r.watched<&TQCvpolyAttr::m_hatchColor>(_TQNhatchColor(), -13, TQ_HOOKS(hatchColor),
-                                               {_TQShatchColor()});
-        r.watched<&TQCvpolyAttr::m_hatchBlinkColor>(_TQNhatchBlinkColor(), -13,
-                                                    TQ_HOOKS(hatchBlinkColor),
-                                                    {_TQShatchBlinkColor()});
-        r.watched<TQCflagOf<m_backColorFlagSlot>>(
-            _TQNbackColorFlag(), 0, TQ_HOOKS(backColorFlag),
-            {_TQSbackColorFlag(), _TQRbool4(), _TQRbool4D()});
-        r.watched<&TQCvpolyAttr::m_backColor>(_TQNbackColor(), -13, TQ_HOOKS(backColor),
-                                              {_TQSbackColor()});
-        r.watched<&TQCvpolyAttr::m_backBlinkColor>(_TQNbackBlinkColor(), -13,
-                                                   TQ_HOOKS(backBlinkColor),
-                                                   {_TQSbackBlinkColor()});
-        r.watched<m_blinkTypeSlot>(_TQNblinkType(), 0, TQ_HOOKS(blinkType),
-                                   {_TQSblinkType(), _TQRblinkType(), _TQRblinkTypeD()});
+        TQ_WATCH(r, lineWidth, 2);
+        TQ_WATCH_BITS(r, lineType, 0, lineType);
+        TQ_WATCH_FLAG(r, stippled, 0, bool4);
+        TQ_WATCH_BITS(r, hatchPattern, 0, hatchPattern);
+        TQ_WATCH(r, hatchColor, -13);
+        TQ_WATCH(r, hatchBlinkColor, -13);
+        TQ_WATCH_FLAG(r, backColorFlag, 0, bool4);
+        TQ_WATCH(r, backColor, -13);
+        TQ_WATCH(r, backBlinkColor, -13);
+        TQ_WATCH_BITS(r, blinkType, 0, blinkType);
         dropMouseTriggers(r.info());
     });
 }

@@ -8,8 +8,6 @@
 
 TQ_TYPE_SERVER_FRAME(TQCvradio, TQCvtoggle);
 
-TQCextLookCache TQCvradio::s_look("TQCvradio::draw");
-
 namespace {
 
 // Angles in 1/64 degree, counter-clockwise from 3 o'clock.
@@ -46,17 +44,10 @@ TQCvradio::TQCvradio(TQCbase* parent, const char* name) : TQCvtoggle(parent, nam
     });
 }
 
-void TQCvradio::onGuiPolicyChange(long policy)
+// The radio's look procedure is handed the toggle's block.
+void TQCvradio::fillDrawBlock(TQCvradioDrawBlock& block)
 {
-    LifeGuard guard(this);
-    TQCbase::onGuiPolicyChange(policy);
-    if (guard.alive())
-        s_look.lookChanged(this);
-}
-
-long TQCvradio::draw()
-{
-    return drawToggle(s_look);
+    TQCvtoggle::fillDrawBlock(block);
 }
 
 void TQCvradio::drawIndicator(TQDdev* dev, const Look&)

@@ -14,10 +14,9 @@ typedef TQCvtoggleDrawBlock TQCvradioDrawBlock;
 class TQCvradio : public TQCvtoggle {
 public:
     TQ_CLASS_FRAME(TQCvradio, TQCvtoggle, 1000, 1000)
+    TQ_LOOK_HOOK(TQCvradio, TQCvradioDrawBlock)
     TQCvradio(TQCbase* parent, const char* name);
 
-    void onGuiPolicyChange(long policy) override;
-    long draw() override;
 
 protected:
     // No frame around the control.
@@ -27,8 +26,6 @@ protected:
 private:
     void drawDisc(TQDdev* dev, TQCpoint at);
     void drawCheck(TQDdev* dev, TQCpoint at);
-    // The extended look's procedure for this class.
-    static TQCextLookCache s_look;
 };
 
 void* TQCvradio_create(void* parent);

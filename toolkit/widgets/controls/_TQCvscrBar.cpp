@@ -4,7 +4,6 @@
 #include "_TQCvscrBar.h"
 
 #include "_TQCbaseList.h"
-#include "_TQCextLookProc.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
 #include "_TQDtimer.h"
@@ -26,36 +25,22 @@ TQCvscrBar::TQCvscrBar(TQCbase* parent, const char* name)
       m_orientation(0), m_repeatStarted(0), m_gradation(0)
 {
     setOutSideMouseMove(1);
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<m_shadowThicknessSlot>(_TQNshadowThickness(), 2, TQ_HOOKS(shadowThickness),
-                                         {_TQSshadowThickness()});
-        r.watched<&TQCvscrBar::m_backColor>(_TQNbackColor(), -13, TQ_HOOKS(backColor),
-                                            {_TQSbackColor()});
-        r.watched<&TQCvscrBar::m_barShadowColor>(_TQNbarShadowColor(), -12,
-                                                 TQ_HOOKS(barShadowColor),
-                                                 {_TQSbarShadowColor()});
-        r.watched<&TQCvscrBar::m_topShadowColor>(_TQNtopShadowColor(), -15,
-                                                 TQ_HOOKS(topShadowColor),
-                                                 {_TQStopShadowColor()});
-        r.watched<&TQCvscrBar::m_bottomShadowColor>(_TQNbottomShadowColor(), -16,
-                                                    TQ_HOOKS(bottomShadowColor),
-                                                    {_TQSbottomShadowColor()});
-        r.watched<&TQCvscrBar::m_sliderSize>(_TQNsliderSize(), 100, TQ_HOOKS(sliderSize),
-                                             {_TQSsliderSize()});
-        r.watched<&TQCvscrBar::m_maximum>(_TQNmaximum(), 1000, TQ_HOOKS(maximum),
-                                          {_TQSmaximum()});
-        r.watched<&TQCvscrBar::m_increment>(_TQNincrement(), 10, TQ_HOOKS(increment),
-                                            {_TQSincrement()});
-        r.watched<&TQCvscrBar::m_pageIncrement>(_TQNpageIncrement(), 30,
-                                                TQ_HOOKS(pageIncrement), {_TQSpageIncrement()});
-        r.watched<&TQCvscrBar::m_value>(_TQNvalue(), 0, TQ_HOOKS(value), {_TQSvalue()});
-        r.watched<m_orientationSlot>(_TQNorientation(), 0, TQ_HOOKS(orientation),
-                                     {_TQSorientation(), _TQRorientation(), _TQRorientationD()});
-        r.watched<&TQCvscrBar::m_backPixmap>(_TQNbackPixmap(), -1, TQ_HOOKS(backPixmap),
-                                             {_TQSbackPixmap()});
+        TQ_WATCH_BITS(r, shadowThickness, 2);
+        TQ_WATCH(r, backColor, -13);
+        TQ_WATCH(r, barShadowColor, -12);
+        TQ_WATCH(r, topShadowColor, -15);
+        TQ_WATCH(r, bottomShadowColor, -16);
+        TQ_WATCH(r, sliderSize, 100);
+        TQ_WATCH(r, maximum, 1000);
+        TQ_WATCH(r, increment, 10);
+        TQ_WATCH(r, pageIncrement, 30);
+        TQ_WATCH(r, value, 0);
+        TQ_WATCH_BITS(r, orientation, 0, orientation);
+        TQ_WATCH(r, backPixmap, -1);
+        // Titled in the builder as the second gradation.
         r.watched<TQCflagOf<m_gradationSlot>>(_TQNgradation(), 0, TQ_HOOKS(gradation),
-                                              {"i1:TQSTR Gradation", _TQRbool3(), _TQRbool3D()});
+                                              {_TQSgradation2(), _TQRbool3(), _TQRbool3D()});
         TQCbaseProperties::keepPixmapCache(r);
         for (const char* blink : {_TQNblinkFlag(), _TQNblinkRate(), _TQNtwinBlink(),
                                   _TQNblinkColor(), _TQNblinkRefreshing()})
@@ -77,7 +62,6 @@ TQCvscrBar::TQCvscrBar(TQCbase* parent, const char* name)
 TQCvscrBar::~TQCvscrBar()
 {
     stopRepeat();
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
 }
 
 // The window-less device draws the bar through its own pixmap.
@@ -423,26 +407,3 @@ void TQCvscrBar::repeatTick(unsigned char tick)
     actOnPart(m_pressedPart);
 }
 
-// ---------------------------------------------------------------------------
-// Look change
-
-void TQCvscrBar::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    if (getVisible()) {
-        setAbsoluteDraw(1);
-        if (getBlinkRefresh())
-            redraw();
-        else
-            draw();
-        if (!guard.alive())
-            return;
-    }
-    lookProc().renew();
-    if (getVisible()) {
-        needUpdate();
-        setAbsoluteDraw(1);
-        redraw();
-    }
-    TQCbase::onGuiPolicyChange(policy);
-}

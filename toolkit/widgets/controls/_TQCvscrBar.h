@@ -5,20 +5,14 @@
 #ifndef _TQCVSCRBAR_H
 #define _TQCVSCRBAR_H
 
+#include "_TQClookHook.h"
 #include "_TQCnwbase.h"
 
-class TQCextLookProc;
 
 // What the extended look's scroll-bar procedure ("TQCvscrBar::draw") is
 // handed, in this order.
 struct TQCvscrBarDrawBlock {
-    TQCbase* instance;
-    TQDdev* device;
-    short x;
-    short y;
-    unsigned short width;
-    unsigned short height;
-    unsigned short shadowThickness;
+    TQClookHead head;
     unsigned long sliderSize;
     unsigned long maximum;
     unsigned long value;
@@ -36,6 +30,7 @@ struct TQCvscrBarDrawBlock {
 class TQCvscrBar : public TQCnwbase {
 public:
     TQ_CLASS_FRAME(TQCvscrBar, TQCnwbase, 1000, 1000)
+    TQ_LOOK_HOOK(TQCvscrBar, TQCvscrBarDrawBlock)
     TQCvscrBar(TQCbase* parent, const char* name);
     // Leaves the look-change broadcast and stops an auto-repeat in progress.
     ~TQCvscrBar() override;
@@ -64,7 +59,6 @@ public:
     void onMousePress(TQCpoint* point) override;
     void onMouseMove(TQCpoint* point) override;
     void onMouseRelease(TQCpoint* point) override;
-    void onGuiPolicyChange(long policy) override;
     long _device_initialize() override;
     const char* getDefaultProperty() override { return "value"; }
     long draw() override;
@@ -127,10 +121,6 @@ protected:
     void setGradationBit(unsigned char on) { m_gradation = on & 1; }
 
 private:
-    // The extended look's scroll-bar procedure, shared by the class and
-    // its subclasses.
-    static TQCextLookProc& lookProc();
-
     // The press table: the step and notification of a part (none for the
     // thumb); false for no part.
     bool stepPart(unsigned char part);
@@ -147,7 +137,6 @@ private:
     unsigned short along() const { return m_orientation ? m_height : m_width; }
     unsigned short across() const { return m_orientation ? m_width : m_height; }
 
-    bool drawExtendedLook(TQDdev* dev);
     void drawTrough(TQDdev* dev);
     void drawParts(TQDdev* dev, long s);
     void drawButton(TQDdev* dev, long faceAt, long frameAt, long s, unsigned char part);

@@ -2,7 +2,6 @@
 // buttons, arrows and thumb) or through the extended look's procedure.
 #include "_TQCvscrBar.h"
 
-#include "_TQCextLookProc.h"
 #include "_TQCimageSet.h"
 #include "_TQDdev.h"
 #include "_TQGFgeometry.h"
@@ -19,12 +18,6 @@ unsigned short extent(long length)
 
 } // namespace
 
-TQCextLookProc& TQCvscrBar::lookProc()
-{
-    static TQCextLookProc* look = new TQCextLookProc("TQCvscrBar::draw");
-    return *look;
-}
-
 // Under look bit 1 the layout leaves the shadow out, while the frames keep
 // their thickness.
 long TQCvscrBar::draw()
@@ -36,7 +29,7 @@ long TQCvscrBar::draw()
     if (!drawWanted(kClassName, __LINE__))
         return 0;
     TQDdev* dev = getowndev();
-    if (drawExtendedLook(dev))
+    if (drawThroughLook(dev))
         return 0;
     if (!openDrawing(kClassName, __LINE__))
         return 0;
@@ -56,32 +49,20 @@ long TQCvscrBar::draw()
     return 0;
 }
 
-bool TQCvscrBar::drawExtendedLook(TQDdev* dev)
+void TQCvscrBar::fillDrawBlock(TQCvscrBarDrawBlock& b)
 {
-    TQCguiPolicy::DrawProc proc = lookProc().get();
-    if (proc == nullptr)
-        return false;
-    TQCvscrBarDrawBlock block = {this,
-                                 dev,
-                                 m_x,
-                                 m_y,
-                                 m_width,
-                                 m_height,
-                                 m_shadowThickness,
-                                 m_sliderSize,
-                                 m_maximum,
-                                 m_value,
-                                 m_pressedPart,
-                                 m_orientation,
-                                 m_foreColor,
-                                 m_backColor,
-                                 m_barShadowColor,
-                                 m_topShadowColor,
-                                 m_bottomShadowColor,
-                                 m_backPixmap,
-                                 m_gradation};
-    proc(&block);
-    return true;
+    b.sliderSize = m_sliderSize;
+    b.maximum = m_maximum;
+    b.value = m_value;
+    b.pressedPart = m_pressedPart;
+    b.orientation = m_orientation;
+    b.foreColor = m_foreColor;
+    b.backColor = m_backColor;
+    b.barShadowColor = m_barShadowColor;
+    b.topShadowColor = m_topShadowColor;
+    b.bottomShadowColor = m_bottomShadowColor;
+    b.backPixmap = m_backPixmap;
+    b.gradation = m_gradation;
 }
 
 void TQCvscrBar::drawTrough(TQDdev* dev)

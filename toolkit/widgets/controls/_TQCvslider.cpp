@@ -15,27 +15,16 @@ TQCvslider::TQCvslider(TQCbase* parent, const char* name)
       m_repeatArmed(0)
 {
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<m_shadowThicknessSlot>(_TQNshadowThickness(), 2, TQ_HOOKS(shadowThickness),
-                                         {_TQSshadowThickness()});
-        r.watched<&TQCvslider::m_backColor>(_TQNbackColor(), -13, TQ_HOOKS(backColor),
-                                            {_TQSbackColor()});
-        r.watched<&TQCvslider::m_topShadowColor>(_TQNtopShadowColor(), -15,
-                                                 TQ_HOOKS(topShadowColor),
-                                                 {_TQStopShadowColor()});
-        r.watched<&TQCvslider::m_bottomShadowColor>(_TQNbottomShadowColor(), -16,
-                                                    TQ_HOOKS(bottomShadowColor),
-                                                    {_TQSbottomShadowColor()});
-        r.watched<&TQCvslider::m_sliderSize>(_TQNsliderSize(), 30, TQ_HOOKS(sliderSize),
-                                             {_TQSsliderSize()});
-        r.watched<&TQCvslider::m_maximum>(_TQNmaximum(), 1000, TQ_HOOKS(maximum),
-                                          {_TQSmaximum()});
-        r.watched<&TQCvslider::m_minimum>(_TQNminimum(), 0, TQ_HOOKS(minimum),
-                                          {_TQSminimum()});
-        r.watched<&TQCvslider::m_dragInterval>(_TQNdragInterval(), 30, TQ_HOOKS(dragInterval),
-                                               {_TQSdragInterval()});
-        r.watched<&TQCvslider::m_value>(_TQNvalue(), 0, TQ_HOOKS(value), {_TQSvalue()});
-        r.watched<m_orientationSlot>(_TQNorientation(), 0, TQ_HOOKS(orientation),
-                                     {_TQSorientation(), _TQRorientation(), _TQRorientationD()});
+        TQ_WATCH_BITS(r, shadowThickness, 2);
+        TQ_WATCH(r, backColor, -13);
+        TQ_WATCH(r, topShadowColor, -15);
+        TQ_WATCH(r, bottomShadowColor, -16);
+        TQ_WATCH(r, sliderSize, 30);
+        TQ_WATCH(r, maximum, 1000);
+        TQ_WATCH(r, minimum, 0);
+        TQ_WATCH(r, dragInterval, 30);
+        TQ_WATCH(r, value, 0);
+        TQ_WATCH_BITS(r, orientation, 0, orientation);
         for (const char* unused : {_TQNblinkFlag(), _TQNblinkRate(), _TQNtwinBlink(),
                                    _TQNforeColor(), _TQNblinkColor(), _TQNblinkRefreshing()})
             r.withdraw(unused);

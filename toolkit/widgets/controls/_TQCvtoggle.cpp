@@ -14,8 +14,6 @@
 
 TQ_TYPE_SERVER_FRAME(TQCvtoggle, TQCvlabel);
 
-TQCextLookCache TQCvtoggle::s_look("TQCvtoggle::draw");
-
 namespace {
 
 // MOUSE_OUT, MOUSE_PRESS, MOUSE_RELEASE and MOUSE_MOVE.
@@ -42,53 +40,23 @@ TQCvtoggle::TQCvtoggle(TQCbase* parent, const char* name)
 {
     _get_toggle_list()->add(this);
     _register_focus_move();
-    TQGIappObjectList()->addEvent(this, TRIGGER_GUI_POLICY);
     TQCregisterClass(this, VERSION, registerProperties);
 }
 
 void TQCvtoggle::registerProperties(Registrar& r)
 {
-    typedef Registrar::Builder B;
-    r.watched<&TQCvtoggle::m_selectString>(_TQNselectString(), nullptr, TQ_HOOKS(selectString),
-                                           B{_TQSselectString()});
-    r.watched<TQCflagOf<m_indicatorOnSlot>>(_TQNindicatorOn(), 1, TQ_HOOKS(indicatorOn),
-                                            B{_TQSindicatorOn(), _TQRbool1(), _TQRbool1D()});
-    r.watched<m_indicatorTypeSlot>(_TQNindicatorType(), 0, TQ_HOOKS(indicatorType),
-                                   B{_TQSindicatorType(), _TQRindicatorType(),
-                                     _TQRindicatorTypeD()});
-    r.watched<m_indicatorSizeSlot>(_TQNindicatorSize(), 20, TQ_HOOKS(indicatorSize),
-                                   B{_TQSindicatorSize()});
-    r.watched<m_indicatorShadowSlot>(_TQNindicatorShadow(), 2, TQ_HOOKS(indicatorShadow),
-                                     B{_TQSindicatorShadow()});
-    r.watched<&TQCvtoggle::m_indicatorColor>(_TQNindicatorColor(), -13,
-                                             TQ_HOOKS(indicatorColor), B{_TQSindicatorColor()});
-    r.watched<&TQCvtoggle::m_indicatorPixmap>(_TQNindicatorPixmap(), -1,
-                                              TQ_HOOKS(indicatorPixmap),
-                                              B{_TQSindicatorPixmap()});
-    r.watched<&TQCvtoggle::m_selectColor>(_TQNselectColor(), -7, TQ_HOOKS(selectColor),
-                                          B{_TQSselectColor()});
-    r.watched<&TQCvtoggle::m_selectPixmap>(_TQNselectPixmap(), -1, TQ_HOOKS(selectPixmap),
-                                           B{_TQSselectPixmap()});
-    r.watched<TQCflagOf<m_uniqueSlot>>(_TQNunique(), 0, TQ_HOOKS(unique),
-                                       B{_TQSunique(), _TQRbool3(), _TQRbool3D()});
-    r.watched<&TQCvtoggle::m_group>(_TQNgroup(), nullptr, TQ_HOOKS(group), B{_TQSgroup()});
-    r.watched<TQCflagOf<m_selectResetSlot>>(_TQNselectReset(), 0, TQ_HOOKS(selectReset),
-                                            B{_TQSselectReset(), _TQRbool1(), _TQRbool1D()});
-    r.watched<&TQCvtoggle::m_id>(_TQNid(), 0, TQ_HOOKS(id), B{_TQSid()});
-    r.watched<TQCflagOf<m_enableFocusMoveSlot>>(_TQNenableFocusMove(), 1,
-                                                TQ_HOOKS(enableFocusMove),
-                                                B{_TQSenableFocusMove(), _TQRbool1(),
-                                                  _TQRbool1D()});
+    TQ_WATCH(r, selectString, nullptr);
+    TQ_WATCH_INDICATOR(r, 20, -13);
+    TQ_WATCH_FLAG(r, unique, 0, bool3);
+    TQ_WATCH(r, group, nullptr);
+    TQ_WATCH_FLAG(r, selectReset, 0, bool1);
+    TQ_WATCH(r, id, 0);
+    TQ_WATCH_FLAG(r, enableFocusMove, 1, bool1);
     TQ_REGISTER_ARROW_NAMES(r);
     TQ_REGISTER_TAB_NAMES(r);
-    r.watched<TQCflagOf<m_statusPropertySlot>>(_TQNstatus(), 0, TQ_HOOKS(status),
-                                               B{_TQSstatus(), _TQRbool3(), _TQRbool3D()});
-    r.watched<TQCflagOf<m_returnKeyFocusSlot>>(_TQNreturnKeyFocus(), 0,
-                                               TQ_HOOKS(returnKeyFocus),
-                                               B{_TQSreturnKeyFocus(), _TQRbool1(),
-                                                 _TQRbool1D()});
-    r.watched<&TQCvtoggle::m_shortcut>(_TQNshortcut(), nullptr, TQ_HOOKS(shortcut),
-                                       B{_TQSshortcut()});
+    TQ_WATCH_SLOT(r, status, TQCflagOf<m_statusPropertySlot>, 0, bool3);
+    TQ_WATCH_FLAG(r, returnKeyFocus, 0, bool1);
+    TQ_WATCH(r, shortcut, nullptr);
     // The toggle draws its frame by its own rule.
     r.withdraw(_TQNshadowType());
     r.triggers({TQEV_VALUE_CH, TQEV_KEY_PRESS, TQEV_KEY_RELEASE, TQEV_FOCUS_CH});
@@ -96,7 +64,6 @@ void TQCvtoggle::registerProperties(Registrar& r)
 
 TQCvtoggle::~TQCvtoggle()
 {
-    TQGIappObjectList()->delEvent(this, TRIGGER_GUI_POLICY);
     if (m_shortcutRegistered) {
         m_shortcutRegistered = 0;
         if (TQDappDev* app = TQGIappDev())
@@ -466,10 +433,3 @@ void TQCvtoggle::onSensitiveChange(unsigned char on)
     needUpdate();
 }
 
-void TQCvtoggle::onGuiPolicyChange(long policy)
-{
-    LifeGuard guard(this);
-    TQCvlabel::onGuiPolicyChange(policy);
-    if (guard.alive())
-        s_look.lookChanged(this);
-}

@@ -7,7 +7,7 @@
 #ifndef _TQCVTOGGLE_H
 #define _TQCVTOGGLE_H
 
-#include "_TQCextLookCache.h"
+#include "_TQClookHook.h"
 #include "_TQCvlabel.h"
 
 class TQDkeyboard;
@@ -16,21 +16,8 @@ class TQDkeyboard;
 // procedure is handed, by address, instead of the control painting itself.
 // The procedure reads the fields in this order.
 struct TQCvtoggleDrawBlock {
-    TQCbase* instance;
-    TQDdev* device;
-    short x;
-    short y;
-    unsigned short width;
-    unsigned short height;
-    unsigned short shadowThickness;
-    long blinkFlag;
-    long blinkPhase;
-    long shadowType;
-    long blinkType;
-    long twinBlink;
-    short foreColor;
-    short backColor;
-    short blinkColor;
+    TQClookHead head;
+    TQClabelLook label;
     short selectColor;
     short backBlinkColor;
     short topShadowColor;
@@ -43,12 +30,7 @@ struct TQCvtoggleDrawBlock {
     short selectPixmap;
     unsigned short status;
     unsigned long orientation;
-    unsigned long gradation;
-    unsigned long gradationMargin;
-    unsigned long marginLeft;
-    unsigned long marginRight;
-    unsigned long marginTop;
-    unsigned long marginBottom;
+    TQClabelMargins margins;
     unsigned char emboss;
     unsigned char font;
     unsigned char reverseFlag;
@@ -64,9 +46,24 @@ struct TQCvtoggleDrawBlock {
     short indicatorColor;
 };
 
+// The indicator and the selection look: indicatorOn, indicatorType,
+// indicatorSize (default size), indicatorShadow, indicatorColor (default
+// color), indicatorPixmap, selectColor and selectPixmap, as the toggle and
+// the radio group register them.
+#define TQ_WATCH_INDICATOR(r, size, color)                                       \
+    TQ_WATCH_FLAG(r, indicatorOn, 1, bool1);                                     \
+    TQ_WATCH_BITS(r, indicatorType, 0, indicatorType);                           \
+    TQ_WATCH_BITS(r, indicatorSize, size);                                       \
+    TQ_WATCH_BITS(r, indicatorShadow, 2);                                        \
+    TQ_WATCH(r, indicatorColor, color);                                          \
+    TQ_WATCH(r, indicatorPixmap, -1);                                            \
+    TQ_WATCH(r, selectColor, -7);                                                \
+    TQ_WATCH(r, selectPixmap, -1)
+
 class TQCvtoggle : public TQCvlabel {
 public:
     TQ_CLASS_FRAME(TQCvtoggle, TQCvlabel, 1000, 1000)
+    TQ_LOOK_HOOK(TQCvtoggle, TQCvtoggleDrawBlock)
     TQCvtoggle(TQCbase* parent, const char* name);
     // Leaves the toggle list, the Alt-shortcut list, the keyboard and the
     // focus.
@@ -82,7 +79,6 @@ public:
     // Becoming insensitive gives the focus up.
     void onSensitiveChange(unsigned char on) override;
     void onFocusChange(unsigned char on) override;
-    void onGuiPolicyChange(long policy) override;
     long _device_initialize() override;
     // A VALUE_CH procedure needs the pointer events.
     using TQCbase::addProcedure;
@@ -154,9 +150,8 @@ protected:
         char alignment;
         TQCstring* text;
     };
-    // The steps the toggle and its subclasses share; each class brings its
-    // own extended look, frame and indicator.
-    long drawToggle(TQCextLookCache& look);
+    // Each class built on the toggle brings its own extended look, frame and
+    // indicator.
     virtual void drawFrame(TQDdev* dev, const Look& look);
     virtual void drawIndicator(TQDdev* dev, const Look& look);
     // Where the indicator goes: left with half the left margin, centred
@@ -212,14 +207,11 @@ private:
     void notifyStatus();
     void moveFocus(long direction, bool statusFollows);
     // Drawing.
-    void fillDrawBlock(TQCvtoggleDrawBlock& block);
     TQCstring* shownText();
     void drawBackground(TQDdev* dev, const Look& look);
     void drawPicture(TQDdev* dev, const Look& look);
     void drawLabel(TQDdev* dev, const Look& look);
     void drawFocusFrame(TQDdev* dev, const Look& look);
-    // The extended look's procedure for this class.
-    static TQCextLookCache s_look;
 };
 
 void* TQCvtoggle_create(void* parent);

@@ -31,11 +31,6 @@ unsigned long innerLength(long length, long used, long margins)
 
 long TQCvtoggle::draw()
 {
-    return drawToggle(s_look);
-}
-
-long TQCvtoggle::drawToggle(TQCextLookCache& extLook)
-{
     long drawing = drawable(getClassName(), __LINE__);
     if (drawing <= 0)
         return drawing;
@@ -46,12 +41,8 @@ long TQCvtoggle::drawToggle(TQCextLookCache& extLook)
         return 0;
     }
     TQDdev* dev = getowndev();
-    if (TQCguiPolicy::DrawProc proc = extLook.current()) {
-        TQCvtoggleDrawBlock block;
-        fillDrawBlock(block);
-        proc(&block);
+    if (drawThroughLook(dev))
         return 0;
-    }
     std::unique_ptr<TQCstring> text(shownText());
     if (!openDrawing(getClassName(), __LINE__))
         return 0;
@@ -81,7 +72,7 @@ long TQCvtoggle::drawToggle(TQCextLookCache& extLook)
 
 void TQCvtoggle::fillDrawBlock(TQCvtoggleDrawBlock& b)
 {
-    fillDrawBlockHead(b);
+    fillLabelLook(b.label);
     b.selectColor = m_selectColor;
     b.backBlinkColor = m_backBlinkColor;
     b.topShadowColor = m_topShadowColor;
@@ -94,7 +85,7 @@ void TQCvtoggle::fillDrawBlock(TQCvtoggleDrawBlock& b)
     b.selectPixmap = m_selectPixmap;
     b.status = m_status;
     b.orientation = m_orientation;
-    fillDrawBlockMargins(b);
+    fillLabelMargins(b.margins);
     b.emboss = m_emboss;
     b.font = m_font;
     b.reverseFlag = m_reverseFlag;

@@ -35,23 +35,14 @@ TQCcomboBox::TQCcomboBox(TQCbase* parent, const char* name)
     m_menuItems = TQGFstrdup(kDefaultItems);
     _register_focus_move();
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCcomboBox::m_menuItems>(_TQNmenuItems(), kDefaultItems,
-                                             TQ_HOOKS(menuItems), {_TQSmenuItems()});
-        r.watched<&TQCcomboBox::m_maxHeight>(_TQNmaxHeight(), 0, TQ_HOOKS(maxHeight),
-                                             {_TQSmaxHeight()});
-        r.watched<&TQCcomboBox::m_backBlinkColor>(_TQNbackBlinkColor(), -13,
-                                                  TQ_HOOKS(backBlinkColor),
-                                                  {_TQSbackBlinkColor()});
-        r.watched<&TQCcomboBox::m_workBackColor>(_TQNworkBackColor(), -11,
-                                                 TQ_HOOKS(workBackColor), {_TQSworkBackColor()});
-        r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), {_TQSfont()})
-            ->setGetDefaultValueHandler(TQGFdefaultFontNo);
-        r.watched<&TQCcomboBox::m_itemHeight>(_TQNitemHeight(), 20, TQ_HOOKS(itemHeight),
-                                              {_TQSitemHeight()});
-        r.watched<&TQCcomboBox::m_increment>(_TQNincrement(), 10, TQ_HOOKS(increment),
-                                             {_TQSincrement()});
-        r.watched<&TQCcomboBox::m_pageIncrement>(_TQNpageIncrement(), 100,
-                                                 TQ_HOOKS(pageIncrement), {_TQSpageIncrement()});
+        TQ_WATCH(r, menuItems, kDefaultItems);
+        TQ_WATCH(r, maxHeight, 0);
+        TQ_WATCH(r, backBlinkColor, -13);
+        TQ_WATCH(r, workBackColor, -11);
+        TQ_WATCH_BITS(r, font, 0)->setGetDefaultValueHandler(TQGFdefaultFontNo);
+        TQ_WATCH(r, itemHeight, 20);
+        TQ_WATCH(r, increment, 10);
+        TQ_WATCH(r, pageIncrement, 100);
         r.changeDefault<m_shadowTypeSlot>(_TQNshadowType(), 1);
         // The field's own focus moves stay out of the box's list.
         for (const char* unused : {_TQNupward(), _TQNdownward(), _TQNreturn()})
@@ -130,6 +121,8 @@ void TQCcomboBox::makeField()
                                   "_key_hook_work");
     m_field->addInternalProcedure("value ch proc", TQEV_VALUE_CH, _value_ch_work,
                                   "_value_ch_work");
+    m_field->addInternalProcedure("activate proc", TQEV_ACTIVATE, _activate_work,
+                                  "_activate_work");
 }
 
 // The field fills the height on the left; the button sits inset by t + 1
@@ -268,6 +261,14 @@ void TQCcomboBox::setWorkTQNpageIncrement(unsigned short increment)
 void TQCcomboBox::onActivate()
 {
     execProcedure(TQEV_ACTIVATE);
+}
+
+// Return in the field hands the typed text on as a choice from the
+// drop-down does: the box's ACTIVATE procedures decide what to make of it.
+void TQCcomboBox::_activate_work(TQCbase* field)
+{
+    if (TQCcomboBox* box = boxOf(field))
+        box->onActivate();
 }
 
 void TQCcomboBox::_key_press_work(TQCbase* field)

@@ -89,6 +89,7 @@ public:
     static void _key_release_work(TQCbase* field);
     static void _key_hook_work(TQCbase* field);
     static void _value_ch_work(TQCbase* field);
+    static void _activate_work(TQCbase* field);
 
 protected:
     void makeButton();

@@ -29,7 +29,7 @@ const long kTrackingRate = 20;
 // Drop-downs this high or higher grow and shrink instead of just showing.
 const long kStretchHeight = 300;
 // Window keys: no frame of the window manager; above other windows.
-const long kPopupKey = TQCwindow::VALUE_POPUP;
+const long kPopupKey = TQDwindowDev::VALUE_POPUP;
 const long kKeepAboveKey = 30;
 
 // Where the pointer was at the last tracking step, relative to the box.

@@ -14,11 +14,14 @@
 #include "_TQCvifield.h"
 #include "_TQCvkflabel.h"
 #include "_TQDappDev.h"
+#include "_TQDcodeConvert.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
 
-#include <unistd.h>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
 
 TQ_TYPE_SERVER_FRAME(TQCfileSelect, TQCbaseDialog);
 
@@ -39,12 +42,19 @@ const char* const kMkdirIcon = "$(TQDIR)/sys/pixmaps/bi19.xpm";
 const unsigned short kLeastWidth = 50;
 const unsigned short kLeastHeight = 60;
 
+// Read as UTF-8 and given in the application's encoding: the narrow
+// getcwd would give the ANSI code page's bytes, or "?" for what it lacks.
 std::string workingDirectory()
 {
-    char buffer[kDirBufferSize] = "";
-    if (getcwd(buffer, sizeof buffer) == nullptr)
-        buffer[0] = '\0';
-    return forwardSlashes(buffer);
+    std::error_code failed;
+    const std::string utf8 = std::filesystem::current_path(failed).u8string();
+    if (failed)
+        return std::string();
+    TQCstring text(utf8.c_str(), TQENC_UTF8);
+    const char* own = text.getString(-2);
+    if (own == nullptr || std::strlen(own) >= kDirBufferSize)
+        return std::string();
+    return forwardSlashes(own);
 }
 
 // The stored copy a get hook hands out, replaced by the new text.
@@ -82,17 +92,11 @@ TQCfileSelect::TQCfileSelect(TQCbase* parent, const char* name)
     m_width = 250;
     m_height = 300;
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCfileSelect::m_dirName>(_TQNdirName(), "", TQ_HOOKS(dirName),
-                                             {_TQSdirName()});
-        r.watched<&TQCfileSelect::m_fileName>(_TQNfileName(), "", TQ_HOOKS(fileName),
-                                              {_TQSfileName()});
-        r.watched<&TQCfileSelect::m_maskFileName>(_TQNmaskFileName(), "",
-                                                  TQ_HOOKS(maskFileName), {_TQSmaskFileName()});
-        r.watched<TQCflagOf<m_selectDirSlot>>(_TQNselectDir(), 0, TQ_HOOKS(selectDir),
-                                              {_TQSselectDir(), _TQRbool3(), _TQRbool3D()});
-        r.watched<&TQCfileSelect::m_workBackColor>(_TQNworkBackColor(), -10,
-                                                   TQ_HOOKS(workBackColor),
-                                                   {_TQSworkBackColor()});
+        TQ_WATCH(r, dirName, "");
+        TQ_WATCH(r, fileName, "");
+        TQ_WATCH(r, maskFileName, "");
+        TQ_WATCH_FLAG(r, selectDir, 0, bool3);
+        TQ_WATCH(r, workBackColor, -10);
         r.changeDefault<TQCflagOf<m_noSlot>>(_TQNno(), 0);
         r.changeDefault<&TQCfileSelect::m_width>(_TQNwidth(), 250);
         r.changeDefault<&TQCfileSelect::m_height>(_TQNheight(), 300);

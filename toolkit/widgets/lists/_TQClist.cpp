@@ -57,40 +57,23 @@ TQClist::TQClist(TQCbase* parent, const char* name)
     m_font = static_cast<unsigned char>(TQGIappFontSet()->getDefaultFontNo());
     // The texts' defaults are installed by initialize().
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQClist::m_separator>(_TQNseparator(), ",", TQ_HOOKS(separator),
-                                         {_TQSseparator()});
-        r.watched<&TQClist::m_itemHeight>(_TQNitemHeight(), 20, TQ_HOOKS(itemHeight),
-                                          {_TQSitemHeight()});
-        r.watched<&TQClist::m_iconPixmap>(_TQNiconPixmap(), -1, TQ_HOOKS(iconPixmap),
-                                          {_TQSiconPixmap()});
-        r.watched<TQCflagOf<m_useIconSlot>>(_TQNuseIcon(), 0, TQ_HOOKS(useIcon),
-                                            {_TQSuseIcon(), _TQRbool1(), _TQRbool1D()});
-        r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), {_TQSfont()})
-            ->setGetDefaultValueHandler(TQGFdefaultFontNo);
-        r.watched<&TQClist::m_selectColor>(_TQNselectColor(), -7, TQ_HOOKS(selectColor),
-                                           {_TQSselectColor()});
-        r.watched<&TQClist::m_selectForeColor>(_TQNselectForeColor(), -18,
-                                               TQ_HOOKS(selectForeColor),
-                                               {_TQSselectForeColor()});
-        r.watched<m_typeSlot>(_TQNtype(), 0, TQ_HOOKS(type), {_TQStype(), _TQRtype(), _TQRtypeD()});
-        r.watched<TQCflagOf<m_multiSelectSlot>>(_TQNmultiSelect(), 0, TQ_HOOKS(multiSelect),
-                                                {_TQSmultiSelect(), _TQRbool1(), _TQRbool1D()});
-        r.watched<TQCflagOf<m_reverseSelectSlot>>(
-            _TQNreverseSelect(), 1, TQ_HOOKS(reverseSelect),
-            {_TQSreverseSelect(), _TQRbool3(), _TQRbool3D()});
-        r.watched<TitleHeightSlot>(_TQNtitleHeight(), 0, TQ_HOOKS(titleHeight),
-                                   {_TQStitleHeight()});
-        r.watched<&TQClist::m_titleString>(_TQNtitleString(), "title", TQ_HOOKS(titleString),
-                                           {_TQStitleString()});
-        r.watched<&TQClist::m_barValue>(_TQNbarValue(), "20", TQ_HOOKS(barValue),
-                                        {_TQSbarValue()});
-        r.watched<&TQClist::m_data>(_TQNdata(), nullptr, TQ_HOOKS(data), {_TQSdata()});
-        r.watched<m_dataSourceSlot>(_TQNdataSource(), 0, TQ_HOOKS(dataSource),
-                                    {_TQSdataSource(), _TQRdataSource(), _TQRdataSourceD()});
-        r.watched<&TQClist::m_dataSourceName>(_TQNdataSourceName(), nullptr,
-                                              TQ_HOOKS(dataSourceName), {_TQSdataSourceName()});
-        r.watched<TQCflagOf<m_enableInputSlot>>(_TQNenableInput(), 0, TQ_HOOKS(enableInput),
-                                                {_TQSenableInput(), _TQRbool3(), _TQRbool3D()});
+        TQ_WATCH(r, separator, ",");
+        TQ_WATCH(r, itemHeight, 20);
+        TQ_WATCH(r, iconPixmap, -1);
+        TQ_WATCH_FLAG(r, useIcon, 0, bool1);
+        TQ_WATCH_BITS(r, font, 0)->setGetDefaultValueHandler(TQGFdefaultFontNo);
+        TQ_WATCH(r, selectColor, -7);
+        TQ_WATCH(r, selectForeColor, -18);
+        TQ_WATCH_BITS(r, type, 0, type);
+        TQ_WATCH_FLAG(r, multiSelect, 0, bool1);
+        TQ_WATCH_FLAG(r, reverseSelect, 1, bool3);
+        TQ_WATCH_SLOT(r, titleHeight, TitleHeightSlot, 0);
+        TQ_WATCH(r, titleString, "title");
+        TQ_WATCH(r, barValue, "20");
+        TQ_WATCH(r, data, nullptr);
+        TQ_WATCH_BITS(r, dataSource, 0, dataSource);
+        TQ_WATCH(r, dataSourceName, nullptr);
+        TQ_WATCH_FLAG(r, enableInput, 0, bool3);
         TQ_REGISTER_FOCUS_MOVING(r);
         // The layout sets the scrolling mode itself.
         r.withdraw(_TQNvirtualScroll());

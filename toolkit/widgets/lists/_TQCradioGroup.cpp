@@ -39,44 +39,18 @@ TQCradioGroup::TQCradioGroup(TQCbase* parent, const char* name)
     m_shadowType = 3;
     _register_focus_move();
     TQCregisterClass(this, VERSION, [](Registrar& r) {
-        r.watched<&TQCradioGroup::m_menuItems>(_TQNmenuItems(), kDefaultItems,
-                                               TQ_HOOKS(menuItems), {_TQSmenuItems()});
-        r.watched<ValueSlot>(_TQNvalue(), 0, TQ_HOOKS(value), {_TQSvalue()});
-        r.watched<&TQCradioGroup::m_titleString>(_TQNtitleString(), nullptr,
-                                                 TQ_HOOKS(titleString), {_TQStitleString()});
-        r.watched<&TQCradioGroup::m_menuItemHeight>(_TQNmenuItemHeight(), 20,
-                                                    TQ_HOOKS(menuItemHeight),
-                                                    {_TQSmenuItemHeight()});
-        r.watched<m_fontSlot>(_TQNfont(), 0, TQ_HOOKS(font), {_TQSfont()})
-            ->setGetDefaultValueHandler(writeDefaultFontNo);
-        r.watched<m_marginSlot>(_TQNmargin(), 4, TQ_HOOKS(margin), {_TQSmargin()});
+        TQ_WATCH(r, menuItems, kDefaultItems);
+        TQ_WATCH_SLOT(r, value, ValueSlot, 0);
+        TQ_WATCH(r, titleString, nullptr);
+        TQ_WATCH(r, menuItemHeight, 20);
+        TQ_WATCH_BITS(r, font, 0)->setGetDefaultValueHandler(writeDefaultFontNo);
+        TQ_WATCH_BITS(r, margin, 4);
         r.changeDefault<m_shadowTypeSlot>(_TQNshadowType(), 3);
-        r.watched<TQCflagOf<m_indicatorOnSlot>>(_TQNindicatorOn(), 1, TQ_HOOKS(indicatorOn),
-                                                {_TQSindicatorOn(), _TQRbool1(), _TQRbool1D()});
-        r.watched<m_indicatorTypeSlot>(_TQNindicatorType(), 0, TQ_HOOKS(indicatorType),
-                                       {_TQSindicatorType(), _TQRindicatorType(),
-                                        _TQRindicatorTypeD()});
-        r.watched<m_indicatorSizeSlot>(_TQNindicatorSize(), 16, TQ_HOOKS(indicatorSize),
-                                       {_TQSindicatorSize()});
-        r.watched<m_indicatorShadowSlot>(_TQNindicatorShadow(), 2, TQ_HOOKS(indicatorShadow),
-                                         {_TQSindicatorShadow()});
-        r.watched<&TQCradioGroup::m_indicatorColor>(_TQNindicatorColor(), -11,
-                                                    TQ_HOOKS(indicatorColor),
-                                                    {_TQSindicatorColor()});
-        r.watched<&TQCradioGroup::m_indicatorPixmap>(_TQNindicatorPixmap(), -1,
-                                                     TQ_HOOKS(indicatorPixmap),
-                                                     {_TQSindicatorPixmap()});
-        r.watched<&TQCradioGroup::m_selectColor>(_TQNselectColor(), -7, TQ_HOOKS(selectColor),
-                                                 {_TQSselectColor()});
-        r.watched<&TQCradioGroup::m_selectPixmap>(_TQNselectPixmap(), -1,
-                                                  TQ_HOOKS(selectPixmap), {_TQSselectPixmap()});
-        r.watched<&TQCradioGroup::m_labelPixmap>(_TQNlabelPixmap(), -1, TQ_HOOKS(labelPixmap),
-                                                 {_TQSlabelPixmap()});
-        r.watched<m_orientationSlot>(_TQNorientation(), 1, TQ_HOOKS(orientation),
-                                     {_TQSorientation(), _TQRorientation(), _TQRorientationD()});
+        TQ_WATCH_INDICATOR(r, 16, -11);
+        TQ_WATCH(r, labelPixmap, -1);
+        TQ_WATCH_BITS(r, orientation, 1, orientation);
         TQ_REGISTER_FOCUS_MOVING(r);
-        r.watched<&TQCradioGroup::m_shortcut>(_TQNshortcut(), nullptr, TQ_HOOKS(shortcut),
-                                              {_TQSshortcut()});
+        TQ_WATCH(r, shortcut, nullptr);
         r.triggers({TQEV_VALUE_CH});
     });
 }

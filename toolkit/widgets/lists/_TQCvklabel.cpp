@@ -51,13 +51,8 @@ TQCvklabel::TQCvklabel(TQCbase* parent, const char* name) : TQCvlabel(parent, na
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         // The defaults are only reported: a new row starts unselected, with
         // 0 and 0, so initialize() does not apply them.
-        r.watched<&TQCvklabel::m_selectColor>(_TQNselectColor(), -7, TQ_HOOKS(selectColor),
-                                              {_TQSselectColor()})
-            ->setInit(0);
-        r.watched<&TQCvklabel::m_selectForeColor>(_TQNselectForeColor(), -18,
-                                                  TQ_HOOKS(selectForeColor),
-                                                  {_TQSselectForeColor()})
-            ->setInit(0);
+        TQ_WATCH(r, selectColor, -7)->setInit(0);
+        TQ_WATCH(r, selectForeColor, -18)->setInit(0);
         r.triggers({TQEV_KEY_PRESS, TQEV_KEY_RELEASE, TQEV_FOCUS_CH, TQEV_ACTIVATE});
     });
 }
