@@ -115,3 +115,30 @@ TEST_F(PostScriptRasters, ImagesPrintTheirQuantisedColoursAndKeepTransparentPape
     EXPECT_EQ(0, other(pixelsOf(250, 50, 20, 20).grown(-1), kMagenta))
         << "a rectangle after the image of many colours";
 }
+
+TEST_F(PostScriptRasters, PrintFormPageShowsItsProceduresAndItsWindowlessChild)
+{
+    ASSERT_NO_FATAL_FAILURE(read("print_form.ps"));
+    for (const Box& box : {pixelsOf(50, 50, 100, 60), pixelsOf(200, 300, 80, 40)})
+        EXPECT_EQ(0, inkAround(box.grown(2), 6));
+    EXPECT_EQ(0, other(pixelsOf(50, 50, 100, 60).grown(-2), kRed));
+    EXPECT_EQ(0, other(pixelsOf(200, 300, 80, 40).grown(-2), kBlue));
+}
+
+// The page (50, 20, 800 x 600) of a job on the test printer, which prints
+// all of an A4 sheet at 300 dots per inch, 2479 x 3508.
+TEST_F(PostScriptRasters, PrinterJobSpreadsItsPageOverTheSheet)
+{
+    ASSERT_NO_FATAL_FAILURE(read("printer_job.ps"));
+    auto sheet = [](double x, double y, double w, double h) {
+        const double across = 2479 * 72.0 / 300 / 800, down = 3508 * 72.0 / 300 / 600;
+        long left = long(std::ceil((x - 50) * across)), top = long(std::ceil((y - 20) * down));
+        return Box{left, top, long((x + w - 50) * across) - left,
+                   long((y + h - 20) * down) - top};
+    };
+    Box red = sheet(150, 120, 200, 100), blue = sheet(500, 400, 100, 50);
+    EXPECT_EQ(0, other(red.grown(-2), 0xFF0000));
+    EXPECT_EQ(0, other(blue.grown(-2), 0x0000FF));
+    EXPECT_EQ(0, inkAround(red.grown(2), 6));
+    EXPECT_EQ(0, inkAround(blue.grown(2), 6));
+}

@@ -11,6 +11,8 @@
 #include "TQwin32.h"
 #include "_TQDdev.h"
 
+class TQDimage;
+
 #include <gtest/gtest.h>
 
 // Only what the drawing object asks of a device.
@@ -41,5 +43,20 @@ protected:
     SurfaceDev dev;
     TQDwindraw draw;
 };
+
+// A bitmap of one colour, or two halves, for an image resource.
+class Bitmap {
+public:
+    Bitmap(HDC dc, int w, int h, COLORREF left, COLORREF right);
+    Bitmap(HDC dc, int w, int h, COLORREF color) : Bitmap(dc, w, h, color, color) {}
+    ~Bitmap() { DeleteObject(handle); }
+    Bitmap(const Bitmap&) = delete;
+    Bitmap& operator=(const Bitmap&) = delete;
+
+    HBITMAP handle;
+};
+
+// The image resource of a w x h bitmap, with a mask or none.
+void makeImage(TQDimage* image, const Bitmap& bitmap, const Bitmap* mask, int w, int h);
 
 #endif

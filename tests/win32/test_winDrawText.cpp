@@ -67,43 +67,6 @@ protected:
     TEXTMETRICW m_metrics = {};
 };
 
-// A bitmap of one colour, or two halves, for an image resource.
-class Bitmap {
-public:
-    Bitmap(HDC dc, int w, int h, COLORREF left, COLORREF right)
-        : handle(CreateCompatibleBitmap(dc, w, h))
-    {
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ previous = SelectObject(memory, handle);
-        fillRect(memory, 0, w / 2, h, left);
-        fillRect(memory, w / 2, w, h, right);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-    }
-    Bitmap(HDC dc, int w, int h, COLORREF color) : Bitmap(dc, w, h, color, color) {}
-    ~Bitmap() { DeleteObject(handle); }
-
-    HBITMAP handle;
-
-private:
-    static void fillRect(HDC dc, int from, int to, int h, COLORREF color)
-    {
-        HBRUSH brush = CreateSolidBrush(color);
-        RECT r = {from, 0, to, h};
-        FillRect(dc, &r, brush);
-        DeleteObject(brush);
-    }
-};
-
-void makeImage(TQDimage* image, const Bitmap& bitmap, const Bitmap* mask, int w, int h)
-{
-    image->setValue1(reinterpret_cast<long>(bitmap.handle));
-    image->setValue2(0);
-    image->setValue3(mask != nullptr ? reinterpret_cast<long>(mask->handle) : 0);
-    image->setImageWidth(static_cast<u16>(w));
-    image->setImageHeight(static_cast<u16>(h));
-}
-
 } // namespace
 
 TEST_F(WinDrawText, UnderlineRunsFromTheEndOfCharacterTwoToTheEndOfFive)

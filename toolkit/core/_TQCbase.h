@@ -405,6 +405,15 @@ public:
     // Attaches the object to dev and sets the device up; null forgets the
     // own device. 0.
     long setdev(TQDdev* dev);
+    // For a drawing sent elsewhere for a while (printing): dev becomes the
+    // own device, with nothing attached or set up, and the device it
+    // replaces is answered, to be put back the same way.
+    TQDdev* swapOwnDevice(TQDdev* dev)
+    {
+        TQDdev* previous = ownDevice;
+        ownDevice = dev;
+        return previous;
+    }
     // Hands the own device the scale and offset pointers and the event
     // mask; -1 without a device.
     virtual long _device_initialize();

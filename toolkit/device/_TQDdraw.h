@@ -18,6 +18,19 @@ public:
     // Operations of setOperation: plain drawing, or drawing combined with
     // the target by exclusive-or.
     enum { OPERATION_PLAIN = 0, OPERATION_XOR = 1 };
+    // Keys of setValue that the drawing objects which print share: the page,
+    // the rectangle of device coordinates that fills the paper; and for a
+    // PostScript document the print mode (0 PostScript, 1 EPS, 2 printer),
+    // the paper (a row of its paper table) and the orientation (1 upright).
+    enum {
+        VALUE_PAGE_WIDTH = 7,
+        VALUE_PAGE_HEIGHT = 8,
+        VALUE_PAGE_X = 9,
+        VALUE_PAGE_Y = 10,
+        VALUE_PRINT_MODE = 33,
+        VALUE_PAPER = 34,
+        VALUE_UPRIGHT = 35
+    };
 
     // What an implementation knows of the pass it is bound to. beginDraw
     // resets it, endDraw clears it.

@@ -27,16 +27,9 @@ class TQDmwindowDev;
 
 class TQDpsdraw : public TQDdraw {
 public:
-    // Keys of setValue; every other key is accepted and ignored.
-    enum {
-        VALUE_PAGE_WIDTH = 7,
-        VALUE_PAGE_HEIGHT = 8,
-        VALUE_PAGE_X = 9,
-        VALUE_PAGE_Y = 10,
-        VALUE_PRINT_MODE = 33,  // 0 PostScript, 1 EPS, 2 printer; the text is the same
-        VALUE_PAPER = 34,       // a row of the paper table, 0 A4 ... 13 Executive, 14 free
-        VALUE_UPRIGHT = 35      // 1 portrait, 0 landscape
-    };
+    // The keys of setValue are TQDdraw's page keys; the print mode changes
+    // nothing in the text; paper rows run 0 A4 ... 13 Executive, 14 free.
+    // Every other key is accepted and ignored.
     // Paper codes with a meaning of their own.
     enum { PAPER_A4 = 0, PAPER_FREE = 14 };
 

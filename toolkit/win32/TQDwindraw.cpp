@@ -1,6 +1,7 @@
 // GDI drawing object: colours, pens and brushes, the drawing pass with its
 // clip and XOR layer, the geometric primitives and the gradation. Every
-// primitive makes its pen and brush for the call and deletes them after.
+// primitive makes its pen and brush for the call and deletes them after, and
+// while printing first maps its coordinates onto the page.
 #include "TQDwindraw.h"
 
 #include "TQGFwinAppWindow.h"
@@ -224,7 +225,7 @@ struct TQDwindraw::Layer {
 
 TQDwindraw::TQDwindraw()
     : m_foreground(0), m_background(0), m_palette(nullptr), m_previousPalette(nullptr),
-      m_layer(nullptr)
+      m_layer(nullptr), m_printing(0)
 {
     pass.lineWidth = -1;
     pass.lineDashType = static_cast<char>(255);
@@ -274,7 +275,7 @@ long TQDwindraw::setBackColor(TQDcolor* color)
 long TQDwindraw::setLineWidth(short width)
 {
     short previous = pass.lineWidth;
-    pass.lineWidth = width;
+    pass.lineWidth = static_cast<short>(std::trunc(width * pageScaleX()));
     return previous;
 }
 
@@ -320,6 +321,8 @@ void* TQDwindraw::context() const
 
 long TQDwindraw::beginDraw(TQDdev* dev, long, long, long contextResource)
 {
+    if (void* printer = printerContext())
+        contextResource = reinterpret_cast<long>(printer);
     if (contextResource == 0 || contextResource == -1)
         return -1;
     // A window-less device opens its pass inside its parent's: the parent's
@@ -440,7 +443,9 @@ long TQDwindraw::setRegion(short x, short y, unsigned short w, unsigned short h)
         return -1;
     w = std::min(w, kMaxRegionSide);
     h = std::min(h, kMaxRegionSide);
-    tqgdi::Object region(CreateRectRgn(x, y, x + w, y + h));
+    // The region is kept in device units; the context clips on the page.
+    tqgdi::Object region(CreateRectRgn(pageX(x), pageY(y), pageX(static_cast<long>(x) + w),
+                                       pageY(static_cast<long>(y) + h)));
     SelectClipRgn(dc, static_cast<HRGN>(region.get()));
     s_region = Box{x, y, w, h};
     return 0;
@@ -453,6 +458,15 @@ long TQDwindraw::setRegion(const Box& box)
 }
 
 // ---- primitives ----
+
+// Each point from the caller's, the caller's array left as it is.
+std::vector<POINT> TQDwindraw::pagePoints(const TQCpoint* points, long count) const
+{
+    std::vector<POINT> out(static_cast<size_t>(count));
+    for (long i = 0; i < count; ++i)
+        out[i] = POINT{pageX(points[i].x), pageY(points[i].y)};
+    return out;
+}
 
 namespace {
 
@@ -469,6 +483,7 @@ int clampedWidth(short* width)
 long TQDwindraw::drawArc(short x, short y, unsigned short w, unsigned short h, short start,
                          short extent)
 {
+    toPage(&x, &y, &w, &h);
     HDC dc = asDC(context());
     if (dc == nullptr)
         return -1;
@@ -493,6 +508,7 @@ long TQDwindraw::drawArc(short x, short y, unsigned short w, unsigned short h, s
 long TQDwindraw::drawFillArc(short x, short y, unsigned short w, unsigned short h, short start,
                              short extent, char fillMode)
 {
+    toPage(&x, &y, &w, &h);
     HDC dc = asDC(context());
     if (dc == nullptr)
         return -1;
@@ -511,6 +527,10 @@ long TQDwindraw::drawFillArc(short x, short y, unsigned short w, unsigned short 
 
 long TQDwindraw::drawLine(short x1, short y1, short x2, short y2)
 {
+    x1 = pageX(x1);
+    y1 = pageY(y1);
+    x2 = pageX(x2);
+    y2 = pageY(y2);
     HDC dc = asDC(context());
     if (dc == nullptr)
         return -1;
@@ -536,14 +556,16 @@ long TQDwindraw::drawLines(TQCpoint* points, long count)
     int width = clampedWidth(&pass.lineWidth);
     PrimitiveFrame frame(dc, CreatePen(penStyleOf(pass.lineDashType), width, m_foreground),
                          nullptr);
-    MoveToEx(dc, points[0].x, points[0].y, nullptr);
+    std::vector<POINT> line = pagePoints(points, count);
+    MoveToEx(dc, line[0].x, line[0].y, nullptr);
     for (long i = 1; i < count; ++i)
-        LineTo(dc, points[i].x, points[i].y);
+        LineTo(dc, line[i].x, line[i].y);
     return 0;
 }
 
 long TQDwindraw::drawRect(short x, short y, unsigned short w, unsigned short h)
 {
+    toPage(&x, &y, &w, &h);
     HDC dc = asDC(context());
     if (dc == nullptr)
         return -1;
@@ -570,10 +592,10 @@ long TQDwindraw::drawRects(TQCrect* rects, long count)
                          hollowBrush());
     bool dotted = pass.lineDashType == 9 && pass.lineWidth < 2;
     for (long i = 0; i < count; ++i) {
-        long x = rects[i].x;
-        long y = rects[i].y;
-        long right = x + static_cast<long>(rects[i].width);
-        long bottom = y + static_cast<long>(rects[i].height);
+        long x = pageX(rects[i].x);
+        long y = pageY(rects[i].y);
+        long right = x + pageWidth(rects[i].width);
+        long bottom = y + pageHeight(rects[i].height);
         if (dotted)
             drawDottedEdges(dc, x, y, right, bottom);
         else
@@ -590,7 +612,10 @@ long TQDwindraw::drawFillRect(short x, short y, unsigned short w, unsigned short
     if (hatchStyleOf(pass.hatchPattern) != kStippleHatch) {
         PrimitiveFrame frame(dc, CreatePen(PS_NULL, pass.lineWidth, m_foreground),
                              makeFillBrush());
-        Rectangle(dc, x, y, x + w + 1, y + h + 1);
+        short px = x, py = y;
+        unsigned short pw = w, ph = h;
+        toPage(&px, &py, &pw, &ph);
+        Rectangle(dc, px, py, px + pw + 1, py + ph + 1);
         return 0;
     }
 
@@ -601,10 +626,10 @@ long TQDwindraw::drawFillRect(short x, short y, unsigned short w, unsigned short
     setRegion(clipToRegion(x, y, w, h));
     long sum = static_cast<long>(w) + h;
     for (long i = 1; i < sum; i += 2) {
-        MoveToEx(dc, x + i, y, nullptr);
+        MoveToEx(dc, pageX(x + i), pageY(y), nullptr);
         // One step past (x, y + i), so that the line's own last pixel, on
         // the rectangle's left side, is drawn too.
-        LineTo(dc, x - 1, y + i + 1);
+        LineTo(dc, pageX(x - 1), pageY(y + i + 1));
     }
     setRegion(saved);
     return 0;
@@ -619,27 +644,14 @@ long TQDwindraw::drawFillRects(TQCrect* rects, long count)
         return 0;
     PrimitiveFrame frame(dc, CreatePen(PS_NULL, pass.lineWidth, m_foreground), makeFillBrush());
     for (long i = 0; i < count; ++i) {
-        long x = rects[i].x;
-        long y = rects[i].y;
-        Rectangle(dc, x, y, x + static_cast<long>(rects[i].width) + 1,
-                  y + static_cast<long>(rects[i].height) + 1);
+        long x = pageX(rects[i].x);
+        long y = pageY(rects[i].y);
+        Rectangle(dc, x, y, x + pageWidth(rects[i].width) + 1,
+                  y + pageHeight(rects[i].height) + 1);
     }
     return 0;
 }
 
-namespace {
-
-std::vector<POINT> gdiPoints(const TQCpoint* points, long count)
-{
-    std::vector<POINT> out(static_cast<size_t>(count));
-    for (long i = 0; i < count; ++i) {
-        out[i].x = points[i].x;
-        out[i].y = points[i].y;
-    }
-    return out;
-}
-
-} // namespace
 
 long TQDwindraw::drawPoly(TQCpoint* points, long count)
 {
@@ -651,7 +663,7 @@ long TQDwindraw::drawPoly(TQCpoint* points, long count)
     PrimitiveFrame frame(dc, CreatePen(penStyleOf(pass.lineDashType), pass.lineWidth,
                                        m_foreground),
                          nullptr);
-    std::vector<POINT> closed = gdiPoints(points, count);
+    std::vector<POINT> closed = pagePoints(points, count);
     closed.push_back(closed.front());
     Polyline(dc, closed.data(), static_cast<int>(closed.size()));
     return 0;
@@ -665,7 +677,7 @@ long TQDwindraw::drawFillPoly(TQCpoint* points, long count)
     if (points == nullptr || count <= 0)
         return 0;
     PrimitiveFrame frame(dc, CreatePen(PS_NULL, pass.lineWidth, m_foreground), makeFillBrush());
-    std::vector<POINT> corners = gdiPoints(points, count);
+    std::vector<POINT> corners = pagePoints(points, count);
     Polygon(dc, corners.data(), static_cast<int>(corners.size()));
     return 0;
 }
@@ -679,10 +691,13 @@ long TQDwindraw::drawGradation(long type, short color1, short color2, short colo
     if (dc == nullptr)
         return -1;
     Box saved = currentRegion();
+    // The fill and the clip map themselves onto the page; the margin and
+    // the bands are drawn on the page box.
     Box clip = clipToRegion(x, y, w, h);
 
     setForeColor(color2);
     drawFillRect(x, y, w, h);
+    toPage(&x, &y, &w, &h);
     TQCcolorSet* set = TQGIappColorSet();
     TQDcolor* c1 = set->getColor(color1);
     TQDcolor* c2 = set->getColor(color2);

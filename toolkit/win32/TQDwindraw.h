@@ -1,17 +1,26 @@
 // The GDI drawing object: the one process-wide drawing interface of the Win32
 // layer. Every device draws through it between beginDraw and endDraw, with
-// the device's context as contextResource.
+// the device's context as contextResource. It also prints: while a print job
+// is open every pass draws on the printer, and every primitive maps the
+// device coordinates it is given onto the printer's page.
 #ifndef TQDWINDRAW_H
 #define TQDWINDRAW_H
 
 #include "TQtypes.h"
 #include "_TQDdraw.h"
 
+#include <vector>
+
 class TQCstring;
 class TQDfont;
+struct tagPOINT;
 
 class TQDwindraw : public TQDdraw {
 public:
+    // Keys of setValue beyond TQDdraw's page keys (7 to 10, the page a job
+    // spreads over the printer's page): the job.
+    enum { VALUE_PRINT_JOB = 36 };
+
     TQDwindraw();
     ~TQDwindraw() override;
     TQ_ROOT_FRAME(TQDwindraw, TQDdraw)
@@ -34,7 +43,8 @@ public:
     // Clips the context to the rectangle (sides at most 16384) and keeps it
     // as the current region of the process, which text and images respect.
     long setRegion(short x, short y, unsigned short w, unsigned short h) override;
-    // contextResource is the device's HDC; 0 and -1 mean none (-1).
+    // contextResource is the device's HDC; 0 and -1 mean none (-1). While a
+    // print job is open the printer's context takes its place.
     long beginDraw(TQDdev* dev, long deviceResource, long windowResource,
                    long contextResource) override;
     long endDraw() override;
@@ -86,6 +96,17 @@ public:
                          unsigned short* text, char fontNo, char align, long cursor,
                          unsigned char cursorMode) override;
 
+    // 7 to 10 set the page (kept for the whole process; 0). 36 with a value
+    // other than 0 asks for a printer with the system's print dialog and
+    // starts a job of one page: -1, with nothing left open, when the page
+    // has no width or height, a job is open already, the dialog is cancelled
+    // or gives no context, or the document does not start. 36 with 0 ends
+    // the open job and prints its page (0; also when no job is open; -1 when
+    // the printer refuses the document). Any other key: -1.
+    long setValue(long key, long value) override;
+    // 1 while a print job is open.
+    unsigned char getPrinting() const { return m_printing; }
+
     // Operation 1 sends the drawing into a black layer that is XORed onto
     // the target when the operation changes or the pass ends. Always 0.
     long setOperation(unsigned char operation) override;
@@ -107,6 +128,31 @@ private:
     struct TextRun;
     struct ImageBlit;
 
+    // The page conversion, while a job is open: a position becomes its
+    // distance from the page origin, and a size itself, each times the
+    // printer's pixels per device unit on its axis, truncated. Without a
+    // job they stay as they are.
+    short pageX(long x) const;
+    short pageY(long y) const;
+    unsigned short pageWidth(long w) const;
+    unsigned short pageHeight(long h) const;
+    void toPage(short* x, short* y, unsigned short* w, unsigned short* h) const;
+    // The points as GDI points on the page.
+    std::vector<tagPOINT> pagePoints(const TQCpoint* points, long count) const;
+    // Printer pixels per device unit; 1 without a job.
+    double pageScaleX() const;
+    double pageScaleY() const;
+    // The job's printer context; null without a job.
+    void* printerContext() const;
+    long startPrintJob();
+    long endPrintJob();
+    // The font handle to draw text with: the font's own, or on the printer
+    // its copy scaled to the page.
+    void* textFont(TQDfont* font) const;
+    void textOut(const TextRun& run, long x, long y, const u16* chars, long n);
+    // The image part of blit, stretched to the page.
+    void printImage(const ImageBlit& blit, void* bitmap, void* mask);
+
     // The context drawing goes to: the layer while one is open.
     void* context() const;
     void* makeFillBrush() const;
@@ -125,6 +171,7 @@ private:
     void* m_palette;
     void* m_previousPalette;
     Layer* m_layer;
+    unsigned char m_printing;
 
     // Shared by every drawing object of the process.
     static long s_foreColorNo;
@@ -132,6 +179,22 @@ private:
     static char s_hatchPattern;
     static Box s_region;
 };
+
+// The system calls of a print job, which a test may replace to print on a
+// surface of its own: the print dialog on a PRINTDLGA record (nonzero when a
+// printer was chosen), the document calls on the printer's context
+// (StartDocA with a DOCINFOA, StartPage, EndPage, EndDoc; above 0 when
+// done), and the release of the context.
+struct TQDprintCalls {
+    int (*printDialog)(void* record);
+    int (*startDoc)(void* context, const void* document);
+    int (*startPage)(void* context);
+    int (*endPage)(void* context);
+    int (*endDoc)(void* context);
+    int (*deleteContext)(void* context);
+};
+// Null puts the system's own calls back.
+void TQGFsetPrintCalls(const TQDprintCalls* calls);
 
 // The process-wide drawing object as the GDI one; null when the current
 // drawing object is another.

@@ -1,5 +1,6 @@
 // GDI drawing object: bitmaps and icons, aligned, in part or stretched, and
-// the software blend of an image with its grey mask.
+// the software blend of an image with its grey mask; on a printer every
+// image is stretched from device units to the page.
 #include "TQDwindraw.h"
 
 #include "TQGFwinGdi.h"
@@ -173,6 +174,10 @@ void TQDwindraw::blitImage(const ImageBlit& blit, void* bitmap, void* mask)
 {
     if (blit.dest.w <= 0 || blit.dest.h <= 0)
         return;
+    if (m_printing) {
+        printImage(blit, bitmap, mask);
+        return;
+    }
     HDC dc = static_cast<HDC>(context());
     HPALETTE palette = static_cast<HPALETTE>(m_palette);
     tqgdi::BitmapContext image(dc, palette, static_cast<HGDIOBJ>(bitmap));
@@ -192,6 +197,42 @@ void TQDwindraw::blitImage(const ImageBlit& blit, void* bitmap, void* mask)
               pass.operation);
     copyToContext(dc, palette, blended, blit.dest.x, blit.dest.y, blit.dest.w, blit.dest.h,
                   blit.sourceX, blit.sourceY, blit.maskedRop);
+}
+
+// The destination part, clipped in device units, lands at its page position
+// and size: a plain image through a bitmap of that size, a masked one
+// blended there.
+void TQDwindraw::printImage(const ImageBlit& blit, void* bitmap, void* mask)
+{
+    HDC dc = static_cast<HDC>(context());
+    HPALETTE palette = static_cast<HPALETTE>(m_palette);
+    int x = pageX(blit.dest.x);
+    int y = pageY(blit.dest.y);
+    int w = pageWidth(blit.dest.w);
+    int h = pageHeight(blit.dest.h);
+    int sx = static_cast<int>(blit.sourceX);
+    int sy = static_cast<int>(blit.sourceY);
+    int sw = static_cast<int>(blit.dest.w);
+    int sh = static_cast<int>(blit.dest.h);
+    if (w <= 0 || h <= 0)
+        return;
+    tqgdi::BitmapContext image(dc, palette, static_cast<HGDIOBJ>(bitmap));
+    if (mask != nullptr) {
+        tqgdi::BitmapContext maskContext(dc, palette, static_cast<HGDIOBJ>(mask));
+        _draw_stretch_image_with_mask(dc, image.get(), maskContext.get(), nullptr, nullptr,
+                                      palette, x, y, w, h, sx, sy, sw, sh, pass.operation);
+        return;
+    }
+    tqgdi::Object stretched(CreateCompatibleBitmap(dc, w, h));
+    if (stretched.get() == nullptr)
+        return;
+    {
+        tqgdi::BitmapContext page(dc, palette, stretched.get());
+        SetStretchBltMode(page.get(), COLORONCOLOR);
+        StretchBlt(page.get(), 0, 0, w, h, image.get(), sx, sy, sw, sh, SRCCOPY);
+    }
+    copyToContext(dc, palette, static_cast<HBITMAP>(stretched.get()), x, y, w, h, 0, 0,
+                  pass.operation == 1 ? PATINVERT : SRCCOPY);
 }
 
 long TQDwindraw::drawImage(short x, short y, unsigned short w, unsigned short h,
@@ -216,10 +257,14 @@ long TQDwindraw::drawImage(short x, short y, unsigned short w, unsigned short h,
     Box saved = currentRegion();
     Box shown = clipToRegion(x, y, w, h);
 
+    if (m_printing)
+        __dbprintf("TQDwindraw::drawImage _pr_scale_x=%f _pr_scale_y=%f\n", pageScaleX(),
+                   pageScaleY());
+
     if (handles.kind != 0) {
         setRegion(shown);
-        DrawIconEx(dc, x + dx, y + dy, static_cast<HICON>(handles.image), iw, ih, 0, nullptr,
-                   DI_NORMAL);
+        DrawIconEx(dc, pageX(x + dx), pageY(y + dy), static_cast<HICON>(handles.image),
+                   pageWidth(iw), pageHeight(ih), 0, nullptr, DI_NORMAL);
         setRegion(saved);
         return 0;
     }
@@ -255,6 +300,7 @@ long TQDwindraw::drawImage(short dx, short dy, short sx, short sy, unsigned shor
 long TQDwindraw::drawStretchedImage(short x, short y, unsigned short w, unsigned short h,
                                     TQDimage* image)
 {
+    toPage(&x, &y, &w, &h);
     ImageHandles handles;
     int drawable = handlesOf(context(), image, &handles);
     if (drawable <= 0)

@@ -1,8 +1,10 @@
 // GDI drawing object: text in a rectangle, one line or many, with cursor,
 // reversed selection and underline. Text is drawn as UCS-2 from its UTF-8
-// form; every width is measured with the font of the text.
+// form; every width is measured with the font of the text on the screen,
+// and on a printer the text is placed on the page in a font scaled to it.
 #include "TQDwindraw.h"
 
+#include "TQDwinfont.h"
 #include "TQGFwinGdi.h"
 #include "TQwin32.h"
 #include "_TQCfontSet.h"
@@ -59,6 +61,24 @@ struct TQDwindraw::TextRun {
     long selEnd;
 };
 
+void* TQDwindraw::textFont(TQDfont* font) const
+{
+    long handle = font->getValue1();
+    void* own = handle != -1 ? reinterpret_cast<void*>(handle) : nullptr;
+    if (!m_printing)
+        return own;
+    TQDwinfont* winFont = static_cast<TQDwinfont*>(font->cast("TQDwinfont"));
+    void* scaled = winFont != nullptr ? winFont->getScaledFont(pageScaleX(), pageScaleY())
+                                      : nullptr;
+    return scaled != nullptr ? scaled : own;
+}
+
+// Positions come in device units.
+void TQDwindraw::textOut(const TextRun& run, long x, long y, const u16* chars, long n)
+{
+    TextOutW(run.dc, pageX(x), pageY(y), reinterpret_cast<const wchar_t*>(chars), n);
+}
+
 // Text colour and background swap places for the run.
 void TQDwindraw::drawReversed(const TextRun& run, long x, long y, const u16* chars, long n)
 {
@@ -67,7 +87,7 @@ void TQDwindraw::drawReversed(const TextRun& run, long x, long y, const u16* cha
     SetTextColor(run.dc, m_background);
     SetBkColor(run.dc, m_foreground);
     SetBkMode(run.dc, OPAQUE);
-    TextOutW(run.dc, x, y, reinterpret_cast<const wchar_t*>(chars), n);
+    textOut(run, x, y, chars, n);
     SetBkMode(run.dc, TRANSPARENT);
     SetTextColor(run.dc, m_foreground);
 }
@@ -91,8 +111,7 @@ long TQDwindraw::drawString(long x, long y, unsigned long w, unsigned long h, TQ
     if (text == nullptr)
         text = &none;
 
-    long handle = font->getValue1();
-    tqgdi::Selection selectFont(dc, handle != -1 ? reinterpret_cast<HGDIOBJ>(handle) : nullptr);
+    tqgdi::Selection selectFont(dc, static_cast<HGDIOBJ>(textFont(font)));
     SetTextColor(dc, m_foreground);
     SetBkMode(dc, TRANSPARENT);
     std::unique_ptr<u16[]> chars = ucs2Of(text);
@@ -126,7 +145,7 @@ long TQDwindraw::drawTextLines(TextRun& run, const Box& clip)
         long lineLen = n + 1;  // with its line feed
         const TQCpoint& o = origins[i];
         if (o.y + run.lineHeight >= clip.y && o.y <= clip.y + clip.h) {
-            TextOutW(run.dc, o.x, o.y, reinterpret_cast<const wchar_t*>(lineChars.get()), n);
+            textOut(run, o.x, o.y, lineChars.get(), n);
 
             if (run.cursor >= lineStart && run.cursor < lineStart + lineLen) {
                 long p = widthOf(run.font, lineChars.get(), run.cursor - lineStart);
@@ -165,7 +184,7 @@ long TQDwindraw::drawTextLine(TextRun& run)
 {
     TQCpoint o = {0, 0};
     TQGFcalcOneLineStringAddr(run.text, &run.rect, run.align, run.font, &o);
-    TextOutW(run.dc, o.x, o.y, reinterpret_cast<const wchar_t*>(run.chars), run.length);
+    textOut(run, o.x, o.y, run.chars, run.length);
 
     long first = pass.underLine1;
     long count = pass.underLine2;
