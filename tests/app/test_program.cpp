@@ -30,6 +30,7 @@
 #include "_TQDappDev.h"
 #include "_TQDfont.h"
 #include "_TQDmwindowDev.h"
+#include "_TQGFfontEditor.h"
 #include "analysisPass.h"
 #include "analysisState.h"
 #include "appWidgets.h"
@@ -164,15 +165,20 @@ void checkStartedWindow()
     }
 }
 
-// The builder's handler comes last, after the fonts and the cursors, whose
-// descriptions are in place by the time the window is shown.
+// The toolkit's font editor comes first, from static initialisation; of
+// the program's handlers the builder's comes last, after the fonts and the
+// cursors, whose descriptions are in place by the time the window is shown.
 void checkStartUpOrder()
 {
     TQClistData* handlers = TQDappDev::getInitHandler();
-    requireInChild(handlers->getNum() == 3 &&
-                       handlers->getData(0) == reinterpret_cast<void*>(_font_init_) &&
-                       handlers->getData(1) == reinterpret_cast<void*>(_mouse_init_),
-                   "the init handlers: fonts, cursors, the main window");
+    requireInChild(handlers->getNum() == 4 &&
+                       handlers->getData(1) == reinterpret_cast<void*>(_font_init_) &&
+                       handlers->getData(2) == reinterpret_cast<void*>(_mouse_init_),
+                   "the init handlers: font editor, fonts, cursors, the main window");
+    TQCbase* editor = TQGFgetFontEditor();
+    requireInChild(editor != nullptr && editor->cast("TQDwinFontSelect") != nullptr &&
+                       std::strcmp(editor->getInstanceName(), "font-editor") == 0,
+                   "the font editor is there");
     TQDfont* font = TQGIappFontSet()->getFont(7);
     requireInChild(font != nullptr && std::strncmp(font->getFontName(), "34,0,0,0,400,", 13) == 0,
                    "font 7 carries the program's description");

@@ -4,6 +4,7 @@
 #include "_TQCstring.h"
 #include "_TQGFstring.h"
 
+#include <cstdio>
 #include <cstring>
 
 long FakeColor::live = 0;
@@ -123,8 +124,14 @@ long FakeImage::initialize()
     setValue1(s_nextHandle++);
     setValue2(0);
     setValue3(0);
-    setImageWidth(WIDTH);
-    setImageHeight(HEIGHT);
+    unsigned width = WIDTH, height = HEIGHT;
+    const char* size = std::strrchr(getSrc(), '-');
+    if (size == nullptr || std::sscanf(size, "-%ux%u", &width, &height) != 2) {
+        width = WIDTH;
+        height = HEIGHT;
+    }
+    setImageWidth(static_cast<u16>(width));
+    setImageHeight(static_cast<u16>(height));
     return 0;
 }
 

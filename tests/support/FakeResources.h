@@ -56,8 +56,9 @@ public:
     long destroyCalls = 0;
 };
 
-// Loading gives a new handle and a size of WIDTH x HEIGHT; a file name that
-// contains "missing" fails to load. Releasing resets the handle, as the
+// Loading gives a new handle and a size of WIDTH x HEIGHT, or w x h for a
+// file name that ends in "-<w>x<h>"; a file name that contains "missing"
+// fails to load. Releasing resets the handle, as the
 // platform does.
 class FakeImage : public TQDimage {
 public:

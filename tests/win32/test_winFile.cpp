@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "FileBytes.h"
+#include "LoopbackHttpServer.h"
 #include "SystemEncoding.h"
 #include "TQDwinFile.h"
 #include "TempDir.h"
@@ -73,10 +74,11 @@ TEST_F(WinFile, ReadWriteOnAMissingFileCreatesIt)
     EXPECT_EQ("abc", contents(file));
 }
 
-TEST_F(WinFile, OnlyLowerCaseHttpNamesAreRemoteAndNeitherOpensHere)
+TEST_F(WinFile, HttpInCapitalsIsADiskNameAndAnUnreachableRemoteNameDoesNotOpen)
 {
     EXPECT_EQ(-1, openFile(file, "HTTP://127.0.0.1/x.txt", "r")) << "a disk name";
-    EXPECT_EQ(-1, openFile(file, "http://127.0.0.1/x.txt", "r"));
+    std::string unreachable = "http://127.0.0.1:" + std::to_string(LoopbackHttpServer::freePort());
+    EXPECT_EQ(-1, openFile(file, unreachable + "/x.txt", "r"));
     EXPECT_EQ(-1, openFile(file, dir.file("missing.txt"), "r"));
 }
 

@@ -8,6 +8,7 @@
 #include "EnvGuard.h"
 #include "FileBytes.h"
 #include "FreshProcess.h"
+#include "LoopbackHttpServer.h"
 #include "TQDwinmwinDev.h"
 #include "TQGFwinMain.h"
 #include "TQGFwinPng.h"
@@ -102,9 +103,10 @@ TEST_F(WinImage, EmptyNameChangesNothingAndAnUnloadableNameFails)
     EXPECT_EQ(6, empty.getValue2());
     EXPECT_EQ(7, empty.getValue3());
 
-    // No HTTP client: the fetch gives nothing, and the file forms fail too.
+    // A fetch that gives nothing, and the file forms fail too.
     TQDwinImage remote;
-    remote.setImageName("http://127.0.0.1/x.jpg");
+    std::string unreachable = "http://127.0.0.1:" + std::to_string(LoopbackHttpServer::freePort());
+    remote.setImageName((unreachable + "/x.jpg").c_str());
     EXPECT_EQ(-1, remote.initialize());
     EXPECT_EQ(-1, remote.getValue2()) << "still not realised";
 }

@@ -6,6 +6,7 @@
 
 #include "FreshApp.h"
 #include "FreshProcess.h"
+#include "LoopbackAddress.h"
 #include "TestAppWindow.h"
 #include "TestTypeServers.h"
 
@@ -26,15 +27,6 @@
 namespace {
 
 const DWORD kPatience = 10000;
-
-sockaddr_in loopback(unsigned short port)
-{
-    sockaddr_in at = {};
-    at.sin_family = AF_INET;
-    at.sin_port = htons(port);
-    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return at;
-}
 
 // A plain socket bound to 127.0.0.1:port (0: any free port), or
 // INVALID_SOCKET.

@@ -4,6 +4,7 @@
 #ifndef _TQDDRAGDROP_H
 #define _TQDDRAGDROP_H
 
+#include "_TQDcreateInstance.h"
 #include "_TQDres.h"
 
 class TQCbase;
@@ -11,6 +12,7 @@ class TQCbase;
 class TQDdragDrop : public TQDres {
 public:
     TQ_ROOT_FRAME(TQDdragDrop, TQDres)
+    TQ_CREATE_HANDLER_FRAME(TQDdragDrop)
 
     virtual long registerDragSite(TQCbase* site, char* type);
     virtual long unregisterDragSite(TQCbase* site);
@@ -18,7 +20,11 @@ public:
                                   void (*onDrop)(TQCbase* target, TQCbase* source));
     virtual long unregisterDropSite(TQCbase* site);
 
-    static void setCreateHandler(TQDdragDrop* (*handler)());
+    // The platform's service, as TQ_PLATFORM_FACTORY installs it.
+    static void setCreateHandler(CreateInstanceHandler handler)
+    {
+        setCreateInstanceHandler(handler);
+    }
 };
 
 // The process's service, made on first call.

@@ -27,6 +27,8 @@ public:
     // Non-zero repeats, 0 runs once per startTimer.
     void setCont(unsigned char continuous);
     void* getData() { return data; }
+    // Non-zero between startTimer and stopTimer (or the run of a one-shot).
+    unsigned char isRunning() const { return running; }
 
 protected:
     long rate;

@@ -23,6 +23,7 @@ public:
         VALUE_MAP_STATUS = 26,
         VALUE_PARENT = 27,
         VALUE_ACTIVATE = 29,
+        VALUE_ALWAYS_ON_TOP = 30,
         VALUE_WINDOW_STATUS = 37
     };
 

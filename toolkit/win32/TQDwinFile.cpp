@@ -2,6 +2,7 @@
 // memory file, stream, handle.
 #include "TQDwinFile.h"
 
+#include "TQGFloadRemoteFile.h"
 #include "TQGFwinSystemText.h"
 #include "TQwin32.h"
 #include "_TQCmfile.h"
@@ -100,11 +101,19 @@ long TQDwinFile::open(char* name, char* mode)
     return openHandle(wide, mode);
 }
 
-// Remote files come from the HTTP client, which this build does not have
-// yet: a remote name does not open.
-long TQDwinFile::openRemote(const char*)
+// The whole resource is fetched and then read from memory; its size counts
+// the NUL the client puts after it.
+long TQDwinFile::openRemote(const char* name)
 {
-    return -1;
+    long length = 0;
+    char* data = TQGFloadRemoteBody(name, &length);
+    if (data == nullptr)
+        return -1;
+    if (m_memory == nullptr)
+        m_memory = new TQCmfile();
+    m_memory->open(data, length);
+    delete[] data;
+    return 0;
 }
 
 long TQDwinFile::openStream(const std::wstring& name, const char* mode)

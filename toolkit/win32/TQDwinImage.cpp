@@ -2,6 +2,7 @@
 // program's built-in icons, and their release.
 #include "TQDwinImage.h"
 
+#include "TQGFloadRemoteFile.h"
 #include "TQGFwinBmp.h"
 #include "TQGFwinJpeg.h"
 #include "TQGFwinPng.h"
@@ -85,14 +86,6 @@ HINSTANCE programModule()
     return GetModuleHandleA(nullptr);
 }
 
-// The HTTP client of the Win32 layer is not there yet: no "http://" name
-// gives data, which counts as a failed read.
-unsigned char* fetchRemoteFile(const char*, long* size)
-{
-    *size = 0;
-    return nullptr;
-}
-
 } // namespace
 
 TQDwinImage::TQDwinImage() : m_handle(nullptr), m_mask(nullptr), m_icon(0), m_sharedIcon(0)
@@ -143,11 +136,11 @@ bool TQDwinImage::loadJpeg(const char* name, const char* remoteName)
     void* bitmap = nullptr;
     if (std::string(remoteName).compare(0, 7, "http://") == 0) {
         long size = 0;
-        unsigned char* data = fetchRemoteFile(remoteName, &size);
+        char* data = TQGFloadRemoteBody(remoteName, &size);
         __dbprintf("TQGFloadRemoteFile %s pbuf=0x%x size=%ld\n", remoteName,
                    static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(data)), size);
         if (data != nullptr) {
-            bitmap = JpegReadFileToBitmap(reinterpret_cast<char*>(data), size, &width, &height);
+            bitmap = JpegReadFileToBitmap(data, size, &width, &height);
             delete[] data;
         }
     } else {

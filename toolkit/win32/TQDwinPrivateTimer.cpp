@@ -91,6 +91,11 @@ void TQDwinPrivateTimer::_timer_callback(uintptr_t id)
     TQDwinPrivateTimer* timer = findLiveTimer(id);
     if (timer == nullptr)
         return;
+    // A one-shot is over before its procedure runs, so that the procedure
+    // may start it again.
+    bool oneShot = !timer->continuous;
+    if (oneShot)
+        timer->stopTimer();
     if (timer->workProc != nullptr) {
         RunningProc running = {timer, false, g_runningProcs};
         g_runningProcs = &running;
@@ -100,7 +105,7 @@ void TQDwinPrivateTimer::_timer_callback(uintptr_t id)
         if (running.deleted)
             return;
     }
-    if (!(timer->continuous && timer->running == 1))
+    if (!oneShot && !(timer->continuous && timer->running == 1))
         timer->stopTimer();
 }
 

@@ -92,6 +92,8 @@ public:
     HWND__* getHWND() const { return window; }
     void setHWND(HWND__* hwnd) { window = hwnd; }
     unsigned short getMouseNo() const { return static_cast<unsigned short>(getMouseCursorId()); }
+    // Shows the pointer with the cursor, or hides it for a cursor of -1.
+    static void applyCursor(HICON__* cursor);
     // The window's screen position.
     short getAbsoluteX();
     short getAbsoluteY();

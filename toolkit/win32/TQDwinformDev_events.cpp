@@ -4,6 +4,7 @@
 #include "TQDwinformDev.h"
 
 #include "TQDwinAppDev.h"
+#include "TQDwinDragDrop.h"
 #include "TQwin32.h"
 #include "WinEvent.h"
 #include "_TQCbase.h"
@@ -189,6 +190,12 @@ void TQDwinformDev::_evh_btn_release(WinEvent* event, int button)
     TQDwinAppDev* app = runningApp();
     if (app != nullptr && !app->getGrabFlag() && status == 0)
         app->setGrabedWnd(nullptr);
+    // The release that ends a drag belongs to the drag alone.
+    TQDwinDragDrop* dragDrop = TQGIwinAppDragDrop();
+    if (dragDrop != nullptr && dragDrop->getDragState()) {
+        dragDrop->executeDrop();
+        return;
+    }
     onMouseRelease(&point);
     _adjust_cursor();
 }
@@ -358,13 +365,18 @@ void TQDwinformDev::_adjust_cursor()
     }
     if (cursor == nullptr)
         resolveCursor();
+    applyCursor(cursor);
+}
+
+void TQDwinformDev::applyCursor(HICON__* shown)
+{
     TQDwinAppDev* app = runningApp();
-    if (cursor == reinterpret_cast<HCURSOR>(-1)) {
+    if (shown == reinterpret_cast<HCURSOR>(-1)) {
         if (app != nullptr)
             app->showCursor(0);
         return;
     }
     if (app != nullptr)
         app->showCursor(1);
-    SetCursor(cursor);
+    SetCursor(shown);
 }

@@ -171,7 +171,7 @@ long TQDwinwinDev::setValue(long key, void* value)
         if (getVisible() && shell != nullptr && *static_cast<unsigned char*>(value) == 1)
             SetActiveWindow(shell);
         return 0;
-    case VALUE_ALWAYS_ON_TOP:
+    case TQDwindowDev::VALUE_ALWAYS_ON_TOP:
         setTopmostFlag(ALWAYS_ON_TOP, *static_cast<unsigned char*>(value));
         return 0;
     case VALUE_GRAB:
@@ -269,7 +269,8 @@ void TQDwinwinDev::setPopup(unsigned char on)
     frameExtraWidth = 0;
     frameExtraHeight = 0;
     style = 0;
-    exStyle = WS_EX_TOPMOST;
+    // A tool window: no task-bar button of its own.
+    exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
     if (shell != nullptr)
         destroyWindow();
 }

@@ -14,7 +14,7 @@ class TQDwinwinDev : public TQDwinformDev {
 public:
     // Keys only this device takes; those a top-level window sends are
     // TQDwindowDev's.
-    enum { VALUE_TOP_OFFSET = 21, VALUE_MODAL = 23, VALUE_ALWAYS_ON_TOP = 30 };
+    enum { VALUE_TOP_OFFSET = 21, VALUE_MODAL = 23 };
     // Map status (key 26) that raises the window; any other lowers it.
     enum { STACK_RAISE = 3 };
 

@@ -1,6 +1,11 @@
 // Memory context over a 24-bit DIB section, and copies into it.
 #include "GuiPixels.h"
 
+#include "TQGFwinPng.h"
+
+#include <cstdio>
+#include <vector>
+
 DibSurface::DibSurface(int width, int height)
     : m_width(width), m_height(height), m_dc(CreateCompatibleDC(nullptr)), m_bitmap(nullptr),
       m_initialBitmap(nullptr), m_bits(nullptr)
@@ -53,6 +58,15 @@ int DibSurface::count(int x, int y, int w, int h, COLORREF color) const
     return n;
 }
 
+int DibSurface::differences(const DibSurface& other, int w, int h) const
+{
+    int n = 0;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            n += pixel(i, j) != other.pixel(i, j) ? 1 : 0;
+    return n;
+}
+
 std::unique_ptr<DibSurface> captureContext(HDC dc, int x, int y, int w, int h)
 {
     std::unique_ptr<DibSurface> copy(new DibSurface(w, h));
@@ -71,4 +85,16 @@ std::unique_ptr<DibSurface> captureWindow(HWND window, int x, int y, int w, int 
 COLORREF windowPixel(HWND window, int x, int y)
 {
     return captureWindow(window, x, y, 1, 1)->pixel(0, 0);
+}
+
+bool writeSolidPng(const char* path, int w, int h, COLORREF color)
+{
+    std::vector<unsigned char> rgb;
+    for (int i = 0; i < w * h; ++i)
+        rgb.insert(rgb.end(), {GetRValue(color), GetGValue(color), GetBValue(color)});
+    std::FILE* fp = std::fopen(path, "wb");
+    if (fp == nullptr)
+        return false;
+    bool written = PngWriteBufToFp(fp, rgb.data(), w, h) == 0;
+    return std::fclose(fp) == 0 && written;
 }

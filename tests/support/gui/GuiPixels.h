@@ -1,6 +1,7 @@
 // Pixels read back for tests: a memory context holding a top-down 24-bit
 // DIB section whose bits are read directly, and the client area of a window
-// or an area of any context (a pixmap's memory context) copied into one.
+// or an area of any context (a pixmap's memory context) copied into one;
+// and pictures of one colour to draw.
 #ifndef GUIPIXELS_H
 #define GUIPIXELS_H
 
@@ -22,6 +23,8 @@ public:
     COLORREF pixel(int x, int y) const;
     // Pixels of the colour in the rectangle.
     int count(int x, int y, int w, int h, COLORREF color) const;
+    // Pixels of the w x h area at (0, 0) that differ from other's.
+    int differences(const DibSurface& other, int w, int h) const;
 
 private:
     int m_width;
@@ -37,5 +40,8 @@ private:
 std::unique_ptr<DibSurface> captureContext(HDC dc, int x, int y, int w, int h);
 std::unique_ptr<DibSurface> captureWindow(HWND window, int x, int y, int w, int h);
 COLORREF windowPixel(HWND window, int x, int y);
+
+// Writes a PNG file of w x h pixels all of one colour; whether it could.
+bool writeSolidPng(const char* path, int w, int h, COLORREF color);
 
 #endif

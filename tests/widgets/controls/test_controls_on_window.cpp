@@ -8,7 +8,6 @@
 #include "GuiControlScene.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
-#include "TQGFwinPng.h"
 #include "TempDir.h"
 #include "_TQCcolorSet.h"
 #include "_TQCfontSet.h"
@@ -102,13 +101,7 @@ void keyScenario()
 std::string bluePicture(const TempDir& dir)
 {
     std::string path = dir.file("blue.png");
-    std::vector<unsigned char> rgb(8 * 8 * 3, 0);
-    for (size_t i = 2; i < rgb.size(); i += 3)
-        rgb[i] = 255;
-    std::FILE* fp = std::fopen(path.c_str(), "wb");
-    requireInChild(fp != nullptr && PngWriteBufToFp(fp, rgb.data(), 8, 8) == 0,
-                   "the picture is written");
-    std::fclose(fp);
+    requireInChild(writeSolidPng(path.c_str(), 8, 8, RGB(0, 0, 255)), "the picture is written");
     return path;
 }
 

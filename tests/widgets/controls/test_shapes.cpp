@@ -5,6 +5,7 @@
 #include "ControlScene.h"
 #include "GuiPolicyScope.h"
 #include "_TQCblink.h"
+#include "_TQCvarc.h"
 #include "_TQCvarrow.h"
 #include "_TQCvline.h"
 #include "_TQCvmeter.h"
@@ -219,4 +220,38 @@ TEST_F(Shapes, MeterBarRunsBetweenTheTwoPercentagesAndDrawsNothingWhenEmpty)
     set(meter, "blinkFlag", 1);
     set(meter, "blinkRate", 0);
     EXPECT_EQ("drawRect(1,51,102,50)", drawn(meter).back()) << "blink rate 0 never blinks";
+}
+
+TEST_F(Shapes, ArcOutlinesTheEllipseWithItsChordOrRadiiAndFillsByType)
+{
+    TQCvarc* arc = add<TQCvarc>("a", 0, 0, 100, 60);
+    set(arc, "foreColor", 9);
+    EXPECT_EQ((Calls{"setLineWidth(2)", "setLineDashType(0)", "setHatchPattern(0)",
+                     "setForeColor(9)", "drawArc(1,1,98,58,0,23040)"}),
+              drawn(arc))
+        << "the whole ellipse inside the pen";
+    set(arc, "height", 100);
+    set(arc, "angle2", 90);
+    set(arc, "arcType", 1);
+    Calls closed = drawn(arc);
+    EXPECT_EQ((Calls{"drawLine(100,50,50,0)", "drawArc(1,1,98,98,0,5760)"}),
+              Calls(closed.end() - 2, closed.end()));
+    set(arc, "arcType", 2);
+    EXPECT_EQ("drawLines((100,50),(50,50),(50,0))", drawn(arc).end()[-2]) << "the two radii";
+
+    set(arc, "arcType", 3);
+    set(arc, "stippled", 1);
+    set(arc, "hatchColor", 8);
+    EXPECT_EQ((Calls{"setLineWidth(2)", "setLineDashType(0)", "setHatchPattern(0)",
+                     "setForeColor(8)", "drawFillArc(1,1,98,98,0,5760,1)", "setHatchPattern(0)",
+                     "setForeColor(9)"}),
+              drawn(arc))
+        << "an unknown type fills as a chord and has no outline";
+    set(arc, "lineWidth", 120);
+    EXPECT_EQ((Calls{"setLineWidth(120)", "setLineDashType(0)"}), drawn(arc))
+        << "a pen wider than the arc leaves no ellipse to fill or outline";
+    set(arc, "lineWidth", 2);
+    set(arc, "blinkFlag", 1);
+    set(arc, "blinkRate", 0);
+    EXPECT_EQ("drawFillArc(1,1,98,98,0,5760,1)", drawn(arc)[4]) << "blink rate 0 never blinks";
 }

@@ -1,13 +1,14 @@
-// A rectangle and an arrow button in a real top-level window under Xvfb,
-// drawn through GDI and read back: the rectangle's background, hatch and
-// outline in that order, and the arrow in its box, a pixel lower while a
-// posted press holds the button. The scenario runs in a process of its own.
+// A rectangle, an arc and an arrow button in a real top-level window under
+// Xvfb, drawn through GDI and read back: the rectangle's background, hatch
+// and outline in that order, the arc's outline round the window, and the
+// arrow in its box, a pixel lower while a posted press holds the button. The scenario runs in a process of its own.
 #include "FreshProcess.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
 #include "GuiToolkitWindow.h"
 #include "_TQCcolorSet.h"
 #include "_TQCguiPolicy.h"
+#include "_TQCvarc.h"
 #include "_TQCvarrow.h"
 #include "_TQCvrect.h"
 #include "_TQCwindow.h"
@@ -75,6 +76,8 @@ void shapesScenario()
     TQCvarrow* arrow = add<TQCvarrow>(window, 130, 20, 20, 12);
     set(arrow, "foreColor", color("#00ff00"));
     set(arrow, "shadowThickness", 4);
+    TQCvarc* arc = add<TQCvarc>(window, 130, 40, 60, 50);
+    set(arc, "foreColor", color("#000000"));
     requireInChild(showAndPaint(window), "the window is painted");
 
     HWND client = clientWindowOf(window);
@@ -99,6 +102,13 @@ void shapesScenario()
     int drawn = arrowShot->count(0, 0, 20, 12, kGreen);
     requireInChild(drawn > 0 && arrowShot->count(7, 3, 6, 6, kGreen) == drawn,
                    "the arrow lies in the 6 x 6 box at (7, 3)");
+    auto arcShot = captureWindow(client, 130, 40, 60, 50);
+    requireInChild(arcShot->count(0, 23, 4, 4, kBlack) > 0 &&
+                       arcShot->count(56, 23, 4, 4, kBlack) > 0 &&
+                       arcShot->count(28, 0, 4, 4, kBlack) > 0,
+                   "the ellipse's outline in the foreground colour at its left, right and top");
+    requireInChild(arcShot->pixel(30, 25) == windowPixel(client, 195, 95),
+                   "an arc that is not stippled shows the window at its centre");
     std::vector<bool> raised = arrowPixels(client);
     post(client, WM_MOUSEMOVE, 0);
     post(client, WM_LBUTTONDOWN, MK_LBUTTON);
@@ -115,5 +125,5 @@ void shapesScenario()
 } // namespace
 
 TQ_FRESH_PROCESS_TEST(ShapesOnWindowDeathTest,
-                      RectangleLayersItsFillsUnderTheOutlineAndArrowDropsWhilePressed,
+                      RectangleLayersItsFillsUnderTheOutlineArcOutlinesAndArrowDropsWhilePressed,
                       shapesScenario(), "")

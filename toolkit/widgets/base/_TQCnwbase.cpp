@@ -85,6 +85,19 @@ void TQCnwbase::update()
         TQCbase::update();
 }
 
+void TQCnwbase::updateDrawing(bool transparent)
+{
+    if (!isNeedUpdate())
+        return;
+    LifeGuard guard(this);
+    if (transparent)
+        TQCnwbase::redraw();
+    else
+        draw();
+    if (guard.alive())
+        TQCbase::update();
+}
+
 long TQCnwbase::redraw()
 {
     TQDdev* dev = getowndev();

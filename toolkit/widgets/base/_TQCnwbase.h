@@ -104,6 +104,10 @@ protected:
     // phase unless twinBlink gives it blink colours ("not draw.."): -1
     // without a device, 1 with the drawing open, else 0.
     long openBlinkingDrawing(const char* className, int line);
+    // The update of a widget that may be transparent: while it is queued,
+    // a transparent one has its area repainted by what lies beneath (its
+    // own draw follows from there), any other draws itself.
+    void updateDrawing(bool transparent);
     void traceDraw(const char* className, int line, const char* state);
     // Whether the class takes a procedure: its trigger is one of the
     // class's, or it is internal.

@@ -21,8 +21,6 @@ namespace {
 const long kHighlightRole = -7;
 const long kHighlightTextRole = -18;
 const char kNoTitleBar = 0;
-// Device key that keeps a window above all others.
-const long kKeepAbove = 30;
 // Left, centred vertically.
 const char kAlignLeft = 0;
 
@@ -79,12 +77,7 @@ long TQCpopupFrame::initialize()
 long TQCpopupFrame::_device_initialize()
 {
     TQCwindow::_device_initialize();
-    TQDdev* dev = getowndev();
-    if (dev == nullptr)
-        return 0;
-    unsigned char on = 1;
-    dev->setValue(TQDwindowDev::VALUE_POPUP, &on);
-    dev->setValue(kKeepAbove, &on);
+    keepAboveWithoutFrame();
     return 0;
 }
 

@@ -151,6 +151,12 @@ long TQCwindow::_device_initialize()
     return TQCbase::_device_initialize();
 }
 
+void TQCwindow::keepAboveWithoutFrame()
+{
+    sendKey(TQDwindowDev::VALUE_POPUP, static_cast<unsigned char>(1));
+    sendKey(TQDwindowDev::VALUE_ALWAYS_ON_TOP, static_cast<unsigned char>(1));
+}
+
 void TQCwindow::onDefaultColorChange()
 {
     sendKey(TQDdev::VALUE_BACK_COLOR, m_backColor);

@@ -93,6 +93,9 @@ public:
     // lay out their buttons in it. Nothing here.
     virtual void adjustForm() {}
 
+    // Makes the own device, when there is one, a pop-up window without
+    // frame or title that stays above all other windows.
+    void keepAboveWithoutFrame();
     // A RESIZE to the window itself with its own geometry.
     void execResizeEvent();
     // Re-anchors the children while the geometry-changed mark is set.

@@ -74,9 +74,8 @@ TQCprform::~TQCprform()
 
 bool TQCprform::drawThroughLook(TQDdev* dev)
 {
-    if (dev->beginDraw(0, 0, m_width, m_height, getAbsoluteDraw(), 1) != 0)
+    if (!openGround(dev, DOTS_INSIDE_AREA))
         return true;
-    paintGround(dev, getAbsoluteDraw());
     dev->setForeColor(m_foreColor);
     dev->drawRect(m_workX, m_workY, m_workWidth, m_workHeight);
     TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,

@@ -15,14 +15,12 @@
 #include "_TQGFtrigger.h"
 
 #include <string>
-#include <tuple>
 #include <utility>
 
 TQ_TYPE_SERVER_FRAME(TQCscrForm, TQCform);
 
 namespace {
 
-const char kDefaultBarClass[] = "TQCvbscrBar";
 // The events of the form's own window: mouse in, out, press, release, move.
 const long kFormEvents = 0xF800;
 
@@ -68,21 +66,20 @@ TQCscrForm::TQCscrForm(TQCbase* parent, const char* name)
 // ---------------------------------------------------------------------------
 // Parts
 
-char*& TQCscrForm::scrBarClass()
+TQCscrBarClassChoice& TQCscrForm::scrBarClass()
 {
-    static char* name = nullptr;
-    return name;
+    static TQCscrBarClassChoice choice;
+    return choice;
 }
 
 void TQCscrForm::setUseScrBarClass(const char* className)
 {
-    delete[] scrBarClass();
-    scrBarClass() = TQGFstrdup(className);
+    scrBarClass().set(className);
 }
 
 const char* TQCscrForm::getUseScrBarClass()
 {
-    return scrBarClass() != nullptr ? scrBarClass() : kDefaultBarClass;
+    return scrBarClass().get();
 }
 
 // The frame shows the children; the bars and the frame sit on the form's
@@ -128,33 +125,13 @@ void TQCscrForm::addFrameProcedure(const char* name, long trigger, const char* f
     m_frame->addProcedure(procedure);
 }
 
-// A bar of the class in use; a plain scroll bar when that class is unknown
-// or is no scroll bar.
+// The bars sit on the form's own window.
 TQCvscrBar* TQCscrForm::makeBar(const char* suffix, unsigned char orientation,
                                 const char* valueOp, TQCprocedureFunction value,
                                 const char* activateOp, TQCprocedureFunction activate)
 {
-    std::string name = std::string(getInstanceName()) + suffix;
-    TQCbase* made = TQCbase::getNewInstance(getUseScrBarClass(), this, name.c_str());
-    TQCvscrBar* bar =
-        made != nullptr ? static_cast<TQCvscrBar*>(made->cast("TQCvscrBar")) : nullptr;
-    if (bar == nullptr) {
-        delete made;
-        bar = new TQCvscrBar(this, name.c_str());
-    }
-    bar->setInternalObject(1);
-    bar->setUseParentBaseDev(1);
-    bar->initialize();
-    if (orientation != 0)
-        bar->setProperty(_TQNorientation(), TQCvariant(static_cast<long>(orientation)));
-    for (auto [procName, trigger, function, proc] :
-         {std::tuple{"value-ch", TQEV_VALUE_CH, valueOp, value},
-          std::tuple{"activate", TQEV_ACTIVATE, activateOp, activate}}) {
-        TQCprocedure* procedure = new TQCprocedure(procName, trigger);
-        procedure->setInternal(1);
-        procedure->setFunction(proc, function);
-        bar->addProcedure(procedure);
-    }
+    TQCvscrBar* bar = TQCvscrBar::makePart(this, getUseScrBarClass(), suffix, orientation,
+                                           {valueOp, value, activateOp, activate});
     const std::pair<const char*, long> handed[] = {
         {_TQNshadowThickness(), static_cast<long>(m_shadowThickness)},
         {_TQNbackColor(), m_backColor},

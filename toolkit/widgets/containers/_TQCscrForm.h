@@ -7,6 +7,7 @@
 
 #include "_TQCform.h"
 
+class TQCscrBarClassChoice;
 class TQCscrFrame;
 class TQCvscrBar;
 
@@ -162,7 +163,7 @@ protected:
     }
 
 private:
-    static char*& scrBarClass();
+    static TQCscrBarClassChoice& scrBarClass();
     // _adjust() once the parts exist.
     void relayOut();
 

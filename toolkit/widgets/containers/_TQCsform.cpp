@@ -16,6 +16,7 @@
 #include "_TQDkeyboard.h"
 #include "_TQDprivateTimer.h"
 #include "_TQDwindowDev.h"
+#include "_TQGFseparatorWindow.h"
 #include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
 
@@ -34,11 +35,6 @@ const unsigned short kCursorAcrossRows = 186;
 const unsigned short kCursorAcrossColumns = 182;
 
 TQCsform* g_timerOwner = nullptr;
-
-void setNumber(TQCbase* object, const char* name, long value)
-{
-    object->setProperty(name, TQCvariant(value));
-}
 
 } // namespace
 
@@ -134,21 +130,9 @@ void TQCsform::_move_adjust_work(void* data)
         h = form->m_barThickness;
     }
     TQCwindow*& ghost = separatorWindow();
-    if (ghost == nullptr) {
-        ghost = new TQCwindow(nullptr, "sform_sep_window");
-        ghost->initialize();
-        ghost->setPropertyV(_TQNtitleBar(),
-                            static_cast<char>(TQCwindow::TITLE_BAR_OVERRIDE_REDIRECT));
-        ghost->setPropertyV(_TQNshadowThickness(), static_cast<unsigned char>(0));
-        ghost->setPropertyV(_TQNbackColor(), "#606060");
-        ghost->setPropertyV(_TQNindicatorOn(), static_cast<unsigned char>(0));
-    }
-    setNumber(ghost, _TQNx(), x);
-    setNumber(ghost, _TQNy(), y);
-    setNumber(ghost, _TQNwidth(), w);
-    setNumber(ghost, _TQNheight(), h);
-    if (!ghost->getOwnVisible())
-        ghost->setVisible(1);
+    if (ghost == nullptr)
+        ghost = TQGFnewSeparatorWindow();
+    TQGFplaceSeparatorWindow(ghost, x, y, w, h);
 }
 
 // Escape, the system and menu keys, Control and Alt end the drag where the

@@ -150,6 +150,11 @@ protected:
     // Scrolling and the cursor's pixel position (text area included).
     void _adjust_cbase();
     void _get_disp_cur_pos(long* x, long* y);
+    // Inside the frame and the margins, in the field's coordinates.
+    TQCrect textArea() const;
+    // The multi-line view origin that shows the cursor at (cx, cy), a place
+    // in the field, 2 pixels inside the text area's edges.
+    void viewOriginFor(long cx, long cy, long* x, long* y);
 
     long m_scrollX = 0;
     long m_scrollY = 0;
@@ -267,11 +272,11 @@ private:
     void bindInstance();
     void readSourceFile();
     // Drawing.
-    TQCrect textArea() const;
     void drawBackground(TQDdev* dev, const Look& look);
     void drawPicture(TQDdev* dev, const Look& look);
+    void drawFrame(TQDdev* dev);
     void drawText(TQDdev* dev, const Look& look);
-    void followCursor(const TQCrect& area);
+    void followCursor();
 
     CursorCache m_cursorCache;
     // The blink timer of the focused field, and that field.

@@ -103,6 +103,11 @@ void TQCvifield::drawPicture(TQDdev* dev, const Look& look)
     if (image != nullptr)
         dev->drawImage(a.x, a.y, a.width > 0 ? a.width : 1, a.height > 0 ? a.height : 1, image,
                        2);
+    drawFrame(dev);
+}
+
+void TQCvifield::drawFrame(TQDdev* dev)
+{
     if (m_shadowType != -1 && m_shadowThickness != 0)
         TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_topShadowColor, m_topShadowColor,
                        m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
@@ -144,29 +149,44 @@ void TQCvifield::drawText(TQDdev* dev, const Look& look)
         return;
     }
     if (!m_keepScroll)
-        followCursor(a);
-    dev->drawUString(a.x - m_scrollX, a.y - m_scrollY, a.width + m_scrollX, a.height + m_scrollY,
+        followCursor();
+    // The view is the whole inside of the frame, margins included: a
+    // scrolled view moves the text under the frame, which goes over it
+    // again, so that a view scrolled by copying shows what a repaint shows.
+    long inset = m_shadowType != -1 ? m_shadowThickness : 0;
+    long x = a.x - m_scrollX, y = a.y - m_scrollY;
+    dev->drawUString(x, y, positive(m_width - inset - x), positive(m_height - inset - y),
                      shown.get(), m_font, 5, cursor, m_interCur, selStart, selEnd);
+    dev->setHatchPattern(0);
+    drawFrame(dev);
 }
 
-// The multi-line view keeps the cursor 2 pixels inside its edges.
-void TQCvifield::followCursor(const TQCrect& a)
+void TQCvifield::followCursor()
 {
     long cx = 0, cy = 0;
     _get_disp_cur_pos(&cx, &cy);
+    viewOriginFor(cx, cy, &m_scrollX, &m_scrollY);
+}
+
+// The multi-line view keeps the cursor 2 pixels inside its edges.
+void TQCvifield::viewOriginFor(long cx, long cy, long* x, long* y)
+{
+    TQCrect a = textArea();
     TQDfont* font = TQGIappFontSet()->getFont(m_font);
     long fh = font != nullptr ? font->getFontHeight() : 0;
     long w = a.width, h = a.height;
+    *x = m_scrollX;
+    *y = m_scrollY;
     if (cx > m_scrollX + w + a.x - 2)
-        m_scrollX = cx + 2 - w - a.x;
+        *x = cx + 2 - w - a.x;
     else if (cx < a.x + m_scrollX)
-        m_scrollX = cx - a.x;
+        *x = cx - a.x;
     if (cy > m_scrollY + h + a.y - fh - 2)
-        m_scrollY = cy + fh + 2 - h - a.y;
+        *y = cy + fh + 2 - h - a.y;
     else if (cy < a.y + m_scrollY)
-        m_scrollY = cy - a.y;
-    m_scrollX = positive(m_scrollX);
-    m_scrollY = positive(m_scrollY);
+        *y = cy - a.y;
+    *x = positive(*x);
+    *y = positive(*y);
 }
 
 // The view moves right one character at a time until the text left of the

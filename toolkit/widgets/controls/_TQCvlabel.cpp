@@ -128,15 +128,7 @@ long TQCvlabel::_device_initialize()
 
 void TQCvlabel::update()
 {
-    if (!isNeedUpdate())
-        return;
-    LifeGuard guard(this);
-    if (m_shadowType == -1)
-        TQCnwbase::redraw();
-    else
-        draw();
-    if (guard.alive())
-        TQCbase::update();
+    updateDrawing(m_shadowType == -1);
 }
 
 // ---------------------------------------------------------------------------

@@ -7,7 +7,10 @@
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
 #include "_TQDtimer.h"
+#include "_TQGFstring.h"
 #include "_TQGFtrigger.h"
+
+#include <string>
 
 TQ_TYPE_SERVER_FRAME(TQCvscrBar, TQCnwbase);
 
@@ -55,6 +58,34 @@ TQCvscrBar::TQCvscrBar(TQCbase* parent, const char* name)
         r.info()->setExtTrigger(TRIGGER_DECREMENT, "DECREMENT");
         r.info()->setExtTrigger(TRIGGER_PAGE_DECREMENT, "PAGE-DECREMENT");
     });
+}
+
+void TQCscrBarClassChoice::set(const char* className)
+{
+    delete[] m_name;
+    m_name = TQGFstrdup(className);
+}
+
+TQCvscrBar* TQCvscrBar::makePart(TQCbase* owner, const char* className, const char* suffix,
+                                 unsigned char orientation, const PartProcedures& procedures)
+{
+    std::string name = std::string(owner->getInstanceName()) + suffix;
+    TQCbase* made = TQCbase::getNewInstance(className, owner, name.c_str());
+    TQCvscrBar* bar =
+        made != nullptr ? static_cast<TQCvscrBar*>(made->cast("TQCvscrBar")) : nullptr;
+    if (bar == nullptr) {
+        delete made;
+        bar = new TQCvscrBar(owner, name.c_str());
+    }
+    bar->setInternalObject(1);
+    bar->setUseParentBaseDev(1);
+    bar->initialize();
+    if (orientation != 0)
+        bar->setProperty(_TQNorientation(), TQCvariant(static_cast<long>(orientation)));
+    bar->addInternalProcedure("value-ch", TQEV_VALUE_CH, procedures.value, procedures.valueName);
+    bar->addInternalProcedure("activate", TQEV_ACTIVATE, procedures.activate,
+                              procedures.activateName);
+    return bar;
 }
 
 // A bar destroyed while an arrow is held takes its timer procedure along:

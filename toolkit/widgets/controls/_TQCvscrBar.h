@@ -27,6 +27,19 @@ struct TQCvscrBarDrawBlock {
     long gradation;
 };
 
+// The class of the bars a composite class makes from now on, which a
+// program may choose: a copy of the name set, "TQCvbscrBar" while none is.
+class TQCscrBarClassChoice {
+public:
+    ~TQCscrBarClassChoice() { delete[] m_name; }
+    // Null goes back to the default.
+    void set(const char* className);
+    const char* get() const { return m_name != nullptr ? m_name : "TQCvbscrBar"; }
+
+private:
+    char* m_name = nullptr;
+};
+
 class TQCvscrBar : public TQCnwbase {
 public:
     TQ_CLASS_FRAME(TQCvscrBar, TQCnwbase, 1000, 1000)
@@ -88,6 +101,20 @@ public:
     virtual void onPageIncrement();
     virtual void onPageDecrement();
     virtual void onValueChange();
+
+    // A bar of the class named made as a part of owner: named after it with
+    // the suffix, internal, drawn on owner's device, initialised, laid along
+    // orientation (1 vertical), and running owner's internal procedures on
+    // VALUE_CH and ACTIVATE. A plain scroll bar when that class is unknown
+    // or makes no scroll bar.
+    struct PartProcedures {
+        const char* valueName;
+        TQCprocedureFunction value;
+        const char* activateName;
+        TQCprocedureFunction activate;
+    };
+    static TQCvscrBar* makePart(TQCbase* owner, const char* className, const char* suffix,
+                                unsigned char orientation, const PartProcedures& procedures);
 
     // maximum - sliderSize, never below 0: the largest value the thumb
     // reaches.

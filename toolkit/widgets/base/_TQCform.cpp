@@ -19,23 +19,9 @@ TQCform::TQCform(TQCbase* parent, const char* name)
     TQCregisterClass(this, VERSION, [](Registrar& r) {
         // The name given at construction is not replaced by the default.
         TQCbaseProperties::identity(r);
-        TQ_WATCH_GEOMETRY(r, 100, 100, 100, 30);
-        TQ_WATCH_BITS(r, shadowThickness, 2);
-        TQ_WATCH_SHADOW_COLORS(r, -2, -1, -3, -4);
-        TQ_WATCH(r, backPixmap, -1);
-        TQ_WATCH_BITS(r, shadowType, 0, shadowType);
-        TQCbaseProperties::visibility(r);
-        TQCbaseProperties::sensitivity(r);
-        TQ_WATCH_BITS(r, pixmapStyle, 1, pixmapStyle);
-        TQ_WATCH(r, mouse, 0);
-        TQ_WATCH_BITS(r, gradation, 0, gradation);
-        TQ_WATCH(r, gradationMargin, 0);
-        registerAnchors(r);
+        registerFormBody(r, 1);
         TQCbaseProperties::exported(r);
         TQCbaseProperties::keepPixmapCache(r);
-        r.triggers({TQEV_INITIALIZE, TQEV_MOUSE_MOVE, TQEV_MOUSE_IN, TQEV_MOUSE_OUT,
-                    TQEV_MOUSE_PRESS, TQEV_MOUSE_RELEASE, TQEV_PARENT_VISIBLE_CH,
-                    TQEV_VISIBLE_CH, TQEV_EXPOSE, TQEV_RESIZE});
     });
 }
 
@@ -51,8 +37,20 @@ long TQCform::_device_initialize()
     if (dev == nullptr)
         return -1;
     dev->setVisible(0);
-    short x = static_cast<short>(m_x + (getXOffsetPtr() != nullptr ? *getXOffsetPtr() : 0));
-    short y = static_cast<short>(m_y + (getYOffsetPtr() != nullptr ? *getYOffsetPtr() : 0));
+    handOverState(dev, true);
+    dev->setEnableEventBit((1L << TQEV_EXPOSE) | (1L << TQEV_RESIZE) | (1L << TQEV_MOUSE_IN));
+    if (getVisible())
+        dev->setVisible(1);
+    TQCbase::_device_initialize();
+    return 0;
+}
+
+void TQCform::handOverState(TQDdev* dev, bool withOffsets)
+{
+    const short* xOffset = withOffsets ? getXOffsetPtr() : nullptr;
+    const short* yOffset = withOffsets ? getYOffsetPtr() : nullptr;
+    short x = static_cast<short>(m_x + (xOffset != nullptr ? *xOffset : 0));
+    short y = static_cast<short>(m_y + (yOffset != nullptr ? *yOffset : 0));
     unsigned short width = m_width, height = m_height, mouse = m_mouse;
     short backColor = m_backColor, backPixmap = m_backPixmap;
     char pixmapStyle = static_cast<char>(m_pixmapStyle);
@@ -64,11 +62,6 @@ long TQCform::_device_initialize()
     dev->setValue(TQDdev::VALUE_BACK_COLOR, &backColor);
     dev->setValue(TQDdev::VALUE_BACK_IMAGE, &backPixmap);
     dev->setValue(TQDdev::VALUE_PIXMAP_STYLE, &pixmapStyle);
-    dev->setEnableEventBit((1L << TQEV_EXPOSE) | (1L << TQEV_RESIZE) | (1L << TQEV_MOUSE_IN));
-    if (getVisible())
-        dev->setVisible(1);
-    TQCbase::_device_initialize();
-    return 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -119,12 +112,8 @@ void TQCform::setWorkTQNy(short)
 void TQCform::resizeDevice(long key, unsigned short size)
 {
     if (deviceReady()) {
-        bool horizontal = key == TQDdev::VALUE_WIDTH;
-        bool bothAnchors = horizontal ? m_anchorLeftFlag && m_anchorRightFlag
-                                      : m_anchorTopFlag && m_anchorBottomFlag;
-        TQCbase* parent = anchoringParent(this);
-        if (bothAnchors && parent != nullptr) {
-            parent->needLayout();
+        if (stretchedByParent(key == TQDdev::VALUE_WIDTH)) {
+            anchoringParent(this)->needLayout();
             return;
         }
         getowndev()->setValue(key, &size);
@@ -136,6 +125,11 @@ void TQCform::resizeDevice(long key, unsigned short size)
         setAbsoluteDraw(1);
         needUpdate();
     }
+}
+
+bool TQCform::stretchedByParent(bool horizontal)
+{
+    return nearAnchored(horizontal) && farAnchored(horizontal) && anchoringParent(this) != nullptr;
 }
 
 void TQCform::setWorkTQNwidth(unsigned short width)

@@ -31,7 +31,7 @@ long TQCform::draw()
         drawFinished();
         return 0;
     }
-    if (!openGround(dev, DOTS_ON_AREA_EDGES))
+    if (!openGround(dev, gridIncludesEdges() ? DOTS_ON_AREA_EDGES : DOTS_INSIDE_AREA))
         return 0;
     drawFigure(dev);
     dev->endDraw();
@@ -175,22 +175,26 @@ void TQCform::update()
 }
 
 // A scrolling parent moves the form's window by its offsets.
-void TQCform::syncDevicePosition(TQDdev* dev)
+void TQCform::syncDevicePosition(TQDdev* dev, bool everyAxis)
 {
     TQDwindowDev* window = static_cast<TQDwindowDev*>(dev->cast("TQDwindowDev"));
     short x = 0, y = 0;
     unsigned short w = 0, h = 0;
     if (window != nullptr)
         window->getWindowSize(&x, &y, &w, &h);
-    if (const short* offset = getXOffsetPtr()) {
-        short wanted = static_cast<short>(m_x + *offset);
-        if (window == nullptr || x != wanted)
-            dev->setValue(TQDdev::VALUE_X, &wanted);
-    }
-    if (const short* offset = getYOffsetPtr()) {
-        short wanted = static_cast<short>(m_y + *offset);
-        if (window == nullptr || y != wanted)
-            dev->setValue(TQDdev::VALUE_Y, &wanted);
+    struct Axis {
+        long key;
+        short position;
+        const short* offset;
+        short shown;
+    };
+    for (const Axis& axis : {Axis{TQDdev::VALUE_X, m_x, getXOffsetPtr(), x},
+                             Axis{TQDdev::VALUE_Y, m_y, getYOffsetPtr(), y}}) {
+        if (axis.offset == nullptr && !everyAxis)
+            continue;
+        short wanted = static_cast<short>(axis.position + (axis.offset ? *axis.offset : 0));
+        if (window == nullptr || axis.shown != wanted)
+            dev->setValue(axis.key, &wanted);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "_TQCanchored.h"
 #include "_TQClookHook.h"
+#include "_TQGFtrigger.h"
 
 class TQDdev;
 
@@ -91,6 +92,13 @@ public:
     unsigned char getPixmapStyle() const { return m_pixmapStyle; }
 
 protected:
+    // What every class with the form's behaviour registers between its own
+    // properties: those from x to the anchors, in this order, with the
+    // hooks of Class and the pixmap style given as default; and the form's
+    // triggers.
+    template <class Class>
+    static void registerFormBody(TQCclassRegistrar<Class>& r, unsigned char pixmapStyle);
+
     // The anchor step of every child in a parent of that size; with a
     // pixmap, a child it queues is updated at once.
     void anchorChildren(unsigned short width, unsigned short height);
@@ -129,6 +137,22 @@ protected:
     // Runs after every drawing that got through, in the classic or the
     // extended look.
     virtual void drawFinished() {}
+    // Whether the dot grid of draw() takes the dots on the edges of the area
+    // drawn.
+    virtual bool gridIncludesEdges() const { return true; }
+    // Whether the parent's anchor layout sizes the form on that axis (both
+    // anchors in force, with a parent that lays out its children).
+    virtual bool stretchedByParent(bool horizontal);
+
+    bool deviceReady() { return getInitialized() && getowndev() != nullptr; }
+    // The position (with the parent's scroll offsets when withOffsets is
+    // set), mouse cursor, size, background and pixmap style, handed to dev.
+    void handOverState(TQDdev* dev, bool withOffsets);
+    // The device's position key set to position plus the scroll offset.
+    void moveDevice(long key, short position, const short* offset);
+    // Brings the window to the form's position plus the scroll offsets,
+    // on the axes that have an offset, or with everyAxis on both.
+    void syncDevicePosition(TQDdev* dev, bool everyAxis = false);
 
     TQClistData m_children;
     short m_x = 100;
@@ -155,21 +179,39 @@ protected:
     TQ_BIT_FIELD_SLOT(m_pixmapStyle)
 
 private:
-    bool deviceReady() { return getInitialized() && getowndev() != nullptr; }
     bool placedByParent(TQCbool nearFlag, TQCbool farFlag, unsigned short nearDistance,
                         short* position);
-    void moveDevice(long key, short position, const short* offset);
     void resizeDevice(long key, unsigned short size);
     void anchorSwitched(TQCbool on);
 
     bool layoutAxis(bool horizontal, unsigned short parentSize);
     void setGeometryProperty(const char* name, long value);
 
-    void syncDevicePosition(TQDdev* dev);
     void drawBackground(TQDdev* dev);
     void drawDotGrid(TQDdev* dev, const TQCrect& exposed, DotEdges edges);
     void traceDraw(int line, const char* what);
 };
+
+template <class Class>
+void TQCform::registerFormBody(TQCclassRegistrar<Class>& r, unsigned char pixmapStyle)
+{
+    typedef Class ThisClass;
+    TQ_WATCH_GEOMETRY(r, 100, 100, 100, 30);
+    TQ_WATCH_BITS(r, shadowThickness, 2);
+    TQ_WATCH_SHADOW_COLORS(r, -2, -1, -3, -4);
+    TQ_WATCH(r, backPixmap, -1);
+    TQ_WATCH_BITS(r, shadowType, 0, shadowType);
+    TQCbaseProperties::visibility(r);
+    TQCbaseProperties::sensitivity(r);
+    TQ_WATCH_BITS(r, pixmapStyle, pixmapStyle, pixmapStyle);
+    TQ_WATCH(r, mouse, 0);
+    TQ_WATCH_BITS(r, gradation, 0, gradation);
+    TQ_WATCH(r, gradationMargin, 0);
+    registerAnchors(r);
+    r.triggers({TQEV_INITIALIZE, TQEV_MOUSE_MOVE, TQEV_MOUSE_IN, TQEV_MOUSE_OUT, TQEV_MOUSE_PRESS,
+                TQEV_MOUSE_RELEASE, TQEV_PARENT_VISIBLE_CH, TQEV_VISIBLE_CH, TQEV_EXPOSE,
+                TQEV_RESIZE});
+}
 
 // Type server of the class: a form made with a parent and no name, and
 // initialised; null without a parent.
