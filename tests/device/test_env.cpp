@@ -1,5 +1,4 @@
-// Expansion of environment references in strings, against a table of
-// values.
+// Expansion of environment references in strings, against a table of values.
 #include "_TQDenv.h"
 
 #include <gtest/gtest.h>
