@@ -5,11 +5,10 @@
 #ifndef LOOPBACKHTTPSERVER_H
 #define LOOPBACKHTTPSERVER_H
 
-#include <atomic>
+#include "LoopbackServer.h"
+
 #include <functional>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 class LoopbackHttpServer {
@@ -17,26 +16,18 @@ public:
     typedef std::function<std::string(const std::string& request)> Script;
 
     explicit LoopbackHttpServer(Script script);
-    ~LoopbackHttpServer();
 
     // "http://127.0.0.1:<port>" followed by path.
     std::string url(const std::string& path) const;
-    unsigned short port() const { return m_port; }
+    unsigned short port() const { return m_server.port(); }
     // In arrival order; a request is recorded before its reply goes out.
-    std::vector<std::string> requests() const;
+    std::vector<std::string> requests() const { return m_server.requests(); }
 
     // A port of 127.0.0.1 that nothing listens on.
-    static unsigned short freePort();
+    static unsigned short freePort() { return LoopbackServer::freePort(); }
 
 private:
-    void serve(unsigned listener);
-
-    Script m_script;
-    unsigned short m_port = 0;
-    std::atomic<bool> m_stop{false};
-    mutable std::mutex m_lock;
-    std::vector<std::string> m_requests;
-    std::thread m_thread;
+    LoopbackServer m_server;
 };
 
 // The status line, the header lines (without CR LF), the empty line, body.

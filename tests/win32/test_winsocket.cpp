@@ -6,7 +6,7 @@
 
 #include "FreshApp.h"
 #include "FreshProcess.h"
-#include "LoopbackAddress.h"
+#include "LoopbackSockets.h"
 #include "TestAppWindow.h"
 #include "TestTypeServers.h"
 
@@ -27,78 +27,6 @@
 namespace {
 
 const DWORD kPatience = 10000;
-
-// A plain socket bound to 127.0.0.1:port (0: any free port), or
-// INVALID_SOCKET.
-SOCKET boundTo(unsigned short port, int type, BOOL reuse = FALSE)
-{
-    TQGFwinStartSockets();
-    SOCKET s = socket(AF_INET, type, 0);
-    setsockopt(s, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<char*>(&reuse), sizeof reuse);
-    sockaddr_in at = loopback(port);
-    if (bind(s, reinterpret_cast<sockaddr*>(&at), sizeof at) != 0) {
-        closesocket(s);
-        return INVALID_SOCKET;
-    }
-    return s;
-}
-
-// A TCP port counts as free when no socket listens on it; connections
-// that were closed may still linger there.
-bool canBind(unsigned short port, int type)
-{
-    SOCKET s = boundTo(port, type, type == SOCK_STREAM);
-    closesocket(s);
-    return s != INVALID_SOCKET;
-}
-
-unsigned short freePort(int type = SOCK_STREAM)
-{
-    SOCKET s = boundTo(0, type);
-    sockaddr_in at = {};
-    int length = sizeof at;
-    getsockname(s, reinterpret_cast<sockaddr*>(&at), &length);
-    closesocket(s);
-    return ntohs(at.sin_port);
-}
-
-// Connects, sends text and collects what comes back until the server
-// closes: "" when it closes (or resets) without answering, "(open)" when it
-// neither answers nor closes in time.
-std::string exchange(unsigned short port, const char* text)
-{
-    SOCKET s = boundTo(0, SOCK_STREAM);
-    DWORD patience = kPatience / 2;
-    setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<char*>(&patience), sizeof patience);
-    sockaddr_in to = loopback(port);
-    std::string answer;
-    if (connect(s, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
-        send(s, text, static_cast<int>(std::strlen(text)), 0);
-        char got[64];
-        int n;
-        while ((n = recv(s, got, sizeof got, 0)) > 0)
-            answer.append(got, static_cast<size_t>(n));
-        if (n < 0 && WSAGetLastError() == WSAETIMEDOUT)
-            answer = "(open)";
-    }
-    closesocket(s);
-    return answer;
-}
-
-// A peer on a test thread; the test waits for its end before it returns.
-class Peer {
-public:
-    explicit Peer(std::function<void()> work) : m_thread(startWork(std::move(work))) {}
-    ~Peer()
-    {
-        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(m_thread, kPatience)) << "the peer ended";
-        CloseHandle(m_thread);
-    }
-    bool ended() const { return WaitForSingleObject(m_thread, 0) == WAIT_OBJECT_0; }
-
-private:
-    HANDLE m_thread;
-};
 
 // What a socket's callback was given; the socket's user data points here.
 struct Delivery {

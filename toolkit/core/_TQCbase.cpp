@@ -148,15 +148,11 @@ void TQCbase::leaveBuilder()
     clearGriphand();
 }
 
-// The delete entry copies the names, so it outlives the object.
+// Also an object no longer exported may still be listed, waiting for its
+// withdrawal; the delete entry copies the names, so it outlives the object.
 void TQCbase::leaveExportLists()
 {
-    if (!state.exported)
-        return;
-    TQCbaseList* list = TQGIappObjectList();
-    list->addExportInstanceDeleteList(this);
-    list->delExportInstanceList(this);
-    list->delExportInstanceUpdateList(this);
+    TQGIappObjectList()->exportedObjectGone(this, state.exported);
     state.exported = 0;
 }
 
@@ -446,8 +442,12 @@ void TQCbase::reportRecompile(const char* className)
 void TQCbase::setExported(unsigned char on)
 {
     unsigned char flag = on ? 1 : 0;
-    if (flag && !state.exported)
+    // Exported again before its withdrawal went out: it is published anew
+    // instead of withdrawn.
+    if (flag && !state.exported) {
+        TQGIappObjectList()->delExportInstanceDeleteList(this);
         TQGIappObjectList()->addExportInstanceUpdateList(this);
+    }
     else if (!flag && state.exported)
         TQGIappObjectList()->addExportInstanceDeleteList(this);
     state.exported = flag;
@@ -778,6 +778,22 @@ long TQCbase::delDataSourceClient(TQCbase* client)
     if (dataSourceClients == nullptr || client == nullptr)
         return -1;
     return dataSourceClients->del(client) == 0 ? 0 : -1;
+}
+
+void TQCbase::followDataSource(TQCbase* server)
+{
+    if (dataSourceServer != nullptr)
+        dataSourceServer->delDataSourceClient(this);
+    dataSourceServer = server;
+    if (server != nullptr)
+        server->addDataSourceClient(this);
+}
+
+TQCbase* TQCbase::findDataSource(const char* name)
+{
+    if (name == nullptr || name[0] == '\0')
+        return nullptr;
+    return TQGIappObjectList()->searchInstance("TQCbase", name);
 }
 
 // A client may unlink itself, or be destroyed, while earlier ones take the

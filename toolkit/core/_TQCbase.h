@@ -444,6 +444,13 @@ public:
     long delDataSourceClient(TQCbase* client);
     // Null before the first client.
     TQClistData* getDataSourceClients() const { return dataSourceClients; }
+    // Follows server from now on, leaving the server followed before, so
+    // that no earlier server keeps pushing into this object; null only
+    // leaves.
+    void followDataSource(TQCbase* server);
+    // The instance a data-source name gives; null for a null or empty name
+    // (an empty one would find any unnamed object) and for none found.
+    static TQCbase* findDataSource(const char* name);
     // setData(value, -2) on every client in order; null sends "".
     void setDataToDataSourceClients(TQCvariant* value);
     // Handed to the property-inheriting child; without one nothing, 0, "".

@@ -66,8 +66,8 @@ bool TQCbaseArray::isClass(const char* name, unsigned char nameHash) const
 
 TQCbaseList::TQCbaseList()
     : searchHandler(nullptr), classList(new TQClistData(128)), updateQueue(new TQClistData(1024)),
-      initializeQueue(new TQClistData(1024)), currentInstanceId(0), eventProcHandler(nullptr),
-      newInstancePositionMode(0), runningFrames(nullptr)
+      initializeQueue(new TQClistData(1024)), remoteInstanceListUpdated(0), currentInstanceId(0),
+      eventProcHandler(nullptr), newInstancePositionMode(0), runningFrames(nullptr)
 {
 }
 
@@ -81,6 +81,7 @@ TQCbaseList::~TQCbaseList()
     delAllEventProc();
     for (long i = 0; i < exportDeleteList.getNum(); ++i)
         freeExportDeleteEntry(static_cast<ExportDeleteEntry*>(exportDeleteList.getData(i)));
+    clearRemoteInstanceList();
 }
 
 TQCbaseList* TQGIappObjectList()
@@ -322,6 +323,24 @@ long TQCbaseList::delExportInstanceUpdateList(TQCbase* object)
 {
     exportUpdateList.del(object);
     return 0;
+}
+
+void TQCbaseList::dropExportDeleteEntry(long pos)
+{
+    auto* entry = static_cast<ExportDeleteEntry*>(exportDeleteList.getData(pos));
+    if (entry == nullptr)
+        return;
+    exportDeleteList.delPos(pos);
+    delExportInstanceList(entry->object);
+    freeExportDeleteEntry(entry);
+}
+
+void TQCbaseList::exportedObjectGone(TQCbase* object, bool exported)
+{
+    if (exported)
+        addExportInstanceDeleteList(object);
+    delExportInstanceList(object);
+    delExportInstanceUpdateList(object);
 }
 
 long TQCbaseList::delExportInstanceDeleteList(TQCbase* object)

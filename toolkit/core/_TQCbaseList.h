@@ -1,8 +1,9 @@
 // The application object list: every live toolkit object by class and
 // instance name, the deferred update and initialise queues, application-wide
 // event registrations, named global event procedures, process-wide user data,
-// the export lists that the conductor publishes, and a lookup
-// interface that walks objects, properties and procedures by numeric id.
+// the export lists that the conductor publishes, the instance directory
+// that remote calls fill and query, and a lookup interface that walks
+// objects, properties and procedures by numeric id.
 #ifndef _TQCBASELIST_H
 #define _TQCBASELIST_H
 
@@ -10,6 +11,8 @@
 #include "_TQCstring.h"
 
 class TQCbase;
+class TQCRbase;
+class TQCremoteInstanceData;
 
 // The instances of one class, in order of registration. Owns its copy of
 // the class name and its list, never the instances.
@@ -120,6 +123,28 @@ public:
     TQClistData* getExportInstanceUpdateList() { return &exportUpdateList; }
     // Entries are ExportDeleteEntry*.
     TQClistData* getExportInstanceDeleteList() { return &exportDeleteList; }
+    // Removes and frees the delete entry at pos; its object leaves the
+    // export list too (one destroyed has left it already).
+    void dropExportDeleteEntry(long pos);
+    // An object that goes leaves every export list, also one it still waits
+    // on after it was no longer exported; when it was exported, its
+    // withdrawal is queued with its names.
+    void exportedObjectGone(TQCbase* object, bool exported);
+
+    // The instance directory: records owned by the list, in order of
+    // addition. Adding a record equal to a listed one changes nothing; the
+    // caller keeps its record. -1 for null, or a record not held on delete.
+    TQClistData* getRemoteInstanceList() { return &remoteInstanceList; }
+    long addRemoteInstanceData(TQCremoteInstanceData* record);
+    long delRemoteInstanceData(TQCremoteInstanceData* record);
+    // The first record of the public name, still the list's; null when none.
+    TQCremoteInstanceData* getRemoteInstanceData(const char* publicName);
+    unsigned char getRemoteInstanceListUpdated() const { return remoteInstanceListUpdated; }
+    void setRemoteInstanceListUpdated(unsigned char on) { remoteInstanceListUpdated = on; }
+    // A proxy, owned by the caller, for the object the directory at the
+    // conductor's address offers under the public name; null when the
+    // directory cannot be asked or does not know the name.
+    TQCRbase* getRemoteInstance(const char* publicName);
 
     // Builder settings for new instances.
     void setNewInstancePositionMode(unsigned char mode) { newInstancePositionMode = mode; }
@@ -169,6 +194,7 @@ private:
     void removeEventProc(long pos);
 
     TQCbase* userDataHolder(bool create);
+    void clearRemoteInstanceList();
     const char* registeredClassName(TQCbase* object);
 
     unsigned long nextChild(unsigned long id, unsigned long prev);
@@ -184,6 +210,8 @@ private:
     TQClistData exportList;
     TQClistData exportUpdateList;
     TQClistData exportDeleteList;
+    TQClistData remoteInstanceList;
+    unsigned char remoteInstanceListUpdated;
     TQClistData topInstanceIds;
     TQClistData instanceIds;
     unsigned long currentInstanceId;

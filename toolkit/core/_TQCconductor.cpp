@@ -6,13 +6,30 @@
 #include "_TQCbase.h"
 #include "_TQCtypeServer.h"
 #include "_TQDserialize.h"
+#include "_TQDsocket.h"
 
 TQCconductor::TQCconductor()
-    : m_serializePath(".")
+    : m_serializePath("."),
+      m_port(0),
+      m_timeout(10),
+      m_dispatchSocket(nullptr),
+      m_clientSocket(nullptr),
+      m_listening(0),
+      m_republish(0),
+      m_timerId(0),
+      m_updateCounter(0)
 {
+    m_netServerHandlers.setNoAllocIndex(1);
 }
 
-TQCconductor::~TQCconductor() = default;
+// Registered type servers and serialisers are left alone.
+TQCconductor::~TQCconductor()
+{
+    removePublishingTimer();
+    stopAccepting();
+    delete m_dispatchSocket;
+    delete m_clientSocket;
+}
 
 long TQCconductor::addSerialize(TQDserialize* prototype)
 {

@@ -2,6 +2,7 @@
 // converter; character editing goes through the UTF-8 form of the text.
 #include "_TQCstring.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -830,7 +831,11 @@ char* TQCstring::convertSeparator(const char* separator, long enc) const
 // starts a character.
 long TQCstring::nextSeparator(const char* separator, long from) const
 {
-    long length = textLength();
+    return nextSeparator(separator, from, textLength());
+}
+
+long TQCstring::nextSeparator(const char* separator, long from, long length) const
+{
     long sepLen = static_cast<long>(std::strlen(separator));
     if (sepLen == 0)
         return -1;
@@ -857,7 +862,9 @@ long TQCstring::getWords(const char* separator, long enc)
     if (sepLen == 0)
         return 1;
     long fields = 1;
-    for (long p = nextSeparator(sep.get(), 0); p >= 0; p = nextSeparator(sep.get(), p + sepLen))
+    long length = textLength();
+    for (long p = nextSeparator(sep.get(), 0, length); p >= 0;
+         p = nextSeparator(sep.get(), p + sepLen, length))
         ++fields;
     return fields;
 }
@@ -884,6 +891,55 @@ TQCstring TQCstring::getWord(long n, const char* separator, long enc)
         end = textLength();
     field.setStringEx(text + start, end - start, ownEncoding());
     return field;
+}
+
+std::vector<TQCstring> TQCstring::getWordList(const char* separator, long max, long enc)
+{
+    std::vector<TQCstring> fields;
+    long count = getWords(separator, enc);
+    long wanted = max < 0 ? count : std::min(max, count);
+    if (wanted <= 0)
+        return fields;
+    fields.reserve(static_cast<size_t>(wanted));
+    OwnedText sep(count > 1 ? convertSeparator(separator, enc) : nullptr);
+    long sepLen = sep ? static_cast<long>(std::strlen(sep.get())) : 0;
+    long length = textLength();
+    long start = 0;
+    while (static_cast<long>(fields.size()) < wanted) {
+        // Without a separator (or an empty one) the one field is the whole
+        // text, or empty, as getWord gives it.
+        long end = sepLen > 0 ? nextSeparator(sep.get(), start, length) : -1;
+        fields.emplace_back();
+        if (separator == nullptr || *separator == '\0') {
+            fields.back().setString("", ownEncoding());
+            continue;
+        }
+        fields.back().setStringEx(text + start, (end < 0 ? length : end) - start, ownEncoding());
+        if (end < 0)
+            break;
+        start = end + sepLen;
+    }
+    return fields;
+}
+
+std::vector<TQCstring::Span> TQCstring::getWordSpans(const char* separator, long enc)
+{
+    std::vector<Span> spans;
+    if (!text)
+        return spans;
+    long length = textLength();
+    OwnedText sep(convertSeparator(separator != nullptr ? separator : "", enc));
+    long sepLen = static_cast<long>(std::strlen(sep.get()));
+    long start = 0;
+    if (sepLen > 0) {
+        for (long p = nextSeparator(sep.get(), 0, length); p >= 0;
+             p = nextSeparator(sep.get(), p + sepLen, length)) {
+            spans.push_back(Span{start, p - start});
+            start = p + sepLen;
+        }
+    }
+    spans.push_back(Span{start, length - start});
+    return spans;
 }
 
 long TQCstring::getWordCharPos(long n, const char* separator, long enc)

@@ -8,6 +8,8 @@
 #include "_TQClistData.h"
 #include "_TQCvariant.h"
 
+#include <vector>
+
 class TQCstring {
 public:
     TQCstring();
@@ -81,7 +83,18 @@ public:
     long getWordCharPos(long n);
     long getWords(const char* separator, long encoding = -2);
     TQCstring getWord(long n, const char* separator, long encoding = -2);
+    // The first max fields (all of them when max is below 0), as getWord
+    // gives them, in one pass over the text.
+    std::vector<TQCstring> getWordList(const char* separator, long max = -1, long encoding = -2);
     long getWordCharPos(long n, const char* separator, long encoding = -2);
+    // Where every field of getWords(separator) lies in the text, in one
+    // pass: its first byte and its length in bytes; none for a string that
+    // holds no text, one field (the whole text) for an empty separator.
+    struct Span {
+        long start;
+        long length;
+    };
+    std::vector<Span> getWordSpans(const char* separator, long encoding = -2);
     long getLines();
 
     // Line reading through a byte cursor.
@@ -115,6 +128,8 @@ private:
     long utf8Offset(const char* utf8, unsigned long chars) const;
     char* convertSeparator(const char* separator, long encoding) const;
     long nextSeparator(const char* separator, long from) const;
+    // The same in a text known to be length bytes long.
+    long nextSeparator(const char* separator, long from, long length) const;
     long lineEnd(long from) const;
     void keepCursorInText();
 

@@ -45,6 +45,9 @@ public:
     virtual long dispatchEvent() = 0;
     virtual long processEvent() = 0;
     virtual long handleEvents() = 0;
+    // A loop of its own that dispatchEvent ended by taking the quit request
+    // (an answer of 0) puts it back, so that the loops outside end too.
+    virtual void repostQuit() {}
     virtual long loadGuiPolicy() = 0;
     virtual long saveGuiPolicy() = 0;
     // Locking across threads is the platform's; the base refuses with a
@@ -90,8 +93,16 @@ public:
     // Modal state, read by device event delivery.
     void setModalClient(TQCbase* object) { modalClient = object; }
     TQCbase* getModalClient() const { return modalClient; }
-    void setPopupModalClient(TQCbase* object) { popupModalClient = object; }
+    // While a pop-up object holds modal input, events reach only it and the
+    // widget it follows (the one whose press opened it, which sees the
+    // press through to its release); null clears both.
+    void setPopupModalClient(TQCbase* object, TQCbase* follows = nullptr)
+    {
+        popupModalClient = object;
+        popupModalFollows = object != nullptr ? follows : nullptr;
+    }
     TQCbase* getPopupModalClient() const { return popupModalClient; }
+    TQCbase* getPopupModalFollows() const { return popupModalFollows; }
     void setModalProc(ModalProc proc) { modalProc = proc; }
     ModalProc getModalProc() const { return modalProc; }
 
@@ -175,6 +186,7 @@ private:
     unsigned char exitFlag;
     unsigned char lockStatus;
     TQCbase* popupModalClient;
+    TQCbase* popupModalFollows = nullptr;
 };
 
 // The application device, made once by the installed factory; null while

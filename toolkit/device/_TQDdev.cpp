@@ -415,7 +415,8 @@ long TQDdev::informEventToClient(long event, void* data)
             return 0;
         }
         TQCbase* popupModal = app->getPopupModalClient();
-        if (popupModal != nullptr && popupModal != client)
+        if (popupModal != nullptr && popupModal != client &&
+            app->getPopupModalFollows() != client)
             return -1;
     }
 

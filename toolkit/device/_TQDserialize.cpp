@@ -347,7 +347,9 @@ long TQDserialize::_load_alloc(TQCserializeData* parent, TQClistData* list, cons
 }
 
 // Creates an instance of the stored type and hands it out as the requested
-// type, which must be the stored type or one of its ancestors.
+// type, which must be the stored type or one of its ancestors. A record of
+// any other type makes nothing: records may come from another process, and
+// making, say, a window for one would already have effects.
 long TQDserialize::loadAllocStructure(TQCserializeData* parent, long index,
                                       TQCserializeData* record, const char* type,
                                       const char* stored, void** out, void* arg)
@@ -355,6 +357,12 @@ long TQDserialize::loadAllocStructure(TQCserializeData* parent, long index,
     TQCtypeServer* server = TQGIconductor()->searchTypeServer(stored);
     if (server == nullptr)
         return SER_NO_TYPE;
+    if (std::strcmp(type, stored) != 0 && !server->isParentClass(type)) {
+        if (parent != nullptr)
+            parent->setCursor(index + 1);
+        *out = nullptr;
+        return SER_TYPE_MISMATCH;
+    }
     void* instance = server->createInstance(arg);
     if (instance == nullptr)
         return SER_NO_TYPE;

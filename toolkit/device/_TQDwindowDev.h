@@ -14,8 +14,10 @@ public:
     enum { AVAILABLE_EVENT_BITS = 0x7FE31 };
     // What the device of a top-level window ("windowDev") adds: the trigger
     // its client runs when the user closes the window, and the keys of
-    // setValue and getValue beyond those of TQDdev.
-    enum { TRIGGER_WINDOW_CLOSED = 56 };
+    // setValue and getValue beyond those of TQDdev; and the event the owner
+    // of the pointer grab (the mouse's ungrab client) hears when the system
+    // took the grab away.
+    enum { TRIGGER_WINDOW_CLOSED = 56, TRIGGER_GRAB_LOST = 59 };
     enum {
         VALUE_TITLE_BAR = 5,
         VALUE_TITLE = 22,

@@ -5,11 +5,14 @@
 #include "TQGFwinAppWindow.h"
 #include "TQwin32.h"
 #include "WinEvent.h"
+#include "_TQCbase.h"
 #include "_TQCdevice.h"
 #include "_TQCinitializeManager.h"
 #include "_TQClistData.h"
+#include "_TQDmouse.h"
 #include "_TQDsemaphore.h"
 #include "_TQDtimer.h"
+#include "_TQDwindowDev.h"
 
 namespace {
 
@@ -230,13 +233,37 @@ long TQDwinAppDev::setWndProc(void* proc)
     return 0;
 }
 
+// Only a capture the toolkit holds is let go: one that another window took
+// meanwhile stays with it.
 void TQDwinAppDev::setGrabedWnd(HWND hwnd)
 {
+    HWND held = grabbedWindow;
     grabbedWindow = hwnd;
     if (hwnd != nullptr)
         SetCapture(hwnd);
-    else
+    else if (held == nullptr || GetCapture() == held)
         ReleaseCapture();
+}
+
+void TQDwinAppDev::noteGrabLost(unsigned char cancelMode)
+{
+    if (grabFlag && window != nullptr)
+        PostMessageA(window, TQ_WM_GRAB_LOST, cancelMode, 0);
+}
+
+void TQDwinAppDev::_tell_grab_lost(unsigned char cancelMode)
+{
+    if (!grabFlag || (!cancelMode && GetCapture() == grabbedWindow))
+        return;
+    TQDmouse* mouse = TQGIappMouse();
+    TQCbase* owner = mouse != nullptr ? mouse->getMouseUngrabClient() : nullptr;
+    if (owner != nullptr)
+        owner->execEventProc(TQDwindowDev::TRIGGER_GRAB_LOST, nullptr);
+}
+
+void TQDwinAppDev::repostQuit()
+{
+    PostQuitMessage(static_cast<int>(lastMessage->wParam));
 }
 
 void TQDwinAppDev::showCursor(unsigned char show)

@@ -76,6 +76,8 @@ public:
     // The event loop: runs until WM_QUIT or exitEventLoop(), and answers
     // the wParam of the last message read.
     long handleEvents() override;
+    // Posts WM_QUIT again with the code of the one last taken.
+    void repostQuit() override;
     long _dispatchEvent(unsigned char wait);
 
     // Called by another thread: 0 once the application thread queues input
@@ -114,6 +116,12 @@ public:
     // A window captures the pointer; null releases it.
     void setGrabedWnd(HWND__* hwnd);
     HWND__* getGrabedWnd() const { return grabbedWindow; }
+    // The system took the capture from the window holding the grab, or
+    // asked every mode to end: the owner of the grab hears of it after the
+    // current message, as event 59, unless the grab was given back by then
+    // (or, for a capture change, the window holds the capture again).
+    void noteGrabLost(unsigned char cancelMode);
+    void _tell_grab_lost(unsigned char cancelMode);
     void showCursor(unsigned char show);
 
     unsigned long getAppThreadId() const { return appThreadId; }

@@ -239,6 +239,13 @@ LRESULT CALLBACK TQDwinAppDev::WndProc(HWND hwnd, UINT message, WPARAM wParam, L
         TQGFreplyDestroyWindowRequest(reinterpret_cast<HWND>(wParam));
         return 0;
     }
+    if (message == TQ_WM_GRAB_LOST) {
+        if (!keptForLater()) {
+            app->_tell_grab_lost(static_cast<unsigned char>(wParam));
+            runObjectQueues();
+        }
+        return 0;
+    }
     if (message == TQ_WM_KEEP_TOPMOST) {
         EnumThreadWindows(GetCurrentThreadId(), stackAboveAgain, reinterpret_cast<LPARAM>(hwnd));
         return 0;
@@ -284,6 +291,9 @@ LRESULT CALLBACK TQDwinAppDev::WndProc(HWND hwnd, UINT message, WPARAM wParam, L
     WinEvent event = {message, static_cast<std::uint32_t>(wParam),
                       static_cast<std::int32_t>(lParam), hwnd};
     TQDwinwinDev* topLevel = static_cast<TQDwinwinDev*>(dev->cast("TQDwinwinDev"));
+    // A pop-up (a menu) leaves the activation where it is when clicked.
+    if (message == WM_MOUSEACTIVATE && topLevel != nullptr && topLevel->isPopup())
+        return MA_NOACTIVATE;
     if (message == WM_ACTIVATE && topLevel != nullptr && topLevel->getRebaseHandle() != nullptr) {
         activateOnOwnThread(event);
         return 0;

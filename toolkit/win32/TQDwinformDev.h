@@ -180,6 +180,8 @@ private:
     void pressWheel(WinEvent* event, int button);
     void focusLost();
     void focusGained();
+    // WM_CAPTURECHANGED: tells the application device of a lost grab.
+    void captureChanged(WinEvent* event);
     bool holdsFocus(TQCbase* focus);
 
     unsigned char drawNesting;

@@ -3,6 +3,8 @@
 // destroy, focus, and the cursor of the area.
 #include "TQDwinformDev.h"
 
+#include <cstdint>
+
 #include "TQDwinAppDev.h"
 #include "TQDwinDragDrop.h"
 #include "TQwin32.h"
@@ -105,9 +107,28 @@ long TQDwinformDev::dispatchEvent(WinEvent* event)
     case WM_SETFOCUS:
         focusGained();
         return 0;
+    case WM_CAPTURECHANGED:
+        captureChanged(event);
+        return 1;
+    case WM_CANCELMODE:
+        if (TQDwinAppDev* app = runningApp())
+            app->noteGrabLost(1);
+        return 1;
     default:
         return 1;
     }
+}
+
+// Only a capture taken from the window that holds the grab, by a window
+// other than it, is a lost grab: the toolkit moves and releases the
+// capture itself only after it cleared or moved the grab.
+void TQDwinformDev::captureChanged(WinEvent* event)
+{
+    TQDwinAppDev* app = runningApp();
+    HWND taker = reinterpret_cast<HWND>(static_cast<std::intptr_t>(event->lParam));
+    if (app != nullptr && app->getGrabFlag() && event->hwnd == app->getGrabedWnd() &&
+        taker != event->hwnd)
+        app->noteGrabLost(0);
 }
 
 // Without a pixmap holding the content, the area is cleared here: the

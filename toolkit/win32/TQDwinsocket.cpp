@@ -580,7 +580,11 @@ int TQDwinsocket::listen()
                sizeof reuse);
     if (bind(native(m_socket), reinterpret_cast<sockaddr*>(&at), sizeof at) != 0) {
         __dbprintf("TQDwinsocket::listen() bind error\n");
-        seterr(-1);
+        // With address reuse on, Wine refuses a port that another socket
+        // holds without sharing it for access; to the program that is the
+        // address in use, which the error table names.
+        int code = WSAGetLastError();
+        seterr(code == WSAEACCES ? WSAEADDRINUSE : code);
         return -1;
     }
     if (::listen(native(m_socket), kListenBacklog) != 0) {

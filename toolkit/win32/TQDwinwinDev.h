@@ -56,6 +56,8 @@ public:
     HWND__* getShell() const { return shell; }
     unsigned long getStyle() const { return style; }
     unsigned long getExStyle() const { return exStyle; }
+    // A frameless pop-up above the others (device key 25).
+    bool isPopup() const { return (mode & POPUP) != 0; }
 
 protected:
     // The window that gained the focus is the active window.
@@ -65,7 +67,7 @@ private:
     // Mode bits.
     enum { POPUP = 0x01, ALWAYS_ON_TOP = 0x10, MODAL = 0x20, DESTROYING = 0x40 };
 
-    bool popup() const { return (mode & POPUP) != 0; }
+    bool popup() const { return isPopup(); }
     bool shown() const { return getVisible() && window != nullptr; }
     void setTitleBar(char kind);
     void setPopup(unsigned char on);

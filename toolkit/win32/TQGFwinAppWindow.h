@@ -24,12 +24,15 @@ const std::uintptr_t TQ_WM_USER_LOCK = 4;
 const std::uintptr_t TQ_WM_USER_PUMP = 5;
 // Further private messages: the lock is released; create a window, create
 // one with an extended style, destroy one, on the application thread; a
-// window was activated, so the topmost windows are stacked above it again.
+// window was activated, so the topmost windows are stacked above it again;
+// the pointer grab may have gone to a window outside it (wParam 1: a
+// cancel-mode request, which ends the grab in any case).
 const unsigned int TQ_WM_UNLOCK = 0xA000;
 const unsigned int TQ_WM_CREATE_WINDOW = 0xA001;
 const unsigned int TQ_WM_CREATE_WINDOW_EX = 0xA002;
 const unsigned int TQ_WM_DESTROY_WINDOW = 0xA003;
 const unsigned int TQ_WM_KEEP_TOPMOST = 0xA004;
+const unsigned int TQ_WM_GRAB_LOST = 0xA005;
 
 // The record of TQ_WM_USER_EVENT_RECORD, made with new by the sending
 // thread: the window procedure calls function(a, b, c) and deletes it.

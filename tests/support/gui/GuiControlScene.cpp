@@ -87,3 +87,18 @@ COLORREF GuiControlScene::pixel(int x, int y)
 {
     return windowPixel(hwnd(), x, y);
 }
+
+std::string clipboardText()
+{
+    std::string out;
+    if (!OpenClipboard(nullptr))
+        return out;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+            out = p;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return out;
+}

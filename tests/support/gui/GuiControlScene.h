@@ -16,6 +16,7 @@
 #include "_TQCwindow.h"
 
 #include <initializer_list>
+#include <string>
 
 class GuiControlScene {
 public:
@@ -55,5 +56,8 @@ public:
     TQCwindow* window = nullptr;
     TQCform* form = nullptr;
 };
+
+// The text on the clipboard (CF_TEXT), "" when there is none.
+std::string clipboardText();
 
 #endif

@@ -57,7 +57,10 @@ void startGuiScenario(long guiPolicy)
 {
     requireInChild(startGuiApp() != nullptr, "the application window exists");
     _win_font_init();
-    TQGIappGuiPolicy()->setGuiPolicy(guiPolicy, 0);
+    // An extended look that a look file selected at start-up stays selected.
+    TQCguiPolicy* policy = TQGIappGuiPolicy();
+    long extended = policy->getExtGuiPolicySelected() ? TQCguiPolicy::EXTENDED_LOOK : 0;
+    policy->setGuiPolicy(guiPolicy | extended, 0);
 }
 
 std::string besideTestProgram(const char* fileName)

@@ -21,7 +21,8 @@
 // application window could not be made.
 TQDwinAppDev* startGuiApp();
 // For a scenario in a process of its own: startGuiApp() (a failure ends the
-// process), the fonts of a started program, and the look guiPolicy.
+// process), the fonts of a started program, and the look guiPolicy, with the
+// extended look of the look file, if it selected one.
 void startGuiScenario(long guiPolicy);
 
 // Dispatches the calling thread's messages until done() holds or timeoutMs

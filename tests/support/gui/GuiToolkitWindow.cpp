@@ -2,8 +2,11 @@
 #include "GuiToolkitWindow.h"
 
 #include "GuiTestApp.h"
+#include "TQDwinScrFrameDev.h"
 #include "TQDwinformDev.h"
 #include "TQDwinwinDev.h"
+#include "_TQCscrForm.h"
+#include "_TQCscrFrame.h"
 #include "_TQCwindow.h"
 #include "_TQN.h"
 
@@ -55,6 +58,13 @@ HWND formWindowOf(TQCbase* form)
     TQDwinformDev* formDev =
         dev != nullptr ? static_cast<TQDwinformDev*>(dev->cast("TQDwinformDev")) : nullptr;
     return formDev != nullptr ? formDev->getHWND() : nullptr;
+}
+
+TQDwinScrFrameDev* scrFrameDevOf(TQCscrForm* form)
+{
+    TQDdev* dev = form->getScrFrame() != nullptr ? form->getScrFrame()->getowndev() : nullptr;
+    return dev != nullptr ? static_cast<TQDwinScrFrameDev*>(dev->cast("TQDwinScrFrameDev"))
+                          : nullptr;
 }
 
 std::array<long, 4> placedInParent(TQCbase* form)

@@ -15,7 +15,9 @@
 #include <array>
 
 class TQCbase;
+class TQCscrForm;
 class TQCwindow;
+class TQDwinScrFrameDev;
 
 TQCwindow* makeToolkitWindow(const char* name, short x, short y, unsigned short w,
                              unsigned short h);
@@ -26,6 +28,9 @@ bool showAndPaint(TQCwindow* window, DWORD timeoutMs = 5000);
 HWND clientWindowOf(TQCwindow* window);
 // The native window of a form's (or scrolled frame's) device.
 HWND formWindowOf(TQCbase* form);
+// The device of a scrolled form's frame, where its work area is drawn;
+// null before the frame has one.
+TQDwinScrFrameDev* scrFrameDevOf(TQCscrForm* form);
 // Where a form's window lies in its parent form's window: x, y, width and
 // height, as GetWindowRect finds them.
 std::array<long, 4> placedInParent(TQCbase* form);

@@ -4,6 +4,7 @@
 #include "FreshProcess.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
+#include "PopupPointer.h"
 #include "TQDwinwinDev.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCpopupFrame.h"
@@ -48,21 +49,15 @@ void pointerScenario()
                        placed.right == 300 && (GetWindowLongA(menu, GWL_EXSTYLE) & WS_EX_TOPMOST),
                    "shown where it was put, above the other windows");
 
-    auto drawnAt = [frame](int x, int y, long* value) {
-        SetCursorPos(x, y);
-        frame->setAbsoluteDraw(1);
-        frame->draw();
-        return frame->getValue(value);
-    };
     long value = 0;
-    requireInChild(drawnAt(250, 150 + 2 + 20 + 10, &value) == 1 && value == 2,
+    requireInChild(drawnWithPointerAt(frame, 250, 150 + 2 + 20 + 10, &value) == 1 && value == 2,
                    "the second row gives its value, read as a number of any base");
     requireInChild(windowPixel(menu, 90, 2 + 20 + 10) == GetSysColor(COLOR_HIGHLIGHT),
                    "and is highlighted");
-    requireInChild(drawnAt(250, 150 + 2 + 20, &value) == 0 && value == 2,
+    requireInChild(drawnWithPointerAt(frame, 250, 150 + 2 + 20, &value) == 0 && value == 2,
                    "the line between two rows lies in neither; the value stays");
     frame->setItemSensitive(2, 0);
-    requireInChild(drawnAt(250, 150 + 2 + 40 + 10, &value) == 1 && value == 0,
+    requireInChild(drawnWithPointerAt(frame, 250, 150 + 2 + 40 + 10, &value) == 1 && value == 0,
                    "an insensitive row still gives its value (C has none: 0)");
     requireInChild(windowPixel(menu, 90, 2 + 40 + 10) == GetSysColor(COLOR_MENU),
                    "but is not highlighted");

@@ -48,8 +48,7 @@ struct ScrolledScene {
     void show()
     {
         requireInChild(showAndPaint(window), "the window is painted");
-        frameDev = static_cast<TQDwinScrFrameDev*>(
-            form->getScrFrame()->getowndev()->cast("TQDwinScrFrameDev"));
+        frameDev = scrFrameDevOf(form);
         requireInChild(frameDev != nullptr, "the frame is on the scrolled-frame device");
         formWindow = formWindowOf(form);
     }

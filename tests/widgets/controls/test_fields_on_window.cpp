@@ -68,21 +68,6 @@ int insideOf(long fieldX, const std::string& s, size_t i)
     return static_cast<int>(fieldX + 4 + width(s.substr(0, i)) + width(s.substr(i, 1)) / 4);
 }
 
-std::string clipboardText()
-{
-    std::string out;
-    if (!OpenClipboard(nullptr))
-        return out;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-            out = p;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return out;
-}
-
 void editingScenario()
 {
     armWatchdog(30000, "the field editing scenario hung");

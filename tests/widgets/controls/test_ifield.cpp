@@ -320,4 +320,7 @@ TEST_F(Field, DataSourcesFillTheTextAndAnUnreadableFileLeavesIt)
     EXPECT_EQ("7", text(field));
     setText(other, "8");
     EXPECT_EQ("8", text(field)) << "the server's value reaches its client";
+    field->setPropertyV("dataSourceName", "");
+    setText(other, "9");
+    EXPECT_EQ("8", text(field)) << "a server the field no longer names stops reaching it";
 }

@@ -1,6 +1,7 @@
 // Password field on a real window under Xvfb: each character of its text
 // shows as the first character of its mask, to the pixel as a plain input
-// field holding the mask characters shows, while its value stays its own.
+// field holding the mask characters shows, while its value stays its own
+// and never reaches the clipboard.
 // Runs in a process of its own.
 #include "FreshProcess.h"
 #include "GuiControlScene.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -34,6 +36,18 @@ bool sameShown(GuiControlScene& scene, TQCbase* a, TQCbase* b)
         return captureWindow(scene.hwnd(), 10, f->getProperty(_TQNy()).getLong(), kWidth, kHeight);
     };
     return shown(a)->differences(*shown(b), kWidth, kHeight) == 0;
+}
+
+void putOnClipboard(const char* text)
+{
+    if (!OpenClipboard(nullptr))
+        return;
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+    memcpy(GlobalLock(data), text, strlen(text) + 1);
+    GlobalUnlock(data);
+    SetClipboardData(CF_TEXT, data);
+    CloseClipboard();
 }
 
 std::string value(TQCvifield* f)
@@ -66,6 +80,18 @@ void maskScenario()
     requireInChild(sameShown(scene, empty, blank) && empty->getBuf() != nullptr &&
                        value(empty).empty(),
                    "an empty field shows and stays empty");
+
+    putOnClipboard("kept");
+    scene.click(20, 22);
+    scene.key(VK_END);
+    scene.hold({VK_SHIFT}, true);
+    scene.key(VK_HOME);
+    scene.hold({VK_SHIFT}, false);
+    scene.hold({VK_CONTROL}, true);
+    scene.key('C');
+    scene.hold({VK_CONTROL}, false);
+    requireInChild(TQCbase::getFocusInstance() == secret && clipboardText() == "kept",
+                   "Ctrl+C on the selected password leaves the clipboard as it was");
     passInChild();
 }
 

@@ -54,8 +54,7 @@ struct ListScene {
     void show()
     {
         requireInChild(showAndPaint(window), "the window is painted");
-        frameDev = static_cast<TQDwinScrFrameDev*>(
-            list->getScrFrame()->getowndev()->cast("TQDwinScrFrameDev"));
+        frameDev = scrFrameDevOf(list);
         requireInChild(frameDev != nullptr, "the rows lie on the scrolled-frame device");
     }
     // Changes made by the program are laid out by the update pass that

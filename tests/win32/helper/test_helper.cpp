@@ -9,10 +9,19 @@
 //   startup            runs the toolkit's start-up and event loop without
 //                      any icon resource; exit code 0 when the window class
 //                      was registered without an icon and the loop ended
+//   serve PORT         runs the toolkit's event loop with a TCP server
+//                      component on 127.0.0.1:PORT that serves one client:
+//                      exit code 0 when it read "ping" from 127.0.0.1 (it
+//                      answers "pong" either way), 1 when not, 2 when no
+//                      client came within 60 seconds
 #include "TQDwinMessage.h"
 #include "TQGFwinAppWindow.h"
 #include "TQGFwinMain.h"
+#include "_TQCvssocket.h"
+#include "_TQCvtimer.h"
 #include "_TQDappDev.h"
+#include "_TQGFtrigger.h"
+#include "_TQN.h"
 #include "TQwin32.h"
 
 #include <cstdio>
@@ -58,10 +67,48 @@ void checkClassAndEndLoop()
     TQGIappDev()->exitEventLoop();
 }
 
+unsigned short g_servePort = 0;
+int g_served = 2;
+
+void answerPing(TQCbase* object)
+{
+    TQCvssocket* server = static_cast<TQCvssocket*>(object);
+    unsigned char got[4] = {};
+    bool ping = server->read(got, 4) == 4 && std::memcmp(got, "ping", 4) == 0;
+    bool local = std::strcmp(server->getDestAddr().getString(), "127.0.0.1") == 0;
+    unsigned char pong[] = {'p', 'o', 'n', 'g'};
+    server->write(pong, 4);
+    g_served = ping && local ? 0 : 1;
+    TQGIappDev()->exitEventLoop();
+}
+
+void giveUp(TQCbase*)
+{
+    TQGIappDev()->exitEventLoop();
+}
+
+void serveOnce()
+{
+    TQCvtimer* deadline = new TQCvtimer(nullptr, "deadline");
+    deadline->initialize();
+    deadline->addProcedureV("giveUp", "giveUp", giveUp, TQEV_ACTIVATE);
+    deadline->setPropertyV(_TQNinterval(), 60000UL);
+    deadline->setPropertyV(_TQNcont(), static_cast<TQCbool>(0));
+    deadline->setPropertyV(_TQNrunning(), static_cast<TQCbool>(1));
+
+    TQCvssocket* server = new TQCvssocket(nullptr, "server");
+    server->initialize();
+    server->addProcedureV("answer", "answerPing", answerPing, TQEV_ACTIVATE);
+    server->setPropertyV(_TQNip(), "127.0.0.1");
+    server->setPropertyV(_TQNport(), g_servePort);
+    server->setPropertyV(_TQNtimeout(), 10UL);
+    server->setPropertyV(_TQNrunning(), static_cast<TQCbool>(1));
+}
+
 void helperStartUp()
 {
     TQGFdeviceInitialize();
-    TQDappDev::setInitHandler(checkClassAndEndLoop);
+    TQDappDev::setInitHandler(g_servePort != 0 ? serveOnce : checkClassAndEndLoop);
 }
 
 const TQGFappInitializer g_startUp(helperStartUp);
@@ -73,6 +120,11 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
     std::string what = argc > 1 ? argv[1] : "";
+    if (what == "serve" && argc > 2) {
+        g_servePort = static_cast<unsigned short>(std::atoi(argv[2]));
+        __win_main(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_HIDE);
+        return g_served;
+    }
     if (what == "startup") {
         int result = __win_main(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_HIDE);
         return result == 0 && g_startedWithoutIcon ? 0 : 1;

@@ -20,7 +20,6 @@ namespace {
 // Role colours of the row under the pointer in look B.
 const long kHighlightRole = -7;
 const long kHighlightTextRole = -18;
-const char kNoTitleBar = 0;
 // Left, centred vertically.
 const char kAlignLeft = 0;
 
@@ -67,38 +66,13 @@ TQCpopupFrame::~TQCpopupFrame()
     delete[] m_itemSensitive;
 }
 
-long TQCpopupFrame::initialize()
-{
-    TQCwindow::initialize();
-    setPropertyV(_TQNpixmapStyle(), static_cast<unsigned char>(1));
-    return 0;
-}
-
-long TQCpopupFrame::_device_initialize()
-{
-    TQCwindow::_device_initialize();
-    keepAboveWithoutFrame();
-    return 0;
-}
-
-// No repaint is queued: the expose of the shown window, or the owner,
-// draws it.
 void TQCpopupFrame::onVisibleChange(unsigned char on)
 {
     if (!on) {
         TQCbase::onVisibleChange(0);
         return;
     }
-    TQDdev* dev = getowndev();
-    if (dev == nullptr && (dev = attachdev()) != nullptr) {
-        char none = kNoTitleBar;
-        dev->setValue(TQDwindowDev::VALUE_TITLE_BAR, &none);
-        dev->setEnableEventBit(getEventMask());
-    }
-    LifeGuard guard(this);
-    setParentVisible(1);
-    if (guard.alive() && dev != nullptr)
-        dev->setVisible(1);
+    showAsPopup();
 }
 
 // ---------------------------------------------------------------------------
@@ -183,15 +157,8 @@ long TQCpopupFrame::draw()
         return 0;
     if (drawThroughLook(dev))
         return 0;
-    if (dev->beginDraw(0, 0, m_width, m_height, whole, 1) != 0)
+    if (!beginFramedDraw(dev, whole))
         return 0;
-    TQCbase::update();
-    setAbsoluteDraw(0);
-
-    dev->setForeColor(m_backColor);
-    dev->drawFillRect(0, 0, m_width, m_height);
-    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
-                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
     m_valueEffective = 0;
     std::vector<std::string> items = splitItems(m_menuItems);
     for (size_t k = 0; k < items.size(); ++k)

@@ -35,18 +35,12 @@ class TQCpopupFrame : public TQCwindow {
 public:
     TQ_CLASS_FRAME(TQCpopupFrame, TQCwindow, 1000, 1000)
     TQ_LOOK_HOOK(TQCpopupFrame, TQCpopupFrameDrawBlock)
+    TQ_POPUP_WINDOW_FRAME
     TQCpopupFrame(TQCbase* parent, const char* name);
     ~TQCpopupFrame() override;
 
-    // Moves and sizes reported by the window system change nothing.
-    void onResize(TQCrect*) override {}
     // Shown, the frame counts as shown whatever its parent.
     void onVisibleChange(unsigned char on) override;
-    // A pop-up window without frame, kept above the others.
-    long _device_initialize() override;
-    // Draws through a pixmap.
-    long initialize() override;
-    long getObjectType() override { return OBJECT_POPUP | TQCwindow::getObjectType(); }
     long draw() override;
 
     TQ_PROPERTY_HOOKS(font, unsigned char)

@@ -151,10 +151,25 @@ long TQCwindow::_device_initialize()
     return TQCbase::_device_initialize();
 }
 
-void TQCwindow::keepAboveWithoutFrame()
+void TQCwindow::keepAsPopup()
 {
     sendKey(TQDwindowDev::VALUE_POPUP, static_cast<unsigned char>(1));
     sendKey(TQDwindowDev::VALUE_ALWAYS_ON_TOP, static_cast<unsigned char>(1));
+}
+
+// No repaint is queued: the expose of the shown window, or the owner,
+// draws it.
+void TQCwindow::showAsPopup()
+{
+    TQDdev* dev = getowndev();
+    if (dev == nullptr && (dev = attachdev()) != nullptr) {
+        sendKey(TQDwindowDev::VALUE_TITLE_BAR, static_cast<char>(0));
+        dev->setEnableEventBit(getEventMask());
+    }
+    LifeGuard guard(this);
+    setParentVisible(1);
+    if (guard.alive() && dev != nullptr)
+        dev->setVisible(1);
 }
 
 void TQCwindow::onDefaultColorChange()

@@ -93,9 +93,6 @@ public:
     // lay out their buttons in it. Nothing here.
     virtual void adjustForm() {}
 
-    // Makes the own device, when there is one, a pop-up window without
-    // frame or title that stays above all other windows.
-    void keepAboveWithoutFrame();
     // A RESIZE to the window itself with its own geometry.
     void execResizeEvent();
     // Re-anchors the children while the geometry-changed mark is set.
@@ -124,6 +121,18 @@ public:
     static void _set_active_instance(TQCbase* window);
 
 protected:
+    // For the windows that pop up over the others (pop-up frames, menu
+    // windows): their device set-up keeps them frameless and above the
+    // others; their show makes a device that is not there yet without a
+    // title bar, hands it the window's events and shows it, whatever the
+    // parent's visibility.
+    void keepAsPopup();
+    void showAsPopup();
+    // Opens drawing on the whole window and paints its background and
+    // shadow frame, as such a window's drawing begins; false when drawing
+    // cannot start.
+    bool beginFramedDraw(TQDdev* dev, unsigned char whole);
+
     char* m_titleString;
     char* m_group;
     TQClistData m_children;
@@ -203,6 +212,28 @@ void TQCwindow::sendKey(long key, T value)
     else
         dev->setValue(key, &value);
 }
+
+// What a window that pops up over the others (pop-up frames, menu windows)
+// adds to a window, placed after TQ_CLASS_FRAME: it ignores the moves and
+// sizes the window system reports, draws through a pixmap, keeps frameless
+// and above the others, and counts as a pop-up. Its class shows itself in
+// onVisibleChange with showAsPopup and begins its drawing with
+// beginFramedDraw.
+#define TQ_POPUP_WINDOW_FRAME                                                    \
+    void onResize(TQCrect*) override {}                                          \
+    long initialize() override                                                   \
+    {                                                                            \
+        TQCwindow::initialize();                                                 \
+        setPropertyV(_TQNpixmapStyle(), static_cast<unsigned char>(1));          \
+        return 0;                                                                \
+    }                                                                            \
+    long _device_initialize() override                                           \
+    {                                                                            \
+        TQCwindow::_device_initialize();                                         \
+        keepAsPopup();                                                           \
+        return 0;                                                                \
+    }                                                                            \
+    long getObjectType() override { return OBJECT_POPUP | TQCwindow::getObjectType(); }
 
 // The active window: the one that last gained the native focus, null once it
 // is hidden (until it is activated again) or destroyed.

@@ -204,6 +204,19 @@ long TQCwindow::cdraw()
 // ---------------------------------------------------------------------------
 // Painting
 
+bool TQCwindow::beginFramedDraw(TQDdev* dev, unsigned char whole)
+{
+    if (dev->beginDraw(0, 0, m_width, m_height, whole, 1) != 0)
+        return false;
+    TQCbase::update();
+    setAbsoluteDraw(0);
+    dev->setForeColor(m_backColor);
+    dev->drawFillRect(0, 0, m_width, m_height);
+    TQGFdrawShadow(dev, m_shadowType, m_shadowThickness, m_foreColor, m_topShadowColor,
+                   m_bottomShadowColor, m_backColor, 0, 0, m_width, m_height, 0);
+    return true;
+}
+
 long TQCwindow::draw()
 {
     __dbprintf("TQCwindow::draw %s:%d %s begin..\n", kSourceName, __LINE__, getInstanceName());

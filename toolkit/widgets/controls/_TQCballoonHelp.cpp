@@ -150,7 +150,7 @@ long TQCballoonHelp::initialize()
 long TQCballoonHelp::_device_initialize()
 {
     TQCwindow::_device_initialize();
-    keepAboveWithoutFrame();
+    keepAsPopup();
     return 0;
 }
 

@@ -432,15 +432,15 @@ void TQCvifield::bindSource()
 // A name not found yet is looked up again at every update.
 void TQCvifield::bindInstance()
 {
+    followDataSource(nullptr);
     if (m_dataSourceName == nullptr || m_dataSourceName[0] == '\0')
         return;
-    TQCbase* server = TQGIappObjectList()->searchInstance("TQCbase", m_dataSourceName);
+    TQCbase* server = findDataSource(m_dataSourceName);
     if (server == nullptr) {
         m_sourcePending = 1;
         return;
     }
-    setDataSourceServer(server);
-    server->addDataSourceClient(this);
+    followDataSource(server);
     TQCstring text(server->getProperty(server->getDefaultProperty()));
     setPropertyV(_TQNlabelString(), text.getString());
 }

@@ -251,7 +251,8 @@ private:
     // The text update and the input method after Backspace or Delete.
     void afterDeletion();
     void typeText(TQDkeyboard* keyboard, long key);
-    void copySelection(TQDkeyboard* keyboard);
+    // Ctrl+C: the selection to the clipboard.
+    virtual void copySelection(TQDkeyboard* keyboard);
     void paste(TQDkeyboard* keyboard);
     // Gives the focus to the object in the direction; an input field there
     // gets its cursor at position.

@@ -84,6 +84,16 @@ public:
     char getAlignment();
     // The text as the label draws it, before escapes are processed.
     TQCstring* getInternalString() { return &m_internalString; }
+    // The two steps of the text that every look of the label's controls
+    // shares, the extended look's procedures included.
+    // The text with every backslash-n made a line break: vertical text
+    // (orientation 1) instead has a break after every character; with
+    // autoLineFeeding the text is broken for the width W - 2t (W when that
+    // leaves nothing). A new string, made from labelString at every call.
+    TQCstring* preparedText(unsigned short t);
+    // Underlines the first place in the text where the shortcut stands,
+    // case aside; nothing for a null or empty shortcut.
+    static void underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut);
 
     // Keys of the row data a list keeps on each of its row labels: the
     // tree depth, the open mark and the mark of its change by the user, the
@@ -133,16 +143,8 @@ protected:
     // Content rectangle inside a frame t pixels thick and the margins; a
     // side that leaves less than one pixel is one pixel.
     TQCrect contentRect(unsigned short t) const;
-    // The text with every backslash-n made a line break: vertical text
-    // (orientation 1) instead has a break after every character; with
-    // autoLineFeeding the text is broken for the width W - 2t (W when that
-    // leaves nothing). A new string, made from labelString at every call.
-    TQCstring* preparedText(unsigned short t);
     // The text colour: _select_fore_color when set, else foreColor.
     short textColor() const { return _select_fore_color != 0 ? _select_fore_color : m_foreColor; }
-    // Underlines the first place in the text where the shortcut stands,
-    // case aside; nothing for a null or empty shortcut.
-    static void underlineShortcut(TQDdev* dev, const TQCstring& text, const char* shortcut);
     // The parts every draw block of a control built on the label has.
     void fillLabelLook(TQClabelLook& b)
     {

@@ -55,7 +55,7 @@ void TQCgraphSeries::setWorkTQNdataSource(unsigned char source)
     else if (source == SOURCE_INSTANCE)
         lookUpServer();
     if (source != SOURCE_INSTANCE) {
-        unlinkServer();
+        followDataSource(nullptr);
         m_lookupPending = 0;
     }
 }
@@ -68,15 +68,6 @@ void TQCgraphSeries::setWorkTQNdataSourceName(char*)
         readSourceFile();
 }
 
-void TQCgraphSeries::unlinkServer()
-{
-    TQCbase* server = getDataSourceServer();
-    if (server == nullptr)
-        return;
-    server->delDataSourceClient(this);
-    setDataSourceServer(nullptr);
-}
-
 // The graph follows one server at a time: it leaves the one it followed
 // before it looks for the instance its name gives now, so that no server
 // keeps pushing into it. No name means no instance (an empty one would find
@@ -84,17 +75,16 @@ void TQCgraphSeries::unlinkServer()
 // update.
 void TQCgraphSeries::lookUpServer()
 {
-    unlinkServer();
+    followDataSource(nullptr);
     m_lookupPending = 0;
     if (m_dataSourceName == nullptr || m_dataSourceName[0] == '\0')
         return;
-    TQCbase* server = TQGIappObjectList()->searchInstance("TQCbase", m_dataSourceName);
+    TQCbase* server = findDataSource(m_dataSourceName);
     if (server == nullptr) {
         m_lookupPending = 1;
         return;
     }
-    setDataSourceServer(server);
-    server->addDataSourceClient(this);
+    followDataSource(server);
     if (const char* property = server->getDefaultProperty()) {
         TQCstring text(server->getProperty(property));
         setPropertyV(_TQNvalue(), text.getString());

@@ -68,7 +68,6 @@ protected:
     TQ_BIT_FIELD_SLOT(m_dataSource)
 
 private:
-    void unlinkServer();
     void lookUpServer();
     void readSourceFile();
 };

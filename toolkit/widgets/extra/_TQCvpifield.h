@@ -1,7 +1,8 @@
 // The password field: a single-line input field drawn with every character
 // of its text replaced by one mask character ("*" unless set). Only the
-// drawing differs: typing, the value the owner reads, the caret, keys,
-// focus and procedures are the input field's.
+// drawing and copying differ: typing, the value the owner reads, the caret,
+// keys, focus and procedures are the input field's, but Ctrl+C copies
+// nothing.
 #ifndef _TQCVPIFIELD_H
 #define _TQCVPIFIELD_H
 
@@ -19,6 +20,10 @@ public:
     // The input field's drawing of as many mask characters as the text
     // has; the text itself is never handed to the device. 0.
     long draw() override;
+
+protected:
+    // A password never leaves the field through the clipboard.
+    void copySelection(TQDkeyboard*) override {}
 
 private:
     TQCstring m_mask;

@@ -4,6 +4,7 @@
 #include "_TQCfileSelect.h"
 
 #include "_TQCfileSelect_internal.h"
+#include "_TQClist_internal.h"
 #include "_TQClistData.h"
 #include "_TQCscrForm.h"
 #include "_TQCvifield.h"
@@ -18,6 +19,9 @@
 #include <vector>
 
 using namespace tqfileselect;
+using tqlist::kDirIcon;
+using tqlist::kFileIcon;
+using tqlist::NameList;
 
 namespace {
 
@@ -29,29 +33,8 @@ const char* const kParentDirectory = "parent directory";
 const char* const kMyComputer = "My Computer";
 const char* const kMyNetwork = "My Network";
 const char* const kParentIcon = "$(TQDIR)/sys/pixmaps/bi18.xpm";
-const char* const kDirectoryIcon = "$(TQDIR)/sys/pixmaps/bi16.xpm";
-const char* const kFileIcon = "$(TQDIR)/sys/pixmaps/bi17.xpm";
 const short kRowBack = -11;
 const short kRowText = -14;
-
-// A list of names owned by the list: each name is freed with it.
-struct NameList {
-    explicit NameList(TQClistData* list) : list(list) {}
-    ~NameList()
-    {
-        if (list == nullptr)
-            return;
-        for (long i = 0; i < list->getNum(); ++i)
-            delete[] static_cast<char*>(list->getData(i));
-        delete list;
-    }
-    NameList(const NameList&) = delete;
-    NameList& operator=(const NameList&) = delete;
-    long count() const { return list != nullptr ? list->getNum() : 0; }
-    const char* at(long i) const { return static_cast<const char*>(list->getData(i)); }
-
-    TQClistData* list;
-};
 
 TQClistData* namesOf(std::initializer_list<const char*> names)
 {
@@ -136,7 +119,7 @@ TQClistData* TQCfileSelect::fileNames(const char* dir)
 long TQCfileSelect::showDirectoryRows(TQClistData* names)
 {
     const short parentIcon = TQGFimage(kParentIcon);
-    const short directoryIcon = TQGFimage(kDirectoryIcon);
+    const short directoryIcon = TQGFimage(kDirIcon);
     long shown = 0;
     for (long i = 0; i < names->getNum() && i < kMostDirectoryRows; ++i, ++shown)
         fillRow(i, static_cast<const char*>(names->getData(i)),

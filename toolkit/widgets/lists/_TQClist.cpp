@@ -7,6 +7,7 @@
 #include <string>
 
 #include "_TQCfontSet.h"
+#include "_TQCimageSet.h"
 #include "_TQClist_internal.h"
 #include "_TQCscrFrame.h"
 #include "_TQCsform.h"
@@ -19,14 +20,6 @@
 #include "_TQGFtrigger.h"
 
 TQ_TYPE_SERVER_FRAME(TQClist, TQCscrForm);
-
-// titleHeight is the scrolled form's title band: five bits.
-struct TQClist::TitleHeightSlot {
-    typedef unsigned char Value;
-    static const char* typeText() { return "unsigned char"; }
-    static Value read(TQClist* list) { return list->getTitleBand(); }
-    static void write(TQClist* list, Value value) { list->setTitleBand(value); }
-};
 
 using namespace tqlist;
 
@@ -110,6 +103,11 @@ TQClist::~TQClist()
                        m_upward, m_downward, m_leftward, m_rightward, m_return, m_tab,
                        m_backtab})
         delete[] text;
+}
+
+short TQClist::fileIconNo()
+{
+    return TQGIappImageSet()->getImageNo(kFileIcon);
 }
 
 // ---------------------------------------------------------------------------

@@ -184,8 +184,40 @@ public:
     static void _row_press(TQCbase* row);
     static void _row_release(TQCbase* row);
 
+protected:
+    // What the lists built on this one preset or share: the properties below
+    // with their slots, the title bar of the Detail type (made once) and the
+    // marks of a selected row.
+    // titleHeight is the scrolled form's title band: five bits.
+    struct TitleHeightSlot {
+        typedef unsigned char Value;
+        static const char* typeText() { return "unsigned char"; }
+        static Value read(TQClist* list) { return list->getTitleBand(); }
+        static void write(TQClist* list, Value value) { list->setTitleBand(value); }
+    };
+    void buildTitleBar();
+    void markSelected(TQCbase* row, bool on);
+    // The presets of a list class made for one display type: that type and
+    // row icons on, with the file icon. Every construction stores them; the
+    // first registers them as the class's defaults, the type hidden from the
+    // builder, and then runs more(registrar) for the class's own.
+    template <class Class, class More>
+    void presetDisplay(Class* list, unsigned char type, More more)
+    {
+        m_type = type & 3;
+        m_useIcon = 1;
+        m_iconPixmap = fileIconNo();
+        TQCregisterClass(list, Class::VERSION, [type, icon = m_iconPixmap, more](auto& r) {
+            r.template changeDefault<m_typeSlot>(_TQNtype(), type);
+            r.template changeDefault<TQCflagOf<m_useIconSlot>>(_TQNuseIcon(), 1);
+            r.template changeDefault<&TQClist::m_iconPixmap>(_TQNiconPixmap(), icon);
+            r.hide(_TQNtype());
+            more(r);
+        });
+    }
+    static short fileIconNo();
+
 private:
-    struct TitleHeightSlot;
     struct InputRecord;
 
     // The step of every division by the row height: 0 counts as 1.
@@ -199,7 +231,6 @@ private:
     void passPointerToView(TQCbase* row);
     void parseLine(const std::string& line);
     void spreadIcon(bool onlyDefaults);
-    void buildTitleBar();
     void layOutTitleBar();
     void placeRow(TQCbase* row, long slot, bool virtualScroll);
     long viewSlider();
@@ -207,7 +238,6 @@ private:
     long visibleIndex(long pos);
     long positionOfVisibleIndex(long index, long fallback);
     void scrollToValue(long value, bool toRow);
-    void markSelected(TQCbase* row, bool on);
     bool selectOne(TQCbase* row);
     void fireSelection(unsigned char fire);
     void startEdit(TQCbase* label, long pos, long col, long x, long width);
@@ -221,6 +251,7 @@ private:
     static void _input_fix_work(TQCbase* field);
     static void _input_focus_lose(TQCbase* field);
 
+protected:
     // Properties.
     char* m_separator = nullptr;
     char* m_titleString = nullptr;
@@ -257,6 +288,7 @@ private:
     TQ_BIT_FIELD_SLOT(m_enableFocusMove)
     TQ_BIT_FIELD_SLOT(m_returnKeyFocus)
 
+private:
     // State.
     TQClistData m_labels;
     TQCstring m_labelClass;

@@ -167,27 +167,19 @@ void TQClist::setData(const TQCvariant& value, long encoding)
 
 void TQClist::_clear_ds_instance()
 {
-    TQCbase* server = getDataSourceServer();
-    if (server == nullptr)
-        return;
-    server->delDataSourceClient(this);
-    setDataSourceServer(nullptr);
+    followDataSource(nullptr);
 }
 
 // A missing instance empties the list and is looked for again later.
 void TQClist::_set_ds_instance()
 {
-    TQCbase* server = m_dataSourceName != nullptr
-                          ? TQGIappObjectList()->searchInstance("TQCbase", m_dataSourceName)
-                          : nullptr;
+    TQCbase* server = findDataSource(m_dataSourceName);
     if (server == nullptr) {
         m_dataSourceFlag = 1;
         delAll();
         return;
     }
-    _clear_ds_instance();
-    setDataSourceServer(server);
-    server->addDataSourceClient(this);
+    followDataSource(server);
     TQCstring text(server->getProperty(server->getDefaultProperty()));
     std::string copy = text.getString(-2);
     _set_data(copy.c_str());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "_TQClist_internal.h"
+#include "_TQCsform.h"
 
 using namespace tqlist;
 
@@ -101,10 +102,12 @@ long TQClist::getSortOrder(long col)
     return userLong(this, kDirection) == col + 1 ? 1 : 2;
 }
 
+// A press that took a divider of the title bar is a drag, even when the
+// button it landed on moves with the divider and is let go over.
 void TQClist::_btn_activate(TQCbase* button)
 {
     TQClist* list = static_cast<TQClist*>(button->getUserData(kOwnerList));
-    if (list == nullptr)
+    if (list == nullptr || (list->m_titleBar != nullptr && list->m_titleBar->getStatus()))
         return;
     list->setSortPos(userLong(button, kButtonColumn));
     list->onSort();
