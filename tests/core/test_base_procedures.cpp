@@ -311,8 +311,6 @@ TEST_F(Procedures, DeleteAllKeepsTheDeleteProcedures)
 
 TEST_F(Procedures, TracingWithoutAnApplicationDeviceOnlyRuns)
 {
-    // A program with the platform layer has its device factory from start-up.
-    TQDappDev::setCreateInstanceHandler(nullptr);
     ASSERT_EQ(TQGIappDev(), nullptr);
     TQDappDev::setTraceMode(1);
     attach(button, note<1>, TQEV_ACTIVATE);

@@ -2,7 +2,7 @@
 // list's directory and export lists, and dispatch that never started: no
 // socket involved.
 #include "ByteStreamSerialize.h"
-#include "RemoteWire.h"
+#include "RemoteRecords.h"
 #include "SampleWidgets.h"
 
 #include "_TQCbaseList.h"

@@ -289,39 +289,20 @@ protected:
     FakeDev dev;
 };
 
-// Installs a stand-in application device for one test unless one exists,
-// and leaves no modal state behind.
+// A stand-in application device for one test.
 class AppScope {
 public:
     AppScope()
     {
-        // Asked with the stand-in's factory in place: with the platform's
-        // factory the first ask would make a platform device that outlives
-        // the test. One that exists already is used and left alone.
-        previous = TQDappDev::getCreateInstanceHandler();
         TQDappDev::setCreateInstanceHandler(FakeAppDev::create);
-        app = TQGIappDev();
-        owned = dynamic_cast<FakeAppDev*>(app) != nullptr;
-        if (!owned)
-            TQDappDev::setCreateInstanceHandler(previous);
+        app = dynamic_cast<FakeAppDev*>(TQGIappDev());
     }
     ~AppScope()
     {
-        if (app != nullptr) {
-            app->setModalClient(nullptr);
-            app->setPopupModalClient(nullptr);
-            app->setModalProc(nullptr);
-        }
-        if (owned) {
-            delete app;
-            TQDappDev::setCreateInstanceHandler(previous);
-        }
+        delete app;
+        TQDappDev::setCreateInstanceHandler(nullptr);
     }
     TQDappDev* app = nullptr;
-
-private:
-    bool owned = false;
-    void* previous = nullptr;
 };
 
 Strings g_modalProcCalls;
@@ -373,8 +354,7 @@ TEST_F(DevEvents, InsensitiveClientGetsNoPointerEventsAndHiddenOrMissingOneNothi
 TEST_F(DevEvents, ModalClientElsewhereSendsEventsToTheModalProcedure)
 {
     AppScope scope;
-    if (scope.app == nullptr)
-        GTEST_SKIP() << "an application device exists that this test cannot use";
+    ASSERT_NE(nullptr, scope.app) << "the stand-in is the application device";
     EventClient dialog(&log, "d", nullptr, 7);
     scope.app->setModalClient(&dialog);
     TQCrect area = {0, 0, 5, 5};
@@ -395,8 +375,7 @@ TEST_F(DevEvents, ModalClientElsewhereSendsEventsToTheModalProcedure)
 TEST_F(DevEvents, ModalAncestorOrGrabbingDeviceLetsEventsThrough)
 {
     AppScope scope;
-    if (scope.app == nullptr)
-        GTEST_SKIP() << "an application device exists that this test cannot use";
+    ASSERT_NE(nullptr, scope.app) << "the stand-in is the application device";
     scope.app->setModalClient(&window);
     EXPECT_EQ(-1, dev.informEventToClient(16, nullptr));
 
@@ -414,8 +393,7 @@ TEST_F(DevEvents, ModalAncestorOrGrabbingDeviceLetsEventsThrough)
 TEST_F(DevEvents, PopupModalClientTakesEverythingButExpose)
 {
     AppScope scope;
-    if (scope.app == nullptr)
-        GTEST_SKIP() << "an application device exists that this test cannot use";
+    ASSERT_NE(nullptr, scope.app) << "the stand-in is the application device";
     EventClient popup(&log, "p", nullptr, 7);
     scope.app->setPopupModalClient(&popup);
     TQCrect area = {0, 0, 1, 1};

@@ -1,10 +1,7 @@
-// Expansion of environment references in strings, against a table of
-// values and against the real process environment.
+// Expansion of environment references in strings, against a table of values.
 #include "_TQDenv.h"
 
 #include <gtest/gtest.h>
-
-#include "EnvGuard.h"
 
 #include <map>
 #include <random>
@@ -177,16 +174,4 @@ TEST(EnvExpansion, AgreesWithTheDefinitionOnGeneratedStrings)
             s += pieces[random() % pieces.size()];
         ASSERT_EQ(expandByDefinition(env, s), expand(env, s)) << "input: " << s.substr(0, 200);
     }
-}
-
-TEST(AppEnvironment, ReadsTheProcessEnvironmentThroughOneObject)
-{
-    TQDenv* environment = TQGIappEnvironment();
-    ASSERT_NE(nullptr, environment);
-    EXPECT_EQ(environment, TQGIappEnvironment());
-
-    EnvGuard toolkitDir("TQDIR", "C:\\q");
-    EXPECT_STREQ("C:\\q/sys/pixmaps/bi23.xpm",
-                 environment->getPlaneString("$(TQDIR)/sys/pixmaps/bi23.xpm"));
-    EXPECT_STREQ("xy", environment->getPlaneString("x$(TQ_TEST_SURELY_UNSET)y"));
 }

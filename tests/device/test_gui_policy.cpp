@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "CapturedText.h"
-#include "EnvGuard.h"
 #include "FileBytes.h"
 #include "TempDir.h"
 
@@ -220,13 +219,3 @@ TEST_F(LookFile, FailsToSaveIntoAMissingFolder)
     EXPECT_EQ(-1, policy.saveLookFile(dir.file("no/such/.tqrc").c_str()));
 }
 
-TEST_F(LookFile, LivesInTheUserProfileByDefault)
-{
-    EnvGuard profile("USERPROFILE", dir.path().c_str());
-    policy.setGuiPolicy(1, 0);
-    EXPECT_EQ(0, policy.saveLookFile());
-    EXPECT_EQ("#POLICY\n1\n#EXPOLICY\n\n", readFile(path));
-    TQCguiPolicy reread;
-    EXPECT_EQ(0, reread.loadLookFile(&marker));
-    EXPECT_EQ(1, reread.getGuiPolicy());
-}

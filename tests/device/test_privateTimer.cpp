@@ -42,10 +42,7 @@ TEST(PrivateTimerBase, StartsAtRate50ContinuousIdleAndANewRateRestartsOnlyARunni
 
 TEST(PrivateTimerBase, WithoutAPlatformFactoryATimerIsMadeThatNeverFires)
 {
-    void* installed = TQDprivateTimer::getCreateInstanceHandler();
-    TQDprivateTimer::setCreateInstanceHandler(nullptr);
     TQDprivateTimer* timer = TQDprivateTimer::getNewInstance();
-    TQDprivateTimer::setCreateInstanceHandler(installed);
 
     ASSERT_NE(nullptr, timer);
     EXPECT_STREQ("TQDprivateTimer", timer->getClassName());

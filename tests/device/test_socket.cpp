@@ -10,12 +10,7 @@
 
 TEST(SocketDevice, BaseFailsNetworkOperationsWithTheirMessagesAndRecordsPeersDotted)
 {
-    // The platform layer linked here has installed its factory.
-    TQDsocket::CreateInstanceHandler installed =
-        reinterpret_cast<TQDsocket::CreateInstanceHandler>(TQDsocket::getCreateInstanceHandler());
-    TQDsocket::setCreateHandler(nullptr);
     TQDsocket* s = TQDsocket::getNewInstance();
-    TQDsocket::setCreateHandler(installed);
     EXPECT_STREQ("TQDsocket", s->getClassName());
 
     unsigned char buffer[4] = {};

@@ -8,29 +8,8 @@
 
 #include <memory>
 
-namespace {
-
-// Clears a class's create handler for one test and puts it back after.
-template <class Service>
-class NoHandler {
-public:
-    NoHandler() : saved(Service::getCreateInstanceHandler())
-    {
-        Service::setCreateInstanceHandler(nullptr);
-    }
-    ~NoHandler() { Service::setCreateInstanceHandler(saved); }
-
-private:
-    void* saved;
-};
-
-} // namespace
-
 TEST(ThreadAndLockBase, WithoutHandlerNothingStartsAndNothingLocks)
 {
-    NoHandler<TQDthread> noThreadHandler;
-    NoHandler<TQDmutex> noMutexHandler;
-    NoHandler<TQDsemaphore> noSemaphoreHandler;
     std::unique_ptr<TQDthread> thread(TQDthread::getNewInstance());
     std::unique_ptr<TQDmutex> mutex(TQDmutex::getNewInstance());
     std::unique_ptr<TQDsemaphore> semaphore(TQDsemaphore::getNewInstance());

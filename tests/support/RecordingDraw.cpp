@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string quoted(const std::string& text)
+std::string escapedInQuotes(const std::string& text)
 {
     std::string out = "\"";
     for (unsigned char c : text) {
@@ -71,7 +71,7 @@ public:
         if (text == nullptr)
             return write("null");
         call.text = text->getString(text->getEncoding());  // its own bytes, unconverted
-        return write(quoted(call.text));
+        return write(escapedInQuotes(call.text));
     }
 
     Call& ucs2(const unsigned short* text)
@@ -80,7 +80,7 @@ public:
             return write("null");
         for (const unsigned short* unit = text; *unit != 0; ++unit)
             appendUtf8(call.text, *unit);
-        return write(quoted(call.text));
+        return write(escapedInQuotes(call.text));
     }
 
     Call& color(TQDcolor* color)
@@ -89,7 +89,7 @@ public:
         if (color == nullptr)
             return write("null");
         call.text = color->getColorName();
-        return write(quoted(call.text));
+        return write(escapedInQuotes(call.text));
     }
 
     Call& image(TQDimage* image)
@@ -98,7 +98,7 @@ public:
         if (image == nullptr)
             return write("null");
         call.text = image->getSrc();
-        return write(quoted(call.text));
+        return write(escapedInQuotes(call.text));
     }
 
     Call& device(TQDdev* dev)

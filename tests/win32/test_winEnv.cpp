@@ -1,10 +1,15 @@
 // Environment lookup on Windows: the toolkit's names mapped onto Windows
-// variables, and the fixed default toolkit directory.
+// variables, the fixed default toolkit directory, and the platform's object
+// as the application's environment.
 #include "TQDwinEnv.h"
+
+#include "_TQCguiPolicy.h"
 
 #include <gtest/gtest.h>
 
+#include "CapturedText.h"
 #include "EnvGuard.h"
+#include "FileBytes.h"
 #include "TempDir.h"
 
 #include <direct.h>
@@ -52,4 +57,30 @@ TEST(WinEnv, KeepsTheDefaultToolkitDirectoryOfItsFirstLookup)
 
     EnvGuard setDir("TQDIR", "C:\\q");
     EXPECT_STREQ("C:\\q", env.getEnv("TQDIR"));
+}
+
+TEST(WinEnv, IsTheApplicationsEnvironmentAndReadsTheProcessEnvironment)
+{
+    TQDenv* environment = TQGIappEnvironment();
+    ASSERT_NE(nullptr, dynamic_cast<TQDwinEnv*>(environment));
+    EXPECT_EQ(environment, TQGIappEnvironment());
+
+    EnvGuard toolkitDir("TQDIR", "C:\\q");
+    EXPECT_STREQ("C:\\q/sys/pixmaps/bi23.xpm",
+                 environment->getPlaneString("$(TQDIR)/sys/pixmaps/bi23.xpm"));
+    EXPECT_STREQ("xy", environment->getPlaneString("x$(TQ_TEST_SURELY_UNSET)y"));
+}
+
+TEST(WinEnv, TheLookFileLivesInTheUserProfileByDefault)
+{
+    TempDir dir;
+    EnvGuard profile("USERPROFILE", dir.path().c_str());
+    TQCguiPolicy policy;
+    policy.setGuiPolicy(1, 0);
+    EXPECT_EQ(0, policy.saveLookFile());
+    EXPECT_EQ("#POLICY\n1\n#EXPOLICY\n\n", withoutCR(readFileBytes(dir.file(".tqrc"))));
+    TQCguiPolicy reread;
+    long marker = -1;
+    EXPECT_EQ(0, reread.loadLookFile(&marker));
+    EXPECT_EQ(1, reread.getGuiPolicy());
 }

@@ -1,5 +1,7 @@
 // Worker threads, their callbacks to the application thread, mutexes and
-// semaphores, on real Win32 threads. Every wait is bounded.
+// semaphores, on real Win32 threads. Tests wait on events and thread ends,
+// every wait bounded; a thread that should be blocked is watched for a
+// short while and must not end in it.
 #include "TestAppWindow.h"
 
 #include "TQDwinMutex.h"
@@ -9,13 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace {
 
 const DWORD kPatience = 5000;
+const DWORD kBlockedWatch = 100;
 
 // A manual-reset event that thread functions wait on, so that a test decides
 // when its thread ends.
@@ -26,25 +28,44 @@ struct Gate {
     bool waitOpen(DWORD ms = kPatience) { return WaitForSingleObject(event, ms) == WAIT_OBJECT_0; }
 };
 
-void* waitForGate(TQDthread*, void* gate)
+bool ends(HANDLE thread)
 {
-    static_cast<Gate*>(gate)->waitOpen();
-    return reinterpret_cast<void*>(7);
+    return WaitForSingleObject(thread, kPatience) == WAIT_OBJECT_0;
+}
+
+bool staysBlocked(HANDLE thread)
+{
+    return WaitForSingleObject(thread, kBlockedWatch) == WAIT_TIMEOUT;
+}
+
+// One run of watchedRun: the run's own thread, opened for waiting on its real
+// end (past the object's end step), a gate it opens once that is known, and
+// one it waits at before it returns result.
+struct WatchedRun {
+    HANDLE thread = nullptr;
+    Gate started;
+    Gate release;
+    void* result = nullptr;
+    ~WatchedRun()
+    {
+        if (thread != nullptr)
+            CloseHandle(thread);
+    }
+    bool ended() { return started.waitOpen() && ends(thread); }
+};
+
+void* watchedRun(TQDthread*, void* parameter)
+{
+    WatchedRun* run = static_cast<WatchedRun*>(parameter);
+    run->thread = OpenThread(SYNCHRONIZE, FALSE, GetCurrentThreadId());
+    run->started.open();
+    run->release.waitOpen();
+    return run->result;
 }
 
 void* returnArgument(TQDthread*, void* argument)
 {
     return argument;
-}
-
-bool becomesIdle(TQDthread& thread)
-{
-    for (DWORD waited = 0; waited < kPatience; waited += 5) {
-        if (thread.getStatus() == 0)
-            return true;
-        Sleep(5);
-    }
-    return false;
 }
 
 std::unique_ptr<TQDthread> newThread(TQDthread::ThreadFunction function)
@@ -68,12 +89,13 @@ TEST(WinThread, CreateWithoutFunctionFailsAndStaysIdle)
 
 TEST(WinThread, RunsFunctionOnceAtATimeAndCanStartAgain)
 {
-    Gate gate;
-    auto thread = newThread(waitForGate);
-    ASSERT_EQ(0, thread->createThread(&gate));
+    WatchedRun run;
+    run.result = reinterpret_cast<void*>(7);
+    auto thread = newThread(watchedRun);
+    ASSERT_EQ(0, thread->createThread(&run));
     EXPECT_EQ(1, thread->getStatus());
-    EXPECT_EQ(-1, thread->createThread(&gate)) << "a second start while running";
-    gate.open();
+    EXPECT_EQ(-1, thread->createThread(&run)) << "a second start while running";
+    run.release.open();
     void* result = nullptr;
     ASSERT_EQ(0, thread->joinThread(&result));
     EXPECT_EQ(reinterpret_cast<void*>(7), result);
@@ -87,10 +109,13 @@ TEST(WinThread, RunsFunctionOnceAtATimeAndCanStartAgain)
 
 TEST(WinThread, JoinOfAFinishedThreadGivesItsExitValueOnce)
 {
-    auto thread = newThread(returnArgument);
-    ASSERT_EQ(0, thread->createThread(reinterpret_cast<void*>(1234)));
-    ASSERT_TRUE(becomesIdle(*thread));
-    Sleep(20);  // let the thread leave its end step as well
+    WatchedRun run;
+    run.result = reinterpret_cast<void*>(1234);
+    run.release.open();
+    auto thread = newThread(watchedRun);
+    ASSERT_EQ(0, thread->createThread(&run));
+    ASSERT_TRUE(run.ended());
+    EXPECT_EQ(0, thread->getStatus());
     void* result = nullptr;
     EXPECT_EQ(0, thread->joinThread(&result));
     EXPECT_EQ(reinterpret_cast<void*>(1234), result);
@@ -120,28 +145,20 @@ TEST(WinThread, CreateReportsAThreadThatCouldNotStart)
     EXPECT_EQ(0, thread->joinThread(nullptr));
 }
 
-namespace {
-
-std::atomic<long> g_spins{0};
-
-void* spinForever(TQDthread*, void*)
-{
-    for (;;) {
-        g_spins++;
-        Sleep(1);
-    }
-}
-
-} // namespace
-
 TEST(WinThread, TerminateEndsTheThreadAndLeavesTheObjectReusable)
 {
-    auto thread = newThread(spinForever);
-    ASSERT_EQ(0, thread->createThread(nullptr));
+    auto thread = newThread(watchedRun);
+    WatchedRun starting;
+    ASSERT_EQ(0, thread->createThread(&starting));
+    EXPECT_EQ(0, thread->terminateThread()) << "while the thread may still start up";
+    EXPECT_EQ(0, thread->getStatus());
+
+    WatchedRun running;
+    ASSERT_EQ(0, thread->createThread(&running));
+    ASSERT_TRUE(running.started.waitOpen());
     EXPECT_EQ(0, thread->terminateThread());
-    long spinsAfterEnd = g_spins;
-    Sleep(30);
-    EXPECT_EQ(spinsAfterEnd, g_spins.load()) << "the function goes on running";
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(running.thread, 0))
+        << "the function goes on running";
     EXPECT_EQ(0, thread->getStatus());
     EXPECT_EQ(-1, thread->terminateThread()) << "nothing left to end";
     EXPECT_EQ(-1, thread->joinThread(nullptr));
@@ -153,41 +170,23 @@ TEST(WinThread, TerminateEndsTheThreadAndLeavesTheObjectReusable)
     EXPECT_EQ(reinterpret_cast<void*>(5), result);
 }
 
-namespace {
-
-struct EndSignal {
-    Gate release;
-    Gate returning;
-};
-
-void* waitThenSignalEnd(TQDthread*, void* parameter)
-{
-    EndSignal* signal = static_cast<EndSignal*>(parameter);
-    signal->release.waitOpen();
-    signal->returning.open();
-    return nullptr;
-}
-
-} // namespace
-
 TEST(WinThread, DeletingTheObjectWhileItsThreadRunsIsSafe)
 {
-    EndSignal signal;
+    WatchedRun doomedRun;
     TQDthread* doomed = TQDthread::getNewInstance();
-    doomed->setFunction(waitThenSignalEnd);
-    ASSERT_EQ(0, doomed->createThread(&signal));
+    doomed->setFunction(watchedRun);
+    ASSERT_EQ(0, doomed->createThread(&doomedRun));
     delete doomed;
 
     // A new object likely takes the freed memory; the old thread's end must
     // not show in it.
-    Gate gate;
-    auto successor = newThread(waitForGate);
-    ASSERT_EQ(0, successor->createThread(&gate));
-    signal.release.open();
-    ASSERT_TRUE(signal.returning.waitOpen());
-    Sleep(50);
+    WatchedRun successorRun;
+    auto successor = newThread(watchedRun);
+    ASSERT_EQ(0, successor->createThread(&successorRun));
+    doomedRun.release.open();
+    ASSERT_TRUE(doomedRun.ended());
     EXPECT_EQ(1, successor->getStatus());
-    gate.open();
+    successorRun.release.open();
     EXPECT_EQ(0, successor->joinThread(nullptr));
 }
 
@@ -316,17 +315,20 @@ TEST(WinMutex, IsRecursiveForItsHolderAndTrylockWaitsForOthers)
 
     std::atomic<bool> taken{false};
     std::atomic<long> trylockResult{99};
+    Gate trying;
     TQDmutex* m = mutex.get();
-    HANDLE other = startWork([m, &taken, &trylockResult] {
+    HANDLE other = startWork([m, &taken, &trylockResult, &trying] {
+        trying.open();
         trylockResult = m->trylock();
         taken = true;
         m->unlock();
     });
     ASSERT_NE(nullptr, other);
-    Sleep(100);
+    ASSERT_TRUE(trying.waitOpen());
+    EXPECT_TRUE(staysBlocked(other));
     EXPECT_FALSE(taken) << "taken while held twice and released once";
     EXPECT_EQ(0, mutex->unlock());
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(other, kPatience));
+    EXPECT_TRUE(ends(other));
     CloseHandle(other);
     EXPECT_EQ(0, trylockResult);
     EXPECT_TRUE(taken);
@@ -347,18 +349,21 @@ TEST(WinSemaphore, SecondLockOfOneThreadWaitsForAnUnlock)
     std::unique_ptr<TQDsemaphore> semaphore(TQDsemaphore::getNewInstance());
     ASSERT_EQ(0, semaphore->initialize());
     std::atomic<int> locks{0};
+    Gate firstPassed;
     TQDsemaphore* s = semaphore.get();
-    HANDLE worker = startWork([s, &locks] {
-        for (int i = 0; i < 2; i++) {
-            s->lock();
-            locks++;
-        }
+    HANDLE worker = startWork([s, &locks, &firstPassed] {
+        s->lock();
+        locks++;
+        firstPassed.open();
+        s->lock();
+        locks++;
     });
     ASSERT_NE(nullptr, worker);
-    Sleep(100);
-    EXPECT_EQ(1, locks) << "the first lock passes, the second waits";
+    ASSERT_TRUE(firstPassed.waitOpen());
+    EXPECT_TRUE(staysBlocked(worker)) << "the second lock waits";
+    EXPECT_EQ(1, locks);
     EXPECT_EQ(0, semaphore->unlock()) << "any thread may unlock";
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(worker, kPatience));
+    EXPECT_TRUE(ends(worker));
     CloseHandle(worker);
     EXPECT_EQ(2, locks);
 }
@@ -374,9 +379,12 @@ TEST(WinSemaphore, CountsUpTo1024)
         for (int i = 0; i < 1024; i++)
             s->lock();
     }));
-    EXPECT_FALSE(finishesWithin(100, [s] { s->lock(); })) << "a 1025th count";
-    semaphore->unlock();  // frees the waiter left behind
-    Sleep(20);
+    HANDLE waiter = startWork([s] { s->lock(); });
+    ASSERT_NE(nullptr, waiter);
+    EXPECT_TRUE(staysBlocked(waiter)) << "a 1025th count";
+    EXPECT_EQ(0, semaphore->unlock());
+    EXPECT_TRUE(ends(waiter)) << "the unlock frees the waiter";
+    CloseHandle(waiter);
 }
 
 TEST(WinSemaphore, InitializeAgainGivesAFreshCountOfOne)
