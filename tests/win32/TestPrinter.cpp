@@ -117,8 +117,9 @@ bool installTestPrinter(std::string* why)
 bool sendPrinterOutputTo(const std::string& path)
 {
     typedef char*(CDECL * UnixName)(const WCHAR*);
-    UnixName unixName = reinterpret_cast<UnixName>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+    // Through void* so that the cast from FARPROC draws no warning.
+    UnixName unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (unixName == nullptr)
         return false;
     WCHAR wide[MAX_PATH] = {};
