@@ -5,8 +5,6 @@
 #include "cmnDraw.h"
 #include "fftPlus.h"
 
-#include <cstring>
-
 namespace {
 
 long halfSize()
@@ -14,47 +12,24 @@ long halfSize()
     return selsize / 2;
 }
 
-// The transform's input: the stretch, no imaginary part.
-void loadStretch()
+StretchArrays stretchArrays()
 {
-    std::memset(selIm, 0, sizeof(double) * selsize);
-    std::memcpy(selRe, seliii, sizeof(double) * selsize);
-}
-
-void transformPower()
-{
-    long half = 0;
-    fft(selRe, selIm, selsize, 0);
-    PowAndPhs(selRe, selIm, power, phase, selsize, &half);
-}
-
-void copyHalf(const double* from, double* to)
-{
-    std::memcpy(to, from, sizeof(double) * halfSize());
+    return {seliii,      selsize,     selRe,          selIm,       power,
+            phase,       power_liner, power_db,       power_io_db, restore,
+            wbphase,     restore_log, restore_db,     su_power_liner, su_power_db,
+            widesize,    wideHsize,   wideLsize,      paraNoise};
 }
 
 } // namespace
 
 void windowedAndRestoredSpectra()
 {
-    loadStretch();
-    WindowFunction(selRe, selsize, windowHamming);
-    transformPower();
-    copyHalf(power, power_liner);
-    long unusedHalf = 0;
-    restoreWithWidebandPhase(seliii, selRe, selIm, selsize, widesize, wideHsize, wideLsize,
-                             restore, &unusedHalf, wbphase, paraNoise);
-    restore[0] = 0.0;
-    copyHalf(restore, restore_log);
-    calc_dB(power_liner, power_db, power_io_db, restore_log, restore_db, halfSize());
+    analyseStretch(stretchArrays(), false);
 }
 
-void plainSpectrum()
+void allThreeSpectra()
 {
-    loadStretch();
-    transformPower();
-    copyHalf(power, su_power_liner);
-    su_calc_dB(su_power_liner, su_power_db, halfSize());
+    analyseStretch(stretchArrays(), true);
 }
 
 DisplayBins displayBins()
@@ -84,8 +59,7 @@ void displaySpectra()
 
 void analysisPass()
 {
-    windowedAndRestoredSpectra();
-    plainSpectrum();
+    allThreeSpectra();
     displaySpectra();
 }
 
