@@ -74,7 +74,7 @@ SignalRange signalRange()
         SignalRange range = {0, 0};
     } kept;
     if (kept.serial != channelSerial() || kept.samples != siii || kept.count != maxsize) {
-        kept.range = {findMax(siii, maxsize), findMin(siii, maxsize)};
+        findMaxAndMin(siii, maxsize, &kept.range.max, &kept.range.min);
         kept.serial = channelSerial();
         kept.samples = siii;
         kept.count = maxsize;

@@ -3,6 +3,7 @@
 
 #include "analysisState.h"
 #include "appWidgets.h"
+#include "workPool.h"
 
 #include "_TQCbase.h"
 #include "_TQDmwindowDev.h"
@@ -297,21 +298,31 @@ void drawCurve(Drawing& drawing, const Plot& plot, const T* v, long n, long grou
             curve.to(static_cast<Real>(i) / dx + mx, y(v[i]));
         return;
     }
-    // Group by group: a group is drawn once the next one starts before the
-    // last sample.
+    // A group is drawn once the next one starts before the last sample, so
+    // the groups drawn are whole. A long signal's groups are scanned on the
+    // work pool.
+    const long groups = (n - 2) / group;
+    std::vector<T> lows(groups), highs(groups);
+    const long groupsPerTask = n < (1 << 20) ? std::max(groups, 1L) : 16;
+    auto scan = [&](long t, int) {
+        const long last = std::min(groups, (t + 1) * groupsPerTask);
+        for (long g = t * groupsPerTask; g < last; ++g) {
+            const T* first = v + g * group;
+            T lo = first[0];
+            T hi = first[0];
+            for (long i = 1; i < group; ++i) {
+                lo = first[i] < lo ? first[i] : lo;
+                hi = first[i] > hi ? first[i] : hi;
+            }
+            lows[g] = lo;
+            highs[g] = hi;
+        }
+    };
+    runInPool((groups + groupsPerTask - 1) / groupsPerTask, scan);
     std::vector<TQCrect> columns;
-    for (long start = 0; start + 1 < n; start += group) {
-        const long end = std::min(start + group, n - 1);
-        T lo = v[start];
-        T hi = v[start];
-        for (long i = start + 1; i < end; ++i) {
-            lo = v[i] < lo ? v[i] : lo;
-            hi = v[i] > hi ? v[i] : hi;
-        }
-        if (start + group + 1 < n) {
-            const Real x = static_cast<Real>(start + group - group / 2) / dx + mx;
-            addVerticalLine(columns, x, y(lo), y(hi));
-        }
+    for (long g = 0; g < groups; ++g) {
+        const Real x = static_cast<Real>(g * group + group - group / 2) / dx + mx;
+        addVerticalLine(columns, x, y(lows[g]), y(highs[g]));
     }
     drawing.fill(columns);
 }
@@ -470,6 +481,39 @@ double findMax(double* v, long n)
 double findMin(double* v, long n)
 {
     return smallestFromFirst(v, n);
+}
+
+// Each piece keeps the comparisons of findMax and findMin: the smallest
+// starts from the first sample, and a sample that is not a number is passed
+// over everywhere else.
+void findMaxAndMin(const double* v, long n, double* max, double* min)
+{
+    const long piece = 1 << 18;
+    const long pieces = n > 0 ? (n + piece - 1) / piece : 1;
+    std::vector<double> maxima(pieces), minima(pieces);
+    auto scan = [&](long t, int) {
+        const long first = t * piece;
+        const long end = std::min(first + piece, n);
+        double hi = -1.0;
+        double lo = t == 0 ? (n > 0 ? v[0] : -1.0) : HUGE_VAL;
+        for (long i = first; i < end; ++i) {
+            if (v[i] > hi)
+                hi = v[i];
+            if (v[i] < lo)
+                lo = v[i];
+        }
+        maxima[t] = hi;
+        minima[t] = lo;
+    };
+    runInPool(pieces, scan);
+    *max = maxima[0];
+    *min = minima[0];
+    for (long t = 1; t < pieces; ++t) {
+        if (maxima[t] > *max)
+            *max = maxima[t];
+        if (minima[t] < *min)
+            *min = minima[t];
+    }
 }
 
 double findMax(short* v, long n)
