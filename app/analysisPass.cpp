@@ -32,6 +32,26 @@ void allThreeSpectra()
     analyseStretch(stretchArrays(), true);
 }
 
+namespace {
+
+const char* const drawingArea = "TQCvdrawingArea";
+
+void displaySpectrum(double* dB, const char* area, TQDmwindowDev* dev)
+{
+    const DisplayBins bins = displayBins();
+    display_db(dB, halfSize(), drawingArea, area, dev, sampleFreq, rangeMinX, rangeMaxX,
+               static_cast<long>(rangeMinY), static_cast<long>(rangeMaxY), bins.startBin,
+               bins.endBin);
+}
+
+void displayWindowedAndPlain(void*)
+{
+    displaySpectrum(power_db, "newvdra_000", mdev3);
+    displaySpectrum(su_power_db, "newvdra_006", mdev7);
+}
+
+} // namespace
+
 DisplayBins displayBins()
 {
     const double hzPerBin = (sampleFreq * 0.5) / halfSize();
@@ -40,27 +60,17 @@ DisplayBins displayBins()
 
 void displaySpectra()
 {
-    const DisplayBins bins = displayBins();
-    const long minY = static_cast<long>(rangeMinY);
-    const long maxY = static_cast<long>(rangeMaxY);
-    const struct {
-        double* dB;
-        const char* area;
-        TQDmwindowDev* dev;
-    } spectra[] = {
-        {power_db, "newvdra_000", mdev3},
-        {restore_db, "newvdra_003", mdev4},
-        {su_power_db, "newvdra_006", mdev7},
-    };
-    for (const auto& s : spectra)
-        display_db(s.dB, halfSize(), "TQCvdrawingArea", s.area, s.dev, sampleFreq, rangeMinX,
-                   rangeMaxX, minY, maxY, bins.startBin, bins.endBin);
+    displaySpectrum(power_db, "newvdra_000", mdev3);
+    displaySpectrum(restore_db, "newvdra_003", mdev4);
+    displaySpectrum(su_power_db, "newvdra_006", mdev7);
 }
 
+// The windowed and plain spectra are drawn while the pool goes on with the
+// restoration; the restored one when it is done.
 void analysisPass()
 {
-    allThreeSpectra();
-    displaySpectra();
+    analyseStretch(stretchArrays(), true, displayWindowedAndPlain, nullptr);
+    displaySpectrum(restore_db, "newvdra_003", mdev4);
 }
 
 // Read once per channel: a long channel takes longer to scan than a slider
@@ -84,11 +94,11 @@ SignalRange signalRange()
 
 void drawWholeSignal(long position, const SignalRange& range)
 {
-    display_wave_posline(siii, maxsize, "TQCvdrawingArea", "newvdra_001", mdev, range.max,
-                         range.min, position, selsize);
+    display_wave_posline(siii, maxsize, drawingArea, "newvdra_001", mdev, range.max, range.min,
+                         position, selsize);
 }
 
 void drawStretch(double* first, const SignalRange& range)
 {
-    display_wave(first, selsize, "TQCvdrawingArea", "newvdra_002", mdev2, range.max, range.min);
+    display_wave(first, selsize, drawingArea, "newvdra_002", mdev2, range.max, range.min);
 }

@@ -868,11 +868,15 @@ void trajectoryPower(long k, long n, double* re, double* im, bool last)
     }
 }
 
-// Work that runs beside the trajectories' transforms, on the same pool.
+// Work beside the restoration: tasks that go to the pool with the sliding
+// transform, and work of the calling thread's own while the pool transforms
+// the trajectories.
 struct SideWork {
     PoolTask task = nullptr;
     void* context = nullptr;
     long count = 0;
+    void (*own)(void*) = nullptr;
+    void* ownContext = nullptr;
 };
 
 // The restoration from the windowed spectrum's power and phase (and the
@@ -898,15 +902,17 @@ public:
             runSide(side);
             return;
         }
-        slide();
+        slide(side);
         trajectorySpectra(side);
         sumSpectra();
     }
 
+    // The side tasks, and then the calling thread's own work.
     static void runSide(SideWork side)
     {
-        if (side.task)
-            runInPool(side.count, side.task, side.context);
+        runInPool(side.count, side.task, side.context);
+        if (side.own)
+            side.own(side.ownContext);
     }
 
 private:
@@ -925,33 +931,40 @@ private:
             runInPool(p.columnPieces, columns);
     }
 
-    // Each task's starts, and then the trajectories' sum over them.
-    void slide()
+    // Each task's starts, and then the trajectories' sum over them; the
+    // side tasks come first.
+    void slide(SideWork side)
     {
         const long starts = m_n < startsPerTask ? m_n : startsPerTask;
-        auto task = [&](long t, int) {
-            const long first = t * starts;
+        auto task = [&](long t, int thread) {
+            if (t < side.count) {
+                side.task(side.context, t, thread);
+                return;
+            }
+            const long first = (t - side.count) * starts;
             trackSlidingBins(m_re, m_n, m_wideN, m_lo, m_hi, first, first + starts);
             for (long i = first; i < first + starts; ++i)
                 m_sumTraj[i] = columnSum(m_n, m_lo, m_hi, i);
         };
-        runInPool(m_n / starts, task);
+        runInPool(side.count + m_n / starts, task);
     }
 
     void trajectorySpectra(SideWork side)
     {
         const long rows = m_hi - m_lo + 1;
         auto task = [&](long t, int thread) {
-            if (t < side.count)
-                side.task(side.context, t, thread);
-            else if (t - side.count < rows - 1) {
+            if (t < rows - 1) {
                 const Scratch scratch = scratchOfThread(thread);
-                trajectoryPower(m_lo + t - side.count, m_n, scratch.re, scratch.im, false);
+                trajectoryPower(m_lo + t, m_n, scratch.re, scratch.im, false);
             } else {
                 trajectoryPower(m_hi, m_n, m_re, m_im, true);
             }
         };
-        runInPool(side.count + rows, task);
+        runInPoolBeside(
+            rows, [](void* context, long t, int thread) {
+                (*static_cast<decltype(task)*>(context))(t, thread);
+            },
+            &task, side.own, side.ownContext);
     }
 
     void sumSpectra()
@@ -1114,7 +1127,8 @@ void restoreWithWidebandPhase(const double* x, double* re, double* im, long n,
         .run(tmpPow, tmpPhs, windowed.largest, noise, SideWork());
 }
 
-void analyseStretch(const StretchArrays& a, bool withPlain)
+void analyseStretch(const StretchArrays& a, bool withPlain, void (*meanwhile)(void*),
+                    void* context)
 {
     const long n = a.n;
     const long half = n / 2;
@@ -1145,6 +1159,8 @@ void analyseStretch(const StretchArrays& a, bool withPlain)
     };
     side.context = &sideTask;
     side.count = withPlain ? 2 : 1;
+    side.own = meanwhile;
+    side.ownContext = context;
     if (acceptRestoration(a.stretch, re, im, n, a.wideN, a.hi, a.lo, a.restored, a.trajectory))
         Restoration(n, a.wideN, a.hi, a.lo, re, im, a.restored, a.trajectory)
             .run(spectra[0].power, spectra[0].phase, spectra[0].largest, a.noise, side);

@@ -81,7 +81,10 @@ struct StretchArrays {
 // and with withPlain the plain spectrum through su_calc_dB: every array as
 // those calls, made in that order on the pass's arrays, leave it. The work
 // is shared with the pool; messages are shown from the calling thread.
-// n is a power of two from 4 to restoreMaxSize.
-void analyseStretch(const StretchArrays& arrays, bool withPlain);
+// Once the windowed and the plain spectrum are in dB, the calling thread
+// makes the call meanwhile(context), when there is one, while the pool goes
+// on with the restoration. n is a power of two from 4 to restoreMaxSize.
+void analyseStretch(const StretchArrays& arrays, bool withPlain,
+                    void (*meanwhile)(void*) = nullptr, void* context = nullptr);
 
 #endif

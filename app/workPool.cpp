@@ -70,12 +70,14 @@ public:
 
     int threads() const { return static_cast<int>(m_workers.size()) + 1; }
 
-    void run(long count, PoolTask task, void* context)
+    void run(long count, PoolTask task, void* context, void (*own)(void*), void* ownContext)
     {
         // One run at a time, whichever thread asks.
         std::lock_guard<std::mutex> running(m_running);
         const unsigned generation = open(count, task, context);
         t_inRun = true;
+        if (own)
+            own(ownContext);
         take(generation, task, context, count, 0);
         t_inRun = false;
         while (m_done.load() < count)
@@ -183,17 +185,23 @@ int poolThreads()
     return pool().threads();
 }
 
-void runInPool(long count, PoolTask task, void* context)
+void runInPoolBeside(long count, PoolTask task, void* context, void (*own)(void*),
+                     void* ownContext)
 {
-    if (count <= 0)
-        return;
-    if (t_inRun || count == 1 || pool().threads() == 1) {
+    if (t_inRun || count <= 1 || pool().threads() == 1) {
         const bool outer = t_inRun;
         t_inRun = true;
+        if (own)
+            own(ownContext);
         for (long i = 0; i < count; ++i)
             task(context, i, t_thread);
         t_inRun = outer;
         return;
     }
-    pool().run(count, task, context);
+    pool().run(count, task, context, own, ownContext);
+}
+
+void runInPool(long count, PoolTask task, void* context)
+{
+    runInPoolBeside(count, task, context, nullptr, nullptr);
 }

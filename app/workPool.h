@@ -18,6 +18,11 @@ typedef void (*PoolTask)(void* context, long index, int thread);
 // calls on that task's thread, one after the other.
 void runInPool(long count, PoolTask task, void* context);
 
+// As runInPool, and the calling thread first makes the call own(ownContext),
+// work of its own beside the run's calls, before it takes any of them.
+void runInPoolBeside(long count, PoolTask task, void* context, void (*own)(void*),
+                     void* ownContext);
+
 template <typename Task>
 void runInPool(long count, Task& task)
 {

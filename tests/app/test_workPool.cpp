@@ -53,3 +53,25 @@ TEST(WorkPool, ARunFromInsideATaskRunsInOrderOnThatTasksThread)
         EXPECT_EQ(std::vector<long>({0, 1, 2, 3, 4}), calls);
     EXPECT_EQ(0, otherThread.load());
 }
+
+TEST(WorkPool, TheCallingThreadsOwnWorkRunsBesideTheCallsAndRunsItsRunsItself)
+{
+    std::atomic<long> calls{0};
+    auto task = [&](long, int) { calls.fetch_add(1); };
+    struct Own {
+        int ran = 0;
+        std::vector<int> nestedThreads;
+    } own;
+    runInPoolBeside(
+        64, [](void* c, long i, int t) { (*static_cast<decltype(task)*>(c))(i, t); }, &task,
+        [](void* c) {
+            Own* o = static_cast<Own*>(c);
+            ++o->ran;
+            auto inner = [&](long, int thread) { o->nestedThreads.push_back(thread); };
+            runInPool(3, inner);
+        },
+        &own);
+    EXPECT_EQ(64, calls.load());
+    EXPECT_EQ(1, own.ran);
+    EXPECT_EQ(std::vector<int>({0, 0, 0}), own.nestedThreads) << "on the calling thread";
+}

@@ -189,11 +189,15 @@ std::vector<long> sliderValues()
 }
 
 // The steps of the two procedures replayed one by one at the same positions,
-// against the medians of the real moves; what is left is the slider's own
-// drawing and the procedures' dispatch.
+// against the medians of the real moves; what is left is the procedures'
+// dispatch and the slider's own repaint, for which the toolkit repaints the
+// whole window (its background and every widget, the five pictures copied
+// again). The pass is timed as the program runs it, and its computation and
+// drawing each on their own: it draws two spectra while the pool computes
+// the restoration.
 void printBreakdown(double change, double release)
 {
-    std::vector<double> label, stretch, whole, computed, drawn;
+    std::vector<double> label, stretch, whole, pass, computed, drawn;
     const SignalRange range = signalRange();
     for (long value : sliderValues()) {
         selpos = sliderToSelpos(value);
@@ -203,16 +207,19 @@ void printBreakdown(double change, double release)
             copyStretch(selpos);
             drawWholeSignal(selpos, range);
         }));
+        pass.push_back(timed(analysisPass));
         computed.push_back(timed(allThreeSpectra));
         drawn.push_back(timed(displaySpectra));
     }
-    const double l = median(label), s = median(stretch), w = median(whole);
-    const double c = median(computed), d = median(drawn);
-    std::printf("  value change %.1f ms: label %.1f, stretch drawn %.1f, the rest %.1f ms\n",
+    const double l = median(label), s = median(stretch), w = median(whole), p = median(pass);
+    std::printf("  value change %.1f ms: label %.1f, stretch drawn %.1f, the rest (the "
+                "slider's repaint, which repaints the whole window) %.1f ms\n",
                 change, l, s, change - l - s);
-    std::printf("  release %.1f ms: stretch copied and whole channel drawn %.1f, spectra "
-                "computed %.1f (%d threads), three spectra drawn %.1f, the rest %.1f ms\n",
-                release, w, c, poolThreads(), d, release - w - c - d);
+    std::printf("  release %.1f ms: stretch copied and whole channel drawn %.1f, analysis "
+                "pass %.1f (spectra computed %.1f on %d threads, drawn %.1f, two of them "
+                "during the computation), the rest %.1f ms\n",
+                release, w, p, median(computed), poolThreads(), median(drawn),
+                release - w - p);
 }
 
 // Reading the file and taking its channel again, for the share of the load.
