@@ -304,42 +304,53 @@ double largestFromZero(const double* v, long from, long to)
     return m;
 }
 
-// Calls f(first, end) for pieces of [0, n) on the pool; element-wise work
-// gives the same bits however it is cut.
-template <typename F>
-void onPieces(long n, F f)
+// A spectrum to divide by a divisor (bin 0 becoming 0 when it is dropped)
+// and then to put in dB. Zero and negative values get the level of the
+// smallest positive value below 1 (0 dB when there is none).
+struct Decibels {
+    double* power;
+    double* dB;
+    double divisor;
+    bool dropFirst;
+};
+
+// Several spectra at once, in pieces on the pool; element-wise work and
+// smallest values give the same bits however they are cut.
+void decibelsSideBySide(const Decibels* spectra, long count, long n)
 {
     const long piece = 2048;
-    auto task = [&](long t, int) { f(t * piece, std::min(n, (t + 1) * piece)); };
-    runInPool((n + piece - 1) / piece, task);
-}
-
-// Divides p by its largest element (1 when none is positive); returns the divisor.
-double normaliseToLargest(double* p, long n)
-{
-    double m = largestFromZero(p, 0, n);
-    if (m <= 0)
-        m = 1.0;
-    onPieces(n, [=](long first, long end) {
+    const long pieces = (n + piece - 1) / piece;
+    std::vector<double> smallest(count * pieces, 1.0);
+    auto divide = [&](long t, int) {
+        const Decibels& d = spectra[t / pieces];
+        const long first = t % pieces * piece;
+        const long end = std::min(n, first + piece);
+        double least = 1.0;
+        for (long i = first; i < end; ++i) {
+            d.power[i] = (d.dropFirst && i == 0 ? 0.0 : d.power[i]) / d.divisor;
+            if (d.power[i] > 0 && d.power[i] < least)
+                least = d.power[i];
+        }
+        smallest[t] = least;
+    };
+    runInPool(count * pieces, divide);
+    std::vector<double> floors(count);
+    for (long k = 0; k < count; ++k) {
+        double least = 1.0;
+        for (long t = k * pieces; t < (k + 1) * pieces; ++t)
+            if (smallest[t] < least)
+                least = smallest[t];
+        floors[k] = 20.0 * std::log10(least);
+    }
+    auto decibels = [&](long t, int) {
+        const Decibels& d = spectra[t / pieces];
+        const double floorDB = floors[t / pieces];
+        const long first = t % pieces * piece;
+        const long end = std::min(n, first + piece);
         for (long i = first; i < end; ++i)
-            p[i] /= m;
-    });
-    return m;
-}
-
-// Zero and negative values get the level of the smallest positive value
-// below 1 (0 dB when there is none).
-void writeDecibels(const double* p, double* dB, long n)
-{
-    double smallest = 1.0;
-    for (long i = 0; i < n; ++i)
-        if (p[i] > 0 && p[i] < smallest)
-            smallest = p[i];
-    const double floorDB = 20.0 * std::log10(smallest);
-    onPieces(n, [=](long first, long end) {
-        for (long i = first; i < end; ++i)
-            dB[i] = p[i] > 0 ? 20.0 * std::log10(p[i]) : floorDB;
-    });
+            d.dB[i] = d.power[i] > 0 ? 20.0 * std::log10(d.power[i]) : floorDB;
+    };
+    runInPool(count * pieces, decibels);
 }
 
 double largestOrReport(const double* v, long n)
@@ -352,14 +363,20 @@ double largestOrReport(const double* v, long n)
     return m;
 }
 
+// The divisor of a power spectrum whose largest bin of 1 .. n - 1 is
+// largest: that, or 1 when it is not positive.
+double divisorOf(double largest)
+{
+    return largest > 0 ? largest : 1.0;
+}
+
 // The power spectrum in dB of its largest bin, bin 0 left out; returns the
-// largest (1 when none is positive).
+// divisor.
 double powerDecibels(double* power, double* powerDB, long n)
 {
-    power[0] = 0.0;
-    const double largest = normaliseToLargest(power, n);
-    writeDecibels(power, powerDB, n);
-    return largest;
+    const Decibels d = {power, powerDB, divisorOf(largestFromZero(power, 1, n)), true};
+    decibelsSideBySide(&d, 1, n);
+    return d.divisor;
 }
 
 // The restored spectrum is mapped so that its largest element lands on
@@ -369,16 +386,14 @@ void restoredDecibels(double* restored, double* restoredDB, long n, double power
 {
     const double logLargest = std::log(powerLargest);
     const double restoredLargest = largestOrReport(restored, n);
-    onPieces(n, [=](long first, long end) {
-        for (long i = first; i < end; ++i)
+    auto map = [&](long t, int) {
+        const long end = std::min(n, (t + 1) * 2048);
+        for (long i = t * 2048; i < end; ++i)
             restored[i] = std::exp(logLargest * restored[i] / restoredLargest);
-    });
-    const double mappedLargest = largestOrReport(restored, n);
-    onPieces(n, [=](long first, long end) {
-        for (long i = first; i < end; ++i)
-            restored[i] /= mappedLargest;
-    });
-    writeDecibels(restored, restoredDB, n);
+    };
+    runInPool((n + 2047) / 2048, map);
+    const Decibels d = {restored, restoredDB, largestOrReport(restored, n), false};
+    decibelsSideBySide(&d, 1, n);
 }
 
 // ---------------------------------------------------------------------------
@@ -868,15 +883,16 @@ void trajectoryPower(long k, long n, double* re, double* im, bool last)
     }
 }
 
-// Work beside the restoration: tasks that go to the pool with the sliding
-// transform, and work of the calling thread's own while the pool transforms
-// the trajectories.
-struct SideWork {
-    PoolTask task = nullptr;
+// Work of the calling thread's own while the pool transforms the
+// trajectories.
+struct Meanwhile {
+    void (*work)(void*) = nullptr;
     void* context = nullptr;
-    long count = 0;
-    void (*own)(void*) = nullptr;
-    void* ownContext = nullptr;
+    void operator()() const
+    {
+        if (work)
+            work(context);
+    }
 };
 
 // The restoration from the windowed spectrum's power and phase (and the
@@ -893,26 +909,18 @@ public:
     }
 
     void run(const double* power, const double* phase, double largest, double noise,
-             SideWork side)
+             Meanwhile meanwhile)
     {
         gainAndInverseTransform(power, phase, largest * noise);
         if (m_lo > m_hi) {
             for (long i = 0; i < m_n; ++i)
                 m_sumPow[i] = m_sumTraj[i] = 0.0;
-            runSide(side);
+            meanwhile();
             return;
         }
-        slide(side);
-        trajectorySpectra(side);
+        slide();
+        trajectorySpectra(meanwhile);
         sumSpectra();
-    }
-
-    // The side tasks, and then the calling thread's own work.
-    static void runSide(SideWork side)
-    {
-        runInPool(side.count, side.task, side.context);
-        if (side.own)
-            side.own(side.ownContext);
     }
 
 private:
@@ -931,25 +939,20 @@ private:
             runInPool(p.columnPieces, columns);
     }
 
-    // Each task's starts, and then the trajectories' sum over them; the
-    // side tasks come first.
-    void slide(SideWork side)
+    // Each task's starts, and then the trajectories' sum over them.
+    void slide()
     {
         const long starts = m_n < startsPerTask ? m_n : startsPerTask;
-        auto task = [&](long t, int thread) {
-            if (t < side.count) {
-                side.task(side.context, t, thread);
-                return;
-            }
-            const long first = (t - side.count) * starts;
+        auto task = [&](long t, int) {
+            const long first = t * starts;
             trackSlidingBins(m_re, m_n, m_wideN, m_lo, m_hi, first, first + starts);
             for (long i = first; i < first + starts; ++i)
                 m_sumTraj[i] = columnSum(m_n, m_lo, m_hi, i);
         };
-        runInPool(side.count + m_n / starts, task);
+        runInPool(m_n / starts, task);
     }
 
-    void trajectorySpectra(SideWork side)
+    void trajectorySpectra(Meanwhile meanwhile)
     {
         const long rows = m_hi - m_lo + 1;
         auto task = [&](long t, int thread) {
@@ -964,7 +967,7 @@ private:
             rows, [](void* context, long t, int thread) {
                 (*static_cast<decltype(task)*>(context))(t, thread);
             },
-            &task, side.own, side.ownContext);
+            &task, meanwhile.work, meanwhile.context);
     }
 
     void sumSpectra()
@@ -1099,9 +1102,7 @@ void su_calc_dB(double* power, double* dB, long n)
 {
     if (!power || !dB || n < 1)
         return;
-    power[0] = 0.0;
-    normaliseToLargest(power, n);
-    writeDecibels(power, dB, n);
+    powerDecibels(power, dB, n);
 }
 
 void calc_dB(double* power, double* powerDB, double* spare,
@@ -1124,7 +1125,7 @@ void restoreWithWidebandPhase(const double* x, double* re, double* im, long n,
     RealSpectrum windowed = {x, windowCache, re, im, tmpPow, tmpPhs, nullptr, 0.0};
     realSpectra(&windowed, 1, n);
     Restoration(n, wideN, hi, lo, re, im, sumPow, sumTraj)
-        .run(tmpPow, tmpPhs, windowed.largest, noise, SideWork());
+        .run(tmpPow, tmpPhs, windowed.largest, noise, Meanwhile());
 }
 
 void analyseStretch(const StretchArrays& a, bool withPlain, void (*meanwhile)(void*),
@@ -1145,30 +1146,26 @@ void analyseStretch(const StretchArrays& a, bool withPlain, void (*meanwhile)(vo
     };
     realSpectra(spectra, withPlain ? 2 : 1, n);
 
+    // The windowed spectrum in dB as calc_dB makes it, the plain one as
+    // su_calc_dB does.
     const bool decibels = a.windowedDB && a.spare && a.restoredLog && a.restoredDB;
-    double powerLargest = 1.0;
-    auto sideTask = [&](long t, int) {
-        if (t == 0 && decibels)
-            powerLargest = powerDecibels(a.windowedPower, a.windowedDB, half);
-        if (t == 1)
-            su_calc_dB(a.plainPower, a.plainDB, half);
-    };
-    SideWork side;
-    side.task = [](void* context, long t, int thread) {
-        (*static_cast<decltype(sideTask)*>(context))(t, thread);
-    };
-    side.context = &sideTask;
-    side.count = withPlain ? 2 : 1;
-    side.own = meanwhile;
-    side.ownContext = context;
+    Decibels toDecibels[2];
+    long count = 0;
+    if (decibels)
+        toDecibels[count++] = {a.windowedPower, a.windowedDB, divisorOf(spectra[0].largest), true};
+    if (withPlain && a.plainPower && a.plainDB)
+        toDecibels[count++] = {a.plainPower, a.plainDB, divisorOf(spectra[1].largest), true};
+    decibelsSideBySide(toDecibels, count, half);
+
+    const Meanwhile drawing = {meanwhile, context};
     if (acceptRestoration(a.stretch, re, im, n, a.wideN, a.hi, a.lo, a.restored, a.trajectory))
         Restoration(n, a.wideN, a.hi, a.lo, re, im, a.restored, a.trajectory)
-            .run(spectra[0].power, spectra[0].phase, spectra[0].largest, a.noise, side);
+            .run(spectra[0].power, spectra[0].phase, spectra[0].largest, a.noise, drawing);
     else
-        Restoration::runSide(side);
+        drawing();
 
     a.restored[0] = 0.0;
     std::memcpy(a.restoredLog, a.restored, sizeof(double) * half);
     if (decibels)
-        restoredDecibels(a.restoredLog, a.restoredDB, half, powerLargest);
+        restoredDecibels(a.restoredLog, a.restoredDB, half, divisorOf(spectra[0].largest));
 }
