@@ -214,31 +214,10 @@ void runStage(double* x, double* y, int span, int k, Twiddles tw, int inverse)
 // Complex values whose two arrays fit the first-level cache together.
 const int cacheBlock = 2048;
 
-// Stages firstK, 2 firstK ... up to n / 2. With blocked set (for twiddles
-// that need no copying), the stages that stay within a cache block run block
-// by block, each block through all of them; a butterfly only needs the
-// earlier stages of its own block, so the results are those of stage after
-// stage.
-template <typename TwiddlesOfStage>
-void stagesFrom(double* x, double* y, int n, int firstK, TwiddlesOfStage twiddlesOf,
-                int inverse, bool blocked)
-{
-    int k = firstK;
-    if (blocked && n > cacheBlock) {
-        for (int base = 0; base < n; base += cacheBlock)
-            for (int kb = firstK; kb < cacheBlock; kb *= 2)
-                runStage(x + base, y + base, cacheBlock, kb, twiddlesOf(kb), inverse);
-        if (k < cacheBlock)
-            k = cacheBlock;
-    }
-    for (; k < n; k *= 2)
-        runStage(x, y, n, k, twiddlesOf(k), inverse);
-}
-
 void butterflies(double* x, double* y, int n, const double* sintbl, int inverse)
 {
-    stagesFrom(x, y, n, 1, [=](int k) { return sineTableTwiddles(sintbl, n, k); },
-               inverse, false);
+    for (int k = 1; k < n; k *= 2)
+        runStage(x, y, n, k, sineTableTwiddles(sintbl, n, k), inverse);
 }
 
 // n is a power of two, so multiplying by 1/n rounds exactly as dividing by n.
@@ -314,11 +293,14 @@ struct Decibels {
     bool dropFirst;
 };
 
+// Bins of a spectrum that one call on the pool converts.
+const long decibelPiece = 2048;
+
 // Several spectra at once, in pieces on the pool; element-wise work and
 // smallest values give the same bits however they are cut.
 void decibelsSideBySide(const Decibels* spectra, long count, long n)
 {
-    const long piece = 2048;
+    const long piece = decibelPiece;
     const long pieces = (n + piece - 1) / piece;
     std::vector<double> smallest(count * pieces, 1.0);
     auto divide = [&](long t, int) {
@@ -387,11 +369,11 @@ void restoredDecibels(double* restored, double* restoredDB, long n, double power
     const double logLargest = std::log(powerLargest);
     const double restoredLargest = largestOrReport(restored, n);
     auto map = [&](long t, int) {
-        const long end = std::min(n, (t + 1) * 2048);
-        for (long i = t * 2048; i < end; ++i)
+        const long end = std::min(n, (t + 1) * decibelPiece);
+        for (long i = t * decibelPiece; i < end; ++i)
             restored[i] = std::exp(logLargest * restored[i] / restoredLargest);
     };
-    runInPool((n + 2047) / 2048, map);
+    runInPool((n + decibelPiece - 1) / decibelPiece, map);
     const Decibels d = {restored, restoredDB, largestOrReport(restored, n), false};
     decibelsSideBySide(&d, 1, n);
 }

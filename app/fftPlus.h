@@ -1,8 +1,10 @@
 // Numerical core of the analysis: radix-2 FFT, power and phase, window
 // functions, decibel conversions and the wideband-phase restoration.
-// Every operation works on caller-owned arrays of n doubles. WindowFunction
-// and restoreWithWidebandPhase keep tables and work arrays in static storage:
-// call them from the application thread only.
+// Every operation works on caller-owned arrays of n doubles. WindowFunction,
+// restoreWithWidebandPhase and analyseStretch keep tables and work arrays in
+// static storage: call them from the application thread only. The longer
+// operations share their work with the pool of worker threads, with the
+// results of doing it alone.
 #ifndef FFTPLUS_H
 #define FFTPLUS_H
 
