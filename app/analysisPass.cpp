@@ -5,8 +5,6 @@
 #include "cmnDraw.h"
 #include "fftPlus.h"
 
-#include <cstring>
-
 namespace {
 
 long halfSize()
@@ -14,48 +12,45 @@ long halfSize()
     return selsize / 2;
 }
 
-// The transform's input: the stretch, no imaginary part.
-void loadStretch()
+StretchArrays stretchArrays()
 {
-    std::memset(selIm, 0, sizeof(double) * selsize);
-    std::memcpy(selRe, seliii, sizeof(double) * selsize);
-}
-
-void transformPower()
-{
-    long half = 0;
-    fft(selRe, selIm, selsize, 0);
-    PowAndPhs(selRe, selIm, power, phase, selsize, &half);
-}
-
-void copyHalf(const double* from, double* to)
-{
-    std::memcpy(to, from, sizeof(double) * halfSize());
+    return {seliii,      selsize,     selRe,          selIm,       power,
+            phase,       power_liner, power_db,       power_io_db, restore,
+            wbphase,     restore_log, restore_db,     su_power_liner, su_power_db,
+            widesize,    wideHsize,   wideLsize,      paraNoise};
 }
 
 } // namespace
 
 void windowedAndRestoredSpectra()
 {
-    loadStretch();
-    WindowFunction(selRe, selsize, windowHamming);
-    transformPower();
-    copyHalf(power, power_liner);
-    long unusedHalf = 0;
-    restoreWithWidebandPhase(seliii, selRe, selIm, selsize, widesize, wideHsize, wideLsize,
-                             restore, &unusedHalf, wbphase, paraNoise);
-    restore[0] = 0.0;
-    copyHalf(restore, restore_log);
-    calc_dB(power_liner, power_db, power_io_db, restore_log, restore_db, halfSize());
+    analyseStretch(stretchArrays(), false);
 }
 
-void plainSpectrum()
+void allThreeSpectra()
 {
-    loadStretch();
-    transformPower();
-    copyHalf(power, su_power_liner);
-    su_calc_dB(su_power_liner, su_power_db, halfSize());
+    analyseStretch(stretchArrays(), true);
 }
+
+namespace {
+
+const char* const drawingArea = "TQCvdrawingArea";
+
+void displaySpectrum(double* dB, const char* area, TQDmwindowDev* dev)
+{
+    const DisplayBins bins = displayBins();
+    display_db(dB, halfSize(), drawingArea, area, dev, sampleFreq, rangeMinX, rangeMaxX,
+               static_cast<long>(rangeMinY), static_cast<long>(rangeMaxY), bins.startBin,
+               bins.endBin);
+}
+
+void displayWindowedAndPlain(void*)
+{
+    displaySpectrum(power_db, "newvdra_000", mdev3);
+    displaySpectrum(su_power_db, "newvdra_006", mdev7);
+}
+
+} // namespace
 
 DisplayBins displayBins()
 {
@@ -65,28 +60,17 @@ DisplayBins displayBins()
 
 void displaySpectra()
 {
-    const DisplayBins bins = displayBins();
-    const long minY = static_cast<long>(rangeMinY);
-    const long maxY = static_cast<long>(rangeMaxY);
-    const struct {
-        double* dB;
-        const char* area;
-        TQDmwindowDev* dev;
-    } spectra[] = {
-        {power_db, "newvdra_000", mdev3},
-        {restore_db, "newvdra_003", mdev4},
-        {su_power_db, "newvdra_006", mdev7},
-    };
-    for (const auto& s : spectra)
-        display_db(s.dB, halfSize(), "TQCvdrawingArea", s.area, s.dev, sampleFreq, rangeMinX,
-                   rangeMaxX, minY, maxY, bins.startBin, bins.endBin);
+    displaySpectrum(power_db, "newvdra_000", mdev3);
+    displaySpectrum(restore_db, "newvdra_003", mdev4);
+    displaySpectrum(su_power_db, "newvdra_006", mdev7);
 }
 
+// The windowed and plain spectra are drawn while the pool goes on with the
+// restoration; the restored one when it is done.
 void analysisPass()
 {
-    windowedAndRestoredSpectra();
-    plainSpectrum();
-    displaySpectra();
+    analyseStretch(stretchArrays(), true, displayWindowedAndPlain, nullptr);
+    displaySpectrum(restore_db, "newvdra_003", mdev4);
 }
 
 // Read once per channel: a long channel takes longer to scan than a slider
@@ -100,7 +84,7 @@ SignalRange signalRange()
         SignalRange range = {0, 0};
     } kept;
     if (kept.serial != channelSerial() || kept.samples != siii || kept.count != maxsize) {
-        kept.range = {findMax(siii, maxsize), findMin(siii, maxsize)};
+        findMaxAndMin(siii, maxsize, &kept.range.max, &kept.range.min);
         kept.serial = channelSerial();
         kept.samples = siii;
         kept.count = maxsize;
@@ -110,11 +94,11 @@ SignalRange signalRange()
 
 void drawWholeSignal(long position, const SignalRange& range)
 {
-    display_wave_posline(siii, maxsize, "TQCvdrawingArea", "newvdra_001", mdev, range.max,
-                         range.min, position, selsize);
+    display_wave_posline(siii, maxsize, drawingArea, "newvdra_001", mdev, range.max, range.min,
+                         position, selsize);
 }
 
 void drawStretch(double* first, const SignalRange& range)
 {
-    display_wave(first, selsize, "TQCvdrawingArea", "newvdra_002", mdev2, range.max, range.min);
+    display_wave(first, selsize, drawingArea, "newvdra_002", mdev2, range.max, range.min);
 }

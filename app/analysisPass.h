@@ -7,8 +7,8 @@
 
 // The windowed spectrum and the restoration, both in dB.
 void windowedAndRestoredSpectra();
-// The plain spectrum in dB.
-void plainSpectrum();
+// Those and the plain spectrum in dB, computed side by side.
+void allThreeSpectra();
 
 // The bins of the display range rangeMinX .. rangeMaxX.
 struct DisplayBins {

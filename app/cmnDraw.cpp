@@ -3,13 +3,16 @@
 
 #include "analysisState.h"
 #include "appWidgets.h"
+#include "workPool.h"
 
 #include "_TQCbase.h"
 #include "_TQDmwindowDev.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -77,23 +80,155 @@ public:
             deviceCoordinate(x2, &c) && deviceCoordinate(y2, &d))
             m_dev->drawLine(a, b, c, d);
     }
+    // A polyline, in one pen.
+    void lines(std::vector<TQCpoint>& points)
+    {
+        if (m_open && points.size() > 1)
+            m_dev->drawLines(points.data(), static_cast<long>(points.size()));
+    }
+    // Rectangles filled in the colour of the lines, in one brush.
+    void fill(std::vector<TQCrect>& rects)
+    {
+        if (m_open && !rects.empty())
+            m_dev->drawFillRects(rects.data(), static_cast<long>(rects.size()));
+    }
 
 private:
     TQDmwindowDev* m_dev;
     bool m_open;
 };
 
-// Every pixel white, through the RGB buffer.
-void clearCanvas(const Plot& plot)
+// Every pixel white, through the RGB buffer; false when there is no buffer.
+bool clearCanvas(const Plot& plot)
 {
     if (plot.dev->initBuffer() != 0)
-        return;
+        return false;
     for (long x = 0; x < plot.w; ++x)
         for (long y = 0; y < plot.h; ++y)
             plot.dev->setBufferRGB(static_cast<unsigned short>(x), static_cast<unsigned short>(y),
                                    255, 255, 255);
     plot.dev->putBufferToPixmap();
+    return true;
 }
+
+// The pixels of a line are those from its first point towards its last,
+// which it leaves out, and a line of no length has none. So a run of
+// segments inside one pixel column covers the rows between its lowest and
+// highest point, less its last point when nothing else reaches that; and a
+// segment that leaves the column draws that last point anyway. A run is
+// therefore drawn as a line to its one extreme and on to the other (rows
+// past the canvas left out) before the segment that leaves it: the pixels
+// of every segment, in a fraction of the lines.
+class ColumnRuns {
+public:
+    ColumnRuns(Drawing& drawing, const Plot& plot) : m_drawing(drawing), m_height(plot.h) {}
+    ~ColumnRuns() { breakCurve(); }
+    ColumnRuns(const ColumnRuns&) = delete;
+    ColumnRuns& operator=(const ColumnRuns&) = delete;
+
+    // The next point of the curve; one that cannot be drawn breaks it, as
+    // the segments on both sides of it are left out.
+    void to(double x, double y)
+    {
+        TQCpoint p;
+        short px, py;
+        if (!deviceCoordinate(x, &px) || !deviceCoordinate(y, &py)) {
+            breakCurve();
+            return;
+        }
+        p.x = px;
+        p.y = py;
+        if (m_points.empty()) {
+            m_points.push_back(p);
+            startRun(p);
+        } else if (p.x == m_x) {
+            along(p.y);
+        } else {
+            endRun(true);
+            m_points.push_back(p);
+            startRun(p);
+        }
+    }
+
+    void breakCurve()
+    {
+        if (m_points.empty())
+            return;
+        endRun(false);
+        m_drawing.lines(m_points);
+        m_points.clear();
+    }
+
+private:
+    void startRun(const TQCpoint& p)
+    {
+        m_x = p.x;
+        m_last = m_low = m_high = p.y;
+        m_covered = false;
+    }
+
+    // A segment down or up the column from the run's last point.
+    void along(long y)
+    {
+        if (y == m_last)
+            return;
+        if (y > m_last)
+            coverRows(m_last, y - 1);
+        else
+            coverRows(y + 1, m_last);
+        m_last = y;
+        m_low = std::min(m_low, y);
+        m_high = std::max(m_high, y);
+    }
+
+    void coverRows(long first, long last)
+    {
+        m_coveredLow = m_covered ? std::min(m_coveredLow, first) : first;
+        m_coveredHigh = m_covered ? std::max(m_coveredHigh, last) : last;
+        m_covered = true;
+    }
+
+    // Rows of the canvas and one beyond each side.
+    long inCanvas(long y) const { return y < -1 ? -1 : y > m_height ? m_height : y; }
+
+    void point(long y)
+    {
+        const TQCpoint& previous = m_points.back();
+        if (previous.x != m_x || previous.y != y)
+            m_points.push_back(TQCpoint{m_x, y});
+    }
+
+    // With a segment after it, the run only has to reach both extremes and
+    // end on its last point; at the end of the curve it has to leave out
+    // that point when its segments did.
+    void endRun(bool segmentFollows)
+    {
+        if (!m_covered)
+            return;
+        const long low = inCanvas(m_low);
+        const long high = inCanvas(m_high);
+        if (segmentFollows) {
+            const bool lowFirst = m_last - m_low > m_high - m_last;
+            point(lowFirst ? low : high);
+            point(lowFirst ? high : low);
+            point(m_last);
+        } else if (m_last >= m_coveredLow && m_last <= m_coveredHigh) {
+            point(low);
+            point(high + 1);
+        } else {
+            point(m_last == m_high ? low : high);
+            point(m_last);
+        }
+    }
+
+    Drawing& m_drawing;
+    const long m_height;
+    std::vector<TQCpoint> m_points;
+    long m_x = 0;
+    long m_last = 0, m_low = 0, m_high = 0;
+    bool m_covered = false;
+    long m_coveredLow = 0, m_coveredHigh = 0;
+};
 
 void drawVerticalAxis(Drawing& drawing, const Plot& plot)
 {
@@ -136,34 +271,60 @@ bool verticalScale(Real range, long height, Real* dy)
     return std::isfinite(*dy) && *dy != 0;
 }
 
+// The pixels of a vertical line from (x, y1) towards (x, y2), which it
+// leaves out, as a rectangle one pixel wide.
+void addVerticalLine(std::vector<TQCrect>& columns, double x, double y1, double y2)
+{
+    short px, from, to;
+    if (!deviceCoordinate(x, &px) || !deviceCoordinate(y1, &from) ||
+        !deviceCoordinate(y2, &to) || from == to)
+        return;
+    const long top = from < to ? from : to + 1;
+    columns.push_back(TQCrect{px, top, 1, static_cast<unsigned long>(std::abs(to - from))});
+}
+
 // A polyline through every sample while group <= 3; above, one vertical
 // line from the smallest to the largest sample of each group of group
 // samples, at the group's middle. The group still open at the end is not
 // drawn, and the last sample is not read in that mode.
 template <typename Real, typename T, typename YMap>
-void drawCurve(Drawing& drawing, const T* v, long n, long group, Real dx, long mx, YMap y)
+void drawCurve(Drawing& drawing, const Plot& plot, const T* v, long n, long group, Real dx,
+               YMap y)
 {
+    const long mx = plot.mx;
     if (group <= 3) {
-        for (long i = 0; i + 1 < n; ++i)
-            drawing.line(static_cast<Real>(i) / dx + mx, y(v[i]),
-                         static_cast<Real>(i + 1) / dx + mx, y(v[i + 1]));
+        ColumnRuns curve(drawing, plot);
+        for (long i = 0; i < n; ++i)
+            curve.to(static_cast<Real>(i) / dx + mx, y(v[i]));
         return;
     }
-    // Group by group: a group is drawn once the next one starts before the
-    // last sample.
-    for (long start = 0; start + 1 < n; start += group) {
-        const long end = std::min(start + group, n - 1);
-        T lo = v[start];
-        T hi = v[start];
-        for (long i = start + 1; i < end; ++i) {
-            lo = v[i] < lo ? v[i] : lo;
-            hi = v[i] > hi ? v[i] : hi;
+    // A group is drawn once the next one starts before the last sample, so
+    // the groups drawn are whole. A long signal's groups are scanned on the
+    // work pool.
+    const long groups = (n - 2) / group;
+    std::vector<T> lows(groups), highs(groups);
+    const long groupsPerTask = n < (1 << 20) ? std::max(groups, 1L) : 16;
+    auto scan = [&](long t, int) {
+        const long last = std::min(groups, (t + 1) * groupsPerTask);
+        for (long g = t * groupsPerTask; g < last; ++g) {
+            const T* first = v + g * group;
+            T lo = first[0];
+            T hi = first[0];
+            for (long i = 1; i < group; ++i) {
+                lo = first[i] < lo ? first[i] : lo;
+                hi = first[i] > hi ? first[i] : hi;
+            }
+            lows[g] = lo;
+            highs[g] = hi;
         }
-        if (start + group + 1 < n) {
-            const Real x = static_cast<Real>(start + group - group / 2) / dx + mx;
-            drawing.line(x, y(lo), x, y(hi));
-        }
+    };
+    runInPool((groups + groupsPerTask - 1) / groupsPerTask, scan);
+    std::vector<TQCrect> columns;
+    for (long g = 0; g < groups; ++g) {
+        const Real x = static_cast<Real>(g * group + group - group / 2) / dx + mx;
+        addVerticalLine(columns, x, y(lows[g]), y(highs[g]));
     }
+    drawing.fill(columns);
 }
 
 // Between min (one row below the canvas) and max (at 2 my).
@@ -178,7 +339,7 @@ void drawWaveBetween(TQCbase* area, TQDmwindowDev* dev, const T* v, long n, doub
         return;
     Drawing drawing(plot);
     const double h = plot.h;
-    drawCurve(drawing, v, n, grouped ? group : 0, dx, plot.mx,
+    drawCurve(drawing, plot, v, n, grouped ? group : 0, dx,
               [=](double a) { return h - a / dy + min / dy; });
 }
 
@@ -194,7 +355,7 @@ void drawWaveSymmetric(TQCbase* area, TQDmwindowDev* dev, const T* v, long n, Re
         return;
     Drawing drawing(plot);
     const Real middle = static_cast<Real>(plot.h) * static_cast<Real>(0.5);
-    drawCurve(drawing, v, n, 0, static_cast<Real>(dx), plot.mx,
+    drawCurve(drawing, plot, v, n, 0, static_cast<Real>(dx),
               [=](Real a) { return middle - a / dy; });
 }
 
@@ -220,56 +381,75 @@ double smallestFromFirst(const T* v, long n)
     return m;
 }
 
-// The whole channel's picture before its position lines, kept for the next
-// drawing of the same channel on the same device at the same size and
-// scale: drawing it reads every sample of the channel, which takes longer
-// than a slider move may.
-class ChannelPicture {
-public:
-    // Puts the kept picture into dev; false when there is none for these.
-    bool restore(TQDmwindowDev* dev, const double* v, long n, double max, double min)
+// Pictures that come back again and again: the scales, and the whole
+// channel before its position lines (which reads every sample of the
+// channel, longer than a slider move may take). Each is kept in a device of
+// its own and put back with one copy of the whole image, for the next
+// drawing of the same thing at the same sizes.
+struct PictureKey {
+    enum Kind { waveformScale, spectrumScale, channel } kind;
+    long w, h;                     // the area's
+    unsigned short devW, devH;     // the device's
+    long rate, minX, maxX;         // of a spectrum scale
+    const double* v;               // of the channel
+    long n, serial;
+    double max, min;
+    bool operator==(const PictureKey& o) const
     {
-        if (!m_rgb || !(key(dev, v, n, max, min) == m_key) || dev->initBuffer() != 0)
-            return false;
-        dev->setBuffer(m_rgb.get());
-        dev->putBufferToPixmap();
-        return true;
+        return kind == o.kind && w == o.w && h == o.h && devW == o.devW && devH == o.devH &&
+               rate == o.rate && minX == o.minX && maxX == o.maxX && v == o.v && n == o.n &&
+               serial == o.serial && max == o.max && min == o.min;
     }
-    void keep(TQDmwindowDev* dev, const double* v, long n, double max, double min)
+};
+
+PictureKey pictureKey(const Plot& plot, PictureKey::Kind kind)
+{
+    PictureKey key = {kind, plot.w, plot.h, 0, 0, 0, 0, 0, nullptr, 0, 0, 0, 0};
+    plot.dev->getGeometry(&key.devW, &key.devH);
+    return key;
+}
+
+class KeptPictures {
+public:
+    KeptPictures() = default;
+    KeptPictures(const KeptPictures&) = delete;
+    KeptPictures& operator=(const KeptPictures&) = delete;
+
+    // Puts the picture kept under key into dev; false when there is none.
+    bool restore(TQDmwindowDev* dev, const PictureKey& key)
     {
-        m_rgb.reset();
-        if (v != siii || dev->initBuffer() != 0)
+        for (Kept& kept : m_kept)
+            if (kept.key == key)
+                return copyWhole(kept.copy.get(), dev, key);
+        return false;
+    }
+    // Keeps a copy of what dev shows under key, in place of the oldest.
+    void keep(TQDmwindowDev* dev, const PictureKey& key)
+    {
+        std::unique_ptr<TQDmwindowDev> copy(TQDmwindowDev::getNewInstance());
+        if (!copy || copy->createPixmap(key.devW, key.devH) != 0 ||
+            !copyWhole(dev, copy.get(), key))
             return;
-        m_rgb.reset(dev->getBuffer());
-        m_key = key(dev, v, n, max, min);
+        if (m_kept.size() == maxKept)
+            m_kept.erase(m_kept.begin());
+        m_kept.push_back(Kept{key, std::move(copy)});
     }
 
 private:
-    struct Key {
-        TQDmwindowDev* dev;
-        const double* v;
-        long n;
-        long serial;
-        unsigned short w, h;
-        double max, min;
-        bool operator==(const Key& o) const
-        {
-            return dev == o.dev && v == o.v && n == o.n && serial == o.serial && w == o.w &&
-                   h == o.h && max == o.max && min == o.min;
-        }
+    static const size_t maxKept = 8;
+    struct Kept {
+        PictureKey key;
+        std::unique_ptr<TQDmwindowDev> copy;
     };
-    static Key key(TQDmwindowDev* dev, const double* v, long n, double max, double min)
+    static bool copyWhole(TQDmwindowDev* from, TQDmwindowDev* to, const PictureKey& key)
     {
-        Key k = {dev, v, n, channelSerial(), 0, 0, max, min};
-        dev->getGeometry(&k.w, &k.h);
-        return k;
+        return from->copyToWindow(to, 0, 0, key.devW, key.devH, 0, 0) == 0;
     }
 
-    Key m_key = {};
-    std::unique_ptr<unsigned char[]> m_rgb;
+    std::vector<Kept> m_kept;
 };
 
-ChannelPicture g_channelPicture;
+KeptPictures g_pictures;
 
 // Finds the area, draws into dev (or into a device of its own for this
 // call) when it is a drawing area, and runs its expose procedures.
@@ -303,6 +483,39 @@ double findMin(double* v, long n)
     return smallestFromFirst(v, n);
 }
 
+// Each piece keeps the comparisons of findMax and findMin: the smallest
+// starts from the first sample, and a sample that is not a number is passed
+// over everywhere else.
+void findMaxAndMin(const double* v, long n, double* max, double* min)
+{
+    const long piece = 1 << 18;
+    const long pieces = n > 0 ? (n + piece - 1) / piece : 1;
+    std::vector<double> maxima(pieces), minima(pieces);
+    auto scan = [&](long t, int) {
+        const long first = t * piece;
+        const long end = std::min(first + piece, n);
+        double hi = -1.0;
+        double lo = t == 0 ? (n > 0 ? v[0] : -1.0) : HUGE_VAL;
+        for (long i = first; i < end; ++i) {
+            if (v[i] > hi)
+                hi = v[i];
+            if (v[i] < lo)
+                lo = v[i];
+        }
+        maxima[t] = hi;
+        minima[t] = lo;
+    };
+    runInPool(pieces, scan);
+    *max = maxima[0];
+    *min = minima[0];
+    for (long t = 1; t < pieces; ++t) {
+        if (maxima[t] > *max)
+            *max = maxima[t];
+        if (minima[t] < *min)
+            *min = minima[t];
+    }
+}
+
 double findMax(short* v, long n)
 {
     return largestFromMinusOne(v, n);
@@ -325,25 +538,38 @@ TQDmwindowDev* newAreaDevice(TQCbase* area)
 void drawScale(TQCbase* area, TQDmwindowDev* dev)
 {
     const Plot plot = plotOf(area, dev);
-    clearCanvas(plot);
+    const PictureKey key = pictureKey(plot, PictureKey::waveformScale);
+    if (g_pictures.restore(dev, key))
+        return;
+    const bool cleared = clearCanvas(plot);
     Drawing drawing(plot);
     drawVerticalAxis(drawing, plot);
+    if (cleared && drawing.open())
+        g_pictures.keep(dev, key);
 }
 
 void drawScaleMinus(TQCbase* area, TQDmwindowDev* dev, long rate, long minX, long maxX)
 {
     const Plot plot = plotOf(area, dev);
-    clearCanvas(plot);
+    PictureKey key = pictureKey(plot, PictureKey::spectrumScale);
+    key.rate = rate;
+    key.minX = minX;
+    key.maxX = maxX;
+    if (g_pictures.restore(dev, key))
+        return;
+    const bool cleared = clearCanvas(plot);
     Drawing drawing(plot);
     drawVerticalAxis(drawing, plot);
     drawing.line(plot.w - plot.mx, plot.my, plot.mx, plot.my);
     // A range of no width has no place for a tick.
-    if (rate <= 0 || maxX <= minX)
-        return;
-    const long long firstInRange = minX <= 1000 ? 1000 : (minX + 999LL) / 1000 * 1000;
-    const long long end = std::min<long long>(rate / 2, maxX + 1LL);
-    drawTicks(drawing, plot, firstInRange, end, 1000, minX, static_cast<long long>(maxX) - minX,
-              plot.my, plot.my / 2);
+    if (rate > 0 && maxX > minX) {
+        const long long firstInRange = minX <= 1000 ? 1000 : (minX + 999LL) / 1000 * 1000;
+        const long long end = std::min<long long>(rate / 2, maxX + 1LL);
+        drawTicks(drawing, plot, firstInRange, end, 1000, minX,
+                  static_cast<long long>(maxX) - minX, plot.my, plot.my / 2);
+    }
+    if (cleared && drawing.open())
+        g_pictures.keep(dev, key);
 }
 
 void drawScalePlus(TQCbase* area, TQDmwindowDev* dev, long rate)
@@ -400,7 +626,7 @@ void drawWavePlus(TQCbase* area, TQDmwindowDev* dev, double* v, long n, double m
         return;
     Drawing drawing(plot);
     const double bottom = plot.h - plot.my;
-    drawCurve(drawing, v, n, group, dx, plot.mx, [=](double a) { return bottom - a / dy; });
+    drawCurve(drawing, plot, v, n, group, dx, [=](double a) { return bottom - a / dy; });
 }
 
 void draw_dB(TQCbase* area, TQDmwindowDev* dev, double* v, long n, long start, long end,
@@ -415,9 +641,9 @@ void draw_dB(TQCbase* area, TQDmwindowDev* dev, double* v, long n, long start, l
     const double dx = static_cast<double>(end - start) / plot.width();
     Drawing drawing(plot);
     const double h = plot.h;
-    for (long i = start; i + 1 < end; ++i)
-        drawing.line((i - start) / dx + plot.mx, h - (v[i] - minY) / dy,
-                     (i + 1 - start) / dx + plot.mx, h - (v[i + 1] - minY) / dy);
+    ColumnRuns curve(drawing, plot);
+    for (long i = start; i < end; ++i)
+        curve.to((i - start) / dx + plot.mx, h - (v[i] - minY) / dy);
 }
 
 void display_wave(double* v, long n, TQCstring className, TQCstring instanceName,
@@ -437,10 +663,18 @@ void display_wave_posline(double* v, long n, TQCstring className, TQCstring inst
     if (v == nullptr)
         return;
     displayOn(className, instanceName, dev, [=](TQCbase* area, TQDmwindowDev* target) {
-        if (!g_channelPicture.restore(target, v, n, max, min)) {
+        PictureKey key = pictureKey(plotOf(area, target), PictureKey::channel);
+        key.v = v;
+        key.n = n;
+        key.serial = channelSerial();
+        key.max = max;
+        key.min = min;
+        if (!g_pictures.restore(target, key)) {
             drawScale(area, target);
             drawWave(area, target, v, n, max, min);
-            g_channelPicture.keep(target, v, n, max, min);
+            // Only the channel's own samples are known to stay as they are.
+            if (v == siii)
+                g_pictures.keep(target, key);
         }
         drawScalePos(area, target, n, pos);
         drawScalePos(area, target, n, pos + size - 1);

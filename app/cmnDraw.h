@@ -31,6 +31,8 @@ double findMax(double* v, long n);
 double findMin(double* v, long n);
 double findMax(short* v, long n);
 double findMin(short* v, long n);
+// Both at once, in one pass shared with the work pool.
+void findMaxAndMin(const double* v, long n, double* max, double* min);
 
 // A new off-screen device of the area's size; null when none can be made.
 TQDmwindowDev* newAreaDevice(TQCbase* area);

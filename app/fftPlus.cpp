@@ -3,11 +3,16 @@
 #include "fftPlus.h"
 
 #include "analysisMessage.h"
+#include "workPool.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <emmintrin.h>
 #include <memory>
 #include <new>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -36,17 +41,22 @@ bool isTransformSize(long n, long largest)
 // Calls visit(i) for every step-th i in [0, n), n a power of two, in tiles
 // that keep i and its bit reversal within eight cache lines each: the 64
 // indices that share all but their top three and low three bits have bit
-// reversals that share theirs too.
+// reversals that share theirs too. Only the tiles of piece (of pieces) are
+// visited; different pieces visit different indices.
 template <typename Visit>
-void visitInTiles(long n, long step, Visit visit)
+void visitInTiles(long n, long step, Visit visit, long piece = 0, long pieces = 1)
 {
     if (n < 64) {
-        for (long i = 0; i < n; i += step)
-            visit(i);
+        if (piece == 0)
+            for (long i = 0; i < n; i += step)
+                visit(i);
         return;
     }
     const long top = n / 8;
-    for (long middle = 0; middle < top; middle += 8)
+    const long middles = top / 8;
+    const long first = middles * piece / pieces * 8;
+    const long end = middles * (piece + 1) / pieces * 8;
+    for (long middle = first; middle < end; middle += 8)
         for (long high = 0; high < n; high += top)
             for (long low = 0; low < 8; low += step)
                 visit(high + middle + low);
@@ -204,31 +214,10 @@ void runStage(double* x, double* y, int span, int k, Twiddles tw, int inverse)
 // Complex values whose two arrays fit the first-level cache together.
 const int cacheBlock = 2048;
 
-// Stages firstK, 2 firstK ... up to n / 2. With blocked set (for twiddles
-// that need no copying), the stages that stay within a cache block run block
-// by block, each block through all of them; a butterfly only needs the
-// earlier stages of its own block, so the results are those of stage after
-// stage.
-template <typename TwiddlesOfStage>
-void stagesFrom(double* x, double* y, int n, int firstK, TwiddlesOfStage twiddlesOf,
-                int inverse, bool blocked)
-{
-    int k = firstK;
-    if (blocked && n > cacheBlock) {
-        for (int base = 0; base < n; base += cacheBlock)
-            for (int kb = firstK; kb < cacheBlock; kb *= 2)
-                runStage(x + base, y + base, cacheBlock, kb, twiddlesOf(kb), inverse);
-        if (k < cacheBlock)
-            k = cacheBlock;
-    }
-    for (; k < n; k *= 2)
-        runStage(x, y, n, k, twiddlesOf(k), inverse);
-}
-
 void butterflies(double* x, double* y, int n, const double* sintbl, int inverse)
 {
-    stagesFrom(x, y, n, 1, [=](int k) { return sineTableTwiddles(sintbl, n, k); },
-               inverse, false);
+    for (int k = 1; k < n; k *= 2)
+        runStage(x, y, n, k, sineTableTwiddles(sintbl, n, k), inverse);
 }
 
 // n is a power of two, so multiplying by 1/n rounds exactly as dividing by n.
@@ -294,28 +283,56 @@ double largestFromZero(const double* v, long from, long to)
     return m;
 }
 
-// Divides p by its largest element (1 when none is positive); returns the divisor.
-double normaliseToLargest(double* p, long n)
-{
-    double m = largestFromZero(p, 0, n);
-    if (m <= 0)
-        m = 1.0;
-    for (long i = 0; i < n; ++i)
-        p[i] /= m;
-    return m;
-}
+// A spectrum to divide by a divisor (bin 0 becoming 0 when it is dropped)
+// and then to put in dB. Zero and negative values get the level of the
+// smallest positive value below 1 (0 dB when there is none).
+struct Decibels {
+    double* power;
+    double* dB;
+    double divisor;
+    bool dropFirst;
+};
 
-// Zero and negative values get the level of the smallest positive value
-// below 1 (0 dB when there is none).
-void writeDecibels(const double* p, double* dB, long n)
+// Bins of a spectrum that one call on the pool converts.
+const long decibelPiece = 2048;
+
+// Several spectra at once, in pieces on the pool; element-wise work and
+// smallest values give the same bits however they are cut.
+void decibelsSideBySide(const Decibels* spectra, long count, long n)
 {
-    double smallest = 1.0;
-    for (long i = 0; i < n; ++i)
-        if (p[i] > 0 && p[i] < smallest)
-            smallest = p[i];
-    const double floorDB = 20.0 * std::log10(smallest);
-    for (long i = 0; i < n; ++i)
-        dB[i] = p[i] > 0 ? 20.0 * std::log10(p[i]) : floorDB;
+    const long piece = decibelPiece;
+    const long pieces = (n + piece - 1) / piece;
+    std::vector<double> smallest(count * pieces, 1.0);
+    auto divide = [&](long t, int) {
+        const Decibels& d = spectra[t / pieces];
+        const long first = t % pieces * piece;
+        const long end = std::min(n, first + piece);
+        double least = 1.0;
+        for (long i = first; i < end; ++i) {
+            d.power[i] = (d.dropFirst && i == 0 ? 0.0 : d.power[i]) / d.divisor;
+            if (d.power[i] > 0 && d.power[i] < least)
+                least = d.power[i];
+        }
+        smallest[t] = least;
+    };
+    runInPool(count * pieces, divide);
+    std::vector<double> floors(count);
+    for (long k = 0; k < count; ++k) {
+        double least = 1.0;
+        for (long t = k * pieces; t < (k + 1) * pieces; ++t)
+            if (smallest[t] < least)
+                least = smallest[t];
+        floors[k] = 20.0 * std::log10(least);
+    }
+    auto decibels = [&](long t, int) {
+        const Decibels& d = spectra[t / pieces];
+        const double floorDB = floors[t / pieces];
+        const long first = t % pieces * piece;
+        const long end = std::min(n, first + piece);
+        for (long i = first; i < end; ++i)
+            d.dB[i] = d.power[i] > 0 ? 20.0 * std::log10(d.power[i]) : floorDB;
+    };
+    runInPool(count * pieces, decibels);
 }
 
 double largestOrReport(const double* v, long n)
@@ -328,10 +345,43 @@ double largestOrReport(const double* v, long n)
     return m;
 }
 
+// The divisor of a power spectrum whose largest bin of 1 .. n - 1 is
+// largest: that, or 1 when it is not positive.
+double divisorOf(double largest)
+{
+    return largest > 0 ? largest : 1.0;
+}
+
+// The power spectrum in dB of its largest bin, bin 0 left out; returns the
+// divisor.
+double powerDecibels(double* power, double* powerDB, long n)
+{
+    const Decibels d = {power, powerDB, divisorOf(largestFromZero(power, 1, n)), true};
+    decibelsSideBySide(&d, 1, n);
+    return d.divisor;
+}
+
+// The restored spectrum is mapped so that its largest element lands on
+// the power spectrum's largest, giving both the same dynamic range. A flat
+// spectrum is reported from the calling thread.
+void restoredDecibels(double* restored, double* restoredDB, long n, double powerLargest)
+{
+    const double logLargest = std::log(powerLargest);
+    const double restoredLargest = largestOrReport(restored, n);
+    auto map = [&](long t, int) {
+        const long end = std::min(n, (t + 1) * decibelPiece);
+        for (long i = t * decibelPiece; i < end; ++i)
+            restored[i] = std::exp(logLargest * restored[i] / restoredLargest);
+    };
+    runInPool((n + decibelPiece - 1) / decibelPiece, map);
+    const Decibels d = {restored, restoredDB, largestOrReport(restored, n), false};
+    decibelsSideBySide(&d, 1, n);
+}
+
 // ---------------------------------------------------------------------------
 // Tables kept between calls, rebuilt only when the size changes (which the
-// application does rarely). They make WindowFunction and the restoration
-// non-reentrant: both belong to the application thread.
+// application does rarely). They are built on the application thread before
+// any work goes to the pool, which then only reads them.
 
 // Weights of the last window asked for, up to the restoration's largest size.
 alignas(64) double windowCache[restoreMaxSize];
@@ -351,32 +401,8 @@ const double* cachedWindow(int type, long n)
     return windowCache;
 }
 
-// ---------------------------------------------------------------------------
-// Restoration state. Static so that the large matrix never comes from the
-// heap; the contents survive between calls.
-
 // Stages of the sliding transform, up to log2(restoreMaxWide).
 const int maxWideStages = 6;
-
-// Trajectory points are gathered for this many consecutive starts and then
-// written to widePhase a cache line per row.
-const int startsPerFlush = 8;
-
-// Rows of widePhase are one cache line longer than a trajectory: at a stride
-// of exactly n (a large power of two) every row's line of the same column
-// would fall into the same cache set, and the rows written together would
-// evict one another.
-const long rowPadding = 8;
-alignas(64) double widePhase[restoreMaxWide * (restoreMaxSize + rowPadding)];
-
-// Power and phase of the restoration's transforms.
-alignas(64) double tmpPow[restoreMaxSize];
-alignas(64) double tmpPhs[restoreMaxSize];
-
-// Sub-transforms of the sliding transform, a ring of wideN values per stage.
-alignas(64) double letRe[maxWideStages][restoreMaxWide];
-alignas(64) double letIm[maxWideStages][restoreMaxWide];
-alignas(64) double trajectoryStash[restoreMaxWide][startsPerFlush];
 
 // Tables of the main and of the sliding transform size.
 alignas(64) double mainSintbl[restoreMaxSize + restoreMaxSize / 4];
@@ -388,6 +414,228 @@ alignas(64) double wideSintbl[restoreMaxWide + restoreMaxWide / 4];
 alignas(64) double wideStageCos[restoreMaxWide];
 alignas(64) double wideStageSin[restoreMaxWide];
 long wideTablesSize = 0;
+
+// Copies of the sine table's twiddles, laid out stage by stage.
+void spreadStageTwiddles(const double* sintbl, long n, double* stageCos, double* stageSin)
+{
+    for (long k = 1; k < n; k *= 2) {
+        const Twiddles tw = sineTableTwiddles(sintbl, n, k);
+        for (long j = 0; j < k; ++j) {
+            stageCos[k - 1 + j] = tw.cosTw[j * tw.stride];
+            stageSin[k - 1 + j] = tw.sinTw[j * tw.stride];
+        }
+    }
+}
+
+void prepareMainTables(long n)
+{
+    if (mainTablesSize != n) {
+        make_sintbl(n, mainSintbl);
+        make_bitrev(n, mainBitrev);
+        spreadStageTwiddles(mainSintbl, n, mainStageCos, mainStageSin);
+        mainTablesSize = n;
+    }
+    cachedWindow(windowHamming, n);
+}
+
+void prepareWideTables(long wideN)
+{
+    if (wideTablesSize != wideN) {
+        make_sintbl(wideN, wideSintbl);
+        spreadStageTwiddles(wideSintbl, wideN, wideStageCos, wideStageSin);
+        wideTablesSize = wideN;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// An n-point transform in pieces for the pool. After the bit reversal the
+// stages below the cache block work inside blocks of that many points, and
+// the stages above it pair points of the same column j, j + B, j + 2B ...
+// So the blocks, each through its stages, and then pieces of columns, each
+// through the upper stages, are independent of one another; every butterfly
+// is the one of the sequential transform, on the same operands.
+
+struct Pieces {
+    long n;
+    long block;   // B: n, or the cache block when n is larger
+    long blocks;  // n / B
+    long columns; // columns in one column piece
+    long columnPieces;
+};
+
+Pieces piecesOf(long n)
+{
+    Pieces p;
+    p.n = n;
+    p.block = n < cacheBlock ? n : cacheBlock;
+    p.blocks = n / p.block;
+    p.columns = p.block >= 256 ? p.block / 16 : p.block;
+    p.columnPieces = p.block / p.columns;
+    return p;
+}
+
+// The stages from firstK up to the block size, inside one block.
+void stagesInBlock(double* re, double* im, const Pieces& p, long block, long firstK, int inverse)
+{
+    const long base = block * p.block;
+    for (long k = firstK; k < p.block; k *= 2)
+        runStage(re + base, im + base, static_cast<int>(p.block), static_cast<int>(k),
+                 stageTableTwiddles(mainStageCos, mainStageSin, static_cast<int>(k)), inverse);
+}
+
+// The stages above the block size on one piece of columns.
+void stagesOnColumns(double* re, double* im, const Pieces& p, long piece, int inverse)
+{
+    const long first = piece * p.columns;
+    for (long k = p.block; k < p.n; k *= 2)
+        for (long t = 0; t < k; t += p.block)
+            laterStage(re, im, static_cast<int>(p.n), static_cast<int>(k),
+                       static_cast<int>(t + first), static_cast<int>(p.columns),
+                       mainStageCos + k - 1 + t + first, mainStageSin + k - 1 + t + first,
+                       inverse);
+}
+
+// Calls visit(i) for every point of a piece of columns.
+template <typename Visit>
+void visitColumns(const Pieces& p, long piece, Visit visit)
+{
+    const long first = piece * p.columns;
+    for (long t = 0; t < p.n; t += p.block)
+        for (long j = first; j < first + p.columns; ++j)
+            visit(t + j);
+}
+
+// Pieces of the bit reversal, each a share of its tiles.
+long tilePieces(long n)
+{
+    return n >= 4096 ? 16 : 1;
+}
+
+// A real signal (times the window w, when there is one) in bit-reversed
+// order, through the first stage: the general butterfly with the imaginary
+// parts written as the +0 they are. The tiles of one piece.
+void loadReal(const double* v, const double* w, double* re, double* im, long n, long piece,
+              long pieces)
+{
+    const double c = mainStageCos[0];
+    const double s = mainStageSin[0];
+    visitInTiles(
+        n, 2,
+        [=](long i) {
+            const long ja = mainBitrev[i];
+            const long jb = mainBitrev[i + 1];
+            const double xa = w ? v[ja] * w[ja] : v[ja];
+            const double xb = w ? v[jb] * w[jb] : v[jb];
+            const double dx = c * xb + s * 0.0;
+            const double dy = c * 0.0 - s * xb;
+            re[i + 1] = xa - dx;
+            re[i] = xa + dx;
+            im[i + 1] = 0.0 - dy;
+            im[i] = 0.0 + dy;
+        },
+        piece, pieces);
+}
+
+// The forward transform of a real signal, without the 1/n scaling, made on
+// the calling thread.
+void transformReal(const double* v, const double* w, double* re, double* im, long n)
+{
+    const Pieces p = piecesOf(n);
+    loadReal(v, w, re, im, n, 0, 1);
+    for (long b = 0; b < p.blocks; ++b)
+        stagesInBlock(re, im, p, b, 2, 0);
+    for (long piece = 0; piece < p.columnPieces; ++piece)
+        stagesOnColumns(re, im, p, piece, 0);
+}
+
+// The scaled transform's power and phase, and the largest power of the bins
+// 1 .. n/2 - 1 (from 0), of one piece of columns. The power of the lower half
+// is copied to lowerHalf as well, when there is one.
+double scaleWithPowerAndPhase(double* re, double* im, double* power, double* phase,
+                              double* lowerHalf, const Pieces& p, long piece)
+{
+    const double scale = 1.0 / p.n;
+    const long half = p.n / 2;
+    double largest = 0.0;
+    visitColumns(p, piece, [&](long i) {
+        re[i] *= scale;
+        im[i] *= scale;
+        power[i] = re[i] * re[i] + im[i] * im[i];
+        phase[i] = phaseOf(re[i], im[i], power[i]);
+        if (i < half) {
+            if (i > 0 && power[i] > largest)
+                largest = power[i];
+            if (lowerHalf)
+                lowerHalf[i] = power[i];
+        }
+    });
+    return largest;
+}
+
+// A real signal's scaled spectrum, with power and phase, on the pool.
+struct RealSpectrum {
+    const double* v;
+    const double* w; // window weights, or null
+    double* re;
+    double* im;
+    double* power;
+    double* phase;
+    double* lowerHalf; // or null
+    double largest;    // of the power of bins 1 .. n/2 - 1, from 0
+};
+
+// Both spectra at once: the bit reversals of both, then their blocks, then
+// their column pieces.
+void realSpectra(RealSpectrum* spectra, long count, long n)
+{
+    const Pieces p = piecesOf(n);
+    const long tiles = tilePieces(n);
+    auto load = [&](long task, int) {
+        RealSpectrum& s = spectra[task / tiles];
+        loadReal(s.v, s.w, s.re, s.im, n, task % tiles, tiles);
+    };
+    runInPool(count * tiles, load);
+    auto blocks = [&](long task, int) {
+        RealSpectrum& s = spectra[task / p.blocks];
+        stagesInBlock(s.re, s.im, p, task % p.blocks, 2, 0);
+    };
+    runInPool(count * p.blocks, blocks);
+    std::vector<double> largest(count * p.columnPieces);
+    auto columns = [&](long task, int) {
+        RealSpectrum& s = spectra[task / p.columnPieces];
+        stagesOnColumns(s.re, s.im, p, task % p.columnPieces, 0);
+        largest[task] = scaleWithPowerAndPhase(s.re, s.im, s.power, s.phase, s.lowerHalf, p,
+                                               task % p.columnPieces);
+    };
+    runInPool(count * p.columnPieces, columns);
+    for (long k = 0; k < count; ++k)
+        spectra[k].largest = *std::max_element(largest.begin() + k * p.columnPieces,
+                                               largest.begin() + (k + 1) * p.columnPieces);
+}
+
+// ---------------------------------------------------------------------------
+// Restoration state. Static so that the large matrix never comes from the
+// heap; the contents survive between calls.
+
+// Trajectory points are gathered for this many consecutive starts and then
+// written to widePhase a cache line per row.
+const int startsPerFlush = 8;
+// Starts that one task of the sliding transform goes through.
+const long startsPerTask = 1024;
+
+// Rows of widePhase are one cache line longer than a trajectory: at a stride
+// of exactly n (a large power of two) every row's line of the same column
+// would fall into the same cache set, and the rows written together would
+// evict one another.
+const long rowPadding = 8;
+alignas(64) double widePhase[restoreMaxWide * (restoreMaxSize + rowPadding)];
+
+// Power and phase of the restoration's transforms.
+alignas(64) double tmpPow[restoreMaxSize];
+alignas(64) double tmpPhs[restoreMaxSize];
+// The restoration's work arrays while the plain spectrum takes the pass's.
+alignas(64) double restorationRe[restoreMaxSize];
+alignas(64) double restorationIm[restoreMaxSize];
 
 double* trajectoryRow(long k, long n)
 {
@@ -405,65 +653,6 @@ bool acceptRestoration(const double* x, const double* re, const double* im,
     return lo > hi || (lo >= 0 && hi < wideN);
 }
 
-// Copies of the sine table's twiddles, laid out stage by stage.
-void spreadStageTwiddles(const double* sintbl, long n, double* stageCos, double* stageSin)
-{
-    for (long k = 1; k < n; k *= 2) {
-        const Twiddles tw = sineTableTwiddles(sintbl, n, k);
-        for (long j = 0; j < k; ++j) {
-            stageCos[k - 1 + j] = tw.cosTw[j * tw.stride];
-            stageSin[k - 1 + j] = tw.sinTw[j * tw.stride];
-        }
-    }
-}
-
-void prepareTables(long n, long wideN)
-{
-    if (mainTablesSize != n) {
-        make_sintbl(n, mainSintbl);
-        make_bitrev(n, mainBitrev);
-        spreadStageTwiddles(mainSintbl, n, mainStageCos, mainStageSin);
-        mainTablesSize = n;
-    }
-    if (wideTablesSize != wideN) {
-        make_sintbl(wideN, wideSintbl);
-        spreadStageTwiddles(wideSintbl, wideN, wideStageCos, wideStageSin);
-        wideTablesSize = wideN;
-    }
-}
-
-// The stages from firstK on.
-void mainButterflies(double* re, double* im, long n, long firstK, int inverse)
-{
-    stagesFrom(re, im, n, firstK,
-               [](int k) { return stageTableTwiddles(mainStageCos, mainStageSin, k); },
-               inverse, true);
-}
-
-// Forward transform, without scaling, of the Hamming-windowed copy of v.
-// The copy is read in bit-reversed order (the permutation is its own inverse)
-// and goes straight through the first stage: the general butterfly with the
-// imaginary parts written as the +0 they are.
-void windowedTransform(const double* v, double* re, double* im, long n)
-{
-    const double* w = cachedWindow(windowHamming, n);
-    const double c = mainStageCos[0];
-    const double s = mainStageSin[0];
-    visitInTiles(n, 2, [=](long i) {
-        const long ja = mainBitrev[i];
-        const long jb = mainBitrev[i + 1];
-        const double xa = v[ja] * w[ja];
-        const double xb = v[jb] * w[jb];
-        const double dx = c * xb + s * 0.0;
-        const double dy = c * 0.0 - s * xb;
-        re[i + 1] = xa - dx;
-        re[i] = xa + dx;
-        im[i + 1] = 0.0 - dy;
-        im[i] = 0.0 + dy;
-    });
-    mainButterflies(re, im, n, 2, 0);
-}
-
 // Every bin keeps its phase; its magnitude becomes sqrt(P / (level + P)).
 // A bin with nothing to divide by (silence at noise 0, a negative noise
 // level) gets 0 rather than NaN or infinity.
@@ -477,19 +666,23 @@ double gainOf(double power, double level)
 }
 
 // The gained spectrum, written straight into the bit-reversed order that
-// the inverse transform starts from.
-void applyGainBitReversed(double* re, double* im, long n, double level)
+// the inverse transform starts from; the tiles of one piece.
+void loadGain(const double* power, const double* phase, double level, double* re, double* im,
+              long n, long piece, long pieces)
 {
-    visitInTiles(n, 1, [=](long i) {
-        const long j = mainBitrev[i];
-        const double g = gainOf(tmpPow[j], level);
-        // sincos gives exactly what sin and cos give, in one call.
-        double sine = 0.0;
-        double cosine = 0.0;
-        sincos(tmpPhs[j], &sine, &cosine);
-        re[i] = g * cosine;
-        im[i] = g * sine;
-    });
+    visitInTiles(
+        n, 1,
+        [=](long i) {
+            const long j = mainBitrev[i];
+            const double g = gainOf(power[j], level);
+            // sincos gives exactly what sin and cos give, in one call.
+            double sine = 0.0;
+            double cosine = 0.0;
+            sincos(phase[j], &sine, &cosine);
+            re[i] = g * cosine;
+            im[i] = g * sine;
+        },
+        piece, pieces);
 }
 
 // The sliding transform. After p stages, the transform of the window that
@@ -499,7 +692,8 @@ void applyGainBitReversed(double* re, double* im, long n, double level)
 // one. So every sub-transform is made once, kept in its stage's ring (M slots
 // of 2^p values) while windows still need it, and shared by all of them.
 // The butterflies and their operands are those of each window's own
-// transform; only the repetitions are gone.
+// transform; only the repetitions are gone. A task that starts at s0 first
+// makes the sub-transforms that its first window needs.
 
 long stageCount(long wideN)
 {
@@ -514,9 +708,16 @@ long clampedIndex(long t, long n)
     return t < n - 1 ? t : n - 1;
 }
 
+// The rings of one task, and the trajectory points it has not written yet.
+struct SlidingRings {
+    alignas(16) double re[maxWideStages][restoreMaxWide];
+    alignas(16) double im[maxWideStages][restoreMaxWide];
+    alignas(16) double stash[restoreMaxWide][startsPerFlush];
+};
+
 // Stage 1 for start q: samples q and q + wideN/2 (the last sample standing in
 // past the end), through the general butterfly with imaginary parts +0.
-void firstSlidingStage(const double* re, long n, long wideN, long q)
+void firstSlidingStage(SlidingRings& r, const double* re, long n, long wideN, long q)
 {
     const long half = wideN / 2;
     const double xa = re[clampedIndex(q, n)];
@@ -525,8 +726,8 @@ void firstSlidingStage(const double* re, long n, long wideN, long q)
     const double s = wideStageSin[0];
     const double dx = c * xb + s * 0.0;
     const double dy = c * 0.0 - s * xb;
-    double* outRe = letRe[1] + (q & (half - 1)) * 2;
-    double* outIm = letIm[1] + (q & (half - 1)) * 2;
+    double* outRe = r.re[1] + (q & (half - 1)) * 2;
+    double* outIm = r.im[1] + (q & (half - 1)) * 2;
     outRe[1] = xa - dx;
     outRe[0] = xa + dx;
     outIm[1] = 0.0 - dy;
@@ -535,17 +736,17 @@ void firstSlidingStage(const double* re, long n, long wideN, long q)
 
 // Stage p >= 2 for start q, from the stage p - 1 sub-transforms of q and of
 // q + wideN / 2^p.
-void laterSlidingStage(long wideN, long p, long q)
+void laterSlidingStage(SlidingRings& r, long wideN, long p, long q)
 {
     const long k = 1L << (p - 1);
     const long slots = wideN >> p;
     const long slotsBelow = wideN >> (p - 1);
-    const double* aRe = letRe[p - 1] + (q & (slotsBelow - 1)) * k;
-    const double* aIm = letIm[p - 1] + (q & (slotsBelow - 1)) * k;
-    const double* bRe = letRe[p - 1] + ((q + slots) & (slotsBelow - 1)) * k;
-    const double* bIm = letIm[p - 1] + ((q + slots) & (slotsBelow - 1)) * k;
-    double* outRe = letRe[p] + (q & (slots - 1)) * 2 * k;
-    double* outIm = letIm[p] + (q & (slots - 1)) * 2 * k;
+    const double* aRe = r.re[p - 1] + (q & (slotsBelow - 1)) * k;
+    const double* aIm = r.im[p - 1] + (q & (slotsBelow - 1)) * k;
+    const double* bRe = r.re[p - 1] + ((q + slots) & (slotsBelow - 1)) * k;
+    const double* bIm = r.im[p - 1] + ((q + slots) & (slotsBelow - 1)) * k;
+    double* outRe = r.re[p] + (q & (slots - 1)) * 2 * k;
+    double* outIm = r.im[p] + (q & (slots - 1)) * 2 * k;
     for (long j = 0; j < k; j += 2) {
         ComplexPair a = loadPair(aRe + j, aIm + j);
         ComplexPair b = loadPair(bRe + j, bIm + j);
@@ -558,28 +759,28 @@ void laterSlidingStage(long wideN, long p, long q)
 
 // The last stage for start s, reduced to what has a reader: the imaginary
 // parts of bins lo..hi, scaled by 1/wideN (exact, a power of two).
-void lastSlidingStage(long wideN, long stages, long lo, long hi, long s)
+void lastSlidingStage(SlidingRings& r, long wideN, long stages, long lo, long hi, long s)
 {
     const long k = wideN / 2;
     const long p = stages - 1;
-    const double* aIm = letIm[p] + (s & 1) * k;
-    const double* bRe = letRe[p] + ((s + 1) & 1) * k;
-    const double* bIm = letIm[p] + ((s + 1) & 1) * k;
+    const double* aIm = r.im[p] + (s & 1) * k;
+    const double* bRe = r.re[p] + ((s + 1) & 1) * k;
+    const double* bIm = r.im[p] + ((s + 1) & 1) * k;
     const double scale = 1.0 / wideN;
     const long column = s & (startsPerFlush - 1);
     for (long row = lo; row <= hi; ++row) {
         const long j = row < k ? row : row - k;
         const double dy = wideStageCos[k - 1 + j] * bIm[j] - wideStageSin[k - 1 + j] * bRe[j];
-        trajectoryStash[row][column] = (row < k ? aIm[j] + dy : aIm[j] - dy) * scale;
+        r.stash[row][column] = (row < k ? aIm[j] + dy : aIm[j] - dy) * scale;
     }
 }
 
-void flushTrajectoryPoints(long n, long lo, long hi, long s)
+void flushTrajectoryPoints(const SlidingRings& r, long n, long lo, long hi, long s)
 {
     const long first = s & ~static_cast<long>(startsPerFlush - 1);
     for (long row = lo; row <= hi; ++row) {
         double* dst = trajectoryRow(row, n) + first;
-        const double* src = trajectoryStash[row];
+        const double* src = r.stash[row];
         if (s - first == startsPerFlush - 1) {
             for (int t = 0; t < startsPerFlush; t += 2)
                 _mm_storeu_pd(dst + t, _mm_load_pd(src + t));
@@ -590,47 +791,69 @@ void flushTrajectoryPoints(long n, long lo, long hi, long s)
     }
 }
 
-// Row k of widePhase becomes the imaginary part of bin k of the wideN-point
-// transform slid along re, one start sample per column, for k = lo..hi.
-void trackSlidingBins(const double* re, long n, long wideN, long lo, long hi)
+// Columns first .. end - 1 of rows lo..hi of widePhase become the imaginary
+// part of bin k of the wideN-point transform slid along re, one start
+// sample per column. first is a multiple of startsPerFlush.
+void trackSlidingBins(const double* re, long n, long wideN, long lo, long hi, long first,
+                      long end)
 {
+    SlidingRings r;
     const long stages = stageCount(wideN);
     // Start early enough that every sub-transform a window needs is ready.
-    for (long s = 1 - wideN / 2; s < n; ++s) {
+    for (long s = first + 1 - wideN / 2; s < end; ++s) {
         for (long p = 1; p < stages; ++p) {
             const long q = s + (wideN >> p) - 1;
             if (q < 0)
                 continue;
             if (p == 1)
-                firstSlidingStage(re, n, wideN, q);
+                firstSlidingStage(r, re, n, wideN, q);
             else
-                laterSlidingStage(wideN, p, q);
+                laterSlidingStage(r, wideN, p, q);
         }
-        if (s < 0)
+        if (s < first)
             continue;
-        lastSlidingStage(wideN, stages, lo, hi, s);
-        if ((s & (startsPerFlush - 1)) == startsPerFlush - 1 || s == n - 1)
-            flushTrajectoryPoints(n, lo, hi, s);
+        lastSlidingStage(r, wideN, stages, lo, hi, s);
+        if ((s & (startsPerFlush - 1)) == startsPerFlush - 1 || s == end - 1)
+            flushTrajectoryPoints(r, n, lo, hi, s);
     }
 }
 
-// Power spectrum of the windowed trajectory of bin k, added to sumPow, and
-// the trajectory added to sumTraj. Only the last trajectory's transform and
-// power stay in re, im and tmpPow; the trajectories' phases have no reader,
-// so tmpPhs keeps those the gain used.
-void addTrajectorySpectrum(long k, long n, double* re, double* im,
-                           double* sumPow, double* sumTraj, bool last)
+// Rows lo..hi of column i, added in that order from 0.
+double columnSum(long n, long lo, long hi, long i)
 {
-    const double* row = trajectoryRow(k, n);
-    for (long i = 0; i < n; ++i)
-        sumTraj[i] += row[i];
-    windowedTransform(row, re, im, n);
+    double sum = 0.0;
+    for (long k = lo; k <= hi; ++k)
+        sum += trajectoryRow(k, n)[i];
+    return sum;
+}
+
+// Work arrays of one thread for a trajectory's transform.
+struct Scratch {
+    double* re;
+    double* im;
+};
+
+Scratch scratchOfThread(int thread)
+{
+    static std::vector<std::unique_ptr<double[]>> scratch(poolThreads());
+    if (!scratch[thread])
+        scratch[thread].reset(new double[2 * restoreMaxSize]);
+    return {scratch[thread].get(), scratch[thread].get() + restoreMaxSize};
+}
+
+// The power spectrum of the windowed trajectory of bin k, which takes the
+// trajectory's place in its row. The last one's transform stays in re and
+// im, and its power in tmpPow as well.
+void trajectoryPower(long k, long n, double* re, double* im, bool last)
+{
+    double* row = trajectoryRow(k, n);
+    transformReal(row, windowCache, re, im, n);
     const double scale = 1.0 / n;
     if (!last) {
         for (long i = 0; i < n; ++i) {
             const double a = re[i] * scale;
             const double b = im[i] * scale;
-            sumPow[i] += a * a + b * b;
+            row[i] = a * a + b * b;
         }
         return;
     }
@@ -638,9 +861,115 @@ void addTrajectorySpectrum(long k, long n, double* re, double* im,
         re[i] *= scale;
         im[i] *= scale;
         tmpPow[i] = re[i] * re[i] + im[i] * im[i];
-        sumPow[i] += tmpPow[i];
+        row[i] = tmpPow[i];
     }
 }
+
+// Work of the calling thread's own while the pool transforms the
+// trajectories.
+struct Meanwhile {
+    void (*work)(void*) = nullptr;
+    void* context = nullptr;
+    void operator()() const
+    {
+        if (work)
+            work(context);
+    }
+};
+
+// The restoration from the windowed spectrum's power and phase (and the
+// largest power of its bins 1 .. n/2 - 1): gain, inverse transform, the
+// sliding transform and the summed power spectra of the trajectories.
+class Restoration {
+public:
+    Restoration(long n, long wideN, long hi, long lo, double* re, double* im, double* sumPow,
+                double* sumTraj)
+        : m_pieces(piecesOf(n)), m_n(n), m_wideN(wideN), m_hi(hi), m_lo(lo), m_re(re),
+          m_im(im), m_sumPow(sumPow), m_sumTraj(sumTraj)
+    {
+        prepareWideTables(wideN);
+    }
+
+    void run(const double* power, const double* phase, double largest, double noise,
+             Meanwhile meanwhile)
+    {
+        gainAndInverseTransform(power, phase, largest * noise);
+        if (m_lo > m_hi) {
+            for (long i = 0; i < m_n; ++i)
+                m_sumPow[i] = m_sumTraj[i] = 0.0;
+            meanwhile();
+            return;
+        }
+        slide();
+        trajectorySpectra(meanwhile);
+        sumSpectra();
+    }
+
+private:
+    void gainAndInverseTransform(const double* power, const double* phase, double level)
+    {
+        const Pieces& p = m_pieces;
+        const long tiles = tilePieces(m_n);
+        auto load = [&](long piece, int) {
+            loadGain(power, phase, level, m_re, m_im, m_n, piece, tiles);
+        };
+        runInPool(tiles, load);
+        auto blocks = [&](long b, int) { stagesInBlock(m_re, m_im, p, b, 1, 1); };
+        runInPool(p.blocks, blocks);
+        auto columns = [&](long piece, int) { stagesOnColumns(m_re, m_im, p, piece, 1); };
+        if (p.blocks > 1)
+            runInPool(p.columnPieces, columns);
+    }
+
+    // Each task's starts, and then the trajectories' sum over them.
+    void slide()
+    {
+        const long starts = m_n < startsPerTask ? m_n : startsPerTask;
+        auto task = [&](long t, int) {
+            const long first = t * starts;
+            trackSlidingBins(m_re, m_n, m_wideN, m_lo, m_hi, first, first + starts);
+            for (long i = first; i < first + starts; ++i)
+                m_sumTraj[i] = columnSum(m_n, m_lo, m_hi, i);
+        };
+        runInPool(m_n / starts, task);
+    }
+
+    void trajectorySpectra(Meanwhile meanwhile)
+    {
+        const long rows = m_hi - m_lo + 1;
+        auto task = [&](long t, int thread) {
+            if (t < rows - 1) {
+                const Scratch scratch = scratchOfThread(thread);
+                trajectoryPower(m_lo + t, m_n, scratch.re, scratch.im, false);
+            } else {
+                trajectoryPower(m_hi, m_n, m_re, m_im, true);
+            }
+        };
+        runInPoolBeside(
+            rows, [](void* context, long t, int thread) {
+                (*static_cast<decltype(task)*>(context))(t, thread);
+            },
+            &task, meanwhile.work, meanwhile.context);
+    }
+
+    void sumSpectra()
+    {
+        const long pieces = m_n / m_pieces.block;
+        auto task = [&](long piece, int) {
+            const long end = (piece + 1) * m_pieces.block;
+            for (long i = piece * m_pieces.block; i < end; ++i)
+                m_sumPow[i] = columnSum(m_n, m_lo, m_hi, i);
+        };
+        runInPool(pieces, task);
+    }
+
+    const Pieces m_pieces;
+    const long m_n, m_wideN, m_hi, m_lo;
+    double* const m_re;
+    double* const m_im;
+    double* const m_sumPow;
+    double* const m_sumTraj;
+};
 
 } // namespace
 
@@ -755,9 +1084,7 @@ void su_calc_dB(double* power, double* dB, long n)
 {
     if (!power || !dB || n < 1)
         return;
-    power[0] = 0.0;
-    normaliseToLargest(power, n);
-    writeDecibels(power, dB, n);
+    powerDecibels(power, dB, n);
 }
 
 void calc_dB(double* power, double* powerDB, double* spare,
@@ -765,20 +1092,7 @@ void calc_dB(double* power, double* powerDB, double* spare,
 {
     if (!power || !powerDB || !spare || !restored || !restoredDB || n < 1)
         return;
-    power[0] = 0.0;
-    const double powerLargest = normaliseToLargest(power, n);
-    writeDecibels(power, powerDB, n);
-
-    // The restored spectrum is mapped so that its largest element lands on
-    // the power spectrum's largest, giving both the same dynamic range.
-    const double logLargest = std::log(powerLargest);
-    const double restoredLargest = largestOrReport(restored, n);
-    for (long i = 0; i < n; ++i)
-        restored[i] = std::exp(logLargest * restored[i] / restoredLargest);
-    const double mappedLargest = largestOrReport(restored, n);
-    for (long i = 0; i < n; ++i)
-        restored[i] /= mappedLargest;
-    writeDecibels(restored, restoredDB, n);
+    restoredDecibels(restored, restoredDB, n, powerDecibels(power, powerDB, n));
 }
 
 void restoreWithWidebandPhase(const double* x, double* re, double* im, long n,
@@ -789,25 +1103,51 @@ void restoreWithWidebandPhase(const double* x, double* re, double* im, long n,
         return;
     if (half)
         *half = n / 2;
-    for (long i = 0; i < n; ++i) {
-        sumPow[i] = 0.0;
-        sumTraj[i] = 0.0;
-    }
-    prepareTables(n, wideN);
+    prepareMainTables(n);
+    RealSpectrum windowed = {x, windowCache, re, im, tmpPow, tmpPhs, nullptr, 0.0};
+    realSpectra(&windowed, 1, n);
+    Restoration(n, wideN, hi, lo, re, im, sumPow, sumTraj)
+        .run(tmpPow, tmpPhs, windowed.largest, noise, Meanwhile());
+}
 
-    windowedTransform(x, re, im, n);
-    scaleBy(re, n, 1.0 / n);
-    scaleBy(im, n, 1.0 / n);
-    long h = 0;
-    PowAndPhs(re, im, tmpPow, tmpPhs, n, &h);
+void analyseStretch(const StretchArrays& a, bool withPlain, void (*meanwhile)(void*),
+                    void* context)
+{
+    const long n = a.n;
+    const long half = n / 2;
+    prepareMainTables(n);
+    // Beside the plain spectrum, which leaves its transform, power and phase
+    // in the pass's arrays, the windowed one and the restoration work in
+    // arrays of their own.
+    double* re = withPlain ? restorationRe : a.re;
+    double* im = withPlain ? restorationIm : a.im;
+    RealSpectrum spectra[] = {
+        {a.stretch, windowCache, re, im, withPlain ? tmpPow : a.power,
+         withPlain ? tmpPhs : a.phase, a.windowedPower, 0.0},
+        {a.stretch, nullptr, a.re, a.im, a.power, a.phase, a.plainPower, 0.0},
+    };
+    realSpectra(spectra, withPlain ? 2 : 1, n);
 
-    // Bin 0 and the upper half take no part in the reference level.
-    applyGainBitReversed(re, im, n, largestFromZero(tmpPow, 1, h) * noise);
-    mainButterflies(re, im, n, 1, 1);
+    // The windowed spectrum in dB as calc_dB makes it, the plain one as
+    // su_calc_dB does.
+    const bool decibels = a.windowedDB && a.spare && a.restoredLog && a.restoredDB;
+    Decibels toDecibels[2];
+    long count = 0;
+    if (decibels)
+        toDecibels[count++] = {a.windowedPower, a.windowedDB, divisorOf(spectra[0].largest), true};
+    if (withPlain && a.plainPower && a.plainDB)
+        toDecibels[count++] = {a.plainPower, a.plainDB, divisorOf(spectra[1].largest), true};
+    decibelsSideBySide(toDecibels, count, half);
 
-    if (lo > hi)
-        return;
-    trackSlidingBins(re, n, wideN, lo, hi);
-    for (long k = lo; k <= hi; ++k)
-        addTrajectorySpectrum(k, n, re, im, sumPow, sumTraj, k == hi);
+    const Meanwhile drawing = {meanwhile, context};
+    if (acceptRestoration(a.stretch, re, im, n, a.wideN, a.hi, a.lo, a.restored, a.trajectory))
+        Restoration(n, a.wideN, a.hi, a.lo, re, im, a.restored, a.trajectory)
+            .run(spectra[0].power, spectra[0].phase, spectra[0].largest, a.noise, drawing);
+    else
+        drawing();
+
+    a.restored[0] = 0.0;
+    std::memcpy(a.restoredLog, a.restored, sizeof(double) * half);
+    if (decibels)
+        restoredDecibels(a.restoredLog, a.restoredDB, half, divisorOf(spectra[0].largest));
 }

@@ -1,8 +1,10 @@
 // Numerical core of the analysis: radix-2 FFT, power and phase, window
 // functions, decibel conversions and the wideband-phase restoration.
-// Every operation works on caller-owned arrays of n doubles. WindowFunction
-// and restoreWithWidebandPhase keep tables and work arrays in static storage:
-// call them from the application thread only.
+// Every operation works on caller-owned arrays of n doubles. WindowFunction,
+// restoreWithWidebandPhase and analyseStretch keep tables and work arrays in
+// static storage: call them from the application thread only. The longer
+// operations share their work with the pool of worker threads, with the
+// results of doing it alone.
 #ifndef FFTPLUS_H
 #define FFTPLUS_H
 
@@ -54,5 +56,37 @@ void calc_dB(double* power, double* powerDB, double* spare,
 void restoreWithWidebandPhase(const double* x, double* re, double* im, long n,
                               long wideN, long hi, long lo, double* sumPow,
                               long* half, double* sumTraj, double noise);
+
+// The arrays of the analysis of one stretch, by what they receive.
+struct StretchArrays {
+    const double* stretch;
+    long n;
+    double* re;            // transform work; the plain transform at the end
+    double* im;
+    double* power;         // power and phase of the last transform
+    double* phase;
+    double* windowedPower; // n/2 each from here on, unless said otherwise
+    double* windowedDB;
+    double* spare;
+    double* restored;      // n: the restoration's summed power
+    double* trajectory;    // n: its summed trajectory
+    double* restoredLog;
+    double* restoredDB;
+    double* plainPower;
+    double* plainDB;
+    long wideN, hi, lo;
+    double noise;
+};
+
+// The windowed spectrum, the restoration (with restored[0] then set to 0
+// and its lower half copied to restoredLog), both in dB through calc_dB,
+// and with withPlain the plain spectrum through su_calc_dB: every array as
+// those calls, made in that order on the pass's arrays, leave it. The work
+// is shared with the pool; messages are shown from the calling thread.
+// Once the windowed and the plain spectrum are in dB, the calling thread
+// makes the call meanwhile(context), when there is one, while the pool goes
+// on with the restoration. n is a power of two from 4 to restoreMaxSize.
+void analyseStretch(const StretchArrays& arrays, bool withPlain,
+                    void (*meanwhile)(void*) = nullptr, void* context = nullptr);
 
 #endif

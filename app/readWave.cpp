@@ -5,12 +5,14 @@
 #include "appDialogs.h"
 #include "appWidgets.h"
 #include "readWaveChunks.h"
+#include "workPool.h"
 
 #include "_TQCbase.h"
 
 #include "TQwin32.h"
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cstdint>
 
 TQCbase* objectBase = nullptr;
@@ -73,15 +75,21 @@ public:
     // buffer was).
     unsigned char* readChunk(const MMCKINFO& chunk, bool* allocated)
     {
-        void* data = m_hHeap != nullptr ? HeapAlloc(m_hHeap, HEAP_ZERO_MEMORY, chunk.cksize)
-                                        : nullptr;
+        unsigned char* data = buffer(chunk.cksize);
         *allocated = data != nullptr;
-        if (data == nullptr)
-            return nullptr;
-        const LONG wanted = static_cast<LONG>(chunk.cksize);
-        if (mmioRead(m_file, static_cast<HPSTR>(data), wanted) != wanted)
-            return nullptr;
-        return static_cast<unsigned char*>(data);
+        return data != nullptr && read(data, chunk.cksize) ? data : nullptr;
+    }
+    // A zero-filled buffer from the read's heap; null when it cannot be had.
+    unsigned char* buffer(DWORD bytes)
+    {
+        return static_cast<unsigned char*>(
+            m_hHeap != nullptr ? HeapAlloc(m_hHeap, HEAP_ZERO_MEMORY, bytes) : nullptr);
+    }
+    // The next bytes of the file, all of them.
+    bool read(unsigned char* data, DWORD bytes)
+    {
+        const LONG wanted = static_cast<LONG>(bytes);
+        return mmioRead(m_file, reinterpret_cast<HPSTR>(data), wanted) == wanted;
     }
 
 private:
@@ -160,12 +168,23 @@ void freeSamples()
     siii_int = nullptr;
 }
 
-// The channel's samples out of the interleaved frames of the data chunk;
-// a last incomplete frame is dropped.
-int takeChannel(const unsigned char* data, DWORD bytes, long channels, long channel)
+// Frames read and taken at a time: the data chunk of a long recording
+// passes through a buffer of this size instead of one of its own.
+const DWORD framesPerBlock = 1 << 21;
+
+// The channel's samples out of the interleaved frames of the data chunk,
+// a block at a time, each block taken on the work pool; a last incomplete
+// frame is dropped. The file stands at the start of the chunk's data,
+// which it holds whole.
+int takeChannel(WaveFile& wave, DWORD bytes, long channels, long channel)
 {
-    freeSamples();
     const long count = static_cast<long>(bytes / 2) / channels;
+    const DWORD frameBytes = 2 * static_cast<DWORD>(channels);
+    const DWORD block = std::min<DWORD>(static_cast<DWORD>(count), framesPerBlock);
+    unsigned char* data = wave.buffer(std::max<DWORD>(block, 1) * frameBytes);
+    if (data == nullptr)
+        return refuse("can not alloc heap memory for wave data");
+    freeSamples();
     siii_int = newWordArray(count);
     siii = newSampleArray(count);
     if (siii_int == nullptr || siii == nullptr) {
@@ -173,10 +192,23 @@ int takeChannel(const unsigned char* data, DWORD bytes, long channels, long chan
         return refuse("can not alloc");
     }
     maxsize = count;
-    for (long i = 0; i < count; ++i) {
-        const short sample = static_cast<short>(le16(data + 2 * (channels * i + channel - 1)));
-        siii_int[i] = sample;
-        siii[i] = sample;
+    for (long first = 0; first < count; first += block) {
+        const long frames = std::min<long>(block, count - first);
+        if (!wave.read(data, static_cast<DWORD>(frames) * frameBytes)) {
+            freeSamples();
+            return refuse("can not read wave data");
+        }
+        const long piece = 1 << 16;
+        auto take = [&](long t, int) {
+            const long end = std::min(frames, (t + 1) * piece);
+            for (long i = t * piece; i < end; ++i) {
+                const short sample =
+                    static_cast<short>(le16(data + 2 * (channels * i + channel - 1)));
+                siii_int[first + i] = sample;
+                siii[first + i] = sample;
+            }
+        };
+        runInPool((frames + piece - 1) / piece, take);
     }
     channelReplaced();
     return 0;
@@ -259,9 +291,5 @@ int loadWave()
         return refuse("data chunk not found");
     if (!wave.holds(data))
         return refuse("can not read wave data");
-    const unsigned char* samples = wave.readChunk(data, &allocated);
-    if (samples == nullptr)
-        return refuse(allocated ? "can not read wave data"
-                                : "can not alloc heap memory for wave data");
-    return takeChannel(samples, data.cksize, channels, channel);
+    return takeChannel(wave, data.cksize, channels, channel);
 }

@@ -4,10 +4,18 @@ spectrum, wideband-phase restoration, both decibel conversions, plain
 spectrum), timed at the sizes of app/bench/bench_analysis.cpp on the same
 synthetic signal. Prints the median of several runs and the same checksums.
 
+With a command after "--beside" (the program's benchmark, for example
+scripts/with-wine tools/wine-run build/tidewell_bench.exe) it runs that
+command right after its own runs, and prints both times side by side with
+their ratio against the aim of 0.2, and whether the checksums agree.
+
 Run with a Python that has numpy (Debian's: /usr/bin/python3), with
 OPENBLAS_CORETYPE unset.
 """
+import re
 import statistics
+import subprocess
+import sys
 import time
 
 import numpy as np
@@ -123,6 +131,10 @@ def timed(seliii):
     return (time.perf_counter() - start) * 1000.0, result
 
 
+AIM = 0.2
+LINE = re.compile(r"n=(\d+)\s+median\s+([\d.]+) ms.*\n\s+(checksums.*)")
+
+
 def bench_size(signal, n, runs):
     seliii = signal[:n].copy()
     first, result = timed(seliii)
@@ -131,17 +143,38 @@ def bench_size(signal, n, runs):
         ms, result = timed(seliii)
         times.append(ms)
     times.sort()
-    print("n=%-6d median %9.3f ms  (runs %d, min %.3f, max %.3f; first run %.3f)"
-          % (n, statistics.median(times), runs, times[0], times[-1], first))
-    print("         checksums power_db %.6f restore_db %.6f su_power_db %.6f"
-          % tuple(float(r.sum()) for r in result), flush=True)
+    text = ("n=%-6d median %9.3f ms  (runs %d, min %.3f, max %.3f; first run %.3f)\n"
+            "         checksums power_db %.6f restore_db %.6f su_power_db %.6f\n"
+            % ((n, statistics.median(times), runs, times[0], times[-1], first)
+               + tuple(float(r.sum()) for r in result)))
+    print(text, end="", flush=True)
+    return text
+
+
+def side_by_side(ours, theirs):
+    """The two benchmarks' medians per size, the ratio and the checksums."""
+    mine = {int(n): (float(ms), sums) for n, ms, sums in LINE.findall(ours)}
+    for n, ms, sums in LINE.findall(theirs):
+        n, ms = int(n), float(ms)
+        if n not in mine:
+            continue
+        ratio = ms / mine[n][0]
+        print("n=%-6d numpy %8.3f ms, program %8.3f ms: %.2f of numpy's time "
+              "(aim: %.1f, %.2f of it); checksums %s"
+              % (n, mine[n][0], ms, ratio, AIM, ratio / AIM,
+                 "agree" if sums == mine[n][1] else "DIFFER"))
 
 
 def main():
     signal = synthetic_signal(32768)
-    bench_size(signal, 1024, 21)
-    bench_size(signal, 8192, 11)
-    bench_size(signal, 32768, 11)
+    ours = (bench_size(signal, 1024, 21) + bench_size(signal, 8192, 11)
+            + bench_size(signal, 32768, 11))
+    if "--beside" in sys.argv:
+        command = sys.argv[sys.argv.index("--beside") + 1:]
+        theirs = subprocess.run(command, stdout=subprocess.PIPE, text=True,
+                                check=False).stdout
+        print(theirs, end="")
+        side_by_side(ours, theirs)
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 // runs (after one first run, which also builds the tables kept for that size)
 // and checksums that tools/bench_numpy.py prints too.
 #include "fftPlus.h"
+#include "workPool.h"
 
 #include <algorithm>
 #include <chrono>
@@ -47,38 +48,21 @@ struct Arrays {
         su_power_liner, su_power_db;
 };
 
-void loadStretch(const std::vector<double>& seliii, Arrays& a)
-{
-    std::copy(seliii.begin(), seliii.end(), a.selRe.begin());
-    std::fill(a.selIm.begin(), a.selIm.end(), 0.0);
-}
-
-// The same steps, in the same order, as the program's analysis pass.
+// The program's analysis of a stretch: windowed, restored and plain spectra.
 void analyse(const std::vector<double>& seliii, Arrays& a)
 {
-    const long n = static_cast<long>(seliii.size());
-    long h = 0;
-    loadStretch(seliii, a);
-    WindowFunction(a.selRe.data(), n, windowHamming);
-    fft(a.selRe.data(), a.selIm.data(), n, 0);
-    PowAndPhs(a.selRe.data(), a.selIm.data(), a.power.data(), a.phase.data(), n, &h);
-    std::copy(a.power.begin(), a.power.begin() + h, a.power_liner.begin());
-
-    long unusedHalf = 0;
-    restoreWithWidebandPhase(seliii.data(), a.selRe.data(), a.selIm.data(), n, wideN,
-                             highestBin, lowestBin, a.restore.data(), &unusedHalf,
-                             a.wbphase.data(), noiseLevel);
-
-    a.restore[0] = 0.0;
-    std::copy(a.restore.begin(), a.restore.begin() + h, a.restore_log.begin());
-    calc_dB(a.power_liner.data(), a.power_db.data(), a.power_io_db.data(),
-            a.restore_log.data(), a.restore_db.data(), h);
-
-    loadStretch(seliii, a);
-    fft(a.selRe.data(), a.selIm.data(), n, 0);
-    PowAndPhs(a.selRe.data(), a.selIm.data(), a.power.data(), a.phase.data(), n, &h);
-    std::copy(a.power.begin(), a.power.begin() + h, a.su_power_liner.begin());
-    su_calc_dB(a.su_power_liner.data(), a.su_power_db.data(), h);
+    const StretchArrays arrays = {
+        seliii.data(),         static_cast<long>(seliii.size()),
+        a.selRe.data(),        a.selIm.data(),
+        a.power.data(),        a.phase.data(),
+        a.power_liner.data(),  a.power_db.data(),
+        a.power_io_db.data(),  a.restore.data(),
+        a.wbphase.data(),      a.restore_log.data(),
+        a.restore_db.data(),   a.su_power_liner.data(),
+        a.su_power_db.data(),  wideN,
+        highestBin,            lowestBin,
+        noiseLevel};
+    analyseStretch(arrays, true);
 }
 
 double millisecondsOf(const std::vector<double>& seliii, Arrays& a)
@@ -118,6 +102,7 @@ void benchSize(const std::vector<double>& signal, long n, int runs)
 
 int main()
 {
+    std::printf("threads: %d\n", poolThreads());
     const std::vector<double> signal = syntheticSignal(32768);
     benchSize(signal, 1024, 21);
     benchSize(signal, 8192, 11);

@@ -8,10 +8,12 @@
 #include "SampleWidgets.h"
 #include "_TQDmwindowDev.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -150,4 +152,101 @@ TEST_F(Drawing, AFlatRangeOrAnUndrawableValueLeavesTheAxes)
     const Pixels curve = dark();
     EXPECT_TRUE(curve.count({20, 174}) && curve.count({300, 174}))
         << "the drawable segments at -50 dB";
+}
+
+namespace {
+
+// A segment the way a curve's segments were always drawn: one line each,
+// truncated to device coordinates, left out when a coordinate is not a
+// number.
+void referenceLine(TQDmwindowDev* dev, double x1, double y1, double x2, double y2)
+{
+    auto device = [](double v, short* out) {
+        if (!std::isfinite(v))
+            return false;
+        *out = static_cast<short>(std::max(-32768.0, std::min(32767.0, v)));
+        return true;
+    };
+    short a, b, c, d;
+    if (device(x1, &a) && device(y1, &b) && device(x2, &c) && device(y2, &d))
+        dev->drawLine(a, b, c, d);
+}
+
+std::vector<double> spiky(long n, unsigned seed, double low, double high)
+{
+    std::vector<double> v(n);
+    for (long i = 0; i < n; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const double r = (seed >> 8) / 16777216.0;
+        v[i] = i % 97 == 5 ? high * 40 : i % 89 == 7 ? low * 40 : low + (high - low) * r * r;
+    }
+    return v;
+}
+
+} // namespace
+
+TEST_F(Drawing, CurvesHaveThePixelsOfTheirSegmentsDrawnOneByOne)
+{
+    struct Spectrum {
+        long n, start, end;
+        double minY, maxY;
+    };
+    const Spectrum spectra[] = {
+        {16384, 0, 16384, -100, 0}, {16384, 300, 9000, -60, -20}, {32, 0, 32, -100, 0},
+        {700, 0, 700, -100, 0},     {1000, 2, 999, -50, 10},
+    };
+    std::unique_ptr<TQDmwindowDev> reference(newAreaDevice(&area));
+    for (const Spectrum& s : spectra) {
+        SCOPED_TRACE("n " + std::to_string(s.n) + " from " + std::to_string(s.start));
+        std::vector<double> v = spiky(s.n, static_cast<unsigned>(s.n + s.start), -90, 0);
+        v[s.n / 3] = std::numeric_limits<double>::quiet_NaN();
+        // Up and back down within the last pixel column.
+        v[s.end - 3] = -20;
+        v[s.end - 2] = -70;
+        v[s.end - 1] = -60;
+        drawScaleMinus(&area, canvas(330, 330), 44100, 0, 22050);
+        draw_dB(&area, dev.get(), v.data(), s.n, s.start, s.end, s.minY, s.maxY);
+        const Pixels drawn = dark();
+
+        drawScaleMinus(&area, dev.get(), 44100, 0, 22050);
+        const double dx = static_cast<double>(s.end - s.start) / 312;
+        const double dy = (s.maxY - s.minY) / 312;
+        dev->beginDraw(0, 0, 330, 330, 1, 1);
+        for (long i = s.start; i + 1 < s.end; ++i)
+            referenceLine(dev.get(), (i - s.start) / dx + 9, 330 - (v[i] - s.minY) / dy,
+                          (i + 1 - s.start) / dx + 9, 330 - (v[i + 1] - s.minY) / dy);
+        dev->endDraw();
+        EXPECT_EQ(dark(), drawn);
+    }
+
+    // A stretch of many samples a pixel as min-max lines, and of few as a
+    // polyline, on the 825 x 100 area (margins 24 and 3).
+    for (long n : {32768L, 2000L, 900L}) {
+        SCOPED_TRACE("wave of " + std::to_string(n));
+        const std::vector<double> v = spiky(n, static_cast<unsigned>(n), -9000, 9000);
+        drawScale(&area, canvas(825, 100));
+        drawWave(&area, dev.get(), const_cast<double*>(v.data()), n, 9000, -9000);
+        const Pixels drawn = dark();
+
+        drawScale(&area, dev.get());
+        const long group = n / 777;
+        const double dx = static_cast<double>(n) / 777;
+        const double dy = 18000.0 / 94;
+        auto y = [&](double a) { return 100 - a / dy + -9000 / dy; };
+        dev->beginDraw(0, 0, 825, 100, 1, 1);
+        if (group <= 3) {
+            for (long i = 0; i + 1 < n; ++i)
+                referenceLine(dev.get(), i / dx + 24, y(v[i]), (i + 1) / dx + 24, y(v[i + 1]));
+        } else {
+            for (long start = 0; start + group + 1 < n; start += group) {
+                const auto first = v.begin() + start;
+                const auto last = v.begin() + std::min(start + group, n - 1);
+                const double x = (start + group - group / 2) / dx + 24;
+                referenceLine(dev.get(), x, y(*std::min_element(first, last)), x,
+                              y(*std::max_element(first, last)));
+            }
+        }
+        dev->endDraw();
+        EXPECT_EQ(dark(), drawn);
+    }
 }

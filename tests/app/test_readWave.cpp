@@ -72,6 +72,22 @@ TEST_F(WaveReader, SamplesArriveAsStoredAndStereoGivesTheLeftWords)
     EXPECT_TRUE(messages.list().empty());
 }
 
+TEST_F(WaveReader, ALongRecordingArrivesWholeThroughTheReadersBlocks)
+{
+    // Past two million frames the data chunk comes in more than one block.
+    const long frames = (1L << 21) * 2 + 3;
+    std::vector<int16_t> words(2 * frames);
+    for (long i = 0; i < 2 * frames; ++i)
+        words[i] = static_cast<int16_t>(static_cast<uint16_t>(i * 7919u));
+    ASSERT_EQ(0, load(waveFile(2, 44100, words)));
+    ASSERT_EQ(frames, maxsize);
+    for (long i = 0; i < frames; ++i) {
+        ASSERT_EQ(words[2 * i], siii[i]) << "frame " << i;
+        ASSERT_EQ(words[2 * i], siii_int[i]) << "frame " << i;
+    }
+    EXPECT_TRUE(messages.list().empty());
+}
+
 TEST_F(WaveReader, RefusalsLeaveThePreviousSamplesAndSayWhy)
 {
     const std::string fmt = waveChunk("fmt ", waveFormat(1, 8000, 16));
