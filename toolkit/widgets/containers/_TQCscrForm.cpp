@@ -426,8 +426,8 @@ void TQCscrForm::fillDrawBlock(TQCscrFormDrawBlock& block)
     block.margin = m_margin;
     block.titleHeight = m_titleBand;
     block.frame = m_frameFlag;
-    block.vbarShown = barGap(_get_vbar_visible()) != 0;
-    block.hbarShown = barGap(_get_hbar_visible()) != 0;
+    block.vbarShown = _get_vbar_visible();
+    block.hbarShown = _get_hbar_visible();
 }
 
 long TQCscrForm::cdraw()

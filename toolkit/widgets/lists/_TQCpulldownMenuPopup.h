@@ -145,6 +145,15 @@ public:
     static bool passesScreenEdge(long position, long size, bool horizontal,
                                  long* edge = nullptr);
 
+    // The check box of a toggle entry whose row starts at y, h high, in a
+    // window of frame t: a sunken square two thirds of the row high, in
+    // the window's colours, with the check mark in markColor when checked.
+    struct EntryColours {
+        short fore, top, bottom, back;
+    };
+    static void drawCheckBox(TQDdev* dev, long t, long y, long h, const EntryColours& colours,
+                             short markColor, bool checked);
+
     // Cascades: child c opened with text next to the screen point (x, y).
     void popupChildPld(short c, char* text, short x, short y);
     void popdownChildPld(short c);
@@ -169,7 +178,6 @@ private:
     struct Pass;
     void drawSeparator(Pass& pass);
     void drawEntry(Pass& pass, const TQCmenuEntry& entry);
-    void drawCheckBox(Pass& pass, short markColor, bool checked);
     void drawCascadeArrow(Pass& pass);
     void finishPass();
 

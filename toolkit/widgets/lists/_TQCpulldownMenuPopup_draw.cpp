@@ -179,7 +179,9 @@ void TQCpulldownMenuPopup::drawEntry(Pass& pass, const TQCmenuEntry& entry)
     }
     short textColor = m_emboss && !sensitive ? m_bottomShadowColor : m_foreColor;
     if (toggle)
-        drawCheckBox(pass, textColor, m_chain->_get_toggle_state(k, pass.states) != 0);
+        drawCheckBox(dev, t, y, h,
+                     {m_foreColor, m_topShadowColor, m_bottomShadowColor, m_backColor}, textColor,
+                     m_chain->_get_toggle_state(k, pass.states) != 0);
     dev->setForeColor(lit ? colors->getDefaultColorNo(kHighlightTextRole) : textColor);
     dev->setUnderLineChar(underline >= 0 ? underline : 0, underline >= 0 ? 1 : 0);
     if (!toggle && m_usePixmap && !entry.field(4).empty() &&
@@ -230,15 +232,14 @@ void TQCpulldownMenuPopup::drawEntry(Pass& pass, const TQCmenuEntry& entry)
     pass.y += h;
 }
 
-// A sunken square two thirds of the row high, with the check mark in the
-// text colour when the entry is on.
-void TQCpulldownMenuPopup::drawCheckBox(Pass& pass, short markColor, bool checked)
+void TQCpulldownMenuPopup::drawCheckBox(TQDdev* dev, long t, long y, long h,
+                                        const EntryColours& colours, short markColor,
+                                        bool checked)
 {
-    TQDdev* dev = pass.dev;
-    long t = pass.t, q = 2 * pass.h / 3;
-    long b = pass.y + (pass.h - q) / 2;
-    TQGFdrawShadow(pass.dev, TQSHADOW_IN, t, m_foreColor, m_topShadowColor, m_bottomShadowColor,
-                   m_backColor, 2 * t, b, q, q, 0);
+    long q = 2 * h / 3;
+    long b = y + (h - q) / 2;
+    TQGFdrawShadow(dev, TQSHADOW_IN, t, colours.fore, colours.top, colours.bottom, colours.back,
+                   2 * t, b, q, q, 0);
     if (!checked)
         return;
     long d = q - 2 * t, e = d / 4;
