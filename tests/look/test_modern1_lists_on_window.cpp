@@ -12,19 +12,22 @@
 #include "_TQCcolorSet.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCindexForm.h"
+#include "_TQCmenuArea.h"
+#include "_TQCpulldownMenu.h"
+#include "_TQCpulldownMenuPopup.h"
 #include "_TQCscrForm.h"
 #include "_TQCvbtn.h"
 #include "_TQCvscrBar.h"
 #include "_TQCwindow.h"
 #include "_TQDappDev.h"
 #include "_TQDcolor.h"
+#include "_TQDkeyboard.h"
 #include "_TQGFgeometry.h"
 #include "_TQN.h"
+#include "_TQextguipolicy_tqc.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -51,19 +54,6 @@ short colourOf(TQCbase* object, const char* name)
     short colour = 0;
     object->getPropertyV(name, &colour);
     return colour;
-}
-
-void dump(const DibSurface& s, int w, int h, const char* path)
-{
-    FILE* f = std::fopen(path, "wb");
-    std::fprintf(f, "P6\n%d %d\n255\n", w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            COLORREF c = s.pixel(x, y);
-            unsigned char px[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
-            std::fwrite(px, 1, 3, f);
-        }
-    std::fclose(f);
 }
 
 template <class Widget>
@@ -112,26 +102,160 @@ struct ScrollAndTabScene {
     HWND client;
 };
 
+const COLORREF kPage = RGB(0xa0, 0xb0, 0xc0);
+const COLORREF kTab = RGB(0x90, 0xa0, 0xb0);
+
+// Drawn classically, then in the flat look, then classically again.
 void scrollAndTabScenario()
 {
     armWatchdog(90000, "the Modern1 scroll and tab scenario hung");
     UserLookFile noLook(nullptr);
     ScrollAndTabScene s;
     auto classic = s.capture();
-    dump(*classic, 420, 240, "Z:\\tmp\\m2-classic.ppm");
     TQDappDev::setExtGuiPolicy("Modern1", 1);
     s.settle();
     auto modern = s.capture();
-    dump(*modern, 420, 240, "Z:\\tmp\\m2-modern.ppm");
+    requireInChild(modern->differences(*classic, 420, 240) > 0, "the look changes the drawing");
+    requireInChild(modern->pixel(169, 100) == RGB(0x90, 0x90, 0x90) &&
+                       modern->pixel(80, 100) == RGB(0xc0, 0xd0, 0xe0),
+                   "the scrolled form's flat frame is B + 16 at the right, the view workBackColor");
+    requireInChild(modern->pixel(210, 58) == kPage && modern->pixel(290, 58) == kTab &&
+                       modern->pixel(360, 58) == kTab &&
+                       colourOf(static_cast<TQCbase*>(s.tabs->getTabButtons().getData(1)),
+                                _TQNbackColor()) == named("#90a0b0"),
+                   "the selected tab in the page's colour, the others 16 darker");
+    requireInChild(modern->pixel(340, 60) == rgbOf(colourOf(s.tabs, _TQNbottomShadowColor())) &&
+                       modern->pixel(220, 60) == kPage,
+                   "the line under the other tabs, open under the selected one");
+    COLORREF unpressed = modern->pixel(20, 22);
+    PostMessageA(s.client, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 22));
+    s.settle();
+    requireInChild(windowPixel(s.client, 20, 22) == RGB(0x40, 0x60, 0x80) &&
+                       unpressed != RGB(0x40, 0x60, 0x80),
+                   "the pressed decrement button is flat B - 32");
+    PostMessageA(s.client, WM_LBUTTONUP, 0, MAKELPARAM(20, 22));
+    s.bar->setPropertyV(_TQNvalue(), static_cast<unsigned long>(300));
+    s.settle();
+
     TQDappDev::setExtGuiPolicy("", 1);
     s.settle();
-    auto back = s.capture();
-    dump(*back, 420, 240, "Z:\\tmp\\m2-back.ppm");
-    requireInChild(back->differences(*classic, 420, 240) == 0, "the classic drawing is back");
+    requireInChild(s.capture()->differences(*classic, 420, 240) == 0,
+                   "deselected: the classic drawing is back, the tab colours too");
+    passInChild();
+}
+
+const char kFileItems[] =
+    "Open:open_ep:O:1,SEPARATOR,Gone:gone_ep:G:2,More:{Sub:sub_ep:S:5},Quit:quit_ep:Q:3";
+
+// A window with a menu bar holding the titles File and Edit, 60 wide each.
+struct MenuScene {
+    MenuScene()
+    {
+        startGuiScenario(TQCguiPolicy::LOOK_B);
+        window = makeToolkitWindow("w", 40, 40, 400, 300);
+        area = new TQCmenuArea(window, "bar");
+        area->initialize();
+        area->setVisible(1);
+        file = title("file", "File", kFileItems);
+        file->setValueSensitive(2, 0);
+        edit = title("edit", "Edit", "Undo:undo_ep:U:9");
+        requireInChild(showAndPaint(window), "the window is painted");
+        HWND client = clientWindowOf(window);
+        SetForegroundWindow(GetAncestor(client, GA_ROOT));
+        SetFocus(client);
+    }
+    TQCpulldownMenu* title(const char* name, const char* label, const char* items)
+    {
+        TQCpulldownMenu* t = new TQCpulldownMenu(area, name);
+        t->initialize();
+        t->setPropertyV("labelString", label);
+        t->setPropertyV("width", static_cast<unsigned short>(60));
+        t->setPropertyV("menuItems", items);
+        t->setVisible(1);
+        return t;
+    }
+    void mouse(UINT message, WPARAM keys, POINT at)
+    {
+        postMouseAt(formWindowOf(area), message, keys, at, kPatience);
+    }
+    POINT on(TQCbase* t)
+    {
+        RECT r;
+        GetWindowRect(formWindowOf(area), &r);
+        auto g = geometryOf(t);
+        return POINT{static_cast<int>(r.left + g[0] + g[2] / 2),
+                     static_cast<int>(r.top + g[1] + g[3] / 2)};
+    }
+    TQCwindow* window;
+    TQCmenuArea* area;
+    TQCpulldownMenu* file;
+    TQCpulldownMenu* edit;
+};
+
+// Rows 28 high under a frame of 2: Open from 2, the separator 8 high,
+// Gone (insensitive) from 38, More (a cascade) from 66, Quit from 94.
+void menusScenario()
+{
+    armWatchdog(90000, "the Modern1 menus scenario hung");
+    UserLookFile look("Modern1");
+    MenuScene s;
+    COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    s.mouse(WM_LBUTTONDOWN, MK_LBUTTON, s.on(s.file));
+    s.mouse(WM_LBUTTONUP, 0, s.on(s.file));
+    TQCpulldownMenuPopup* menu = s.file->getPopup();
+    requireInChild(menu->getVisible() &&
+                       windowPixel(formWindowOf(s.area), 3, 3) == highlight,
+                   "a click opens File, whose title is filled with the highlight");
+    auto g = geometryOf(menu);
+    HWND window = clientWindowOf(menu);
+    auto pointAt = [&](int y) {
+        s.mouse(WM_MOUSEMOVE, 0, POINT{static_cast<int>(g[0] + 20), static_cast<int>(g[1] + y)});
+    };
+    pointAt(16);
+    requireInChild(windowPixel(window, 100, 16) == highlight && menu->getSelected() == 1 &&
+                       std::string(menu->getProcName()) == "open_ep" && menu->getValue() == 1,
+                   "the row under the pointer is highlighted and chosen");
+    pointAt(52);
+    requireInChild(windowPixel(window, 100, 52) != highlight && menu->getSelected() == 0 &&
+                       std::string(menu->getProcName()).empty() && menu->getValue() == 2,
+                   "an insensitive row only gives its id, below a separator 8 high");
+    pointAt(108);
+    requireInChild(menu->getSelectedItem() == 3 && menu->getValue() == 3,
+                   "Quit is entry 3: the separator and the sub-menu take no number");
+
+    TQDkeyboard* keyboard = TQGIappKeyboard();
+    keyboard->setKey(TQDkeyboard::KEY_UP);
+    menu->onKeyPress(keyboard, 1);
+    pumpPendingMessages(kPatience);
+    TQClistData* children = menu->get_child_pld_list();
+    auto childShown = [&]() {
+        return children->getNum() > 0 && children->getData(0) != nullptr &&
+               static_cast<TQCbase*>(children->getData(0))->getVisible();
+    };
+    requireInChild(menu->getSelectedItem() == 2 && !childShown(),
+                   "Up selects More, whose sub-menu waits for Right");
+    keyboard->setKey(TQDkeyboard::KEY_RIGHT);
+    menu->onKeyPress(keyboard, 1);
+    pumpPendingMessages(kPatience);
+    requireInChild(childShown(), "Right opens it");
+
+    TQCpulldownMenuPopupDrawBlock b = {};
+    menu->fillDrawBlock(b);
+    b.head = {menu, menu->getowndev(), static_cast<short>(g[0]), static_cast<short>(g[1]),
+              static_cast<unsigned short>(g[2]), static_cast<unsigned short>(g[3]), 2};
+    b.keyboardSelect = 1;
+    b.selectedItem = -1;
+    b.items = 4;
+    menu->setAbsoluteDraw(1);
+    TQCpulldownMenuPopup_draw_mdr1(&b);
+    requireInChild(menu->getSelectedItem() == 3, "a selection of -1 wraps to the last entry");
     passInChild();
 }
 
 } // namespace
+
+TQ_FRESH_PROCESS_TEST(Modern1ListsWindowDeathTest, MenusFollowThePointerAndTheKeysInTheFlatLook,
+                      menusScenario(), "")
 
 TQ_FRESH_PROCESS_TEST(Modern1ListsWindowDeathTest, ScrollingAndTabFormsTakeTheLookAndGiveItBack,
                       scrollAndTabScenario(), "")

@@ -108,8 +108,10 @@ void drawArrowButton(const Bar& d, long at, unsigned char part, char direction)
 
 // The knob spans the track as the slider size spans the maximum. A knob
 // that would be shorter than ten pixels is drawn ten long (at most the
-// whole track), with the value rescaled so that it still reaches both ends.
-// A size above the maximum counts as the maximum, and a range of 0 as 1.
+// whole track): its size in value units is rounded up, since one rounded
+// down can leave it a pixel short. The value is rescaled so that the knob
+// still reaches both ends. A size above the maximum counts as the maximum,
+// and a range of 0 as 1.
 void drawKnob(const Bar& d)
 {
     const TQCvscrBarDrawBlock& b = d.b;
@@ -121,7 +123,7 @@ void drawKnob(const Bar& d)
     double v = std::min(static_cast<double>(b.value), m - s);
     long k = static_cast<long>(s * track / m);
     if (k >= 0 && k < kShortestKnob && d.along != 3 * d.across && track > 0) {
-        double longer = std::min(std::trunc(kShortestKnob * m / track), m);
+        double longer = std::min(std::ceil(kShortestKnob * m / track), m);
         double rescaled = m != s ? std::trunc(v * (m - longer) / (m - s)) : 0;
         v = rescaled > 0 ? rescaled : 0;
         s = longer;
