@@ -2,9 +2,7 @@
 // recording device, each handed a block as its widget fills it: the scroll
 // bar's parts, arrows and knob, with bad ranges and short bars; the scrolled
 // form's corner and view; the tab form's line; the menu title's colours.
-#include "ControlScene.h"
-#include "_TQCcolorSet.h"
-#include "_TQCguiPolicy.h"
+#include "Modern1Scene.h"
 #include "_TQCindexForm.h"
 #include "_TQCpulldownMenu.h"
 #include "_TQCscrForm.h"
@@ -22,11 +20,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-short named(const char* name)
-{
-    return TQGIappColorSet()->getColorNo(name);
-}
-
 std::string colour(short no)
 {
     return "setForeColor(" + std::to_string(no) + ")";
@@ -38,19 +31,13 @@ std::string rect(const char* call, long x, long y, long w, long h)
            std::to_string(w) + "," + std::to_string(h) + ")";
 }
 
-bool contains(const Calls& calls, const Calls& run)
-{
-    return std::search(calls.begin(), calls.end(), run.begin(), run.end()) != calls.end();
-}
-
 // A 200 x 16 bar of thickness 2 on #6080a0, shaded from #80a0c0 to #406080
 // with the margin 16 / 3.
-class Modern1Lists : public ControlScene {
+class Modern1Lists : public Modern1Scene {
 protected:
     void SetUp() override
     {
-        TQGIappColorSet()->setCreateHandler(FakeColor::create);
-        TQGIappGuiPolicy()->setExtGuiPolicy("Modern1", 1);
+        Modern1Scene::SetUp();
         back = named("#6080a0");
         light = named("#80a0c0");
         dark = named("#406080");
@@ -58,8 +45,6 @@ protected:
         bar->setPropertyV(_TQNbackColor(), named("#6080a0"));
         bar->setPropertyV(_TQNshadowThickness(), static_cast<unsigned char>(2));
     }
-    void TearDown() override { TQGIappGuiPolicy()->setExtGuiPolicy("", 1); }
-
     TQCvscrBarDrawBlock barBlock(unsigned short w, unsigned short h)
     {
         TQCvscrBarDrawBlock b = {};
@@ -190,7 +175,8 @@ TEST_F(Modern1Lists, ScrollBarKnobIsAtLeastTenPixelsAndFillsTheTrackAtTheMaximum
     b.maximum = 1000;
     Calls track1 = drawn(TQCvscrBar_draw_mdr1, b);
     EXPECT_TRUE(contains(track1, frame(0, 24, 0, 2, 16)));
-    EXPECT_FALSE(contains(track1, {face(24, 0, 0, 16)[1]})) << "its face, of no length, is left out";
+    EXPECT_FALSE(contains(track1, {face(24, 0, 0, 16)[1]}))
+        << "its face, of no length, is left out";
 }
 
 TEST_F(Modern1Lists, ScrollBarWithBadRangesOrTooShortDrawsNothingHuge)

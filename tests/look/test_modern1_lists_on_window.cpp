@@ -166,12 +166,9 @@ struct MenuScene {
     }
     TQCpulldownMenu* title(const char* name, const char* label, const char* items)
     {
-        TQCpulldownMenu* t = new TQCpulldownMenu(area, name);
-        t->initialize();
-        t->setPropertyV("labelString", label);
-        t->setPropertyV("width", static_cast<unsigned short>(60));
-        t->setPropertyV("menuItems", items);
-        t->setVisible(1);
+        TQCpulldownMenu* t = make<TQCpulldownMenu>(area, name, 0, 0, 60, 28);
+        t->setPropertyV(_TQNlabelString(), label);
+        t->setPropertyV(_TQNmenuItems(), items);
         return t;
     }
     void mouse(UINT message, WPARAM keys, POINT at)

@@ -24,14 +24,12 @@ TQCmodern1Ground::TQCmodern1Ground(const TQCformDrawBlock& block)
 bool TQCmodern1Ground::open()
 {
     unsigned char whole = form->getAbsoluteDraw();
-    if (dev->beginDraw(0, 0, b.head.width, b.head.height, whole, 1) != 0)
+    if (!TQGFopenModern1Drawing(b.head, 0, 0))
         return false;
     m_ew = b.head.width;
     m_eh = b.head.height;
     if (!whole)
         dev->getExposedArea(&m_ex, &m_ey, &m_ew, &m_eh, 1);
-    form->TQCbase::update();
-    form->setAbsoluteDraw(0);
     return true;
 }
 

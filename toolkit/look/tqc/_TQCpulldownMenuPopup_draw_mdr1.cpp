@@ -13,18 +13,16 @@
 #include "_TQCpulldownMenuPopup.h"
 #include "_TQCvlabel.h"
 #include "_TQDmouse.h"
+#include "_TQGFmodern1.h"
 #include "_TQGFmodern1Paint.h"
 
 namespace {
 
+// Role colours of the highlighted row and its text.
 const long kHighlightRole = -7;
 const long kHighlightTextRole = -18;
-const char kHatchNone = 0;
-const char kHatchStipple = 8;
 // Left, centred vertically.
 const char kAlignLeft = 0;
-const long kImageRoom = 32;
-const long kCheckRoom = 32;
 const short kNowhere = -32768;
 
 // One drawing of a menu window; (px, py) is the pointer on the screen, y the
@@ -57,7 +55,7 @@ void drawSeparator(Menu& d)
     dev->setForeColor(d.b.bottomShadowColor);
     dev->setLineDashType(0);
     dev->setLineWidth(1);
-    dev->setHatchPattern(kHatchNone);
+    dev->setHatchPattern(0);
     dev->drawLine(left, d.y + 2, right, d.y + 2);
     dev->setForeColor(d.b.topShadowColor);
     dev->drawLine(left, d.y + 3, right, d.y + 3);
@@ -86,7 +84,7 @@ void paintEntry(const Menu& d, const TQCmenuEntry& entry, bool active, bool sens
     TQCcolorSet* colours = TQGIappColorSet();
     bool lit = active && sensitive;
     if (lit) {
-        dev->setHatchPattern(kHatchNone);
+        dev->setHatchPattern(0);
         dev->setForeColor(colours->getDefaultColorNo(kHighlightRole));
         modern1Fill(dev, t + 1, y + 1, d.w - 2 * t - 2, d.ih - 2);
     }
@@ -94,10 +92,11 @@ void paintEntry(const Menu& d, const TQCmenuEntry& entry, bool active, bool sens
     long underline = TQCvlabel::shortcutPosition(label, entry.field(2).c_str());
     bool embossed = !sensitive && d.popup->getEmboss();
     dev->setForeColor(b.foreColor);
+    // Hatch pattern 8 hatches what follows; 0 draws it solid.
     if (sensitive) {
-        dev->setHatchPattern(kHatchNone);
+        dev->setHatchPattern(0);
     } else if (!embossed) {
-        dev->setHatchPattern(kHatchStipple);
+        dev->setHatchPattern(8);
     } else {
         dev->setForeColor(b.topShadowColor);
         setUnderline(d, underline);
@@ -217,10 +216,8 @@ void TQCpulldownMenuPopup_draw_mdr1(void* block)
     const TQCpulldownMenuPopupDrawBlock& b = *static_cast<TQCpulldownMenuPopupDrawBlock*>(block);
     TQCpulldownMenuPopup* popup = static_cast<TQCpulldownMenuPopup*>(b.head.instance);
     TQDdev* dev = b.head.device;
-    if (dev->beginDraw(0, 0, b.head.width, b.head.height, popup->getAbsoluteDraw(), 1) != 0)
+    if (!TQGFopenModern1Drawing(b.head, 0, 0))
         return;
-    popup->TQCbase::update();
-    popup->setAbsoluteDraw(0);
     long t = b.head.shadowThickness;
     Menu d{b, popup, topOf(popup), popup->get_pld_data(), popup->get_parent_pld_data(), dev,
            b.head.width, b.head.height, t, b.menuItemHeight, kNowhere, kNowhere, 0, 0, t, 0, 0};
@@ -236,7 +233,8 @@ void TQCpulldownMenuPopup_draw_mdr1(void* block)
     d.root->set_selected(0);
     bool anyToggle = d.chain != nullptr && d.chain->_is_toggle(d.states) != 0;
     popup->set_child_popup_waited(0);
-    d.indent = (popup->get_use_pixmap() ? kImageRoom : 0) + (anyToggle ? kCheckRoom : 0);
+    d.indent = (popup->get_use_pixmap() ? TQCpulldownMenuPopup::IMAGE_ROOM : 0) +
+               (anyToggle ? TQCpulldownMenuPopup::CHECK_ROOM : 0);
     d.blank = TQGIappFontSet()->getStringWidth(b.font, " ", -2);
     for (const TQCmenuEntry& entry :
          TQCpulldownData::entries(b.menuItems, b.separator, b.separator2)) {

@@ -3,6 +3,7 @@
 // themselves.
 #include "_TQextguipolicy_tqc.h"
 
+#include "_TQCbase.h"
 #include "_TQCscrForm.h"
 #include "_TQGFmodern1.h"
 #include "_TQGFmodern1Paint.h"
@@ -12,10 +13,9 @@
 void TQCscrForm_draw_mdr1(void* block)
 {
     const TQCscrFormDrawBlock& b = *static_cast<TQCscrFormDrawBlock*>(block);
-    TQCscrForm* form = static_cast<TQCscrForm*>(b.head.instance);
     TQDdev* dev = b.head.device;
-    unsigned char whole = form->getAbsoluteDraw();
-    if (dev->beginDraw(0, 0, b.head.width, b.head.height, whole, 1) != 0)
+    if (dev->beginDraw(0, 0, b.head.width, b.head.height, b.head.instance->getAbsoluteDraw(), 1) !=
+        0)
         return;
     long w = b.head.width, h = b.head.height, t = b.head.shadowThickness;
     long room = static_cast<long>(b.barThickness) + b.margin;
@@ -26,10 +26,8 @@ void TQCscrForm_draw_mdr1(void* block)
                               b.topShadowColor, b.bottomShadowColor, b.backColor, b.backColor, 0,
                               0, b.head.width, b.head.height, 0);
     dev->endDraw();
-    if (dev->beginDraw(0, 0, b.head.width, b.head.height, whole, 1) != 0)
+    if (!TQGFopenModern1Drawing(b.head, 0, 0))
         return;
-    form->TQCbase::update();
-    form->setAbsoluteDraw(0);
     if (b.backPixmap == -1) {
         dev->setForeColor(b.backColor);
         modern1Fill(dev, w - t - rv, h - t - rh, rv, rh);

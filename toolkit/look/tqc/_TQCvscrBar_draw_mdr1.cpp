@@ -155,13 +155,9 @@ void drawParts(const Bar& d)
 void TQCvscrBar_draw_mdr1(void* block)
 {
     const TQCvscrBarDrawBlock& b = *static_cast<TQCvscrBarDrawBlock*>(block);
-    TQCvscrBar* bar = static_cast<TQCvscrBar*>(b.head.instance);
     TQDdev* dev = b.head.device;
-    if (dev->beginDraw(b.head.x, b.head.y, b.head.width, b.head.height, bar->getAbsoluteDraw(),
-                       1) != 0)
+    if (!TQGFopenModern1Drawing(b.head, b.head.x, b.head.y))
         return;
-    bar->TQCbase::update();
-    bar->setAbsoluteDraw(0);
     drawTrough(b, dev);
 
     bool vertical = b.orientation != 0;

@@ -80,6 +80,9 @@ public:
     // The selection and the entry count are one signed byte each: a menu
     // window picks among its first 127 entries.
     enum { NO_SELECTION = -2, MOST_ENTRIES = 127 };
+    // The room before every label for the entries' images, and for the
+    // check boxes of a menu with toggle entries.
+    enum { IMAGE_ROOM = 32, CHECK_ROOM = 32 };
 
     // Shown: no entry selected. Hidden: the children first.
     void onVisibleChange(unsigned char on) override;

@@ -19,8 +19,6 @@ const short kHighlightTextRole = -18;
 const char kAlignLeft = 0;
 const char kHatchNone = 0;
 const char kHatchStipple = 8;
-const long kImageRoom = 32;
-const long kCheckRoom = 32;
 // Where the pointer is taken to be when the mouse cannot tell.
 const short kNowhere = -32768;
 
@@ -94,7 +92,8 @@ long TQCpulldownMenuPopup::draw()
     pass.root->m_procName = "";
     pass.root->m_chosen = 0;
     m_childWaiting = 0;
-    pass.indent = (m_usePixmap ? kImageRoom : 0) + (m_chain->_is_toggle(pass.states) ? kCheckRoom : 0);
+    pass.indent =
+        (m_usePixmap ? IMAGE_ROOM : 0) + (m_chain->_is_toggle(pass.states) ? CHECK_ROOM : 0);
     for (const TQCmenuEntry& entry :
          TQCpulldownData::entries(m_menuItems, m_separator, m_separator2)) {
         if (entry.separator)
