@@ -56,17 +56,6 @@ short colourOf(TQCbase* object, const char* name)
     return colour;
 }
 
-template <class Widget>
-Widget* make(TQCbase* parent, const char* name, short x, short y, unsigned short w,
-             unsigned short h)
-{
-    Widget* widget = new Widget(parent, name);
-    widget->initialize();
-    TQGFsetGeometry(widget, x, y, w, h);
-    widget->setVisible(1);
-    return widget;
-}
-
 // A 420 x 240 window: a scroll bar at (10, 10), 200 x 16, a scrolled form
 // at (10, 40), 160 x 120, whose work area needs both bars, and a tab form
 // of three tabs at (190, 40), 210 x 150, with a tab row 20 high.
@@ -75,17 +64,17 @@ struct ScrollAndTabScene {
     {
         startGuiScenario(TQCguiPolicy::LOOK_B);
         window = makeToolkitWindow("w", 40, 40, 420, 240);
-        bar = make<TQCvscrBar>(window, "bar", 10, 10, 200, 16);
+        bar = makeShownChild<TQCvscrBar>(window, "bar", 10, 10, 200, 16);
         bar->setPropertyV(_TQNbackColor(), named("#6080a0"));
         bar->setPropertyV(_TQNvalue(), static_cast<unsigned long>(300));
-        scrolled = make<TQCscrForm>(window, "sf", 10, 40, 160, 120);
+        scrolled = makeShownChild<TQCscrForm>(window, "sf", 10, 40, 160, 120);
         scrolled->setPropertyV(_TQNworkWidth(), static_cast<unsigned short>(400));
         scrolled->setPropertyV(_TQNworkHeight(), static_cast<unsigned short>(400));
         scrolled->setPropertyV(_TQNworkBackColor(), named("#c0d0e0"));
         scrolled->setPropertyV(_TQNbackColor(), named("#808080"));
         scrolled->setPropertyV(_TQNshadowThickness(), static_cast<unsigned char>(2));
         scrolled->setPropertyV(_TQNshadowType(), static_cast<char>(0));
-        tabs = make<TQCindexForm>(window, "tabs", 190, 40, 210, 150);
+        tabs = makeShownChild<TQCindexForm>(window, "tabs", 190, 40, 210, 150);
         tabs->setPropertyV(_TQNmenuItems(), "One,Two,Three");
         tabs->setPropertyV(_TQNbarThickness(), static_cast<unsigned short>(20));
         tabs->setPropertyV(_TQNbackColor(), named("#a0b0c0"));
@@ -166,7 +155,7 @@ struct MenuScene {
     }
     TQCpulldownMenu* title(const char* name, const char* label, const char* items)
     {
-        TQCpulldownMenu* t = make<TQCpulldownMenu>(area, name, 0, 0, 60, 28);
+        TQCpulldownMenu* t = makeShownChild<TQCpulldownMenu>(area, name, 0, 0, 60, 28);
         t->setPropertyV(_TQNlabelString(), label);
         t->setPropertyV(_TQNmenuItems(), items);
         return t;
