@@ -16,13 +16,11 @@
 #include "_TQCpulldownMenu.h"
 #include "_TQCpulldownMenuPopup.h"
 #include "_TQCscrForm.h"
-#include "_TQCvbtn.h"
 #include "_TQCvscrBar.h"
 #include "_TQCwindow.h"
 #include "_TQDappDev.h"
 #include "_TQDcolor.h"
 #include "_TQDkeyboard.h"
-#include "_TQGFgeometry.h"
 #include "_TQN.h"
 #include "_TQextguipolicy_tqc.h"
 
@@ -47,13 +45,6 @@ COLORREF rgbOf(short colour)
     if (c == nullptr || c->getRGB(&r, &g, &b) != 0)
         return CLR_INVALID;
     return RGB(r, g, b);
-}
-
-short colourOf(TQCbase* object, const char* name)
-{
-    short colour = 0;
-    object->getPropertyV(name, &colour);
-    return colour;
 }
 
 // A 420 x 240 window: a scroll bar at (10, 10), 200 x 16, a scrolled form
@@ -109,11 +100,11 @@ void scrollAndTabScenario()
                        modern->pixel(80, 100) == RGB(0xc0, 0xd0, 0xe0),
                    "the scrolled form's flat frame is B + 16 at the right, the view workBackColor");
     requireInChild(modern->pixel(210, 58) == kPage && modern->pixel(290, 58) == kTab &&
-                       modern->pixel(360, 58) == kTab &&
-                       colourOf(static_cast<TQCbase*>(s.tabs->getTabButtons().getData(1)),
-                                _TQNbackColor()) == named("#90a0b0"),
+                       modern->pixel(360, 58) == kTab,
                    "the selected tab in the page's colour, the others 16 darker");
-    requireInChild(modern->pixel(340, 60) == rgbOf(colourOf(s.tabs, _TQNbottomShadowColor())) &&
+    short shadow = 0;
+    s.tabs->getPropertyV(_TQNbottomShadowColor(), &shadow);
+    requireInChild(modern->pixel(340, 60) == rgbOf(shadow) &&
                        modern->pixel(220, 60) == kPage,
                    "the line under the other tabs, open under the selected one");
     COLORREF unpressed = modern->pixel(20, 22);
@@ -136,29 +127,21 @@ void scrollAndTabScenario()
 const char kFileItems[] =
     "Open:open_ep:O:1,SEPARATOR,Gone:gone_ep:G:2,More:{Sub:sub_ep:S:5},Quit:quit_ep:Q:3";
 
-// A window with a menu bar holding the titles File and Edit, 60 wide each.
+// A window with a menu bar holding the title File, 60 wide.
 struct MenuScene {
     MenuScene()
     {
         startGuiScenario(TQCguiPolicy::LOOK_B);
-        window = makeToolkitWindow("w", 40, 40, 400, 300);
-        area = new TQCmenuArea(window, "bar");
-        area->initialize();
-        area->setVisible(1);
-        file = title("file", "File", kFileItems);
+        TQCwindow* window = makeToolkitWindow("w", 40, 40, 400, 300);
+        area = makeShownChild<TQCmenuArea>(window, "bar", 0, 0, 400, 30);
+        file = makeShownChild<TQCpulldownMenu>(area, "file", 0, 0, 60, 28);
+        file->setPropertyV(_TQNlabelString(), "File");
+        file->setPropertyV(_TQNmenuItems(), kFileItems);
         file->setValueSensitive(2, 0);
-        edit = title("edit", "Edit", "Undo:undo_ep:U:9");
         requireInChild(showAndPaint(window), "the window is painted");
         HWND client = clientWindowOf(window);
         SetForegroundWindow(GetAncestor(client, GA_ROOT));
         SetFocus(client);
-    }
-    TQCpulldownMenu* title(const char* name, const char* label, const char* items)
-    {
-        TQCpulldownMenu* t = makeShownChild<TQCpulldownMenu>(area, name, 0, 0, 60, 28);
-        t->setPropertyV(_TQNlabelString(), label);
-        t->setPropertyV(_TQNmenuItems(), items);
-        return t;
     }
     void mouse(UINT message, WPARAM keys, POINT at)
     {
@@ -172,10 +155,8 @@ struct MenuScene {
         return POINT{static_cast<int>(r.left + g[0] + g[2] / 2),
                      static_cast<int>(r.top + g[1] + g[3] / 2)};
     }
-    TQCwindow* window;
     TQCmenuArea* area;
     TQCpulldownMenu* file;
-    TQCpulldownMenu* edit;
 };
 
 // Rows 28 high under a frame of 2: Open from 2, the separator 8 high,
