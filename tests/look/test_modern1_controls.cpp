@@ -3,7 +3,7 @@
 // selected: the gradation and its margin, the pressed face and frame, the
 // label's text, the radio's tick and disc, an option button without room,
 // and controls too small for their frames.
-#include "ControlScene.h"
+#include "Modern1Scene.h"
 #include "_TQCcolorSet.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCoption.h"
@@ -22,11 +22,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-short named(const char* name)
-{
-    return TQGIappColorSet()->getColorNo(name);
-}
-
 std::string gradation(long kind, short a, short b, short c, long y, long w, long h, long margin)
 {
     return "drawGradation(" + std::to_string(kind) + "," + std::to_string(a) + "," +
@@ -34,20 +29,13 @@ std::string gradation(long kind, short a, short b, short c, long y, long w, long
            std::to_string(w) + "," + std::to_string(h) + "," + std::to_string(margin) + ")";
 }
 
-bool contains(const Calls& calls, const Calls& run)
-{
-    return std::search(calls.begin(), calls.end(), run.begin(), run.end()) != calls.end();
-}
-
-class Modern1Controls : public ControlScene {
+class Modern1Controls : public Modern1Scene {
 protected:
     void SetUp() override
     {
-        TQGIappColorSet()->setCreateHandler(FakeColor::create);
-        TQGIappGuiPolicy()->setExtGuiPolicy("Modern1", 1);
+        Modern1Scene::SetUp();
         form->setPropertyV(_TQNbackColor(), named("#808080"));
     }
-    void TearDown() override { TQGIappGuiPolicy()->setExtGuiPolicy("", 1); }
 
     std::vector<std::string> texts()
     {

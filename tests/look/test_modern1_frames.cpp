@@ -1,6 +1,6 @@
-// What the "Modern1" procedures share, on the recording device: its
-// registration in the GUI policy, the shifted colours and the two flat
-// frames.
+// What the "Modern1" procedures share, on the recording device: the
+// registration of both halves in the GUI policy, the shifted colours and
+// the two flat frames.
 #include "FakeDevices.h"
 #include "FakeResources.h"
 #include "RecordingDraw.h"
@@ -9,6 +9,7 @@
 #include "_TQGFgeometry.h"
 #include "_TQGFmodern1.h"
 #include "_TQextguipolicy_tq.h"
+#include "_TQextguipolicy_tqc.h"
 
 #include <gtest/gtest.h>
 
@@ -71,21 +72,15 @@ protected:
 
 } // namespace
 
-TEST(Modern1Registration, SixKeysInTableOrderAndALaterRegistrationReplaces)
+namespace {
+
+typedef std::vector<std::pair<const char*, TQCguiPolicy::DrawProc>> Table;
+
+// Each key finds its procedure, and stands in the look's key list after the
+// one before it.
+void expectRegisteredInOrder(const Table& table)
 {
     TQCguiPolicy* policy = TQGIappGuiPolicy();
-    policy->setExtGuiPolicy(nullptr, 0);
-    EXPECT_EQ(nullptr, policy->getExtGuiPolicyProc("TQCvbtn::draw")) << "no look selected";
-    policy->setExtGuiPolicy("Modern1", 0);
-    const std::vector<std::pair<const char*, TQCguiPolicy::DrawProc>> table = {
-        {"TQCvbtn::draw", TQCvbtn_draw_mdr1},
-        {"TQCform::draw", TQCform_draw_mdr1},
-        {"TQCvtoggle::draw", TQCvtoggle_draw_mdr1},
-        {"TQCvradio::draw", TQCvradio_draw_mdr1},
-        {"TQCoption::draw", TQCoption_draw_mdr1},
-        {"TQCpopupFrame::draw", TQCpopupFrame_draw_mdr1}};
-    // The test program makes no reference to the registration itself: it is
-    // there because the toolkit is linked whole.
     TQCindexData* keys =
         static_cast<TQCindexData*>(policy->getExtGuiPolicyList()->getData("Modern1"));
     ASSERT_NE(nullptr, keys);
@@ -98,6 +93,32 @@ TEST(Modern1Registration, SixKeysInTableOrderAndALaterRegistrationReplaces)
         EXPECT_GT(at, last) << key << " registered after the one before it";
         last = at;
     }
+}
+
+} // namespace
+
+// The test program makes no reference to the registrations themselves: they
+// are there because the toolkit is linked whole.
+TEST(Modern1Registration, EachHalfRegistersItsSixKeysInTableOrderAndALaterOneReplaces)
+{
+    TQCguiPolicy* policy = TQGIappGuiPolicy();
+    policy->setExtGuiPolicy(nullptr, 0);
+    EXPECT_EQ(nullptr, policy->getExtGuiPolicyProc("TQCvbtn::draw")) << "no look selected";
+    EXPECT_EQ(nullptr, policy->getExtGuiPolicyProc("TQCvscrBar::draw")) << "no look selected";
+    policy->setExtGuiPolicy("Modern1", 0);
+    expectRegisteredInOrder({{"TQCvbtn::draw", TQCvbtn_draw_mdr1},
+                             {"TQCform::draw", TQCform_draw_mdr1},
+                             {"TQCvtoggle::draw", TQCvtoggle_draw_mdr1},
+                             {"TQCvradio::draw", TQCvradio_draw_mdr1},
+                             {"TQCoption::draw", TQCoption_draw_mdr1},
+                             {"TQCpopupFrame::draw", TQCpopupFrame_draw_mdr1}});
+    expectRegisteredInOrder({{"TQCindexForm::draw", TQCindexForm_draw_mdr1},
+                             {"TQCmenuArea::draw", TQCmenuArea_draw_mdr1},
+                             {"TQCpulldownMenuPopup::draw", TQCpulldownMenuPopup_draw_mdr1},
+                             {"TQCvscrBar::draw", TQCvscrBar_draw_mdr1},
+                             {"TQCscrForm::draw", TQCscrForm_draw_mdr1},
+                             {"TQCpulldownMenu::draw", TQCpulldownMenu_draw_mdr1}});
+    EXPECT_EQ(nullptr, policy->getExtGuiPolicyProc("TQCvscrbar::draw")) << "keys are exact";
     policy->setExtGuiPolicyProc("Modern1", "TQCvbtn::draw", otherButtonLook);
     EXPECT_EQ(otherButtonLook, policy->getExtGuiPolicyProc("TQCvbtn::draw"));
     policy->setExtGuiPolicyProc("Modern1", "TQCvbtn::draw", TQCvbtn_draw_mdr1);

@@ -4,15 +4,13 @@
 // pressed face, the classic drawing back once the look is deselected, an
 // unknown look that changes nothing, and the pop-up frame's highlighted row
 // under the real pointer. Each scenario runs in a process of its own.
-#include "EnvGuard.h"
-#include "FileBytes.h"
 #include "FreshProcess.h"
 #include "GuiControlScene.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
 #include "PopupPointer.h"
 #include "TQDwinwinDev.h"
-#include "TempDir.h"
+#include "UserLookFile.h"
 #include "_TQCcolorSet.h"
 #include "_TQCguiPolicy.h"
 #include "_TQCpopupFrame.h"
@@ -29,20 +27,6 @@
 namespace {
 
 const DWORD kPatience = 10000;
-
-// The look file in a fresh folder that USERPROFILE names (HOME is read
-// from it); made before the toolkit starts in the process.
-class UserLookFile {
-public:
-    explicit UserLookFile(const char* look) : profile("USERPROFILE", folder.path().c_str())
-    {
-        writeFileBytes(folder.file(".tqrc"), std::string("#EXPOLICY\n") + look + "\n");
-    }
-
-private:
-    TempDir folder;
-    EnvGuard profile;
-};
 
 short named(const char* name)
 {

@@ -11,6 +11,7 @@
 #define GUITOOLKITWINDOW_H
 
 #include "TQwin32.h"
+#include "_TQGFgeometry.h"
 
 #include <array>
 
@@ -21,6 +22,18 @@ class TQDwinScrFrameDev;
 
 TQCwindow* makeToolkitWindow(const char* name, short x, short y, unsigned short w,
                              unsigned short h);
+// A child of the class made, initialised, placed at (x, y), w x h, and
+// shown.
+template <class Widget>
+Widget* makeShownChild(TQCbase* parent, const char* name, short x, short y, unsigned short w,
+                       unsigned short h)
+{
+    Widget* widget = new Widget(parent, name);
+    widget->initialize();
+    TQGFsetGeometry(widget, x, y, w, h);
+    widget->setVisible(1);
+    return widget;
+}
 // Shows the window and pumps until it has been painted and the queue is
 // empty; answers whether it was painted within timeoutMs.
 bool showAndPaint(TQCwindow* window, DWORD timeoutMs = 5000);

@@ -73,11 +73,7 @@ std::vector<long> box(TQCbase* object)
 TQCform* makeForm(TQCbase* parent, const char* name, short x, short y, unsigned short w,
                   unsigned short h)
 {
-    TQCform* form = new TQCform(parent, name);
-    form->initialize();
-    TQGFsetGeometry(form, x, y, w, h);
-    form->setVisible(1);
-    return form;
+    return makeShownChild<TQCform>(parent, name, x, y, w, h);
 }
 
 void drag(TQCbase* client, short handle, short dx, short dy)

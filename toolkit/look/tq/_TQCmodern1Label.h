@@ -8,6 +8,7 @@
 #include "_TQCimageSet.h"
 #include "_TQClookHook.h"
 #include "_TQDdev.h"
+#include "_TQGFmodern1.h"
 #include "_TQCvlabel.h"
 
 class TQDimage;
@@ -40,16 +41,7 @@ struct TQCmodern1Drawing {
     }
     // Opens the drawing on the control's area and clears its update marks;
     // false when the device cannot draw now.
-    bool open()
-    {
-        const TQClookHead& head = b.head;
-        if (dev->beginDraw(head.x, head.y, head.width, head.height, control->getAbsoluteDraw(),
-                           1) != 0)
-            return false;
-        control->TQCbase::update();
-        control->setAbsoluteDraw(0);
-        return true;
-    }
+    bool open() { return TQGFopenModern1Drawing(b.head, b.head.x, b.head.y); }
 
     const Block& b;
     Control* control;

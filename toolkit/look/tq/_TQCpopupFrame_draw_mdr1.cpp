@@ -100,10 +100,8 @@ void TQCpopupFrame_draw_mdr1(void* block)
     const TQCpopupFrameDrawBlock& b = *static_cast<TQCpopupFrameDrawBlock*>(block);
     TQCpopupFrame* frame = static_cast<TQCpopupFrame*>(b.head.instance);
     TQDdev* dev = b.head.device;
-    if (dev->beginDraw(0, 0, b.head.width, b.head.height, frame->getAbsoluteDraw(), 1) != 0)
+    if (!TQGFopenModern1Drawing(b.head, 0, 0))
         return;
-    frame->TQCbase::update();
-    frame->setAbsoluteDraw(0);
     // Without a pointer no row is under it.
     Popup d{b, frame, dev, b.head.width, b.head.shadowThickness, b.menuItemHeight, -32768, -32768};
     TQDmouse* mouse = TQGIappMouse();

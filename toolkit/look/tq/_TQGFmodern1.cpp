@@ -6,6 +6,7 @@
 
 #include "_TQCbase.h"
 #include "_TQCcolorSet.h"
+#include "_TQClookHook.h"
 #include "_TQDcolor.h"
 #include "_TQGFgeometry.h"
 #include "_TQGFmodern1Paint.h"
@@ -95,6 +96,16 @@ void roundedCorners(TQDdev* dev, short c3, short c5, short light, short dark, lo
 }
 
 } // namespace
+
+bool TQGFopenModern1Drawing(const TQClookHead& head, short x, short y)
+{
+    TQCbase* widget = head.instance;
+    if (head.device->beginDraw(x, y, head.width, head.height, widget->getAbsoluteDraw(), 1) != 0)
+        return false;
+    widget->TQCbase::update();
+    widget->setAbsoluteDraw(0);
+    return true;
+}
 
 short TQGFgetParentBackColor(TQCbase* obj)
 {

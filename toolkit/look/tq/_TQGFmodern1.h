@@ -6,6 +6,13 @@
 
 class TQCbase;
 class TQDdev;
+struct TQClookHead;
+
+// Opens the drawing of the head's widget on its device at (x, y) of the
+// device (its own place, for a widget without a window), whole or only
+// where exposed as the widget's absolute-draw flag asks, and clears the
+// widget's update marks; false when the device cannot draw now.
+bool TQGFopenModern1Drawing(const TQClookHead& head, short x, short y);
 
 // The colour around the widget: its parent's "workBackColor", else the
 // parent's "backColor", else (no parent, or neither property) "DEF1".

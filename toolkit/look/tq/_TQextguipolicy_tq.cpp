@@ -8,14 +8,15 @@
 
 const char* const TQGFmodern1Look = "Modern1";
 
+void TQGFregisterModern1(const TQCmodern1Registration* table, size_t count)
+{
+    for (size_t i = 0; i < count; ++i)
+        TQGIappGuiPolicy()->setExtGuiPolicyProc(TQGFmodern1Look, table[i].key, table[i].procedure);
+}
+
 namespace {
 
-struct Registration {
-    const char* key;
-    TQCguiPolicy::DrawProc procedure;
-};
-
-const Registration kProcedures[] = {
+const TQCmodern1Registration kProcedures[] = {
     {"TQCvbtn::draw", TQCvbtn_draw_mdr1},
     {"TQCform::draw", TQCform_draw_mdr1},
     {"TQCvtoggle::draw", TQCvtoggle_draw_mdr1},
@@ -26,8 +27,7 @@ const Registration kProcedures[] = {
 
 void registerModern1()
 {
-    for (const Registration& r : kProcedures)
-        TQGIappGuiPolicy()->setExtGuiPolicyProc(TQGFmodern1Look, r.key, r.procedure);
+    TQGFregisterModern1(kProcedures, sizeof kProcedures / sizeof kProcedures[0]);
 }
 
 } // namespace

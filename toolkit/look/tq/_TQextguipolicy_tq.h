@@ -5,8 +5,18 @@
 #ifndef _TQEXTGUIPOLICY_TQ_H
 #define _TQEXTGUIPOLICY_TQ_H
 
+#include <cstddef>
+
 // The look's name in the GUI policy and the look file.
 extern const char* const TQGFmodern1Look;
+
+// One procedure of the look and the key it is found under.
+struct TQCmodern1Registration {
+    const char* key;
+    void (*procedure)(void* block);
+};
+// Registers the procedures under the look's name, in the table's order.
+void TQGFregisterModern1(const TQCmodern1Registration* table, size_t count);
 
 void TQCvbtn_draw_mdr1(void* block);
 void TQCform_draw_mdr1(void* block);

@@ -61,8 +61,17 @@ long TQCindexForm::initialize()
     m_tabRow->setProperty(_TQNx(), 0);
     m_tabRow->setProperty(_TQNy(), 0);
     m_tabRow->setUserData(kFormKey, this);
+    addInternalProcedure("look", TRIGGER_GUI_POLICY, _look_changed, "_look_changed");
     _adjust();
     return 0;
+}
+
+// A look may have coloured the tabs; the next look starts from the colour
+// the row gives them.
+void TQCindexForm::_look_changed(TQCbase* form)
+{
+    TQCindexForm* tabs = static_cast<TQCindexForm*>(form);
+    tabs->set_btn_background(tabs->m_backColor);
 }
 
 // ---------------------------------------------------------------------------

@@ -66,8 +66,10 @@ public:
     // The first button whose userValue is the value; null for none.
     TQCvbtn* get_target_btn();
     // backColor of every tab button, hidden ones too, until the next
-    // _adjust().
+    // _adjust() or look change.
     void set_btn_background(short color);
+    // The GUI_POLICY procedure: the tab buttons back in the form's colour.
+    static void _look_changed(TQCbase* form);
 
     TQCform* getTabRow() const { return m_tabRow; }
     // Every tab button made so far, in tab order.

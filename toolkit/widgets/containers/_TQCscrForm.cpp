@@ -112,8 +112,15 @@ long TQCscrForm::initialize()
                      _va_scr_work_op);
     if (m_virtualScroll)
         setWorkTQNvirtualScroll(1);
+    addInternalProcedure("look", TRIGGER_GUI_POLICY, _look_changed, "_look_changed");
     _adjust();
     return 0;
+}
+
+// redraw() leaves the frame out.
+void TQCscrForm::_look_changed(TQCbase* form)
+{
+    static_cast<TQCscrForm*>(form)->TQCform::redraw();
 }
 
 void TQCscrForm::addFrameProcedure(const char* name, long trigger, const char* function,
@@ -426,8 +433,8 @@ void TQCscrForm::fillDrawBlock(TQCscrFormDrawBlock& block)
     block.margin = m_margin;
     block.titleHeight = m_titleBand;
     block.frame = m_frameFlag;
-    block.vbarShown = barGap(_get_vbar_visible()) != 0;
-    block.hbarShown = barGap(_get_hbar_visible()) != 0;
+    block.vbarShown = _get_vbar_visible();
+    block.hbarShown = _get_hbar_visible();
 }
 
 long TQCscrForm::cdraw()

@@ -146,6 +146,9 @@ public:
     static void _scr_mouse_release(TQCbase* frame);
     static void _scr_mouse_move(TQCbase* frame);
     static void _scr_mouse_dclick(TQCbase* frame);
+    // GUI_POLICY: the whole form is redrawn, frame included, since a look
+    // may frame it otherwise.
+    static void _look_changed(TQCbase* form);
 
 protected:
     // The title band between the top shadow and the view; 0 here.

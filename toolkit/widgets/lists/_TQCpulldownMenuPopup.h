@@ -80,6 +80,9 @@ public:
     // The selection and the entry count are one signed byte each: a menu
     // window picks among its first 127 entries.
     enum { NO_SELECTION = -2, MOST_ENTRIES = 127 };
+    // The room before every label for the entries' images, and for the
+    // check boxes of a menu with toggle entries.
+    enum { IMAGE_ROOM = 32, CHECK_ROOM = 32 };
 
     // Shown: no entry selected. Hidden: the children first.
     void onVisibleChange(unsigned char on) override;
@@ -145,6 +148,15 @@ public:
     static bool passesScreenEdge(long position, long size, bool horizontal,
                                  long* edge = nullptr);
 
+    // The check box of a toggle entry whose row starts at y, h high, in a
+    // window of frame t: a sunken square two thirds of the row high, in
+    // the window's colours, with the check mark in markColor when checked.
+    struct EntryColours {
+        short fore, top, bottom, back;
+    };
+    static void drawCheckBox(TQDdev* dev, long t, long y, long h, const EntryColours& colours,
+                             short markColor, bool checked);
+
     // Cascades: child c opened with text next to the screen point (x, y).
     void popupChildPld(short c, char* text, short x, short y);
     void popdownChildPld(short c);
@@ -169,7 +181,6 @@ private:
     struct Pass;
     void drawSeparator(Pass& pass);
     void drawEntry(Pass& pass, const TQCmenuEntry& entry);
-    void drawCheckBox(Pass& pass, short markColor, bool checked);
     void drawCascadeArrow(Pass& pass);
     void finishPass();
 

@@ -19,8 +19,6 @@ const short kHighlightTextRole = -18;
 const char kAlignLeft = 0;
 const char kHatchNone = 0;
 const char kHatchStipple = 8;
-const long kImageRoom = 32;
-const long kCheckRoom = 32;
 // Where the pointer is taken to be when the mouse cannot tell.
 const short kNowhere = -32768;
 
@@ -94,7 +92,8 @@ long TQCpulldownMenuPopup::draw()
     pass.root->m_procName = "";
     pass.root->m_chosen = 0;
     m_childWaiting = 0;
-    pass.indent = (m_usePixmap ? kImageRoom : 0) + (m_chain->_is_toggle(pass.states) ? kCheckRoom : 0);
+    pass.indent =
+        (m_usePixmap ? IMAGE_ROOM : 0) + (m_chain->_is_toggle(pass.states) ? CHECK_ROOM : 0);
     for (const TQCmenuEntry& entry :
          TQCpulldownData::entries(m_menuItems, m_separator, m_separator2)) {
         if (entry.separator)
@@ -179,7 +178,9 @@ void TQCpulldownMenuPopup::drawEntry(Pass& pass, const TQCmenuEntry& entry)
     }
     short textColor = m_emboss && !sensitive ? m_bottomShadowColor : m_foreColor;
     if (toggle)
-        drawCheckBox(pass, textColor, m_chain->_get_toggle_state(k, pass.states) != 0);
+        drawCheckBox(dev, t, y, h,
+                     {m_foreColor, m_topShadowColor, m_bottomShadowColor, m_backColor}, textColor,
+                     m_chain->_get_toggle_state(k, pass.states) != 0);
     dev->setForeColor(lit ? colors->getDefaultColorNo(kHighlightTextRole) : textColor);
     dev->setUnderLineChar(underline >= 0 ? underline : 0, underline >= 0 ? 1 : 0);
     if (!toggle && m_usePixmap && !entry.field(4).empty() &&
@@ -230,15 +231,14 @@ void TQCpulldownMenuPopup::drawEntry(Pass& pass, const TQCmenuEntry& entry)
     pass.y += h;
 }
 
-// A sunken square two thirds of the row high, with the check mark in the
-// text colour when the entry is on.
-void TQCpulldownMenuPopup::drawCheckBox(Pass& pass, short markColor, bool checked)
+void TQCpulldownMenuPopup::drawCheckBox(TQDdev* dev, long t, long y, long h,
+                                        const EntryColours& colours, short markColor,
+                                        bool checked)
 {
-    TQDdev* dev = pass.dev;
-    long t = pass.t, q = 2 * pass.h / 3;
-    long b = pass.y + (pass.h - q) / 2;
-    TQGFdrawShadow(pass.dev, TQSHADOW_IN, t, m_foreColor, m_topShadowColor, m_bottomShadowColor,
-                   m_backColor, 2 * t, b, q, q, 0);
+    long q = 2 * h / 3;
+    long b = y + (h - q) / 2;
+    TQGFdrawShadow(dev, TQSHADOW_IN, t, colours.fore, colours.top, colours.bottom, colours.back,
+                   2 * t, b, q, q, 0);
     if (!checked)
         return;
     long d = q - 2 * t, e = d / 4;
