@@ -148,8 +148,8 @@ void heldArrowScenario()
     scene.post(WM_MOUSEMOVE, 0, 268, 192);
     scene.post(WM_LBUTTONDOWN, MK_LBUTTON, 268, 192);
     requireInChild(bar->getValue() == 10, "the press steps once");
-    pumpMessagesFor(2000);
-    requireInChild(bar->getValue() >= 30, "held, it repeats on the application timer");
+    requireInChild(pumpMessagesUntil([bar] { return bar->getValue() >= 30; }, 20000),
+                   "held, it repeats on the application timer");
     scene.post(WM_LBUTTONUP, 0, 268, 192);
     unsigned long released = bar->getValue();
     pumpMessagesFor(1000);

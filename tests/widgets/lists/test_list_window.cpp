@@ -213,12 +213,12 @@ void shiftRangeScenario()
     pumpMessagesFor(100);
     scene.clickRow(100, 3 * kRow + 10);
     typeChord({VK_SHIFT, VK_DOWN});
-    pumpMessagesUntil([&] { return scene.list->getSelected(4) != 0; }, 2000);
+    pumpMessagesUntil([&] { return scene.list->getSelected(4) != 0; }, kPatience);
     requireInChild(scene.list->getSelected(3) && scene.list->getSelected(4),
                    "Shift+Down from row 3 selects rows 3 and 4");
     long before = g_selections;
     typeChord({VK_SHIFT, VK_DOWN});
-    pumpMessagesUntil([&] { return scene.list->getSelected(5) != 0; }, 2000);
+    pumpMessagesUntil([&] { return scene.list->getSelected(5) != 0; }, kPatience);
     pumpPendingMessages(kPatience);
     for (long i = 0; i < 8; ++i)
         requireInChild((scene.list->getSelected(i) != 0) == (i >= 3 && i <= 5),
