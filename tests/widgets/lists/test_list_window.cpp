@@ -70,10 +70,7 @@ struct ListScene {
     // leads to.
     static void post(HWND target, UINT message, WPARAM wParam, int x, int y)
     {
-        POINT screen = {x, y};
-        ClientToScreen(target, &screen);
-        SetCursorPos(screen.x, screen.y);
-        PostMessageA(target, message, wParam, MAKELPARAM(x, y));
+        postInput(target, message, wParam, MAKELPARAM(x, y));
         pumpPendingMessages(kPatience);
     }
     static void key(HWND target, WPARAM vk)
