@@ -108,6 +108,12 @@ public:
 
     virtual void onDataSave(TQDserialize* serializer);
     virtual void onDataLoad(TQDserialize* serializer);
+    // The values that making an object of the class (construction and
+    // initialize(), under its present parent, as a load makes it) puts in
+    // place of the registered defaults of its properties; none here. A
+    // save keeps a property that holds its registered default when its
+    // made value differs, or the load would put the made value back.
+    virtual void getMadeValues(TQCindexVariantData* values);
     // Device name the object asks for; null: none.
     virtual const char* getUseDevName();
     // Entry for device events. 0 when the event was handled with what it
@@ -209,6 +215,8 @@ public:
 
     // Properties by name (the class record is set by initialize()).
     long setProperty(const char* name, const TQCvariant& value);
+    // setProperty for each name of values, in their order.
+    void setProperties(TQCindexVariantData& values);
     TQCvariant getProperty(const char* name);
     long existProperty(const char* name);
     long setDefaultValue(const char* name);
