@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "ByteStreamSerialize.h"
 #include "FakeCodeConvert.h"
@@ -18,8 +20,13 @@
 #include "_TQDserialize.h"
 #include "_TQGFwindowSave.h"
 #include "_TQCballoonHelp.h"
+#include "_TQCfileSelect.h"
 #include "_TQCmenuArea.h"
 #include "_TQCpopupFrame.h"
+#include "_TQCpulldownMenu.h"
+#include "_TQCvbscrBar.h"
+#include "_TQCvklabel.h"
+#include "_TQCwizardDialog.h"
 
 namespace {
 
@@ -414,10 +421,17 @@ TEST(MadeValues, SettingsAtTheRegisteredDefaultSurviveASaveAndALoad)
     balloon->setProperty("indicatorOn", TQCvariant(1));
     balloon->setProperty("shadowType", TQCvariant(0));
     popup->setProperty("pixmapStyle", TQCvariant(0));
+    // Each set back to its registered default, which making puts aside.
+    const std::pair<void* (*)(void*), const char*> atDefault[] = {
+        {TQCvbscrBar_create, "gradation"},      {TQCvklabel_create, "selectColor"},
+        {TQCvklabel_create, "selectForeColor"}, {TQCpulldownMenu_create, "menuItems"},
+        {TQCfileSelect_create, "titleString"},  {TQCwizardDialog_create, "labelString"}};
+    for (const auto& [create, name] : atDefault)
+        make(create, name)->setDefaultValue(name);
 
     std::unique_ptr<TQCbase> loaded(loadedFrom(savedBytes(window.get(), "top"), nullptr));
     ASSERT_NE(nullptr, loaded);
-    ASSERT_EQ(4, loaded->getChildren().getNum());
+    ASSERT_EQ(4 + long(std::size(atDefault)), loaded->getChildren().getNum());
     auto value = [&](long child, const char* name) {
         return childAt(loaded.get(), child)->getProperty(name).getLong();
     };
@@ -428,4 +442,10 @@ TEST(MadeValues, SettingsAtTheRegisteredDefaultSurviveASaveAndALoad)
     EXPECT_EQ(1, value(2, "indicatorOn"));
     EXPECT_EQ(0, value(2, "shadowType"));
     EXPECT_EQ(0, value(3, "pixmapStyle"));
+    for (long i = 0; i < long(std::size(atDefault)); ++i) {
+        const char* name = atDefault[i].second;
+        unsigned char isDefault = 0;
+        childAt(loaded.get(), 4 + i)->isDefaultValue(name, &isDefault);
+        EXPECT_TRUE(isDefault) << name << " of " << childAt(loaded.get(), 4 + i)->getClassName();
+    }
 }

@@ -488,6 +488,10 @@ public:
     static void deleteOwnedChildren(TQClistData& children);
 
 protected:
+    // setProperty for each of getMadeValues, for a class whose initialize()
+    // puts those values in place: the save then compares against the very
+    // values that making applies.
+    void applyMadeValues();
     // Events the class asks for beyond its procedures' triggers.
     void addEventMask(long bits) { eventMask |= static_cast<unsigned long>(bits); }
     // A class that hands its device over to a child (getdev) sets the child

@@ -110,6 +110,13 @@ void TQCbase::setProperties(TQCindexVariantData& values)
         setProperty(values.getIndex(i), *values.getData(i));
 }
 
+void TQCbase::applyMadeValues()
+{
+    TQCindexVariantData made;
+    getMadeValues(&made);
+    setProperties(made);
+}
+
 // The object keeps its string; the set handler takes a copy the object then
 // owns, and the string it replaced is freed.
 void TQCbase::setStringProperty(TQCproperty* prop, const char* text)

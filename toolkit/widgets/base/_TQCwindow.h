@@ -225,9 +225,7 @@ void TQCwindow::sendKey(long key, T value)
     long initialize() override                                                   \
     {                                                                            \
         TQCwindow::initialize();                                                 \
-        TQCindexVariantData made;                                                \
-        getMadeValues(&made);                                                    \
-        setProperties(made);                                                     \
+        applyMadeValues();                                                       \
         return 0;                                                                \
     }                                                                            \
     void getMadeValues(TQCindexVariantData* values) override                     \

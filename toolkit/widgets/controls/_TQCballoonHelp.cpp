@@ -131,9 +131,7 @@ long TQCballoonHelp::initialize()
     TQCwindow::initialize();
     if (m_label != nullptr)
         return 0;
-    TQCindexVariantData made;
-    getMadeValues(&made);
-    setProperties(made);
+    applyMadeValues();
     m_label = new TQCvlabel(this, "md-label");
     m_label->initialize();
     m_label->setPropertyV(_TQNx(), static_cast<short>(1));

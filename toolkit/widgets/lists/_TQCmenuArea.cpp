@@ -63,9 +63,7 @@ long TQCmenuArea::initialize()
     long result = TQCform::initialize();
     TQCbase* parent = getParent();
     setPropertyV(_TQNwidth(), static_cast<unsigned short>(1));
-    TQCindexVariantData made;
-    getMadeValues(&made);
-    setProperties(made);
+    applyMadeValues();
     if (parent == nullptr || underBoxForm())
         return result;
     if (parent->getUserData(BOUND_KEY) == nullptr) {
