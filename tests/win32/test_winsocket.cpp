@@ -211,14 +211,14 @@ TEST(WinSocket, ConnectionsReachTheApplicationThreadUntilTheWorkerIsStopped)
     EXPECT_EQ(0, server->getAcceptStarted());
     ASSERT_EQ(0, server->acceptEx(noteDelivery)) << "listening anew on the same port";
 
-    // Deleted while its worker waits to hand over a connection: the worker
-    // ends and the connection is closed.
+    // Deleted while a connection waits for the application thread: the
+    // worker ends and the connection is closed.
     {
         std::string answer = "none";
         Peer peer([&] { answer = exchange(port, "ping"); });
         ASSERT_EQ(WAIT_OBJECT_0 + 0u,
-                  MsgWaitForMultipleObjects(0, nullptr, FALSE, kPatience, QS_SENDMESSAGE))
-            << "the worker sends the connection";
+                  MsgWaitForMultipleObjects(0, nullptr, FALSE, kPatience, QS_POSTMESSAGE))
+            << "the worker posts the connection's wake-up";
         DWORD start = GetTickCount();
         server.reset();
         EXPECT_LT(GetTickCount() - start, 2000u);
