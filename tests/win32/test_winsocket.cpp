@@ -301,6 +301,46 @@ TEST(WinSocket, DatagramsReachTheirOwnWatcherWhichWaitsForItsRelease)
     EXPECT_EQ(4u, b.seen.size());
 }
 
+// With a time-out a UDP read gathers datagrams until the count asked for is
+// in or a wait runs out; one too large for the room left ends it.
+TEST(WinSocket, TimedUdpReadsGatherDatagramsUntilTheCountOrTheWait)
+{
+    unsigned short port = freePort(SOCK_DGRAM);
+    TQDwinsocket receiver;
+    receiver.setIsUdp(1);
+    receiver.setAddr("127.0.0.1");
+    receiver.setPort(port);
+    receiver.setTimeout(2);
+    unsigned char got[16] = {};
+    EXPECT_EQ(0, receiver.read(got, 0)) << "binds the receiver";
+    TQDwinsocket sender;
+    sender.setIsUdp(1);
+    sender.setDestAddr("127.0.0.1");
+    sender.setDestPort(port);
+    auto send = [&](const char* text) {
+        return sender.write(bytes(text), static_cast<long>(std::strlen(text)));
+    };
+
+    EXPECT_EQ(5, send("abcde"));
+    EXPECT_EQ(5, send("fghij"));
+    DWORD start = GetTickCount();
+    EXPECT_EQ(10, receiver.read(got, 10));
+    EXPECT_LT(GetTickCount() - start, 1500u) << "the count was in: no wait for the time-out";
+    EXPECT_EQ("abcdefghij", std::string(reinterpret_cast<char*>(got), 10));
+    EXPECT_EQ("No error occurred!", lastError(receiver));
+
+    EXPECT_EQ(5, send("klmno"));
+    start = GetTickCount();
+    EXPECT_EQ(5, receiver.read(got, 10));
+    EXPECT_GE(GetTickCount() - start, 1500u) << "the wait for more ran out";
+    EXPECT_EQ("WSAETIMEDOUT - Command timed out", lastError(receiver));
+
+    EXPECT_EQ(3, send("pqr"));
+    EXPECT_EQ(8, send("stuvwxyz"));
+    EXPECT_EQ(3, receiver.read(got, 10)) << "the second datagram does not fit the room left";
+    EXPECT_EQ("WSAEMSGSIZE - Data size too large", lastError(receiver));
+}
+
 namespace {
 
 DWORD g_servedOn = 0;

@@ -709,12 +709,6 @@ long TQDwinsocket::transfer(void* connection, unsigned char* buffer, long count,
         seterr(moved >= 0 ? 0 : -1);
         return moved;
     }
-    if (m_isUdp && !writing) {
-        int code = waitReady(native(handle), false, seconds);
-        long received = code == 0 ? receiveOnce(handle, buffer, count) : 0;
-        seterr(code != 0 ? code : received >= 0 ? 0 : -1);
-        return received;
-    }
     return transferAll(handle, buffer, count, seconds, writing);
 }
 
@@ -725,13 +719,16 @@ long TQDwinsocket::transferOnce(std::uintptr_t connection, unsigned char* buffer
 }
 
 // Moves bytes until the count is complete, a wait expires, the peer closes
-// or an error comes, and gives the count moved.
+// or an error comes, and gives the count moved. A UDP read gathers
+// datagrams the same way; an empty datagram is no end.
 long TQDwinsocket::transferAll(std::uintptr_t connection, unsigned char* buffer, long count,
                                unsigned long seconds, bool writing)
 {
     long total = 0;
     while (total < count) {
         long moved = transferOnce(connection, buffer + total, count - total, writing);
+        if (moved == 0 && m_isUdp && !writing)
+            continue;
         if (moved == 0)
             break;
         if (moved > 0) {
