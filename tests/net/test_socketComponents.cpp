@@ -369,6 +369,7 @@ namespace {
 // event per server turn begun (the first ones only).
 std::vector<std::string> g_turns;
 HANDLE g_turnBegun[2] = {};
+size_t g_turnCount = 0;
 bool g_datagramTaken = false;
 
 // Server: reads four bytes and answers "pong". A client that sends "loop"
@@ -377,11 +378,9 @@ bool g_datagramTaken = false;
 void turnTakingWork(TQCbase* object)
 {
     TQCvssocket* server = static_cast<TQCvssocket*>(object);
-    size_t turn = 0;
-    for (const std::string& seen : g_turns)
-        turn += seen.compare(0, 7, "server ") == 0 ? 1 : 0;
-    if (turn < 2)
-        SetEvent(g_turnBegun[turn]);
+    if (g_turnCount < 2)
+        SetEvent(g_turnBegun[g_turnCount]);
+    ++g_turnCount;
     unsigned char got[4] = {};
     long count = server->read(got, 4);
     std::string data(reinterpret_cast<char*>(got), count > 0 ? count : 0);
@@ -404,7 +403,8 @@ void datagramWork(TQCbase* object)
 struct TurnTaking {
     TurnTaking()
     {
-        g_turns.clear();
+        std::vector<std::string>().swap(g_turns);
+        g_turnCount = 0;
         g_datagramTaken = false;
         for (HANDLE& begun : g_turnBegun)
             begun = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -416,14 +416,6 @@ struct TurnTaking {
     }
     bool begun(int turn) { return WaitForSingleObject(g_turnBegun[turn], kLoopbackPatienceMs) == 0; }
 };
-
-// A client that sends two bytes of the four the server reads and falls
-// silent, so that its turn holds the application thread until the
-// server's time-out; its answer.
-std::string stallingClient(unsigned short port)
-{
-    return exchange(port, "ho");
-}
 
 } // namespace
 
@@ -447,7 +439,9 @@ TEST(SocketComponents, ClientsWaitingForABusyApplicationThreadAreServedInTurn)
 
     std::string answers[3];
     {
-        Peer stalling([&] { answers[0] = stallingClient(port); });
+        // Two bytes of four, then silence: the turn holds the application
+        // thread until the server's time-out.
+        Peer stalling([&] { answers[0] = exchange(port, "ho"); });
         Peer waiting([&] {
             if (!turns.begun(0))
                 return;
@@ -491,7 +485,7 @@ TEST(SocketComponents, AHundredWaitingClientsLeaveNoHandleOrMemoryBehind)
         int pongs = 0;
         std::string held;
         {
-            Peer stalling([&] { held = stallingClient(port); });
+            Peer stalling([&] { held = exchange(port, "ho"); });
             Peer many([&] {
                 if (!turns.begun(0))
                     return;
@@ -506,12 +500,12 @@ TEST(SocketComponents, AHundredWaitingClientsLeaveNoHandleOrMemoryBehind)
         }
         EXPECT_EQ("pong", held);
         EXPECT_EQ(static_cast<size_t>(clients) + 1, g_turns.size());
-        std::vector<std::string>().swap(g_turns);
         return pongs;
     };
     EXPECT_EQ(5, round(5)) << "a first round makes what is made once";
     ProcessCounts before = processCounts();
     EXPECT_EQ(100, round(100));
+    std::vector<std::string>().swap(g_turns);
     ProcessCounts after = processCounts();
     std::printf("handles %lu -> %lu, heap bytes in use %lu -> %lu\n", before.handles,
                 after.handles, static_cast<unsigned long>(before.heapBytes),
