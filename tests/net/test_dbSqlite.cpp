@@ -259,7 +259,8 @@ TEST(SqliteText, BeyondTheCodePageRoundTripsThroughStatementsRowsAndFilters)
     ASSERT_EQ(0, source.sqlExecute((std::string("create table t (") + column + " text)").c_str()));
     Rows expected;
     for (const auto& [word, hex] : words) {
-        std::string insert = "insert into t values ('" + word + "'), (cast(x'" + hex + "' as text))";
+        std::string insert = "insert into t values ('" + word + "'),"
+                             "(cast(x'" + hex + "' as text))";
         ASSERT_EQ(0, source.sqlExecute(insert.c_str())) << errorOf(source);
         expected.insert(expected.end(), 2, hex + " " + word);
     }
