@@ -8,6 +8,7 @@
 #include "_TQGFstring.h"
 
 #include <cstdio>
+#include <cstring>
 
 TQ_TYPE_SERVER_FRAME(TQCvdb, TQCngbase);
 
@@ -47,12 +48,25 @@ TQCvdb::~TQCvdb()
         delete[] text;
 }
 
+const char* TQCvdb::driverName() const
+{
+    return m_type < 4 ? kDriverNames[m_type] : kDriverNames[0];
+}
+
 void TQCvdb::_init()
 {
     if (m_database != nullptr)
         return;
     m_database = new TQCdbDatabase;
-    m_database->setDatabase(m_type < 4 ? kDriverNames[m_type] : kDriverNames[0]);
+    m_database->setDatabase(driverName());
+}
+
+void TQCvdb::onDataLoad(TQDserialize*)
+{
+    if (m_database == nullptr || std::strcmp(m_database->getDriverName(), driverName()) == 0)
+        return;
+    delete m_database;
+    m_database = nullptr;
 }
 
 TQCdbDatabase* TQCvdb::getDBDatabase()
@@ -125,7 +139,7 @@ void TQCvdb::getErrorMsg(char* buffer, long size)
         TQGFdbCopyText(buffer, composedError().c_str(), size);
 }
 
-// The texts come from the driver in the system's code page.
+// The texts come from the driver in the system encoding.
 TQCstring TQCvdb::getErrorMessage()
 {
     TQCstring text(composedError().c_str(), -1);
