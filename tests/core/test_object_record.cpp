@@ -25,6 +25,7 @@
 #include "_TQCpopupFrame.h"
 #include "_TQCpulldownMenu.h"
 #include "_TQCvbscrBar.h"
+#include "_TQCvdb.h"
 #include "_TQCvklabel.h"
 #include "_TQCwizardDialog.h"
 
@@ -425,7 +426,8 @@ TEST(MadeValues, SettingsAtTheRegisteredDefaultSurviveASaveAndALoad)
     const std::pair<void* (*)(void*), const char*> atDefault[] = {
         {TQCvbscrBar_create, "gradation"},      {TQCvklabel_create, "selectColor"},
         {TQCvklabel_create, "selectForeColor"}, {TQCpulldownMenu_create, "menuItems"},
-        {TQCfileSelect_create, "titleString"},  {TQCwizardDialog_create, "labelString"}};
+        {TQCfileSelect_create, "titleString"},  {TQCwizardDialog_create, "labelString"},
+        {TQCvdb_create, "hostname"}};
     for (const auto& [create, name] : atDefault)
         make(create, name)->setDefaultValue(name);
 

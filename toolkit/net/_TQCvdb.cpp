@@ -3,6 +3,7 @@
 #include "_TQCvdb.h"
 
 #include "_TQCdbDatabase.h"
+#include "_TQCindexVariantData.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQGFdbDriver.h"
 #include "_TQGFstring.h"
@@ -39,6 +40,12 @@ TQCvdb::TQCvdb(TQCbase* parent, const char* name) : TQCngbase(parent, name)
     });
     m_hostname = TQGFstrdup(kLocalHost);
     _set_title_string("DB SQL Client");
+}
+
+void TQCvdb::getMadeValues(TQCindexVariantData* values)
+{
+    TQCngbase::getMadeValues(values);
+    values->setData(_TQNhostname(), TQCvariant(kLocalHost));
 }
 
 TQCvdb::~TQCvdb()

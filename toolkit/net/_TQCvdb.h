@@ -48,6 +48,8 @@ public:
     // loaded type's: reading a data source's value while the window loads
     // makes one before type is read, and would keep the wrong driver.
     void onDataLoad(TQDserialize* serializer) override;
+    // A new object names the local host in place of the registered default.
+    void getMadeValues(TQCindexVariantData* values) override;
 
 protected:
     void _init();
