@@ -182,18 +182,19 @@ TQCvifield::Shown TQCvifield::shownText(long from, long to, bool withCursor)
 // font, takes the whole text.
 void TQCvifield::linesInView(TQDdev* dev, long* y, long* from, long* to)
 {
-    long length = textLength();
     TQDfont* font = TQGIappFontSet()->getFont(m_font);
     long fh = font != nullptr ? font->getFontHeight() : 0;
     *from = 0;
-    *to = length;
-    if (fh <= 0 || dev->getScaled())
+    if (fh <= 0 || dev->getScaled()) {
+        *to = textLength();
         return;
+    }
     long first = *y < 0 ? std::max(-*y / fh - 1, 0L) : 0;
     long last = std::max(m_height - *y, 0L) / fh + 1;
-    // The start of line `line`, and of the line before it.
+    // The start of line `line`, and of the line before it; the text is read
+    // no further than the view.
     long line = 0, start = 0, before = 0, i = 0;
-    for (; i < length && line < first; ++i) {
+    for (; m_buf[i] != 0 && line < first; ++i) {
         if (m_buf[i] == 0x0a) {
             before = start;
             start = i + 1;
@@ -207,7 +208,7 @@ void TQCvifield::linesInView(TQDdev* dev, long* y, long* from, long* to)
         line = first;
     }
     *from = start;
-    for (i = start; i < length; ++i) {
+    for (i = start; m_buf[i] != 0; ++i) {
         if (m_buf[i] == 0x0a && ++line > last)
             break;
     }
