@@ -10,12 +10,13 @@
 //     tq_bench_text.exe [runs] [kilobytes...]
 #include "GuiControlScene.h"
 #include "GuiTestApp.h"
+#include "SampleText.h"
+#include "TQDwinformDev.h"
 #include "_TQCfontSet.h"
 #include "_TQCtextField.h"
 #include "_TQCvmifield.h"
 #include "_TQDfont.h"
 #include "_TQGFstring.h"
-#include "TQDwinformDev.h"
 #include "_TQN.h"
 
 #include <algorithm>
@@ -31,39 +32,6 @@ namespace {
 typedef std::chrono::steady_clock Clock;
 
 const DWORD kPatience = 600000;
-
-// Lines of words from a fixed list by a fixed-seed generator.
-std::string benchText(size_t bytes)
-{
-    static const char* const words[] = {"the",  "wave",     "spectrum", "été",   "Größe",
-                                        "音声", "fenêtre",  "noise",    "level", "1024",
-                                        "x",    "analysis", "データ",   "a",     "point"};
-    unsigned long seed = 12345;
-    auto next = [&seed](unsigned long n) {
-        seed = seed * 1103515245 + 12345;
-        return (seed >> 16) % n;
-    };
-    std::string text;
-    while (text.size() < bytes) {
-        size_t length = next(101);
-        std::string line;
-        if (next(7) == 0)
-            line += '\t';
-        while (line.size() < length) {
-            line += words[next(sizeof words / sizeof words[0])];
-            line += next(9) == 0 ? '\t' : ' ';
-        }
-        text += line;
-        text += '\n';
-    }
-    text.resize(bytes);
-    // A cut through a character would leave half of it.
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xc0) == 0x80)
-        text.pop_back();
-    if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xc0)
-        text.pop_back();
-    return text;
-}
 
 double median(std::vector<double> v)
 {
@@ -191,6 +159,7 @@ void measure(GuiControlScene& scene, TQCvmifield* field, HWND window, long field
     Bench bench(scene, field, window, fieldX, fieldY);
     placeView(bench, field);
     long before = TQGFstrlenUCS2(field->getBuf());
+    long lines = TQGFgetLinesUCS2(field->getBuf());
     Figures f;
     for (int run = 0; run < runs; ++run) {
         f.repaint.push_back(bench.repaint());
@@ -199,17 +168,30 @@ void measure(GuiControlScene& scene, TQCvmifield* field, HWND window, long field
         f.type.push_back(bench.type('x'));
         f.paste.push_back(bench.paste());
     }
+    // The whole text copied (Ctrl+Home, Ctrl+Shift+End, Ctrl+C) and pasted
+    // at its end, once.
+    scene.hold({VK_CONTROL}, true);
+    bench.key(VK_HOME);
+    scene.hold({VK_SHIFT}, true);
+    bench.key(VK_END);
+    scene.hold({VK_SHIFT}, false);
+    double copied = bench.key('C');
+    bench.key(VK_END);
+    double pasted = bench.key('V');
+    scene.hold({VK_CONTROL}, false);
     long length = TQGFstrlenUCS2(field->getBuf());
     std::printf("%s, %zu KB (%ld characters, %ld lines), %d runs:\n", name, bytes / 1024,
-                before, TQGFgetLinesUCS2(field->getBuf()), runs);
-    // Each run types one character and pastes 31.
-    if (TQCbase::getFocusInstance() != field || length != before + 32 * runs)
+                before, lines, runs);
+    // Each run types one character and pastes 31; then the text is doubled.
+    if (TQCbase::getFocusInstance() != field || length != 2 * (before + 32 * runs))
         std::printf("  the input did not reach the field as it should\n");
     report("repaint", f.repaint);
     report("click", f.click);
     report("Down key", f.down);
     report("typed character", f.type);
     report("paste of two lines", f.paste);
+    std::printf("  %-18s %9.1f ms\n  %-18s %9.1f ms\n", "copy of it all", copied,
+                "paste of it all", pasted);
     std::fflush(stdout);
 }
 
@@ -247,7 +229,7 @@ int main(int argc, char** argv)
     // The text field's input field fills the window of its inner form.
     TQCvmifield* inner = textField->getTextFrame();
     for (size_t bytes : sizes) {
-        std::string text = benchText(bytes);
+        std::string text = sampleLines(bytes);
         setText(field, text);
         measure(scene, field, scene.hwnd(), x, y, runs, "multi-line input field", bytes);
         setText(field, "");
