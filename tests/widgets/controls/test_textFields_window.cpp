@@ -203,6 +203,18 @@ std::u16string utf16(const std::string& utf8)
     return out;
 }
 
+std::string utf8Of(const std::u16string& text)
+{
+    const wchar_t* units = reinterpret_cast<const wchar_t*>(text.data());
+    int size = static_cast<int>(text.size());
+    std::string out(static_cast<size_t>(
+                        WideCharToMultiByte(CP_UTF8, 0, units, size, nullptr, 0, nullptr, nullptr)),
+                    '\0');
+    WideCharToMultiByte(CP_UTF8, 0, units, size, &out[0], static_cast<int>(out.size()), nullptr,
+                        nullptr);
+    return out;
+}
+
 std::u16string bufferOf(TQCvifield* field)
 {
     const unsigned short* buf = field->getBuf();
@@ -226,13 +238,102 @@ void putOnClipboard(const char* ansi)
     CloseClipboard();
 }
 
-// What the keys do to the text, the cursor and the selection (from anchor
-// to cursor) of a multi-line field in insert mode.
-struct EditModel {
+// Keys posted to a multi-line field in insert mode, each followed by what
+// it does to a model of the text, the cursor and the selection (from anchor
+// to cursor); a cursor that leaves the model's place ends the scenario.
+class Editing {
+public:
+    Editing(GuiControlScene& scene, TQCvifield* field, const std::u16string& text)
+        : text(text), m_scene(scene), m_field(field)
+    {
+    }
+
+    void press(UINT vk, std::initializer_list<int> held)
+    {
+        m_scene.hold(held, true);
+        m_scene.key(vk);
+        m_scene.hold(held, false);
+    }
+    // Moves keep the selection's anchor only with Shift; Backspace and
+    // Delete without a selection delete the character before or at the
+    // cursor.
+    void key(UINT vk, std::initializer_list<int> held = {}, int times = 1)
+    {
+        bool shift = std::count(held.begin(), held.end(), VK_SHIFT) != 0;
+        bool control = std::count(held.begin(), held.end(), VK_CONTROL) != 0;
+        for (int i = 0; i < times; ++i) {
+            press(vk, held);
+            long start = lineStart(cursor), end = lineEnd(cursor);
+            long onLineFeed = cursor > 0 && cursor < length() && text[cursor] == u'\n';
+            long target = 0;
+            switch (vk) {
+            case VK_UP:
+            case VK_DOWN:
+                target = vk == VK_DOWN ? (end < length() ? end + 1 : start)
+                                       : (start > 0 ? lineStart(start - 1) : 0);
+                cursor = target + std::min(cursor - start, lineEnd(target) - target);
+                break;
+            case VK_LEFT:
+                cursor = std::max(cursor - 1, 0L);
+                break;
+            case VK_RIGHT:
+                cursor = std::min(cursor + 1, length());
+                break;
+            case VK_HOME:
+                cursor = control ? 0 : lineStart(cursor - onLineFeed);
+                break;
+            case VK_END:
+                cursor = control ? length() : end;
+                break;
+            case VK_BACK:
+                anchor -= anchor == cursor && cursor > 0 ? 1 : 0;
+                insert(u"");
+                break;
+            case VK_DELETE:
+                anchor += anchor == cursor && cursor < length() ? 1 : 0;
+                insert(u"");
+                break;
+            case VK_RETURN:
+                insert(u"\n");
+                break;
+            }
+            if (!shift)
+                anchor = cursor;
+            check(("the key " + std::to_string(vk)).c_str());
+        }
+    }
+    // Ctrl+V of a text of the ANSI code page put on the clipboard, or
+    // characters of that code page, one WM_CHAR each; the field takes them
+    // as `typed`.
+    void paste(const char* ansi, const std::u16string& typed)
+    {
+        putOnClipboard(ansi);
+        press('V', {VK_CONTROL});
+        insert(typed);
+        check("a paste");
+    }
+    void type(const char* ansi, const std::u16string& typed)
+    {
+        m_scene.type(ansi);
+        insert(typed);
+        check("typing");
+    }
+    long from() const { return std::min(anchor, cursor); }
+    std::u16string selected() const { return text.substr(from(), std::max(anchor, cursor) - from()); }
+    void check(const char* what)
+    {
+        long at = m_field->getSelectedPos();
+        requireInChild(at == from(), (std::string(what) + " leaves the cursor at " +
+                                      std::to_string(at) + ", not at " + std::to_string(from()))
+                                         .c_str());
+    }
+    void checkText(const char* what) { requireInChild(bufferOf(m_field) == text, what); }
+
     std::u16string text;
     long cursor = 0;
     long anchor = 0;
 
+private:
     long length() const { return static_cast<long>(text.size()); }
     long lineStart(long p) const
     {
@@ -246,150 +347,17 @@ struct EditModel {
             ++p;
         return p;
     }
-    long from() const { return std::min(anchor, cursor); }
-    std::u16string selected() const { return text.substr(from(), std::max(anchor, cursor) - from()); }
-    void moved(bool shift)
-    {
-        if (!shift)
-            anchor = cursor;
-    }
-    // The same column of the line above or below, or the line's end; the
-    // first and the last line keep the cursor.
-    void vertical(bool down, bool shift)
-    {
-        long start = lineStart(cursor), end = lineEnd(cursor);
-        long target = down ? (end < length() ? end + 1 : start) : (start > 0 ? lineStart(start - 1) : 0);
-        cursor = target + std::min(cursor - start, lineEnd(target) - target);
-        moved(shift);
-    }
-    void home()
-    {
-        long at = cursor;
-        if (at > 0 && at < length() && text[at] == u'\n')
-            --at;
-        cursor = lineStart(at);
-        moved(false);
-    }
-    void dropSelection()
+    // In place of the selection.
+    void insert(const std::u16string& typed)
     {
         long at = from();
-        text.erase(at, std::max(anchor, cursor) - at);
-        cursor = anchor = at;
-    }
-    void type(const std::u16string& typed)
-    {
-        dropSelection();
-        text.insert(cursor, typed);
-        cursor = anchor = cursor + static_cast<long>(typed.size());
-    }
-    void backspace()
-    {
-        if (anchor != cursor)
-            dropSelection();
-        else if (cursor > 0)
-            text.erase(--cursor, 1), anchor = cursor;
-    }
-    void del()
-    {
-        if (anchor != cursor)
-            dropSelection();
-        else if (cursor < length())
-            text.erase(cursor, 1);
-    }
-};
-
-// Keys posted to the field's window, each followed by the same edit of the
-// model; a cursor that leaves the model's place ends the scenario.
-class Editor {
-public:
-    Editor(GuiControlScene& scene, TQCvifield* field, EditModel& model)
-        : m_scene(scene), m_field(field), m_model(model)
-    {
+        text.replace(at, std::max(anchor, cursor) - at, typed);
+        cursor = anchor = at + static_cast<long>(typed.size());
     }
 
-    void press(UINT vk, std::initializer_list<int> held)
-    {
-        m_scene.hold(held, true);
-        m_scene.key(vk);
-        m_scene.hold(held, false);
-    }
-    void key(UINT vk, std::initializer_list<int> held = {})
-    {
-        press(vk, held);
-        bool shift = std::find(held.begin(), held.end(), VK_SHIFT) != held.end();
-        bool control = std::find(held.begin(), held.end(), VK_CONTROL) != held.end();
-        EditModel& m = m_model;
-        switch (vk) {
-        case VK_UP:
-        case VK_DOWN:
-            m.vertical(vk == VK_DOWN, shift);
-            break;
-        case VK_LEFT:
-            m.cursor = m.cursor > 0 ? m.cursor - 1 : 0;
-            m.moved(shift);
-            break;
-        case VK_RIGHT:
-            m.cursor = std::min(m.cursor + 1, m.length());
-            m.moved(shift);
-            break;
-        case VK_HOME:
-            control ? (m.cursor = m.anchor = 0) : (m.home(), 0L);
-            break;
-        case VK_END:
-            m.cursor = m.anchor = control ? m.length() : m.lineEnd(m.cursor);
-            break;
-        case VK_BACK:
-            m.backspace();
-            break;
-        case VK_DELETE:
-            m.del();
-            break;
-        case VK_RETURN:
-            m.type(u"\n");
-            break;
-        }
-        checkCursor(("the key " + std::to_string(vk)).c_str());
-    }
-    void keys(UINT vk, int times, std::initializer_list<int> held = {})
-    {
-        for (int i = 0; i < times; ++i)
-            key(vk, held);
-    }
-    // Ctrl+V of a text of the ANSI code page put on the clipboard, which
-    // the field takes as `typed`.
-    void paste(const char* ansi, const std::u16string& typed)
-    {
-        putOnClipboard(ansi);
-        press('V', {VK_CONTROL});
-        m_model.type(typed);
-        checkCursor("the cursor ends behind the pasted text");
-    }
-    // Characters of the ANSI code page, one WM_CHAR each.
-    void type(const char* text, const std::u16string& typed)
-    {
-        m_scene.type(text);
-        m_model.type(typed);
-        checkCursor("typing");
-    }
-    void checkCursor(const char* what)
-    {
-        long at = m_field->getSelectedPos();
-        requireInChild(at == m_model.from(), (std::string(what) + " leaves the cursor at " +
-                                              std::to_string(at) + ", not at " +
-                                              std::to_string(m_model.from()))
-                                                 .c_str());
-    }
-    void checkText(const char* what)
-    {
-        requireInChild(bufferOf(m_field) == m_model.text, what);
-    }
-
-private:
     GuiControlScene& m_scene;
     TQCvifield* m_field;
-    EditModel& m_model;
 };
-
 
 long fontHeightOf(TQCbase* field)
 {
@@ -404,9 +372,7 @@ void megabyteScenario()
     scene.show();
     const std::string utf8 = sampleLines(1 << 20);
     field->setPropertyV(_TQNlabelString(), utf8.c_str());
-    EditModel model;
-    model.text = utf16(utf8);
-    Editor edit(scene, field, model);
+    Editing edit(scene, field, utf16(utf8));
     edit.checkText("a megabyte of text is kept as set");
     requireInChild(utf8Of(field) == utf8, "and given back byte for byte");
 
@@ -415,26 +381,28 @@ void megabyteScenario()
     long top = 10 + number(field, _TQNshadowThickness()) + number(field, _TQNmarginTop());
     scene.click(150, static_cast<int>(top + 4 * lh + lh / 2));
     requireInChild(TQCbase::getFocusInstance() == field, "the click gives the field the focus");
-    model.cursor = model.anchor = field->getSelectedPos();
-    long fifth = 0;
+    edit.cursor = edit.anchor = field->getSelectedPos();
+    size_t fifth = 0;
     for (int i = 0; i < 4; ++i)
-        fifth = model.lineEnd(fifth) + 1;
-    requireInChild(model.lineStart(model.cursor) == fifth, "the click places the cursor on the line under it");
+        fifth = edit.text.find(u'\n', fifth) + 1;
+    requireInChild(edit.cursor >= static_cast<long>(fifth) &&
+                       edit.cursor <= static_cast<long>(edit.text.find(u'\n', fifth)),
+                   "the click places the cursor on the line under it");
 
     // Across the whole text and back, editing at either end.
     edit.key(VK_END, {VK_CONTROL});
     edit.type("tail", u"tail");
     edit.key(VK_RETURN);
     edit.type("\xe9t\xe9", u"\u00e9t\u00e9");
-    edit.keys(VK_UP, 25);
-    edit.keys(VK_LEFT, 40);
-    edit.keys(VK_RIGHT, 5);
-    edit.keys(VK_BACK, 3);
-    edit.keys(VK_DELETE, 3);
+    edit.key(VK_UP, {}, 25);
+    edit.key(VK_LEFT, {}, 40);
+    edit.key(VK_RIGHT, {}, 5);
+    edit.key(VK_BACK, {}, 3);
+    edit.key(VK_DELETE, {}, 3);
     edit.checkText("typed, moved and deleted at the end of the text");
     edit.key(VK_HOME, {VK_CONTROL});
-    edit.keys(VK_DOWN, 30);
-    edit.keys(VK_RIGHT, 60);
+    edit.key(VK_DOWN, {}, 30);
+    edit.key(VK_RIGHT, {}, 60);
     edit.type("mid", u"mid");
 
     // Lines joined from either side, and selections across lines deleted
@@ -443,34 +411,28 @@ void megabyteScenario()
     edit.key(VK_BACK);
     edit.key(VK_END);
     edit.key(VK_DELETE);
-    edit.keys(VK_DOWN, 3, {VK_SHIFT});
-    edit.keys(VK_RIGHT, 2, {VK_SHIFT});
-    std::u16string selected = model.selected();
-    requireInChild(utf16(field->getSelectedString().getString(16)) == selected,
+    edit.key(VK_DOWN, {VK_SHIFT}, 3);
+    edit.key(VK_RIGHT, {VK_SHIFT}, 2);
+    requireInChild(utf16(field->getSelectedString().getString(16)) == edit.selected(),
                    "Shift with the arrows selects across lines");
     edit.key(VK_DELETE);
-    edit.keys(VK_UP, 2, {VK_SHIFT});
+    edit.key(VK_UP, {VK_SHIFT}, 2);
     edit.type("Z", u"Z");
     edit.checkText("lines joined, a selection deleted and one typed over");
 
     // A paste at a line's start, copied again and pasted at the end.
-    edit.keys(VK_DOWN, 2);
+    edit.key(VK_DOWN, {}, 2);
     edit.key(VK_HOME);
     const char* pasted = "pasted\r\nsecond \xe9t\xe9\tline\r\n";
     const std::u16string lines = u"pasted\nsecond \u00e9t\u00e9\tline\n";
     edit.paste(pasted, lines);
-    edit.keys(VK_UP, 2, {VK_SHIFT});
-    edit.key('C', {VK_CONTROL});
+    edit.key(VK_UP, {VK_SHIFT}, 2);
+    edit.press('C', {VK_CONTROL});
     requireInChild(clipboardText() == pasted, "Ctrl+C copies the two pasted lines");
     edit.key(VK_END, {VK_CONTROL});
     edit.paste(pasted, lines);
     edit.checkText("a megabyte of text keeps every edit");
-
-    std::string expected(model.text.size() * 3, '\0');
-    expected.resize(WideCharToMultiByte(CP_UTF8, 0, reinterpret_cast<const wchar_t*>(model.text.data()),
-                                        static_cast<int>(model.text.size()), &expected[0],
-                                        static_cast<int>(expected.size()), nullptr, nullptr));
-    requireInChild(utf8Of(field) == expected, "and gives it back in UTF-8 byte for byte");
+    requireInChild(utf8Of(field) == utf8Of(edit.text), "and gives it back in UTF-8 byte for byte");
     passInChild();
 }
 
