@@ -48,12 +48,16 @@ class Pool {
 public:
     // Workers compute with the floating-point settings of the thread that
     // starts the pool, so that they get its results to the bit.
+    // Returns once every worker runs its own code: a thread the system has
+    // only begun to start must not meet the end of the process.
     Pool() : m_settings(settingsOfThisThread())
     {
         unsigned threads = std::thread::hardware_concurrency();
         threads = threads < 1 ? 1 : threads > maxThreads ? maxThreads : threads;
         for (unsigned t = 1; t < threads; ++t)
             m_workers.emplace_back([this, t] { work(static_cast<int>(t)); });
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_wake.wait(lock, [&] { return m_started == m_workers.size(); });
     }
     ~Pool()
     {
@@ -119,6 +123,11 @@ private:
 
     void work(int thread)
     {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_started;
+        }
+        m_wake.notify_all();
         takeSettings(m_settings);
         t_thread = thread;
         unsigned seen = generationOf(m_ticket.load());
@@ -163,6 +172,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_stopping = false;
+    std::size_t m_started = 0;
     std::atomic<int> m_sleepers{0};
 
     std::atomic<unsigned long long> m_ticket{0};

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "ByteStreamSerialize.h"
 #include "FakeCodeConvert.h"
@@ -14,8 +16,18 @@
 #include "TempDir.h"
 #include "_TQCconductor.h"
 #include "_TQCprocedure.h"
+#include "_TQCtypeServer.h"
 #include "_TQDserialize.h"
 #include "_TQGFwindowSave.h"
+#include "_TQCballoonHelp.h"
+#include "_TQCfileSelect.h"
+#include "_TQCmenuArea.h"
+#include "_TQCpopupFrame.h"
+#include "_TQCpulldownMenu.h"
+#include "_TQCvbscrBar.h"
+#include "_TQCvdb.h"
+#include "_TQCvklabel.h"
+#include "_TQCwizardDialog.h"
 
 namespace {
 
@@ -383,4 +395,59 @@ TEST_F(WindowFile, TextsTravelInTheChosenEncodingAndComeBack)
     EXPECT_STREQ(u8"日本win", loaded->getInstanceName());
     EXPECT_STREQ(u8"日本", loaded->getProperty("labelString").getCharPtr());
     EXPECT_EQ(std::string("5 ") + u8"表fn" + " show;", procedureLines(loaded));
+}
+
+// Classes whose making puts other values than the registered defaults: a
+// setting back at the registered default is saved, so that the load does
+// not put the made value back; made values still come back as they were.
+TEST(MadeValues, SettingsAtTheRegisteredDefaultSurviveASaveAndALoad)
+{
+    TQCtypeServer* windows = TQGIconductor()->searchTypeServer("TQCwindow");
+    ASSERT_NE(nullptr, windows);
+    std::unique_ptr<TQCbase> window(static_cast<TQCbase*>(windows->createInstance(nullptr)));
+    window->setInstanceName("top");
+    window->setPropertyV("shadowThickness", static_cast<unsigned char>(2));
+    auto make = [&](void* (*create)(void*), const char* name) {
+        TQCbase* object = static_cast<TQCbase*>(create(window.get()));
+        object->setInstanceName(name);
+        return object;
+    };
+    TQCbase* bar = make(TQCmenuArea_create, "bar");
+    make(TQCmenuArea_create, "anchored");
+    TQCbase* balloon = make(TQCballoonHelp_create, "balloon");
+    TQCbase* popup = make(TQCpopupFrame_create, "popup");
+    for (const char* flag : {"anchorLeftFlag", "anchorRightFlag"})
+        bar->setProperty(flag, TQCvariant(0));
+    bar->setProperty("anchorLeft", TQCvariant(0));
+    balloon->setProperty("indicatorOn", TQCvariant(1));
+    balloon->setProperty("shadowType", TQCvariant(0));
+    popup->setProperty("pixmapStyle", TQCvariant(0));
+    // Each set back to its registered default, which making puts aside.
+    const std::pair<void* (*)(void*), const char*> atDefault[] = {
+        {TQCvbscrBar_create, "gradation"},      {TQCvklabel_create, "selectColor"},
+        {TQCvklabel_create, "selectForeColor"}, {TQCpulldownMenu_create, "menuItems"},
+        {TQCfileSelect_create, "titleString"},  {TQCwizardDialog_create, "labelString"},
+        {TQCvdb_create, "hostname"}};
+    for (const auto& [create, name] : atDefault)
+        make(create, name)->setDefaultValue(name);
+
+    std::unique_ptr<TQCbase> loaded(loadedFrom(savedBytes(window.get(), "top"), nullptr));
+    ASSERT_NE(nullptr, loaded);
+    ASSERT_EQ(4 + long(std::size(atDefault)), loaded->getChildren().getNum());
+    auto value = [&](long child, const char* name) {
+        return childAt(loaded.get(), child)->getProperty(name).getLong();
+    };
+    EXPECT_EQ(0, value(0, "anchorLeftFlag") + value(0, "anchorRightFlag") + value(0, "anchorLeft"))
+        << "an un-anchored menu bar stays so";
+    EXPECT_EQ(1, value(1, "anchorLeftFlag")) << "an anchored one as well";
+    EXPECT_EQ(2, value(1, "anchorRight"));
+    EXPECT_EQ(1, value(2, "indicatorOn"));
+    EXPECT_EQ(0, value(2, "shadowType"));
+    EXPECT_EQ(0, value(3, "pixmapStyle"));
+    for (long i = 0; i < long(std::size(atDefault)); ++i) {
+        const char* name = atDefault[i].second;
+        unsigned char isDefault = 0;
+        childAt(loaded.get(), 4 + i)->isDefaultValue(name, &isDefault);
+        EXPECT_TRUE(isDefault) << name << " of " << childAt(loaded.get(), 4 + i)->getClassName();
+    }
 }

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "CapturedText.h"
 #include "FileBytes.h"
 #include "TempDir.h"
 
@@ -37,12 +36,6 @@ public:
     std::vector<long> heard;
     int updates = 0;
 };
-
-// The look file is text: its lines end in CR LF on disk.
-std::string readFile(const std::string& path)
-{
-    return withoutCR(readFileBytes(path));
-}
 
 } // namespace
 
@@ -159,9 +152,10 @@ TEST_F(LookFile, AppliesThePolicyAndTheExtendedLook)
     EXPECT_EQ(9, policy.getGuiPolicy());
 }
 
-TEST_F(LookFile, TrimsLinesAndAppliesPairsInFileOrder)
+TEST_F(LookFile, TrimsLinesAndAppliesPairsInFileOrderPastA1AByte)
 {
-    writeFileBytes(path, "  #EXPOLICY  \r\n  Modern1 \r\n#POLICY\r\n 1\r\n#POLICY\r\n2x\r\n");
+    writeFileBytes(path, "  #EXPOLICY  \r\n  Modern1 \r\n#NOTE\r\n\x1a\r\n#POLICY\r\n 1\r\n"
+                         "#POLICY\r\n2x\r\n");
     EXPECT_EQ(0, policy.loadLookFile(&marker, path.c_str()));
     EXPECT_EQ(2, policy.getGuiPolicy());
     EXPECT_STREQ("Modern1", policy.getExtGuiPolicyName().getString(-2));
@@ -195,18 +189,18 @@ TEST_F(LookFile, SavesFourLinesAndBacksUpOnlyChangedContent)
     std::string backup = path + ".bak";
     EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
     EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
-    EXPECT_EQ("#POLICY\n6\n#EXPOLICY\n\n", readFile(path));
+    EXPECT_EQ("#POLICY\n6\n#EXPOLICY\n\n", readFileBytes(path));
     EXPECT_FALSE(fileExists(backup));
 
     policy.setGuiPolicy(1, 0);
     policy.setExtGuiPolicy("Modern1", 0);
     EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
-    EXPECT_EQ("#POLICY\n9\n#EXPOLICY\nModern1\n", readFile(path));
-    EXPECT_EQ("#POLICY\n6\n#EXPOLICY\n\n", readFile(backup));
+    EXPECT_EQ("#POLICY\n9\n#EXPOLICY\nModern1\n", readFileBytes(path));
+    EXPECT_EQ("#POLICY\n6\n#EXPOLICY\n\n", readFileBytes(backup));
     // An older backup gives way to the newer one.
     policy.setExtGuiPolicy(nullptr, 0);
     EXPECT_EQ(0, policy.saveLookFile(path.c_str()));
-    EXPECT_EQ("#POLICY\n9\n#EXPOLICY\nModern1\n", readFile(backup));
+    EXPECT_EQ("#POLICY\n9\n#EXPOLICY\nModern1\n", readFileBytes(backup));
 
     TQCguiPolicy reread;
     reread.loadLookFile(&marker, backup.c_str());

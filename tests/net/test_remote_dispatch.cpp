@@ -4,6 +4,7 @@
 // queued updates and close.
 #include "ByteStreamSerialize.h"
 #include "GuiTestApp.h"
+#include "LoopbackSockets.h"
 #include "RemoteScene.h"
 #include "SampleWidgets.h"
 #include "TestTypeServers.h"
@@ -87,6 +88,46 @@ TEST(RemoteDispatch, BadCallsAreClosedUnansweredAndTheNextIsServed)
               own.exchange(wireCall("TQCbase", "rd-bad", "getProperty", "any") +
                            wireText("prop", "width")))
         << "a header of any name is served";
+
+    auto withoutInstance = [](const char* className, const char* operation) {
+        return structRecord("call1", "TQCremoteCall", 2,
+                            wireText(">cl", className) + wireText(">op", operation));
+    };
+    EXPECT_EQ(wireFlag("ret", 1), own.exchange(withoutInstance("TQCbaseList", "checkAlive")))
+        << "only the class and the operation are needed";
+    EXPECT_EQ(wireLong("ret", 0), own.exchange(withoutInstance("TQCbase", "draw")))
+        << "no instance is named, so none draws";
+}
+
+// Callers that stall, lie about a length or close early are closed at their
+// time-out or at once; those behind them are served in turn meanwhile.
+TEST(RemoteDispatch, CallersBehindAStalledOneAreServedInTurn)
+{
+    startRemoteScene();
+    OwnDispatcher own;
+    std::string alive = wireCall("TQCbaseList", "tmp", "checkAlive");
+    // A class name said to be 65536 bytes long, then nothing more.
+    std::string lying = structRecord("call1", "TQCremoteCall", 3,
+                                     std::string("\x03>cl\x05\x00\x00\x01\x00\x00TQC", 14));
+    std::string answers[4];
+    {
+        Peer callers([&] {
+            SOCKET stalled = sendOn(own.port(), alive.substr(0, 30));
+            SOCKET whole = sendOn(own.port(), alive);
+            SOCKET liar = sendOn(own.port(), lying);
+            shutdown(liar, SD_SEND);
+            SOCKET last = sendOn(own.port(), alive);
+            answers[0] = answerOn(stalled);
+            answers[1] = answerOn(whole);
+            answers[2] = answerOn(liar);
+            answers[3] = answerOn(last);
+        });
+        EXPECT_TRUE(pumpMessagesUntil([&] { return callers.ended(); }, 3 * kLoopbackPatienceMs));
+    }
+    EXPECT_EQ("", answers[0]) << "the stalled caller is closed unanswered at its time-out";
+    EXPECT_EQ(wireFlag("ret", 1), answers[1]);
+    EXPECT_EQ("", answers[2]) << "the caller that lied and closed";
+    EXPECT_EQ(wireFlag("ret", 1), answers[3]);
 }
 
 namespace {

@@ -4,7 +4,9 @@
 // needs), so each meets a plain socket on a test thread, and the two meet
 // across processes with the test helper serving once.
 #include "GuiTestApp.h"
+#include "LoopbackAddress.h"
 #include "LoopbackSockets.h"
+#include "ProcessCounts.h"
 #include "_TQCvcsocket.h"
 #include "_TQCvssocket.h"
 #include "_TQCvudpsocket.h"
@@ -12,8 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -360,6 +364,157 @@ TEST(SocketComponents, UdpRunsItsProceduresOncePerDatagram)
     aim(editing, "127.0.0.1", unused, 0);
     setRunning(editing, 1);
     EXPECT_TRUE(canBind(unused, SOCK_DGRAM)) << "nothing is bound in edit mode";
+}
+
+namespace {
+
+// What the turn-taking server and the UDP component did, in order, and an
+// event per server turn begun (the first ones only).
+std::vector<std::string> g_turns;
+HANDLE g_turnBegun[2] = {};
+size_t g_turnCount = 0;
+bool g_datagramTaken = false;
+
+// Server: reads four bytes and answers "pong". A client that sends "loop"
+// is served in a message loop, as a dialog would hold it, that runs until
+// a datagram has been taken.
+void turnTakingWork(TQCbase* object)
+{
+    TQCvssocket* server = static_cast<TQCvssocket*>(object);
+    if (g_turnCount < 2)
+        SetEvent(g_turnBegun[g_turnCount]);
+    ++g_turnCount;
+    unsigned char got[4] = {};
+    long count = server->read(got, 4);
+    std::string data(reinterpret_cast<char*>(got), count > 0 ? count : 0);
+    g_turns.push_back("server " + data);
+    if (data == "loop") {
+        pumpMessagesUntil([] { return g_datagramTaken; }, kLoopbackPatienceMs);
+        g_turns.push_back("server loop ends");
+    }
+    server->write(bytes("pong"), 4);
+}
+
+void datagramWork(TQCbase* object)
+{
+    unsigned char got[16] = {};
+    long count = static_cast<TQCvudpsocket*>(object)->read(got, sizeof got);
+    g_turns.push_back("udp " + std::string(reinterpret_cast<char*>(got), count > 0 ? count : 0));
+    g_datagramTaken = true;
+}
+
+struct TurnTaking {
+    TurnTaking()
+    {
+        std::vector<std::string>().swap(g_turns);
+        g_turnCount = 0;
+        g_datagramTaken = false;
+        for (HANDLE& begun : g_turnBegun)
+            begun = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    }
+    ~TurnTaking()
+    {
+        for (HANDLE begun : g_turnBegun)
+            CloseHandle(begun);
+    }
+    bool begun(int turn) { return WaitForSingleObject(g_turnBegun[turn], kLoopbackPatienceMs) == 0; }
+};
+
+} // namespace
+
+// While one client's turn holds the application thread, the next clients
+// wait; each is served whole, in the order they came, even when a turn runs
+// a message loop, in which the work of other components goes on.
+TEST(SocketComponents, ClientsWaitingForABusyApplicationThreadAreServedInTurn)
+{
+    ASSERT_NE(nullptr, startGuiApp());
+    TurnTaking turns;
+    unsigned short port = freePort();
+    unsigned short udpPort = freePort(SOCK_DGRAM);
+    TQCvssocket server(nullptr, "turns");
+    made(&server, turnTakingWork);
+    aim(server, "127.0.0.1", port, 2);
+    setRunning(server, 1);
+    TQCvudpsocket udp(nullptr, "turns-udp");
+    made(&udp, datagramWork);
+    aim(udp, "127.0.0.1", udpPort, 0);
+    setRunning(udp, 1);
+
+    std::string answers[3];
+    {
+        // Two bytes of four, then silence: the turn holds the application
+        // thread until the server's time-out.
+        Peer stalling([&] { answers[0] = exchange(port, "ho"); });
+        Peer waiting([&] {
+            if (!turns.begun(0))
+                return;
+            SOCKET looping = sendOn(port, "loop");
+            SOCKET pinging = sendOn(port, "ping");
+            answers[1] = answerOn(looping);
+            answers[2] = answerOn(pinging);
+        });
+        Peer datagram([&] {
+            if (!turns.begun(1))
+                return;
+            SOCKET s = boundTo(0, SOCK_DGRAM);
+            sockaddr_in to = loopback(udpPort);
+            sendto(s, "dgram", 5, 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+            closesocket(s);
+        });
+        EXPECT_TRUE(pumpMessagesUntil(
+            [&] { return stalling.ended() && waiting.ended() && datagram.ended(); },
+            3 * kLoopbackPatienceMs));
+    }
+    EXPECT_EQ((std::vector<std::string>{"server ho", "server loop", "udp dgram",
+                                        "server loop ends", "server ping"}),
+              g_turns);
+    EXPECT_EQ("pong", answers[0]) << "the silent client, at the time-out";
+    EXPECT_EQ("pong", answers[1]);
+    EXPECT_EQ("pong", answers[2]);
+}
+
+// A hundred clients wait while one turn holds the application thread; all
+// are served, and what they used is given back.
+TEST(SocketComponents, AHundredWaitingClientsLeaveNoHandleOrMemoryBehind)
+{
+    ASSERT_NE(nullptr, startGuiApp());
+    unsigned short port = freePort();
+    TQCvssocket server(nullptr, "hundred");
+    made(&server, turnTakingWork);
+    aim(server, "127.0.0.1", port, 1);
+    setRunning(server, 1);
+    auto round = [&](int clients) {
+        TurnTaking turns;
+        int pongs = 0;
+        std::string held;
+        {
+            Peer stalling([&] { held = exchange(port, "ho"); });
+            Peer many([&] {
+                if (!turns.begun(0))
+                    return;
+                std::vector<SOCKET> connections;
+                for (int i = 0; i < clients; ++i)
+                    connections.push_back(sendOn(port, "ping"));
+                for (SOCKET connection : connections)
+                    pongs += answerOn(connection) == "pong" ? 1 : 0;
+            });
+            EXPECT_TRUE(pumpMessagesUntil([&] { return stalling.ended() && many.ended(); },
+                                          3 * kLoopbackPatienceMs));
+        }
+        EXPECT_EQ("pong", held);
+        EXPECT_EQ(static_cast<size_t>(clients) + 1, g_turns.size());
+        return pongs;
+    };
+    EXPECT_EQ(5, round(5)) << "a first round makes what is made once";
+    ProcessCounts before = processCounts();
+    EXPECT_EQ(100, round(100));
+    std::vector<std::string>().swap(g_turns);
+    ProcessCounts after = processCounts();
+    std::printf("handles %lu -> %lu, heap bytes in use %lu -> %lu\n", before.handles,
+                after.handles, static_cast<unsigned long>(before.heapBytes),
+                static_cast<unsigned long>(after.heapBytes));
+    EXPECT_EQ(before.handles, after.handles);
+    EXPECT_LT(after.heapBytes, before.heapBytes + 4096) << "less than 41 bytes a client";
 }
 
 // The helper serves once with a server component; this process's client

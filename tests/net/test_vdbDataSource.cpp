@@ -1,13 +1,16 @@
 // The query data source: the statements it builds and its value over the
 // probe driver (registered as ODBC, the driver of type 0), the shown columns
-// of a real SQLite table, and a list bound to it in a real window.
+// of a real SQLite table, a list bound to it in a real window, and a window
+// holding data sources saved and loaded without a working database.
 #include "DbProbeDriver.h"
 #include "FreshProcess.h"
 #include "GuiControlScene.h"
 #include "GuiTestApp.h"
 #include "SqliteDatabaseFile.h"
+#include "_TQCconductor.h"
 #include "_TQClist.h"
 #include "_TQCvdbDataSource.h"
+#include "_TQGFwindowSave.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +88,71 @@ void boundListScenario()
     passInChild();
 }
 
+const char* const kQueryProperties[] = {_TQNdbTableName(), _TQNitem(), _TQNshowItem(),
+                                        _TQNsortItems(), _TQNsort(), _TQNfilter()};
+
+std::string textOf(TQCbase* object, const char* property)
+{
+    return TQCstring(object->getProperty(property)).getString(-2);
+}
+
+// Three sources of table t: with no database (type 0, whose module is
+// nowhere), with a database file that is missing, and with one that was
+// closed. Every property is set and read, the window saved and loaded, and
+// the loaded sources read as the saved ones did.
+void savedWithoutADatabaseScenario()
+{
+    armWatchdog(60000, "the save and load scenario hung");
+    GuiControlScene scene;
+    {
+        TempDir dir;
+        TQGIconductor()->setSerializePath(dir.path().c_str());
+        auto* none = scene.add<TQCvdbDataSource>("none", 0, 0, 40, 40);
+        auto* missing = scene.add<TQCvdbDataSource>("missing", 50, 0, 40, 40);
+        missing->setPropertyV(_TQNtype(), static_cast<unsigned char>(3));
+        missing->setPropertyV(_TQNdbname(), dir.file("gone.db").c_str());
+        auto* closed = scene.add<TQCvdbDataSource>("closed", 100, 0, 40, 40);
+        useNewSqliteFile(*closed, dir);
+        const char fill[] = "create table t (x); insert into t values (1), (2)";
+        requireInChild(closed->open() == 0 && closed->sqlExecute(fill) == 0, "a table is made");
+        closed->close();
+        const std::vector<std::pair<TQCvdbDataSource*, std::string>> sources = {
+            {none, ""}, {missing, ""}, {closed, "2\n1"}};
+        for (const auto& [source, rows] : sources) {
+            for (const char* property : kQueryProperties)
+                set(*source, property, "x");
+            set(*source, _TQNdbTableName(), "t");
+            set(*source, _TQNsort(), "desc");
+            set(*source, _TQNfilter(), "x > 0");
+            set(*source, _TQNvalue(), "stale");
+            requireInChild(valueOf(*source) == rows, "a read gives the rows, or none");
+        }
+        closed->close();
+        requireInChild(TQGFsaveWindow("FILE", "w.win", scene.window, -2) == 0, "the window saves");
+
+        TQCbase* loaded = nullptr;
+        requireInChild(TQGFloadWindow("FILE", "w.win", &loaded, nullptr, -2) == 0 && loaded,
+                       "and loads");
+        TQCbase* form = static_cast<TQCbase*>(loaded->getChildren().getData(0));
+        requireInChild(form != nullptr && form->getChildren().getNum() == 3, "with its sources");
+        for (long i = 0; i < 3; ++i) {
+            auto* copy = static_cast<TQCvdbDataSource*>(form->getChildren().getData(i));
+            TQCvdbDataSource* source = sources[i].first;
+            for (const char* property : kQueryProperties)
+                requireInChild(textOf(copy, property) == textOf(source, property),
+                               "the loaded source queries as the saved one");
+            requireInChild(textOf(copy, _TQNdbname()) == textOf(source, _TQNdbname()) &&
+                               textOf(copy, _TQNtype()) == textOf(source, _TQNtype()),
+                           "on the same database");
+            requireInChild(valueOf(*copy) == sources[i].second, "and reads the same rows");
+            copy->close();
+        }
+        closed->close();
+        delete loaded;
+    }
+    passInChild();
+}
+
 } // namespace
 
 TEST(VdbDataSource, BuildsItsStatementAndReadsTheShownColumnsOverAProbeDriver)
@@ -158,3 +226,6 @@ TEST(VdbDataSource, ShowsTheNamedColumnsOfARealTable)
 }
 
 TQ_FRESH_PROCESS_TEST(VdbDataSource, BoundListShowsTheRows, boundListScenario(), "")
+
+TQ_FRESH_PROCESS_TEST(VdbDataSource, SavesLoadsAndReadsWithNoMissingOrClosedDatabase,
+                      savedWithoutADatabaseScenario(), "")

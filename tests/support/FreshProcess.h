@@ -6,23 +6,32 @@
 #ifndef FRESHPROCESS_H
 #define FRESHPROCESS_H
 
+#include "_TQGFdebug.h"
+
 #include <cstdio>
 #include <cstdlib>
+
+// Ends the process at once, the toolkit's threads first: _Exit runs no exit
+// handlers.
+[[noreturn]] inline void endFreshProcess(int status)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    TQGFendThreads();
+    std::_Exit(status);
+}
 
 inline void requireInChild(bool ok, const char* what)
 {
     if (ok)
         return;
     std::fprintf(stderr, "check failed: %s\n", what);
-    std::fflush(stderr);
-    std::_Exit(3);
+    endFreshProcess(3);
 }
 
 [[noreturn]] inline void passInChild()
 {
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(0);
+    endFreshProcess(0);
 }
 
 // A test of a scenario run in a process of its own: it passes when that

@@ -39,24 +39,38 @@ unsigned short freePort(int type)
     return ntohs(at.sin_port);
 }
 
-std::string exchange(unsigned short port, const char* text)
+SOCKET sendOn(unsigned short port, const std::string& bytes)
 {
     SOCKET s = boundTo(0, SOCK_STREAM);
     DWORD patience = kLoopbackPatienceMs / 2;
     setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<char*>(&patience), sizeof patience);
     sockaddr_in to = loopback(port);
-    std::string answer;
-    if (connect(s, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
-        send(s, text, static_cast<int>(std::strlen(text)), 0);
-        char got[64];
-        int n;
-        while ((n = recv(s, got, sizeof got, 0)) > 0)
-            answer.append(got, static_cast<size_t>(n));
-        if (n < 0 && WSAGetLastError() == WSAETIMEDOUT)
-            answer = "(open)";
+    if (connect(s, reinterpret_cast<sockaddr*>(&to), sizeof to) != 0) {
+        closesocket(s);
+        return INVALID_SOCKET;
     }
-    closesocket(s);
+    send(s, bytes.data(), static_cast<int>(bytes.size()), 0);
+    return s;
+}
+
+std::string answerOn(SOCKET connection)
+{
+    std::string answer;
+    if (connection == INVALID_SOCKET)
+        return answer;
+    char got[64];
+    int n;
+    while ((n = recv(connection, got, sizeof got, 0)) > 0)
+        answer.append(got, static_cast<size_t>(n));
+    if (n < 0 && WSAGetLastError() == WSAETIMEDOUT)
+        answer = "(open)";
+    closesocket(connection);
     return answer;
+}
+
+std::string exchange(unsigned short port, const char* text)
+{
+    return answerOn(sendOn(port, text));
 }
 
 Peer::Peer(std::function<void()> work) : m_thread(startWork(std::move(work))) {}

@@ -20,9 +20,15 @@ SOCKET boundTo(unsigned short port, int type, BOOL reuse = FALSE);
 bool canBind(unsigned short port, int type);
 unsigned short freePort(int type = SOCK_STREAM);
 
-// Connects, sends text and collects what comes back until the server
-// closes: "" when it closes (or resets) without answering or cannot be
-// reached, "(open)" when it neither answers nor closes in time.
+// Connects to 127.0.0.1:port and sends the bytes, keeping the connection
+// open: the connection, or INVALID_SOCKET when it cannot be made.
+SOCKET sendOn(unsigned short port, const std::string& bytes);
+// Collects what comes back on the connection until the server closes, and
+// closes it: "" when the server closes (or resets) without answering or
+// there is no connection, "(open)" when it neither answers nor closes in
+// time.
+std::string answerOn(SOCKET connection);
+// The two in one.
 std::string exchange(unsigned short port, const char* text);
 
 // A peer on a test thread; the test waits for its end (a failure when it

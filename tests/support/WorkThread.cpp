@@ -3,22 +3,34 @@
 
 namespace {
 
+struct Work {
+    std::function<void()> work;
+    HANDLE running;
+};
+
 DWORD WINAPI runWork(void* parameter)
 {
-    auto* work = static_cast<std::function<void()>*>(parameter);
-    (*work)();
+    Work* work = static_cast<Work*>(parameter);
+    SetEvent(work->running);
+    work->work();
     delete work;
     return 0;
 }
 
 } // namespace
 
+// The thread runs before this returns: one the system has only begun to
+// start must not meet the end of the process (Wine then faults in it).
 HANDLE startWork(std::function<void()> work)
 {
-    auto* heapWork = new std::function<void()>(std::move(work));
+    HANDLE running = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    Work* heapWork = new Work{std::move(work), running};
     HANDLE thread = CreateThread(nullptr, 0, runWork, heapWork, 0, nullptr);
     if (thread == nullptr)
         delete heapWork;
+    else
+        WaitForSingleObject(running, INFINITE);
+    CloseHandle(running);
     return thread;
 }
 

@@ -1,11 +1,10 @@
 // Message-only application window for the Win32 tests.
 #include "TestAppWindow.h"
 
-#include "TQDwinExecute.h"
 #include "TQDwinMessage.h"
 #include "TQDwinPrivateTimer.h"
-#include "TQDwinThread.h"
 #include "TQGFwinAppWindow.h"
+#include "TQwinHandOverQueue.h"
 
 namespace {
 
@@ -17,16 +16,9 @@ const WPARAM kLastPrivateCode = 5;
 
 LRESULT CALLBACK testWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_USER && wParam == TQ_WM_USER_THREAD_CALLBACK) {
-        TQDwinThread::_exec_callback_message(reinterpret_cast<void*>(lParam));
-        return 0;
-    }
-    if (message == WM_USER && wParam == TQ_WM_USER_EVENT_RECORD) {
-        TQGFcallEventRecord(lParam);
-        return 0;
-    }
-    if (message == WM_USER && wParam == TQ_WM_USER_CHILD_PROCESS) {
-        TQDwinExecute::_callback(lParam);
+    if (message == WM_USER && wParam >= TQ_WM_USER_CHILD_PROCESS
+        && wParam <= TQ_WM_USER_THREAD_CALLBACK) {
+        TQwinHandOverQueue::takeNext(lParam);
         return 0;
     }
     if (message == WM_USER && (wParam == 0 || wParam > kLastPrivateCode)

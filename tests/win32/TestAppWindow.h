@@ -1,8 +1,9 @@
 // Stand-in for the application window in tests of the Win32 services: a
 // hidden message-only window registered as the application window, whose
-// procedure hands thread callbacks, event records, child-process news,
-// inter-application messages and timer messages to their services the way
-// the application's window procedure does, and a bounded message pump.
+// procedure hands the wake-ups of the hand-over queues (thread callbacks,
+// socket events, child-process news), inter-application messages and timer
+// messages to their services the way the application's window procedure
+// does, and a bounded message pump.
 #ifndef TESTAPPWINDOW_H
 #define TESTAPPWINDOW_H
 

@@ -126,6 +126,25 @@ TEST_F(WinDrawText, MultiLineSelectionTakesEachLinesPartAndClipSkipsLines)
     EXPECT_EQ(0, surface.count(0, 4 + 2 * kHeight, WIDTH, HEIGHT - 4 - 2 * kHeight, kBlack));
 }
 
+// A carriage return before a line feed is not drawn, but it is a character
+// of the text: the cursor and the selection of a later line stay where
+// their indexes put them.
+TEST_F(WinDrawText, CarriageReturnsBeforeALineCountInTheCursorAndSelectionIndexes)
+{
+    TQCstring text("HH\r\nHH\r\nHHHH", 16);
+    long third = 4 + 2 * kHeight;
+    draw.drawString(4, 4, 190, 56, &text, kFontNo, 5, -1, 0, 8, 10);
+    EXPECT_EQ(widthOf(2), surface.count(4, cellBottom(third), widthOf(2), 1, kBlack))
+        << "the selection is the third line's first two characters";
+    EXPECT_EQ(widthOf(2), surface.count(0, cellBottom(third), WIDTH, 1, kBlack));
+
+    surface.fill(kWhite);
+    draw.drawString(4, 4, 190, 56, &text, kFontNo, 5, 9, 1, 0, 0);
+    long bar = 4 + widthOf(1);
+    EXPECT_EQ(2 * kHeight, surface.count(bar, third - 2, 2, kHeight, kBlack))
+        << "the bar stands after the third line's first character";
+}
+
 TEST_F(WinDrawText, FillStringFillsWithTheBackgroundEvenWithoutAFont)
 {
     TQCfontSet* fonts = TQGIappFontSet();

@@ -211,14 +211,14 @@ TEST(WinSocket, ConnectionsReachTheApplicationThreadUntilTheWorkerIsStopped)
     EXPECT_EQ(0, server->getAcceptStarted());
     ASSERT_EQ(0, server->acceptEx(noteDelivery)) << "listening anew on the same port";
 
-    // Deleted while its worker waits to hand over a connection: the worker
-    // ends and the connection is closed.
+    // Deleted while a connection waits for the application thread: the
+    // worker ends and the connection is closed.
     {
         std::string answer = "none";
         Peer peer([&] { answer = exchange(port, "ping"); });
         ASSERT_EQ(WAIT_OBJECT_0 + 0u,
-                  MsgWaitForMultipleObjects(0, nullptr, FALSE, kPatience, QS_SENDMESSAGE))
-            << "the worker sends the connection";
+                  MsgWaitForMultipleObjects(0, nullptr, FALSE, kPatience, QS_POSTMESSAGE))
+            << "the worker posts the connection's wake-up";
         DWORD start = GetTickCount();
         server.reset();
         EXPECT_LT(GetTickCount() - start, 2000u);
@@ -299,6 +299,46 @@ TEST(WinSocket, DatagramsReachTheirOwnWatcherWhichWaitsForItsRelease)
     EXPECT_EQ(4, sendTo(portB, "five"));
     EXPECT_TRUE(app.pumpUntil([&] { return canBind(portB, SOCK_DGRAM); }, kPatience));
     EXPECT_EQ(4u, b.seen.size());
+}
+
+// With a time-out a UDP read gathers datagrams until the count asked for is
+// in or a wait runs out; one too large for the room left ends it.
+TEST(WinSocket, TimedUdpReadsGatherDatagramsUntilTheCountOrTheWait)
+{
+    unsigned short port = freePort(SOCK_DGRAM);
+    TQDwinsocket receiver;
+    receiver.setIsUdp(1);
+    receiver.setAddr("127.0.0.1");
+    receiver.setPort(port);
+    receiver.setTimeout(2);
+    unsigned char got[16] = {};
+    EXPECT_EQ(0, receiver.read(got, 0)) << "binds the receiver";
+    TQDwinsocket sender;
+    sender.setIsUdp(1);
+    sender.setDestAddr("127.0.0.1");
+    sender.setDestPort(port);
+    auto send = [&](const char* text) {
+        return sender.write(bytes(text), static_cast<long>(std::strlen(text)));
+    };
+
+    EXPECT_EQ(5, send("abcde"));
+    EXPECT_EQ(5, send("fghij"));
+    DWORD start = GetTickCount();
+    EXPECT_EQ(10, receiver.read(got, 10));
+    EXPECT_LT(GetTickCount() - start, 1500u) << "the count was in: no wait for the time-out";
+    EXPECT_EQ("abcdefghij", std::string(reinterpret_cast<char*>(got), 10));
+    EXPECT_EQ("No error occurred!", lastError(receiver));
+
+    EXPECT_EQ(5, send("klmno"));
+    start = GetTickCount();
+    EXPECT_EQ(5, receiver.read(got, 10));
+    EXPECT_GE(GetTickCount() - start, 1500u) << "the wait for more ran out";
+    EXPECT_EQ("WSAETIMEDOUT - Command timed out", lastError(receiver));
+
+    EXPECT_EQ(3, send("pqr"));
+    EXPECT_EQ(8, send("stuvwxyz"));
+    EXPECT_EQ(3, receiver.read(got, 10)) << "the second datagram does not fit the room left";
+    EXPECT_EQ("WSAEMSGSIZE - Data size too large", lastError(receiver));
 }
 
 namespace {

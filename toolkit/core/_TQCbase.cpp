@@ -1033,6 +1033,7 @@ void TQCbase::onGuiPolicyChange(long)
 void TQCbase::onDefaultColorChange() {}
 void TQCbase::onDataSave(TQDserialize*) {}
 void TQCbase::onDataLoad(TQDserialize*) {}
+void TQCbase::getMadeValues(TQCindexVariantData*) {}
 
 // ---------------------------------------------------------------------------
 // Base versions of the simple virtual operations

@@ -108,6 +108,12 @@ public:
 
     virtual void onDataSave(TQDserialize* serializer);
     virtual void onDataLoad(TQDserialize* serializer);
+    // The values that making an object of the class (construction and
+    // initialize(), under its present parent, as a load makes it) puts in
+    // place of the registered defaults of its properties; none here. A
+    // save keeps a property that holds its registered default when its
+    // made value differs, or the load would put the made value back.
+    virtual void getMadeValues(TQCindexVariantData* values);
     // Device name the object asks for; null: none.
     virtual const char* getUseDevName();
     // Entry for device events. 0 when the event was handled with what it
@@ -209,6 +215,8 @@ public:
 
     // Properties by name (the class record is set by initialize()).
     long setProperty(const char* name, const TQCvariant& value);
+    // setProperty for each name of values, in their order.
+    void setProperties(TQCindexVariantData& values);
     TQCvariant getProperty(const char* name);
     long existProperty(const char* name);
     long setDefaultValue(const char* name);
@@ -480,6 +488,10 @@ public:
     static void deleteOwnedChildren(TQClistData& children);
 
 protected:
+    // setProperty for each of getMadeValues, for a class whose initialize()
+    // puts those values in place: the save then compares against the very
+    // values that making applies.
+    void applyMadeValues();
     // Events the class asks for beyond its procedures' triggers.
     void addEventMask(long bits) { eventMask |= static_cast<unsigned long>(bits); }
     // A class that hands its device over to a child (getdev) sets the child

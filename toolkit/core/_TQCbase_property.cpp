@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "_TQCclassInformation.h"
+#include "_TQCindexVariantData.h"
 #include "_TQCproperty.h"
 #include "_TQGFcolor.h"
 #include "_TQGFimage.h"
@@ -101,6 +102,19 @@ long TQCbase::setProperty(const char* name, const TQCvariant& value)
     }
     prop->setValue(this, &cell);
     return 1;
+}
+
+void TQCbase::setProperties(TQCindexVariantData& values)
+{
+    for (long i = 0; i < values.getNum(); ++i)
+        setProperty(values.getIndex(i), *values.getData(i));
+}
+
+void TQCbase::applyMadeValues()
+{
+    TQCindexVariantData made;
+    getMadeValues(&made);
+    setProperties(made);
 }
 
 // The object keeps its string; the set handler takes a copy the object then

@@ -968,22 +968,29 @@ long TQCstring::getLines()
 long TQCstring::lineEnd(long from) const
 {
     const char* nl = std::strchr(text + from, '\n');
-    return nl ? static_cast<long>(nl - text) : textLength();
+    return nl ? static_cast<long>(nl - text) : from + static_cast<long>(std::strlen(text + from));
+}
+
+// Every edit keeps the read cursor within the text, so the cursor stands at
+// the end where it meets the terminating NUL: reading a line costs its own
+// length, not the text's.
+bool TQCstring::readAtEnd() const
+{
+    return !text || text[readPos] == '\0';
 }
 
 TQCstring TQCstring::gets()
 {
     TQCstring line;
     line.setString("", ownEncoding());
-    long length = textLength();
-    if (!text || readPos >= length)
+    if (readAtEnd())
         return line;
     long end = lineEnd(readPos);
     long lineLen = end - readPos;
     if (lineLen > 0 && text[end - 1] == '\r')
         --lineLen;
     line.setStringEx(text + readPos, lineLen, ownEncoding());
-    readPos = end < length ? end + 1 : length;
+    readPos = text[end] == '\n' ? end + 1 : end;
     return line;
 }
 
@@ -1007,7 +1014,7 @@ long TQCstring::_seek_next_line()
         readPos = 0;
         return 0;
     }
-    if (readPos >= textLength())
+    if (readAtEnd())
         return 0;
     TQCstring line = gets();
     if (!line.text)
@@ -1028,7 +1035,7 @@ long TQCstring::tell() const
 
 long TQCstring::eof() const
 {
-    return (!text || readPos >= textLength()) ? 1 : 0;
+    return readAtEnd() ? 1 : 0;
 }
 
 // ---------------------------------------------------------------------------

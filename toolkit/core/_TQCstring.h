@@ -131,6 +131,7 @@ private:
     // The same in a text known to be length bytes long.
     long nextSeparator(const char* separator, long from, long length) const;
     long lineEnd(long from) const;
+    bool readAtEnd() const;
     void keepCursorInText();
 
     char* text;

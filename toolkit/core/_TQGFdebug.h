@@ -44,6 +44,11 @@ void TQGFtrace(TQCstring text);
 // Process hooks.
 // The standard exit: static destructors and exit handlers run.
 [[noreturn]] void TQGFexit(int status);
+// Asks the threads that the platform layer started for its services to end,
+// and waits for them. Exit does it by itself; a process that ends another
+// way (_Exit) calls it first. Without a handler it does nothing.
+void TQGFendThreads();
+void TQGFsetEndThreadsHandler(void (*handler)());
 // The function takes no arguments and returns nothing.
 void TQGFsetBeepFunction(void* function);
 void TQGFbeep();

@@ -1,5 +1,6 @@
-// Replaceable process hooks: exit, beep, language and mapping handlers, the
-// application's window list and the small id conversions.
+// Replaceable process hooks: exit, the end of the platform's threads, beep,
+// language and mapping handlers, the application's window list and the
+// small id conversions.
 #include "_TQGFdebug.h"
 
 #include <cstdint>
@@ -17,12 +18,24 @@ long g_langVal = 0;
 char g_langName[32] = "";
 TQCbase* g_appWindowList = nullptr;
 TQCbool (*g_enableCloseReader)(TQCbase*) = nullptr;
+void (*g_endThreadsHandler)() = nullptr;
 
 } // namespace
 
 void TQGFexit(int status)
 {
     std::exit(status);
+}
+
+void TQGFendThreads()
+{
+    if (g_endThreadsHandler != nullptr)
+        g_endThreadsHandler();
+}
+
+void TQGFsetEndThreadsHandler(void (*handler)())
+{
+    g_endThreadsHandler = handler;
 }
 
 void TQGFsetBeepFunction(void* function)

@@ -1,8 +1,9 @@
 // Saving and loading one object's record: its name, its properties off
-// their defaults as texts, its procedures and its children. Texts travel in
-// the serialiser's encoding (-2 and 0 mean as they are) and are converted
-// back on load, so that names outside ASCII survive a round trip. Property
-// names come from the toolkit's ASCII vocabulary and are read as stored.
+// their defaults (or off what making the object puts there) as texts, its
+// procedures and its children. Texts travel in the serialiser's encoding
+// (-2 and 0 mean as they are) and are converted back on load, so that names
+// outside ASCII survive a round trip. Property names come from the
+// toolkit's ASCII vocabulary and are read as stored.
 #include "_TQGFobjectRecord.h"
 
 #include <cstdlib>
@@ -10,11 +11,13 @@
 #include <string>
 
 #include "_TQCbase.h"
+#include "_TQCindexVariantData.h"
 #include "_TQClistData.h"
 #include "_TQCprocedure.h"
 #include "_TQCstring.h"
 #include "_TQCvariant.h"
 #include "_TQDserialize.h"
+#include "_TQGFstring.h"
 
 namespace {
 
@@ -54,10 +57,32 @@ std::string fromStored(TQDserialize* s, const char* text)
 // ---------------------------------------------------------------------------
 // Saving
 
+// A property at its registered default is saved too when making the object
+// puts another value there: the load makes the object before it sets the
+// saved properties, and would otherwise leave the made value in place.
+void addMadeValueOverrides(TQCbase* object, TQClistData& pieces)
+{
+    TQCindexVariantData made;
+    object->getMadeValues(&made);
+    for (long i = 0; i < made.getNum(); ++i) {
+        const char* name = made.getIndex(i);
+        unsigned char atDefault = 0;
+        if (object->isDefaultValue(name, &atDefault) != 0 || !atDefault)
+            continue;
+        TQCvariant value = object->getProperty(name);
+        const char* text = value.getCharPtr();
+        if (std::strcmp(text, made.getData(i)->getCharPtr()) == 0)
+            continue;
+        pieces.add(TQGFstrdup(name));
+        pieces.add(TQGFstrdup(text));
+    }
+}
+
 std::string propertyText(TQDserialize* s, TQCbase* object)
 {
     TQClistData pieces;
     object->getPropertyArray(&pieces, 0);
+    addMadeValueOverrides(object, pieces);
     std::string text;
     for (long i = 0; i < pieces.getNum(); ++i) {
         char* piece = static_cast<char*>(pieces.getData(i));

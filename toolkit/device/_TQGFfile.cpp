@@ -1,5 +1,7 @@
 // Whole text files. Paths given to the reading and replacing functions may
-// hold environment references such as "$(HOME)/.tqrc".
+// hold environment references such as "$(HOME)/.tqrc". Contents are read and
+// written byte for byte: the runtime's text mode would turn each line feed
+// written into CR LF and end a read at the first 0x1A byte.
 #include "_TQGFfile.h"
 
 #include "_TQCstring.h"
@@ -43,7 +45,7 @@ long renameReplacing(const char* from, const char* to)
 
 bool readWholeFile(const char* path, std::string& content)
 {
-    std::FILE* file = std::fopen(path, "r");
+    std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr)
         return false;
     char chunk[4096];
@@ -56,7 +58,7 @@ bool readWholeFile(const char* path, std::string& content)
 
 long writeWholeFile(const char* path, const void* data, long size)
 {
-    std::FILE* file = std::fopen(path, "w");
+    std::FILE* file = std::fopen(path, "wb");
     if (file == nullptr) {
         std::printf("ERROR TQGFreplaceFile()  cannot open filename %s\n", path);
         return -1;

@@ -65,6 +65,13 @@ long lineTop(const TQCrect* r, Vertical v, long lineHeight, long n, long i)
     }
 }
 
+// Only a block centred or at the bottom places its lines by their number;
+// counting them costs a pass over the whole text.
+long linesFor(Vertical v, const u16* text)
+{
+    return v == TOP ? 1 : TQGFgetLinesUCS2(text);
+}
+
 long fontHeight(TQDfont* font)
 {
     return font != nullptr ? font->getFontHeight() : 0;
@@ -104,6 +111,15 @@ long lineStart(const u16* text, long line)
     return TQGFgetWordCharPosUCS2(text, line, kLineFeedText);
 }
 
+// Index of the first unit of the last line of a text of length units.
+long lastLineStart(const u16* text, long length)
+{
+    long start = length;
+    while (start > 0 && text[start - 1] != kLineFeed)
+        --start;
+    return start;
+}
+
 // The column under x within a line, by halving: each step measures one
 // half, so a line of n units costs about log2(n) measurements.
 long columnAt(TQDfont* font, const u16* units, long n, long x)
@@ -129,7 +145,6 @@ long TQGFcalcStringAddr(TQCstring* text, TQCrect* r, char align, TQDfont* font,
 {
     if (text == nullptr || r == nullptr || points == nullptr || count == nullptr)
         return 0;
-    Alignment a = decodeAlignment(align);
     long n = text->getLines();
     if (n < 1)
         n = 1;
@@ -139,12 +154,22 @@ long TQGFcalcStringAddr(TQCstring* text, TQCrect* r, char align, TQDfont* font,
     text->seek(0);
     for (long i = 0; i < n; ++i) {
         TQCstring line = text->gets();
-        lines[i].x = lineLeft(r, a.h, textWidth(font, &line));
-        lines[i].y = lineTop(r, a.v, lineHeight, n, i);
+        TQGFcalcLineAddr(r, align, lineHeight, n, i, textWidth(font, &line), &lines[i]);
     }
     text->seek(0);
     *points = lines;
     *count = n;
+    return 0;
+}
+
+long TQGFcalcLineAddr(const TQCrect* r, char align, long lineHeight, long lines, long line,
+                      long width, TQCpoint* point)
+{
+    if (r == nullptr || point == nullptr)
+        return 0;
+    Alignment a = decodeAlignment(align);
+    point->x = lineLeft(r, a.h, width);
+    point->y = lineTop(r, a.v, lineHeight, lines, line);
     return 0;
 }
 
@@ -211,7 +236,7 @@ long TQGFcalcStringPosAddr(u16* text, TQCrect* r, char align, TQDfont* font,
     Alignment a = decodeAlignment(align);
     long width = unitsWidth(font, text + start, lineLength(text, start));
     *x = lineLeft(r, a.h, width) + unitsWidth(font, text + start, at - start);
-    *y = lineTop(r, a.v, fontHeight(font), TQGFgetLinesUCS2(text), line);
+    *y = lineTop(r, a.v, fontHeight(font), linesFor(a.v, text), line);
     return 0;
 }
 
@@ -237,15 +262,16 @@ long TQGFcalcStringPosFromAddr(u16* text, TQCrect* r, char align, TQDfont* font,
     y -= r->y;
 
     Alignment a = decodeAlignment(align);
-    long n = TQGFgetLinesUCS2(text);
+    long n = linesFor(a.v, text);
     long height = static_cast<long>(r->height);
     if (a.v == V_CENTER)
         y -= (height - n * lineHeight) / 2;
     else if (a.v == BOTTOM)
         y -= height - n * lineHeight;
 
+    // A line the text does not have has no start.
     long line = y / lineHeight;
-    long start = (line >= 0 && line < n) ? lineStart(text, line) : -1;
+    long start = line >= 0 ? lineStart(text, line) : -1;
     if (start < 0) {
         *pos = last;
         return 0;
@@ -297,12 +323,12 @@ long TQGFcalcStringXYPosToPos(u16* text, long column, long line, long* pos)
     if (pos == nullptr)
         return 0;
     *pos = 0;
-    if (TQGFstrlenUCS2(text) == 0)
+    long length = TQGFstrlenUCS2(text);
+    if (length == 0)
         return 0;
-    long n = TQGFgetLinesUCS2(text);
-    if (line < 0 || line >= n)
-        line = n - 1;
-    long start = lineStart(text, line);
+    long start = line >= 0 ? lineStart(text, line) : -1;
+    if (start < 0)
+        start = lastLineStart(text, length);
     long units = lineLength(text, start);
     if (column < 0)
         column = 0;

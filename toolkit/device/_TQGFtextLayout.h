@@ -18,6 +18,10 @@ class TQDfont;
 // points that the caller frees with delete[]. Returns 0.
 long TQGFcalcStringAddr(TQCstring* text, TQCrect* r, char align, TQDfont* font,
                         TQCpoint** points, long* count);
+// The top-left drawing position of line `line` (from 0) of `lines` lines of
+// height lineHeight, that line being width pixels wide. Returns 0.
+long TQGFcalcLineAddr(const TQCrect* r, char align, long lineHeight, long lines, long line,
+                      long width, TQCpoint* point);
 // The same for text drawn as one line. Returns 0.
 long TQGFcalcOneLineStringAddr(TQCstring* text, TQCrect* r, char align, TQDfont* font,
                                TQCpoint* point);

@@ -122,14 +122,15 @@ void TQCconductor::serveConnection(TQDsocket* socket, void* connection, unsigned
     socket->close(connection);
 }
 
-// A header short of its class, instance or operation name, or naming a
-// class without handler, is not answered.
+// A header short of its class or operation name, or naming a class without
+// handler, is not answered; one without an instance name is, as far as the
+// operation needs none.
 void TQCconductor::serveCall(TQDserialize* s, const char* caller)
 {
     void* loaded = nullptr;
     s->loadAlloc("TQCremoteCall", "*", &loaded, nullptr);
     std::unique_ptr<TQCremoteCall> call(static_cast<TQCremoteCall*>(loaded));
-    if (!call || !call->isComplete())
+    if (!call || call->getClassName() == nullptr || call->getOperationName() == nullptr)
         return;
     auto handler =
         reinterpret_cast<NetServerHandler>(m_netServerHandlers.getData(call->getClassName()));

@@ -3,11 +3,13 @@
 #include "_TQCvdb.h"
 
 #include "_TQCdbDatabase.h"
+#include "_TQCindexVariantData.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQGFdbDriver.h"
 #include "_TQGFstring.h"
 
 #include <cstdio>
+#include <cstring>
 
 TQ_TYPE_SERVER_FRAME(TQCvdb, TQCngbase);
 
@@ -40,6 +42,12 @@ TQCvdb::TQCvdb(TQCbase* parent, const char* name) : TQCngbase(parent, name)
     _set_title_string("DB SQL Client");
 }
 
+void TQCvdb::getMadeValues(TQCindexVariantData* values)
+{
+    TQCngbase::getMadeValues(values);
+    values->setData(_TQNhostname(), TQCvariant(kLocalHost));
+}
+
 TQCvdb::~TQCvdb()
 {
     delete m_database;
@@ -47,12 +55,25 @@ TQCvdb::~TQCvdb()
         delete[] text;
 }
 
+const char* TQCvdb::driverName() const
+{
+    return m_type < 4 ? kDriverNames[m_type] : kDriverNames[0];
+}
+
 void TQCvdb::_init()
 {
     if (m_database != nullptr)
         return;
     m_database = new TQCdbDatabase;
-    m_database->setDatabase(m_type < 4 ? kDriverNames[m_type] : kDriverNames[0]);
+    m_database->setDatabase(driverName());
+}
+
+void TQCvdb::onDataLoad(TQDserialize*)
+{
+    if (m_database == nullptr || std::strcmp(m_database->getDriverName(), driverName()) == 0)
+        return;
+    delete m_database;
+    m_database = nullptr;
 }
 
 TQCdbDatabase* TQCvdb::getDBDatabase()
@@ -125,7 +146,7 @@ void TQCvdb::getErrorMsg(char* buffer, long size)
         TQGFdbCopyText(buffer, composedError().c_str(), size);
 }
 
-// The texts come from the driver in the system's code page.
+// The texts come from the driver in the system encoding.
 TQCstring TQCvdb::getErrorMessage()
 {
     TQCstring text(composedError().c_str(), -1);

@@ -44,6 +44,13 @@ public:
     // The same text in the default encoding.
     TQCstring getErrorMessage();
 
+    // Drops a database made during the load with a driver other than the
+    // loaded type's: reading a data source's value while the window loads
+    // makes one before type is read, and would keep the wrong driver.
+    void onDataLoad(TQDserialize* serializer) override;
+    // A new object names the local host in place of the registered default.
+    void getMadeValues(TQCindexVariantData* values) override;
+
 protected:
     void _init();
 
@@ -56,6 +63,8 @@ protected:
     unsigned char m_type = 0;
 
 private:
+    // The driver of the type: "ODBC" for a value outside the table.
+    const char* driverName() const;
     std::string composedError();
 };
 

@@ -50,7 +50,7 @@ private:
     std::vector<std::string> m_showList;
     std::vector<std::string> m_sortItemList;
     std::vector<std::string> m_sortList;
-    std::vector<std::string> m_rows;  // of the last read, in the system's code page
+    std::vector<std::string> m_rows;  // of the last read, in the system encoding
 };
 
 void* TQCvdbDataSource_create(void* parent);

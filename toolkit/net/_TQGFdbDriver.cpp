@@ -92,6 +92,18 @@ extern "C" __declspec(dllexport) TQCstring TQGFdbDriverText(const char* text, lo
     return TQCstring(text != nullptr ? text : "", encoding);
 }
 
+extern "C" __declspec(dllexport) long TQGFdbDriverConvert(char* buffer, long size, long to,
+                                                          const char* text, long from)
+{
+    TQCstring source(text != nullptr ? text : "", from);
+    const char* converted = source.getString(to);
+    if (converted == nullptr)
+        converted = "";
+    if (buffer != nullptr)
+        TQGFdbCopyText(buffer, converted, size);
+    return static_cast<long>(std::strlen(converted));
+}
+
 TQCdbDatabaseCreateHandler TQGFdbDatabaseCreateHandler(const char* driverName)
 {
     return reinterpret_cast<TQCdbDatabaseCreateHandler>(handlerOf(databaseHandlers(), driverName));

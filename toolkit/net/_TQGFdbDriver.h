@@ -8,7 +8,11 @@
 // GetProcAddress(GetModuleHandleA(NULL), ...), and registers its handlers
 // through them: they land in the program's own tables, whichever program
 // links the front end. The third entry point makes the strings a driver's
-// record hands back (TQCdbDrvRecord::textMaker).
+// record hands back (TQCdbDrvRecord::textMaker); the fourth converts texts
+// with the program's code converter, so that a driver reads and writes the
+// program's system encoding (encoding -1, which the locale decides: UTF-8
+// under a UTF-8 locale, whatever the ANSI code page) as the program itself
+// understands it.
 #ifndef _TQGFDBDRIVER_H
 #define _TQGFDBDRIVER_H
 
@@ -26,17 +30,25 @@ extern "C" {
 // Sets or replaces the handler of driverName; a null handler withdraws it.
 void TQGFdbSetDatabaseCreateHandler(void* handler, const char* driverName);
 void TQGFdbSetRecordCreateHandler(void* handler, const char* driverName);
-// A string of text in encoding (-1 the system's code page, -2 the
-// program's default).
+// A string of text in encoding (-1 the system encoding, -2 the program's
+// default).
 TQCstring TQGFdbDriverText(const char* text, long encoding);
+// Converts text (null as "") from encoding from into encoding to (-1 the
+// system encoding, 16 UTF-8, as the toolkit numbers them) and writes at most
+// size - 1 bytes of it and a NUL into buffer; the result is the byte length
+// of the whole converted text, so that a null buffer of size 0 measures it.
+long TQGFdbDriverConvert(char* buffer, long size, long to, const char* text, long from);
 }
 
 // The names a module looks the entry points up by.
 #define TQ_DB_SET_DATABASE_HANDLER "TQGFdbSetDatabaseCreateHandler"
 #define TQ_DB_SET_RECORD_HANDLER "TQGFdbSetRecordCreateHandler"
 #define TQ_DB_DRIVER_TEXT "TQGFdbDriverText"
+#define TQ_DB_DRIVER_CONVERT "TQGFdbDriverConvert"
 
 typedef void (*TQCdbSetCreateHandler)(void* handler, const char* driverName);
+typedef long (*TQCdbDriverConvert)(char* buffer, long size, long to, const char* text,
+                                   long from);
 
 // Null when the name has none.
 TQCdbDatabaseCreateHandler TQGFdbDatabaseCreateHandler(const char* driverName);

@@ -3,16 +3,16 @@
 // device of the window, followed by the object queues.
 #include "TQDwinAppDev.h"
 
-#include "TQDwinExecute.h"
 #include "TQDwinKeyboard.h"
 #include "TQDwinMessage.h"
 #include "TQDwinPrivateTimer.h"
-#include "TQDwinThread.h"
 #include "TQDwinformDev.h"
 #include "TQDwinwinDev.h"
 #include "TQGFcreateWindow.h"
 #include "TQGFwinAppWindow.h"
+#include "TQGFwinWorkers.h"
 #include "TQwin32.h"
+#include "TQwinHandOverQueue.h"
 #include "WinEvent.h"
 #include "_TQCbaseList.h"
 #include "_TQDmouse.h"
@@ -95,18 +95,14 @@ bool keyGoesOn(UINT message, WPARAM wParam, LPARAM lParam)
     return keyboard->_dispatch_key(&msg);
 }
 
-// The answer for a private WM_USER message of another thread; the caller
-// has already let the lock keep it.
+// A wake-up of a worker's hand-over queue; the caller has already let the
+// lock keep it. A thread callback is followed by the object queues (a child
+// process's procedure runs the updates itself, a socket's runs neither).
 LRESULT handleWorkerMessage(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam == TQ_WM_USER_CHILD_PROCESS) {
-        TQDwinExecute::_callback(lParam);
-    } else if (wParam == TQ_WM_USER_EVENT_RECORD) {
-        TQGFcallEventRecord(lParam);
-    } else {
-        TQDwinThread::_exec_callback_message(reinterpret_cast<void*>(lParam));
+    TQwinHandOverQueue::takeNext(lParam);
+    if (wParam == TQ_WM_USER_THREAD_CALLBACK)
         runObjectQueues();
-    }
     return 0;
 }
 
@@ -145,7 +141,7 @@ DWORD WINAPI activateDefault(void* parameter)
 void activateOnOwnThread(const WinEvent& event)
 {
     WinEvent* copy = new WinEvent(event);
-    HANDLE thread = CreateThread(nullptr, 0, activateDefault, copy, 0, nullptr);
+    HANDLE thread = TQGFstartWorker(activateDefault, copy);
     if (thread == nullptr)
         delete copy;
     else

@@ -1,13 +1,16 @@
-// Child processes on Win32 threads and anonymous pipes.
+// Child processes on Win32 threads and pipes.
 #include "TQDwinExecute.h"
 
 #include "TQGFwinAppWindow.h"
+#include "TQGFwinWorkers.h"
 #include "TQwin32.h"
+#include "TQwinHandOverQueue.h"
 #include "TQwinSectionLock.h"
 #include "_TQCbaseList.h"
 #include "_TQClocaleSet.h"
 #include "_TQDfileSystem.h"
 
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -19,81 +22,65 @@ const DWORD kChunk = 4096;
 
 } // namespace
 
-// One started child and what serves it. The reader, the watcher and every
-// message in flight hold a reference, so that killProcess and the
-// destructor can let a run go without waiting for its threads: a thread
-// may be blocked in a send to the very thread that lets it go.
-struct TQDwinExecuteRun {
-    CRITICAL_SECTION lock;     // guards pending, pendingCount and ended
-    volatile LONG references;
+// One started child and what serves it, with the queue of its news for the
+// application thread. The reader, the watcher and every wake-up on its way
+// hold a reference, so that killProcess and the destructor can let a run go
+// without waiting for its threads.
+struct TQDwinExecuteRun : TQwinHandOverQueue {
+    explicit TQDwinExecuteRun(TQDwinExecute* owner)
+        : TQwinHandOverQueue(TQ_WM_USER_CHILD_PROCESS), owner(owner),
+          taken(CreateSemaphoreA(nullptr, 0, 1, nullptr)),
+          stop(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+    {
+    }
+    ~TQDwinExecuteRun() override
+    {
+        for (HANDLE* handle : {&process, &output, &input, &taken, &stop, &reader, &watcher})
+            closeIfOpen(*handle);
+    }
+    static void closeIfOpen(HANDLE& handle)
+    {
+        if (handle != nullptr)
+            CloseHandle(handle);
+        handle = nullptr;
+    }
+
+    // Each item is one piece of news: output waits, or the child has ended.
+    void deliver(void*) override { TQDwinExecute::_callback(this); }
+    void discard(void*) override {}
+
     TQDwinExecute* owner;      // null once let go; application thread only
-    HANDLE process;
-    HANDLE output;             // our end of the child's output
-    HANDLE input;              // our end of the child's input
+    HANDLE process = nullptr;
+    HANDLE output = nullptr;   // our end of the child's output, overlapped
+    HANDLE input = nullptr;    // our end of the child's input
     HANDLE taken;              // released whenever read or gets took output
     HANDLE stop;               // set when the run is let go
-    HANDLE reader;
-    HANDLE watcher;
+    HANDLE reader = nullptr;
+    HANDLE watcher = nullptr;
+    // Under the lock:
     char pending[kChunk];
-    DWORD pendingCount;
-    bool ended;                // the child has ended and its output is drained
+    DWORD pendingCount = 0;
+    bool ended = false;        // the child has ended and its output is drained
 };
 
 namespace {
 
-TQDwinExecuteRun* newRun(TQDwinExecute* owner)
-{
-    TQDwinExecuteRun* run = new TQDwinExecuteRun();
-    InitializeCriticalSection(&run->lock);
-    run->references = 1;
-    run->owner = owner;
-    run->taken = CreateSemaphoreA(nullptr, 0, 1, nullptr);
-    run->stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    return run;
-}
-
-void retain(TQDwinExecuteRun* run)
-{
-    InterlockedIncrement(&run->references);
-}
-
-void closeIfOpen(HANDLE& handle)
-{
-    if (handle != nullptr)
-        CloseHandle(handle);
-    handle = nullptr;
-}
-
-void release(TQDwinExecuteRun* run)
-{
-    if (InterlockedDecrement(&run->references) != 0)
-        return;
-    for (HANDLE* handle : {&run->process, &run->output, &run->input, &run->taken, &run->stop,
-                           &run->reader, &run->watcher})
-        closeIfOpen(*handle);
-    DeleteCriticalSection(&run->lock);
-    delete run;
-}
-
 bool stopped(TQDwinExecuteRun* run)
 {
-    return WaitForSingleObject(run->stop, 0) == WAIT_OBJECT_0;
+    return WaitForSingleObject(run->stop, 0) == WAIT_OBJECT_0 || TQGFworkersEnd();
 }
 
 // True when handle was signalled, false when the run was let go first.
 bool waitUnlessStopped(TQDwinExecuteRun* run, HANDLE handle)
 {
-    HANDLE either[2] = {handle, run->stop};
-    return WaitForMultipleObjects(2, either, FALSE, INFINITE) == WAIT_OBJECT_0;
+    HANDLE any[3] = {handle, run->stop, TQGFworkersEnding()};
+    return WaitForMultipleObjects(3, any, FALSE, INFINITE) == WAIT_OBJECT_0;
 }
 
-// Sends news of the run to the application thread and waits until it has
-// been handled; the message takes a reference that _callback gives back.
+// News of the run for the application thread; it does not wait for it.
 void notify(TQDwinExecuteRun* run)
 {
-    retain(run);
-    if (TQGFsendToAppWindow(TQ_WM_USER_CHILD_PROCESS, run, INFINITE) == -1)
-        release(run);
+    run->handOver(run);
 }
 
 // Offers a piece of output until read or gets have taken all of it; false
@@ -110,14 +97,34 @@ bool handOver(TQDwinExecuteRun* run)
     }
 }
 
+// One read of the child's output: the count read, 0 at its end or when the
+// run was let go. The read is overlapped, so that letting go need not wait
+// for the child to write.
+DWORD readChunk(TQDwinExecuteRun* run, char* chunk, HANDLE done)
+{
+    OVERLAPPED overlapped = {};
+    overlapped.hEvent = done;
+    DWORD got = 0;
+    if (!ReadFile(run->output, chunk, kChunk, nullptr, &overlapped)
+        && GetLastError() != ERROR_IO_PENDING)
+        return 0;
+    if (!waitUnlessStopped(run, done)) {
+        CancelIo(run->output);
+        GetOverlappedResult(run->output, &overlapped, &got, TRUE);
+        return 0;
+    }
+    return GetOverlappedResult(run->output, &overlapped, &got, FALSE) ? got : 0;
+}
+
 DWORD WINAPI readOutput(void* parameter)
 {
     TQDwinExecuteRun* run = static_cast<TQDwinExecuteRun*>(parameter);
     char chunk[kChunk];
+    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     bool offered = true;
     for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(run->output, chunk, kChunk, &got, nullptr) || got == 0 || stopped(run))
+        DWORD got = done != nullptr ? readChunk(run, chunk, done) : 0;
+        if (got == 0 || stopped(run))
             break;
         {
             TQwinSectionLock guard(run->lock);
@@ -128,13 +135,15 @@ DWORD WINAPI readOutput(void* parameter)
         if (!offered)
             break;
     }
+    if (done != nullptr)
+        CloseHandle(done);
     {
         TQwinSectionLock guard(run->lock);
         run->pendingCount = 0;
     }
     if (offered && !stopped(run))
         notify(run);  // the end of the output
-    release(run);
+    run->release();
     return 0;
 }
 
@@ -157,16 +166,16 @@ DWORD WINAPI watchChild(void* parameter)
         }
         notify(run);
     }
-    release(run);
+    run->release();
     return 0;
 }
 
 HANDLE startThread(LPTHREAD_START_ROUTINE function, TQDwinExecuteRun* run)
 {
-    retain(run);
-    HANDLE thread = CreateThread(nullptr, 0, function, run, 0, nullptr);
+    run->retain();
+    HANDLE thread = TQGFstartWorker(function, run);
     if (thread == nullptr)
-        release(run);
+        run->release();
     return thread;
 }
 
@@ -203,25 +212,52 @@ std::string platformName(std::string name)
     return system != nullptr ? system : name;
 }
 
-// Two pipes whose child ends alone are inheritable.
+// The child's output comes through a named pipe whose end here is
+// overlapped, so that its reader can be stopped while it waits for output;
+// the child's end is an ordinary one. False when it cannot be made.
+bool makeOutputPipe(HANDLE* output, HANDLE* childOutput)
+{
+    static volatile LONG made = 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "\\\\.\\pipe\\tq-output-%lu-%ld",
+                  GetCurrentProcessId(), InterlockedIncrement(&made));
+    *output = CreateNamedPipeA(name, PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED
+                                         | FILE_FLAG_FIRST_PIPE_INSTANCE,
+                               PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, kChunk,
+                               kChunk, 0, nullptr);
+    if (*output == INVALID_HANDLE_VALUE) {
+        *output = nullptr;
+        return false;
+    }
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    *childOutput = CreateFileA(name, GENERIC_WRITE, 0, &inheritable, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (*childOutput != INVALID_HANDLE_VALUE)
+        return true;
+    CloseHandle(*output);
+    *output = nullptr;
+    return false;
+}
+
+// The two pipes, whose child ends alone are inheritable.
 bool makePipes(HANDLE* output, HANDLE* childOutput, HANDLE* input, HANDLE* childInput)
 {
-    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
-    if (!CreatePipe(output, childOutput, &inheritable, 0))
+    if (!makeOutputPipe(output, childOutput))
         return false;
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
     if (!CreatePipe(childInput, input, &inheritable, 0)) {
         CloseHandle(*output);
         CloseHandle(*childOutput);
+        *output = nullptr;
         return false;
     }
-    SetHandleInformation(*output, HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(*input, HANDLE_FLAG_INHERIT, 0);
     return true;
 }
 
 } // namespace
 
-TQDwinExecute::TQDwinExecute() : run(newRun(this))
+TQDwinExecute::TQDwinExecute() : run(new TQDwinExecuteRun(this))
 {
 }
 
@@ -229,7 +265,7 @@ TQDwinExecute::~TQDwinExecute()
 {
     killProcess();
     run->owner = nullptr;
-    release(run);
+    run->release();
 }
 
 long TQDwinExecute::execute(const char* commandText, long pipeMode)
@@ -286,8 +322,8 @@ long TQDwinExecute::startChild(char* commandLine, long pipeMode)
         CloseHandle(childInput);
     }
     if (!started) {
-        closeIfOpen(run->output);
-        closeIfOpen(run->input);
+        TQDwinExecuteRun::closeIfOpen(run->output);
+        TQDwinExecuteRun::closeIfOpen(run->input);
         return -1;
     }
     CloseHandle(child.hThread);
@@ -322,13 +358,13 @@ void TQDwinExecute::letRunGo()
     if (run->process == nullptr)
         return;
     SetEvent(run->stop);
-    closeIfOpen(run->input);
+    TQDwinExecuteRun::closeIfOpen(run->input);
     // A reader may be inside a read of the output; it lets go of it last.
     if (run->reader == nullptr)
-        closeIfOpen(run->output);
+        TQDwinExecuteRun::closeIfOpen(run->output);
     run->owner = nullptr;
-    release(run);
-    run = newRun(this);
+    run->release();
+    run = new TQDwinExecuteRun(this);
 }
 
 long TQDwinExecute::read(char* buffer, long length)
@@ -398,29 +434,25 @@ long TQDwinExecute::write(const char* buffer, long length)
     return static_cast<long>(written);
 }
 
-void TQDwinExecute::_callback(std::intptr_t lParam)
+void TQDwinExecute::_callback(TQDwinExecuteRun* news)
 {
-    TQDwinExecuteRun* news = reinterpret_cast<TQDwinExecuteRun*>(lParam);
-    if (news == nullptr)
-        return;
     TQDwinExecute* child = news->owner;
-    if (child != nullptr) {
-        bool ended = false;
-        {
-            TQwinSectionLock guard(news->lock);
-            ended = news->ended;
-        }
-        if (ended)
-            child->processId = nullptr;
-        if (child->receiveProc != nullptr) {
-            child->receiveProc(child);
-            TQGIappObjectList()->execUpdate();
-        }
-        // The procedure may have deleted the object, or ended the run itself.
-        if (ended && news->owner == child)
-            child->killProcess();
+    if (child == nullptr)
+        return;
+    bool ended = false;
+    {
+        TQwinSectionLock guard(news->lock);
+        ended = news->ended;
     }
-    release(news);
+    if (ended)
+        child->processId = nullptr;
+    if (child->receiveProc != nullptr) {
+        child->receiveProc(child);
+        TQGIappObjectList()->execUpdate();
+    }
+    // The procedure may have deleted the object, or ended the run itself.
+    if (ended && news->owner == child)
+        child->killProcess();
 }
 
 TQ_PLATFORM_FACTORY(TQDexecute, TQDwinExecute, _win_execute_chandler, TQGFwinExecuteInit)

@@ -1,13 +1,12 @@
-// Child processes on Win32: anonymous pipes for the child's standard
-// streams, a reader thread that hands each piece of output to the
-// application thread, and a watcher that reports the child's end. Both
-// threads reach the application thread as the private WM_USER message 1.
+// Child processes on Win32: pipes for the child's standard streams, a
+// reader thread that hands each piece of output to the application thread,
+// and a watcher that reports the child's end. Both threads reach the
+// application thread through the run's hand-over queue, woken by the
+// private WM_USER message 1.
 #ifndef TQDWINEXECUTE_H
 #define TQDWINEXECUTE_H
 
 #include "_TQDexecute.h"
-
-#include <cstdint>
 
 struct TQDwinExecuteRun;
 
@@ -28,11 +27,10 @@ public:
     // -1 outside modes 2 and 3; 0 when the write failed.
     long write(const char* buffer, long length) override;
 
-    // The application window's handling of WM_USER 1, on the application
-    // thread: lParam is what the reader or watcher sent. Runs the receive
-    // procedure and, once the child has ended, releases everything. News of
-    // a child that was killed or whose object is gone is dropped.
-    static void _callback(std::intptr_t lParam);
+    // One piece of news of a run, on the application thread: runs the
+    // receive procedure and, once the child has ended, releases everything.
+    // News of a child that was killed or whose object is gone is dropped.
+    static void _callback(TQDwinExecuteRun* news);
 
 private:
     long startChild(char* commandLine, long pipeMode);

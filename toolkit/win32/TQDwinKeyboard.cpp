@@ -117,11 +117,18 @@ long controlKey(unsigned long vk)
     return static_cast<long>(vk);
 }
 
-std::string replaced(std::string text, const std::string& from, const std::string& to)
+// Built anew in one pass: replacing in place would move the rest of the
+// text at every line of a large clipboard text.
+std::string replaced(const std::string& text, const std::string& from, const std::string& to)
 {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
+    std::string out;
+    out.reserve(text.size());
+    size_t done = 0;
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, done)) {
+        out.append(text, done, at - done).append(to);
+        done = at + from.size();
+    }
+    return out.append(text, done, std::string::npos);
 }
 
 

@@ -13,7 +13,6 @@ namespace {
 
 const char kDirectoryKey[] = "SoftWare\\Quorvane\\TQTEMP";
 const char kReceiverSuffix[] = "#THIS#";
-const UINT kSendTimeoutMs = 1000;
 // What a global atom can hold.
 const std::size_t kMaxText = 255;
 const int kReceiveBuffer = 4096;
@@ -127,14 +126,11 @@ long TQDwinMessage::extSendMessage(const char*, const char* name, const char* te
     ATOM atom = GlobalAddAtomA(text);
     if (atom == 0)
         return -1;
-    DWORD_PTR answer = 0;
-    SetLastError(0);
-    if (SendMessageTimeoutA(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window)), WM_USER,
-                            receiver, atom, SMTO_NORMAL, kSendTimeoutMs, &answer)
-        != 0)
-        return 0;  // the receiver has deleted the atom
-    // Wine withdraws a message whose send timed out, so nobody else would
-    // delete the atom.
+    // Posted, not sent: a busy receiver takes the text once it pumps, and
+    // the receiver alone deletes the atom.
+    if (PostMessageA(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window)), WM_USER,
+                     receiver, atom))
+        return 0;
     GlobalDeleteAtom(atom);
     return -1;
 }

@@ -22,10 +22,10 @@ public:
     // Hands an arrived text to the channel's handler.
     void sendMessage(char* text) override;
 
-    // Sends text to the channel published as name, waiting at most 1000 ms
-    // for its application to take it; host is not read. 0 when it was
-    // delivered; -1 for an unknown name, a text no atom can hold (empty or
-    // over 255 characters) or a send that failed or timed out.
+    // Sends text to the channel published as name; its application takes it
+    // when it next handles its messages, however busy it is now. host is
+    // not read. 0 when it is on its way; -1 for an unknown name, a text no
+    // atom can hold (empty or over 255 characters) or a window that is gone.
     static long extSendMessage(const char* host, const char* name, const char* text);
     static long extSendNewMessage(const char* host, const char* name, const char* text);
 

@@ -3,57 +3,83 @@
 #include "TQDwinThread.h"
 
 #include "TQGFwinAppWindow.h"
+#include "TQGFwinWorkers.h"
 #include "TQwin32.h"
+#include "TQwinHandOverQueue.h"
 #include "TQwinSectionLock.h"
+#include "_TQCbaseList.h"
 
 #include <cstdint>
 #include <new>
 
-// What the object and its thread share. The thread may outlive the object
-// (nobody is then left to join it, so the thread closes its own handle), and
-// a callback message may arrive after both are gone: whoever lets go last
-// frees the block.
-struct TQDwinThreadBlock {
-    CRITICAL_SECTION lock;
+namespace {
+
+// One callback handed to the application thread: the worker waits for done
+// a while, the application thread sets it; whoever lets go last frees it.
+struct CallbackCall {
+    void* data;
+    HANDLE done;
     volatile LONG references;
-    TQDwinThread* owner;            // null once the object is deleted
-    HANDLE handle;                  // kept after the end until joined
-    DWORD id;
-    unsigned long generation;       // counts the threads started
-    bool running;
-    volatile LONG started;          // the thread has reached its start handler
-    TQDthread::ThreadFunction function;
-    TQDthread* startObject;
-    void* argument;
+};
+
+void releaseCall(CallbackCall* call)
+{
+    if (InterlockedDecrement(&call->references) != 0)
+        return;
+    CloseHandle(call->done);
+    delete call;
+}
+
+} // namespace
+
+// What the object and its thread share, with the queue of callbacks for the
+// application thread. The thread may outlive the object (nobody is then left
+// to join it, so the thread closes its own handle), and a callback may be
+// delivered after both are gone: whoever lets go last frees the block.
+struct TQDwinThreadBlock : TQwinHandOverQueue {
+    explicit TQDwinThreadBlock(TQDwinThread* owner)
+        : TQwinHandOverQueue(TQ_WM_USER_THREAD_CALLBACK), owner(owner)
+    {
+    }
+    ~TQDwinThreadBlock() override
+    {
+        if (handle != nullptr)
+            CloseHandle(handle);
+    }
+
+    // Runs the object's callback function, when the object still exists
+    // and has one.
+    void deliver(void* item) override
+    {
+        CallbackCall* call = static_cast<CallbackCall*>(item);
+        TQDwinThread* thread = nullptr;
+        {
+            TQwinSectionLock guard(lock);
+            thread = owner;
+        }
+        if (thread != nullptr && thread->getCallbackFunction() != nullptr)
+            thread->getCallbackFunction()(thread, call->data);
+        SetEvent(call->done);
+        releaseCall(call);
+    }
+    void discard(void* item) override { releaseCall(static_cast<CallbackCall*>(item)); }
+
+    // Under the lock:
+    TQDwinThread* owner = nullptr;  // null once the object is deleted
+    HANDLE handle = nullptr;        // kept after the end until joined
+    DWORD id = 0;
+    unsigned long generation = 0;   // counts the threads started
+    bool running = false;
+    volatile LONG started = 0;      // the thread has reached its start handler
+    TQDthread::ThreadFunction function = nullptr;
+    TQDthread* startObject = nullptr;
+    void* argument = nullptr;
 };
 
 namespace {
 
-const UINT kCallbackTimeoutMs = 1000;
-
-TQDwinThreadBlock* newBlock(TQDwinThread* owner)
-{
-    TQDwinThreadBlock* block = new TQDwinThreadBlock();
-    InitializeCriticalSection(&block->lock);
-    block->references = 1;
-    block->owner = owner;
-    return block;
-}
-
-void retain(TQDwinThreadBlock* block)
-{
-    InterlockedIncrement(&block->references);
-}
-
-void release(TQDwinThreadBlock* block)
-{
-    if (InterlockedDecrement(&block->references) != 0)
-        return;
-    if (block->handle != nullptr)
-        CloseHandle(block->handle);
-    DeleteCriticalSection(&block->lock);
-    delete block;
-}
+// The longest a worker waits for its callback to have run.
+const DWORD kCallbackTimeoutMs = 1000;
 
 // Gives up the handle of an ended thread; called under the block's lock.
 void closeHandle(TQDwinThreadBlock* block)
@@ -64,14 +90,15 @@ void closeHandle(TQDwinThreadBlock* block)
     block->id = 0;
 }
 
-struct CallbackRecord {
-    TQDwinThreadBlock* block;
-    void* data;
-};
+bool onApplicationThread()
+{
+    HWND window = TQGFgetAppWindow();
+    return window != nullptr && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+}
 
 } // namespace
 
-TQDwinThread::TQDwinThread() : block(newBlock(this))
+TQDwinThread::TQDwinThread() : block(new TQDwinThreadBlock(this))
 {
 }
 
@@ -84,7 +111,7 @@ TQDwinThread::~TQDwinThread()
         if (!block->running)
             closeHandle(block);
     }
-    release(block);
+    block->release();
 }
 
 long TQDwinThread::createThread(void* argument)
@@ -99,15 +126,14 @@ long TQDwinThread::createThread(void* argument)
     block->started = 0;
     block->startObject = this;
     block->argument = argument;
-    retain(block);  // the thread's own reference
-    DWORD id = 0;
-    HANDLE handle = CreateThread(nullptr, 0, _thread_start_handler, block, 0, &id);
+    block->retain();  // the thread's own reference
+    HANDLE handle = TQGFstartWorker(_thread_start_handler, block);
     if (handle == nullptr) {
-        InterlockedDecrement(&block->references);  // the object still holds one
+        block->release();  // the object still holds one
         return -1;
     }
     block->handle = handle;
-    block->id = id;
+    block->id = GetThreadId(handle);
     block->generation++;
     block->running = true;
     return 0;
@@ -126,7 +152,7 @@ DWORD WINAPI TQDwinThread::_thread_start_handler(void* parameter)
         if (block->owner == nullptr)
             closeHandle(block);
     }
-    release(block);
+    block->release();
     return static_cast<DWORD>(reinterpret_cast<uintptr_t>(result));
 }
 
@@ -185,7 +211,7 @@ long TQDwinThread::terminateThread()
         closeHandle(block);
         block->running = false;
     }
-    release(block);  // the reference the ended thread can no longer give back
+    block->release();  // the reference the ended thread can no longer give back
     return 0;
 }
 
@@ -195,36 +221,41 @@ long TQDwinThread::getStatus()
     return block->running ? 1 : 0;
 }
 
+// On the application thread the callback runs at once. A worker waits for
+// it at most a second; a callback that has not run by then still runs once
+// the application thread takes it.
 long TQDwinThread::execCallback(void* data)
 {
-    CallbackRecord* record = new (std::nothrow) CallbackRecord{block, data};
-    if (record == nullptr)
+    if (TQGFgetAppWindow() == nullptr)
         return -1;
-    retain(block);
-    long result = TQGFsendToAppWindow(TQ_WM_USER_THREAD_CALLBACK, record, kCallbackTimeoutMs);
-    if (result == -1) {
-        // Never delivered: the window procedure will not free it.
-        release(block);
-        delete record;
+    if (onApplicationThread()) {
+        if (getCallbackFunction() != nullptr)
+            getCallbackFunction()(this, data);
+        TQCbaseList* objects = TQGIappObjectList();
+        objects->execInitialize();
+        objects->execUpdate();
+        return 0;
     }
-    return result;
-}
-
-void TQDwinThread::_exec_callback_message(void* message)
-{
-    CallbackRecord* record = static_cast<CallbackRecord*>(message);
-    if (record == nullptr)
-        return;
-    // The message may arrive after a timed-out send, when the object is gone.
-    TQDwinThread* thread = nullptr;
-    {
-        TQwinSectionLock guard(record->block->lock);
-        thread = record->block->owner;
+    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (done == nullptr)
+        return -1;
+    CallbackCall* call = new (std::nothrow) CallbackCall{data, done, 2};
+    if (call == nullptr) {
+        CloseHandle(done);
+        return -1;
     }
-    if (thread != nullptr && thread->getCallbackFunction() != nullptr)
-        thread->getCallbackFunction()(thread, record->data);
-    release(record->block);
-    delete record;
+    if (!block->handOver(call)) {
+        delete call;
+        CloseHandle(done);
+        return -1;
+    }
+    HANDLE either[2] = {done, TQGFworkersEnding()};
+    bool ran = WaitForMultipleObjects(2, either, FALSE, kCallbackTimeoutMs) == WAIT_OBJECT_0;
+    releaseCall(call);
+    if (ran)
+        return 0;
+    SetLastError(ERROR_TIMEOUT);
+    return -2;
 }
 
 TQ_PLATFORM_FACTORY(TQDthread, TQDwinThread, _win_th_chandler, TQGFinitializeWinThread)

@@ -1,7 +1,7 @@
 // Worker threads on Win32 threads. The thread's bookkeeping (handle, running
 // mark, exit value) lives in a block shared by the object and its thread, so
-// that either may go first; callbacks reach the application thread as the
-// private WM_USER message 3 to the application window.
+// that either may go first; callbacks reach the application thread through
+// the block's hand-over queue, woken by the private WM_USER message 3.
 #ifndef TQDWINTHREAD_H
 #define TQDWINTHREAD_H
 
@@ -27,13 +27,11 @@ public:
     // function: 0; -1 when no thread runs.
     long terminateThread() override;
     long getStatus() override;
+    // Runs the callback function with data on the application thread: 0
+    // once it has run there; -2 when it has not within a second (it still
+    // runs once the application thread takes it); -1 without an
+    // application window. Called on the application thread, it runs at once.
     long execCallback(void* data) override;
-
-    // The application window's handling of WM_USER 3: runs the callback
-    // function of the record's thread object, when the object still exists
-    // and has one, and frees the record. The caller then runs the object
-    // queues.
-    static void _exec_callback_message(void* record);
 
 private:
     static unsigned long __stdcall _thread_start_handler(void* parameter);

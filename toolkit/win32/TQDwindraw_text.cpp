@@ -21,6 +21,16 @@ namespace {
 
 const long kUtf8 = 16;
 
+// Width of exactly n characters, which need not end the text.
+long unitsWidth(TQDfont* font, const u16* chars, long n)
+{
+    if (n <= 0)
+        return 0;
+    std::vector<u16> prefix(chars, chars + n);
+    prefix.push_back(0);
+    return font->getStringWidthUCS2(prefix.data());
+}
+
 std::unique_ptr<u16[]> ucs2Of(TQCstring* text)
 {
     return std::unique_ptr<u16[]>(TQGFgetUCS2(text->getString(kUtf8), kUtf8));
@@ -29,12 +39,7 @@ std::unique_ptr<u16[]> ucs2Of(TQCstring* text)
 // Width of the first n characters (all of them when there are fewer).
 long widthOf(TQDfont* font, const u16* chars, long n)
 {
-    if (n <= 0)
-        return 0;
-    n = std::min(n, TQGFstrlenUCS2(chars));
-    std::vector<u16> prefix(chars, chars + n);
-    prefix.push_back(0);
-    return font->getStringWidthUCS2(prefix.data());
+    return n <= 0 ? 0 : unitsWidth(font, chars, std::min(n, TQGFstrlenUCS2(chars)));
 }
 
 // A UCS-2 text as a string tagged UTF-8.
@@ -127,30 +132,38 @@ long TQDwindraw::drawString(long x, long y, unsigned long w, unsigned long h, TQ
     return 0;
 }
 
+// One pass finds the lines; only those that reach into the clip are
+// measured and drawn, so a long text costs a walk over its characters and
+// the lines on view. A line is drawn without the carriage return that may
+// end it.
 long TQDwindraw::drawTextLines(TextRun& run, const Box& clip)
 {
-    TQCpoint* origins = nullptr;
-    long count = 0;
-    TQGFcalcStringAddr(run.text, &run.rect, run.align, run.font, &origins, &count);
-    std::unique_ptr<TQCpoint[]> ownOrigins(origins);
-    run.text->seek(0);
+    const u16* chars = run.chars;
+    long lines = 1 + std::count(chars, chars + run.length, u16('\n'));
     long selStart = std::min(run.selStart, run.selEnd);
     long selEnd = std::max(run.selStart, run.selEnd);
     long lineStart = 0;
 
-    for (long i = 0; i < count; ++i) {
-        TQCstring line = run.text->gets();
-        std::unique_ptr<u16[]> lineChars = ucs2Of(&line);
-        long n = TQGFstrlenUCS2(lineChars.get());
-        long lineLen = n + 1;  // with its line feed
-        const TQCpoint& o = origins[i];
-        if (o.y + run.lineHeight >= clip.y && o.y <= clip.y + clip.h) {
-            textOut(run, o.x, o.y, lineChars.get(), n);
+    for (long i = 0; i < lines; ++i) {
+        long end = std::find(chars + lineStart, chars + run.length, u16('\n')) - chars;
+        long lineLen = end + 1 - lineStart;  // with its line feed
+        TQCpoint o = {0, 0};
+        TQGFcalcLineAddr(&run.rect, run.align, run.lineHeight, lines, i, 0, &o);
+        if (o.y > clip.y + clip.h)
+            break;
+        if (o.y + run.lineHeight >= clip.y) {
+            const u16* line = chars + lineStart;
+            long n = end - lineStart;
+            if (n > 0 && line[n - 1] == '\r')
+                --n;
+            TQGFcalcLineAddr(&run.rect, run.align, run.lineHeight, lines, i,
+                             unitsWidth(run.font, line, n), &o);
+            textOut(run, o.x, o.y, line, n);
 
             if (run.cursor >= lineStart && run.cursor < lineStart + lineLen) {
-                long p = widthOf(run.font, lineChars.get(), run.cursor - lineStart);
+                long p = unitsWidth(run.font, line, std::min(run.cursor - lineStart, n));
                 if (run.cursorMode == 0) {
-                    drawReversed(run, o.x + p, o.y, run.chars + run.cursor,
+                    drawReversed(run, o.x + p, o.y, chars + run.cursor,
                                  run.cursor < run.length ? 1 : 0);
                 } else {
                     drawFillRect(static_cast<short>(o.x + p), static_cast<short>(o.y - 2), 2,
@@ -164,11 +177,11 @@ long TQDwindraw::drawTextLines(TextRun& run, const Box& clip)
                 selStart <= lineStart + lineLen) {
                 long s = std::max(selStart, lineStart);
                 long e = std::min({selEnd, lineStart + lineLen, run.length});
-                long offset = widthOf(run.font, run.chars + lineStart, s - lineStart);
+                long offset = unitsWidth(run.font, line, s - lineStart);
                 std::vector<u16> part;
                 for (long k = s; k < e; ++k) {
-                    if (run.chars[k] != '\n')
-                        part.push_back(run.chars[k]);
+                    if (chars[k] != '\n')
+                        part.push_back(chars[k]);
                 }
                 drawReversed(run, o.x + offset, o.y, part.data(),
                              static_cast<long>(part.size()));
@@ -176,7 +189,6 @@ long TQDwindraw::drawTextLines(TextRun& run, const Box& clip)
         }
         lineStart += lineLen;
     }
-    run.text->seek(0);
     return 0;
 }
 

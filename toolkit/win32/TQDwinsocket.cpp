@@ -7,13 +7,13 @@
 
 #include "TQGFwinAppWindow.h"
 #include "TQGFwinSockets.h"
+#include "TQGFwinWorkers.h"
 #include "TQwin32.h"
+#include "TQwinHandOverQueue.h"
 #include "TQwinSectionLock.h"
 #include "_TQGFdebug.h"
 
 #include <cstring>
-
-static_assert(sizeof(long) >= sizeof(void*), "an event record carries pointers in longs");
 
 namespace {
 
@@ -22,9 +22,9 @@ namespace {
 const long kWorkerSliceMs = 200;
 // The longest letting a worker go waits for it to end.
 const DWORD kWorkerEndMs = 3000;
-// The longest a TCP worker waits for the application thread to take a
-// connection before it accepts the next one.
-const unsigned int kConnectionHandOverMs = 1000;
+// Connections accepted and waiting for the application thread; beyond them
+// the system's backlog holds the next ones.
+const std::size_t kMostWaitingConnections = 128;
 const int kListenBacklog = 5;
 // Longer waits are cut to this many seconds (about 23 days), which
 // select's millisecond arithmetic still holds.
@@ -129,46 +129,56 @@ int awaitConnection(SOCKET socket, unsigned long seconds)
     return FD_ISSET(socket, &failed) ? WSAECONNREFUSED : 0;
 }
 
-// Waits for a thread to end, bounded, handling meanwhile the messages that
-// other threads send to this one: the thread may be blocked in such a send.
-bool waitHandlingSentMessages(HANDLE thread, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        DWORD spent = GetTickCount() - start;
-        if (spent >= timeoutMs)
-            return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
-        DWORD woken =
-            MsgWaitForMultipleObjects(1, &thread, FALSE, timeoutMs - spent, QS_SENDMESSAGE);
-        if (woken == WAIT_OBJECT_0)
-            return true;
-        if (woken != WAIT_OBJECT_0 + 1)
-            return false;
-    }
-}
+// A connection accepted by the worker, waiting for the application thread.
+struct Arrival {
+    SOCKET connection;
+    unsigned long peer;
+};
 
 } // namespace
 
 // The background worker of one socket and what it shares with the socket
-// object. The object, the worker thread and every event record in flight
-// hold a reference, so that the object can let its worker go without
-// waiting for it: the worker may be blocked in a send to the very thread
-// that lets it go. A worker that was let go touches the object no more.
-struct TQDwinsocketWorker {
-    CRITICAL_SECTION lock;  // guards owner, handOver, closeAtEnd and ended
-    volatile LONG references;
-    TQDwinsocket* owner;    // null once let go; written on the application thread
-    TQDsocket::AcceptCallback callback;
-    SOCKET socket;
-    HANDLE thread;
-    // A UDP worker's own semaphore while a delivered datagram waits for
-    // the application; null otherwise.
-    HANDLE handOver;
-    bool closeAtEnd;        // the object left closing the socket to the worker
-    bool ended;
-    int delivering;         // callbacks running; application thread only
+// object, with the queue of its events for the application thread: each
+// accepted connection, or the note that a datagram waits. The object, the
+// worker thread and every wake-up on its way hold a reference, so that
+// either may go first. A worker that was let go touches the object no more.
+struct TQDwinsocketWorker : TQwinHandOverQueue {
+    TQDwinsocketWorker(TQDwinsocket* owner, TQDsocket::AcceptCallback callback, SOCKET socket,
+                       bool udp)
+        : TQwinHandOverQueue(TQ_WM_USER_SOCKET_EVENT), owner(owner), callback(callback),
+          socket(socket), udp(udp)
+    {
+    }
+    ~TQDwinsocketWorker() override
+    {
+        if (thread != nullptr)
+            CloseHandle(thread);
+    }
+
+    // On the application thread, which alone lets the worker go. A
+    // connection whose socket let its worker go meanwhile is closed.
+    void deliver(void* item) override
+    {
+        if (udp) {
+            if (owner != nullptr)
+                callback(owner, reinterpret_cast<void*>(socket), 0);
+            return;
+        }
+        Arrival* arrival = static_cast<Arrival*>(item);
+        if (owner != nullptr)
+            callback(owner, reinterpret_cast<void*>(arrival->connection), arrival->peer);
+        else
+            closesocket(arrival->connection);
+        delete arrival;
+    }
+    void discard(void* item) override
+    {
+        if (udp)
+            return;
+        Arrival* arrival = static_cast<Arrival*>(item);
+        closesocket(arrival->connection);
+        delete arrival;
+    }
 
     // Whether the owner still wants deliveries. A stop request is obeyed
     // here: it is cleared, and the answer is no.
@@ -183,7 +193,7 @@ struct TQDwinsocketWorker {
     bool held()
     {
         TQwinSectionLock guard(lock);
-        return owner != nullptr;
+        return owner != nullptr && !TQGFworkersEnd();
     }
 
     // A failure of the worker becomes the owner's last error while it has
@@ -203,33 +213,37 @@ struct TQDwinsocketWorker {
     {
         TQwinSectionLock guard(lock);
         if (owner != nullptr)
-            handOver = CreateSemaphoreA(nullptr, 0, 1, nullptr);
-        return handOver;
+            handOverDone = CreateSemaphoreA(nullptr, 0, 1, nullptr);
+        return handOverDone;
     }
 
     void closeHandOver()
     {
         TQwinSectionLock guard(lock);
-        if (handOver != nullptr)
-            CloseHandle(handOver);
-        handOver = nullptr;
+        if (handOverDone != nullptr)
+            CloseHandle(handOverDone);
+        handOverDone = nullptr;
     }
 
     // Lets the next datagram come: false when none waits.
     bool releaseHandOver()
     {
         TQwinSectionLock guard(lock);
-        return handOver != nullptr && ReleaseSemaphore(handOver, 1, nullptr);
+        return handOverDone != nullptr && ReleaseSemaphore(handOverDone, 1, nullptr);
     }
 
     // The application thread lets the worker go: it delivers nothing more
-    // and ends at its next step; a datagram's wait is released.
+    // and ends at its next step; a datagram's wait is released, and the
+    // connections still waiting are closed.
     void letGo()
     {
-        TQwinSectionLock guard(lock);
-        owner = nullptr;
-        if (handOver != nullptr)
-            ReleaseSemaphore(handOver, 1, nullptr);
+        {
+            TQwinSectionLock guard(lock);
+            owner = nullptr;
+            if (handOverDone != nullptr)
+                ReleaseSemaphore(handOverDone, 1, nullptr);
+        }
+        discardWaiting();
     }
 
     // After a wait for the worker's end that ran out: the socket is closed
@@ -248,98 +262,34 @@ struct TQDwinsocketWorker {
         if (closeAtEnd)
             closesocket(socket);
     }
+
+    // Under the lock, but for owner, which only the application thread
+    // changes and reads there without it.
+    TQDwinsocket* owner;       // null once let go
+    TQDsocket::AcceptCallback callback;
+    SOCKET socket;
+    bool udp;
+    HANDLE thread = nullptr;
+    // A UDP worker's own semaphore while a delivered datagram waits for
+    // the application; null otherwise.
+    HANDLE handOverDone = nullptr;
+    bool closeAtEnd = false;   // the object left closing the socket to the worker
+    bool ended = false;
 };
 
 namespace {
 
-TQDwinsocketWorker* newWorker(TQDwinsocket* owner, TQDsocket::AcceptCallback callback,
-                              SOCKET socket)
-{
-    TQDwinsocketWorker* worker = new TQDwinsocketWorker();
-    InitializeCriticalSection(&worker->lock);
-    worker->references = 1;
-    worker->owner = owner;
-    worker->callback = callback;
-    worker->socket = socket;
-    return worker;
-}
-
-void retain(TQDwinsocketWorker* worker)
-{
-    InterlockedIncrement(&worker->references);
-}
-
-void release(TQDwinsocketWorker* worker)
-{
-    if (InterlockedDecrement(&worker->references) != 0)
-        return;
-    if (worker->thread != nullptr)
-        CloseHandle(worker->thread);
-    DeleteCriticalSection(&worker->lock);
-    delete worker;
-}
-
-long recordPointer(TQDwinsocketWorker* worker)
-{
-    return static_cast<long>(reinterpret_cast<std::intptr_t>(worker));
-}
-
-TQDwinsocketWorker* workerOf(long a)
-{
-    return reinterpret_cast<TQDwinsocketWorker*>(static_cast<std::intptr_t>(a));
-}
-
-void deliver(TQDwinsocketWorker* worker, void* connection, unsigned long peer)
-{
-    ++worker->delivering;
-    worker->callback(worker->owner, connection, peer);
-    --worker->delivering;
-}
-
-// The event record's function, on the application thread. A connection
-// whose socket let its worker go meanwhile is closed instead.
-void deliverConnection(long a, long b, long c)
-{
-    TQDwinsocketWorker* worker = workerOf(a);
-    SOCKET connection = static_cast<SOCKET>(static_cast<unsigned long>(b));
-    if (worker->owner != nullptr)
-        deliver(worker, reinterpret_cast<void*>(connection), static_cast<unsigned long>(c));
-    else
-        closesocket(connection);
-    release(worker);
-}
-
-void deliverDatagram(long a, long b, long)
-{
-    TQDwinsocketWorker* worker = workerOf(a);
-    if (worker->owner != nullptr)
-        deliver(worker, reinterpret_cast<void*>(static_cast<std::intptr_t>(b)), 0);
-    release(worker);
-}
-
-// Hands an event to the application thread and waits for it there, at most
-// timeoutMs; the record holds a reference that the delivery gives back.
-// False when it could not be sent at all.
-bool handToApplication(TQDwinsocketWorker* worker, SOCKET connection, unsigned long peer,
-                       void (*delivery)(long, long, long), unsigned int timeoutMs)
-{
-    WinEventRecord* record = new WinEventRecord{
-        recordPointer(worker), static_cast<long>(connection), static_cast<long>(peer), delivery};
-    retain(worker);
-    if (TQGFsendToAppWindow(TQ_WM_USER_EVENT_RECORD, record, timeoutMs) != -1)
-        return true;
-    delete record;
-    release(worker);
-    return false;
-}
-
-// Until the worker is let go: 0 when its socket can be read, else -1 with
-// the error recorded.
+// Until the worker is let go or the process ends: 0 when its socket can be
+// read, else -1 with the error recorded.
 int waitForTraffic(TQDwinsocketWorker* worker)
 {
     for (;;) {
         if (!worker->held())
             return -1;
+        if (worker->waiting() >= kMostWaitingConnections) {
+            WaitForSingleObject(TQGFworkersEnding(), kWorkerSliceMs);
+            continue;
+        }
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(worker->socket, &readable);
@@ -355,6 +305,8 @@ int waitForTraffic(TQDwinsocketWorker* worker)
     }
 }
 
+// Each connection waits in the worker's queue for the application thread,
+// however long that thread is busy; the worker goes on accepting.
 DWORD WINAPI acceptConnections(void* parameter)
 {
     TQDwinsocketWorker* worker = static_cast<TQDwinsocketWorker*>(parameter);
@@ -378,12 +330,12 @@ DWORD WINAPI acceptConnections(void* parameter)
             __dbprintf("TQDwinsocket::_asccept_thread_() accept return2\n");
             break;
         }
-        if (!handToApplication(worker, connection, peer, deliverConnection,
-                               kConnectionHandOverMs))
-            closesocket(connection);
+        Arrival* arrival = new Arrival{connection, peer};
+        if (!worker->handOver(arrival))
+            worker->discard(arrival);
     }
     worker->finish();
-    release(worker);
+    worker->release();
     return 0;
 }
 
@@ -391,14 +343,16 @@ DWORD WINAPI acceptConnections(void* parameter)
 // one come: false when the worker is to end.
 bool offerDatagram(TQDwinsocketWorker* worker)
 {
-    HANDLE handOver = worker->openHandOver();
-    if (handOver == nullptr)
+    HANDLE handOverDone = worker->openHandOver();
+    if (handOverDone == nullptr)
         return false;
-    bool sent = handToApplication(worker, worker->socket, 0, deliverDatagram, INFINITE);
-    if (sent)
-        WaitForSingleObject(handOver, INFINITE);
+    bool offered = worker->handOver(worker);
+    if (offered) {
+        HANDLE either[2] = {handOverDone, TQGFworkersEnding()};
+        WaitForMultipleObjects(2, either, FALSE, INFINITE);
+    }
     worker->closeHandOver();
-    return sent;
+    return offered;
 }
 
 DWORD WINAPI watchDatagrams(void* parameter)
@@ -408,7 +362,7 @@ DWORD WINAPI watchDatagrams(void* parameter)
            && worker->stillWanted()) {
     }
     worker->finish();
-    release(worker);
+    worker->release();
     return 0;
 }
 
@@ -495,6 +449,8 @@ bool TQDwinsocket::haveSocket()
     return m_socket != 0;
 }
 
+// The worker never waits for the application thread, so it is waited for
+// here even inside one of its own callbacks.
 bool TQDwinsocket::endWorker()
 {
     TQDwinsocketWorker* worker = m_worker;
@@ -502,10 +458,9 @@ bool TQDwinsocket::endWorker()
         return false;
     m_worker = nullptr;
     worker->letGo();
-    // Inside one of its callbacks the worker waits for this very thread.
-    bool ended = worker->delivering == 0 && waitHandlingSentMessages(worker->thread, kWorkerEndMs);
+    bool ended = TQGFwaitHandlingSentMessages(worker->thread, kWorkerEndMs);
     bool workerCloses = !ended && worker->takeOverClosing();
-    release(worker);
+    worker->release();
     return workerCloses;
 }
 
@@ -626,13 +581,13 @@ int TQDwinsocket::acceptEx(AcceptCallback callback)
         return -1;
     if (m_isUdp ? !bindUdp() : !m_listening && listen() != 0)
         return -1;
-    TQDwinsocketWorker* worker = newWorker(this, callback, native(m_socket));
-    retain(worker);
-    worker->thread = CreateThread(nullptr, 0, m_isUdp ? watchDatagrams : acceptConnections,
-                                  worker, 0, nullptr);
+    TQDwinsocketWorker* worker =
+        new TQDwinsocketWorker(this, callback, native(m_socket), m_isUdp != 0);
+    worker->retain();
+    worker->thread = TQGFstartWorker(m_isUdp ? watchDatagrams : acceptConnections, worker);
     if (worker->thread == nullptr) {
-        release(worker);
-        release(worker);
+        worker->release();
+        worker->release();
         return -1;
     }
     m_worker = worker;
@@ -754,12 +709,6 @@ long TQDwinsocket::transfer(void* connection, unsigned char* buffer, long count,
         seterr(moved >= 0 ? 0 : -1);
         return moved;
     }
-    if (m_isUdp && !writing) {
-        int code = waitReady(native(handle), false, seconds);
-        long received = code == 0 ? receiveOnce(handle, buffer, count) : 0;
-        seterr(code != 0 ? code : received >= 0 ? 0 : -1);
-        return received;
-    }
     return transferAll(handle, buffer, count, seconds, writing);
 }
 
@@ -770,13 +719,16 @@ long TQDwinsocket::transferOnce(std::uintptr_t connection, unsigned char* buffer
 }
 
 // Moves bytes until the count is complete, a wait expires, the peer closes
-// or an error comes, and gives the count moved.
+// or an error comes, and gives the count moved. A UDP read gathers
+// datagrams the same way; an empty datagram is no end.
 long TQDwinsocket::transferAll(std::uintptr_t connection, unsigned char* buffer, long count,
                                unsigned long seconds, bool writing)
 {
     long total = 0;
     while (total < count) {
         long moved = transferOnce(connection, buffer + total, count - total, writing);
+        if (moved == 0 && m_isUdp && !writing)
+            continue;
         if (moved == 0)
             break;
         if (moved > 0) {

@@ -1,7 +1,8 @@
 // Sockets on Windows Sockets: TCP clients and servers and UDP sockets,
 // blocking or with time-outs, and a background worker per socket that
 // accepts connections or watches for datagrams and hands each one to the
-// application thread (the private WM_USER message 2).
+// application thread through its hand-over queue (woken by the private
+// WM_USER message 2).
 #ifndef TQDWINSOCKET_H
 #define TQDWINSOCKET_H
 
@@ -20,10 +21,9 @@ public:
     TQ_ROOT_FRAME(TQDwinsocket, TQDsocket)
 
     // Ends the background worker, closes the socket and clears the
-    // listening and accept-started flags. The worker is waited for, with
-    // the application thread's sent messages handled meanwhile, except
-    // inside one of its own callbacks, where it ends as soon as the
-    // callback returns.
+    // listening and accept-started flags. Connections still waiting for the
+    // application thread are closed, and the worker is waited for, also
+    // inside one of its own callbacks.
     int destroy() override;
     int initialize() override;
     void* accept() override;

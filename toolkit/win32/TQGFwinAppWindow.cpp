@@ -1,5 +1,4 @@
-// Registration of the application window and palette, and the one send
-// path by which worker threads reach the application thread.
+// Registration of the application window and palette.
 #include "TQGFwinAppWindow.h"
 
 #include "TQwin32.h"
@@ -14,16 +13,6 @@ std::atomic<HWND> g_appWindow{nullptr};
 HPALETTE g_appPalette = nullptr;
 
 } // namespace
-
-void TQGFcallEventRecord(std::intptr_t lParam)
-{
-    WinEventRecord* record = reinterpret_cast<WinEventRecord*>(lParam);
-    if (record == nullptr)
-        return;
-    if (record->function != nullptr)
-        record->function(record->a, record->b, record->c);
-    delete record;
-}
 
 void TQGFsetAppWindow(HWND window)
 {
@@ -43,20 +32,4 @@ void TQGFsetAppPalette(HPALETTE palette)
 HPALETTE TQGFgetAppPalette()
 {
     return g_appPalette;
-}
-
-long TQGFsendToAppWindow(std::uintptr_t code, void* record, unsigned int timeoutMs)
-{
-    HWND window = TQGFgetAppWindow();
-    if (window == nullptr)
-        return -1;
-    DWORD_PTR answer = 0;
-    SetLastError(0);
-    if (SendMessageTimeoutA(window, WM_USER, code, reinterpret_cast<LPARAM>(record),
-                            SMTO_BLOCK, timeoutMs, &answer) != 0)
-        return 0;
-    // A timed-out send stays queued for the window, which still handles it.
-    if (GetLastError() == ERROR_TIMEOUT)
-        return -2;
-    return -1;
 }

@@ -1,8 +1,8 @@
 // The hidden application window as the Win32 services reach it: private
 // timers run on it, and worker threads hand their work to the application
-// thread by sending it private WM_USER messages. The application device
-// registers its window here as soon as it has made it, and its palette when
-// the display needs one.
+// thread by posting it private WM_USER messages (TQwinHandOverQueue.h).
+// The application device registers its window here as soon as it has made
+// it, and its palette when the display needs one.
 #ifndef TQGFWINAPPWINDOW_H
 #define TQGFWINAPPWINDOW_H
 
@@ -12,13 +12,13 @@
 struct HWND__;
 struct HPALETTE__;
 
-// wParams of the private WM_USER messages to the application window: a
-// child process has output or has ended (lParam the process object); a
-// heap WinEventRecord to call; a heap thread callback record; the lock is
-// taken; pump one message for a thread that holds the lock. Any other
-// wParam is an inter-application message.
+// wParams of the private WM_USER messages to the application window: the
+// wake-ups of the hand-over queues of child processes, sockets and thread
+// objects (lParam the queue); the lock is taken; pump one message for a
+// thread that holds the lock. Any other wParam is an inter-application
+// message.
 const std::uintptr_t TQ_WM_USER_CHILD_PROCESS = 1;
-const std::uintptr_t TQ_WM_USER_EVENT_RECORD = 2;
+const std::uintptr_t TQ_WM_USER_SOCKET_EVENT = 2;
 const std::uintptr_t TQ_WM_USER_THREAD_CALLBACK = 3;
 const std::uintptr_t TQ_WM_USER_LOCK = 4;
 const std::uintptr_t TQ_WM_USER_PUMP = 5;
@@ -34,19 +34,6 @@ const unsigned int TQ_WM_DESTROY_WINDOW = 0xA003;
 const unsigned int TQ_WM_KEEP_TOPMOST = 0xA004;
 const unsigned int TQ_WM_GRAB_LOST = 0xA005;
 
-// The record of TQ_WM_USER_EVENT_RECORD, made with new by the sending
-// thread: the window procedure calls function(a, b, c) and deletes it.
-struct WinEventRecord {
-    long a;
-    long b;
-    long c;
-    void (*function)(long a, long b, long c);
-};
-
-// The application window's handling of TQ_WM_USER_EVENT_RECORD, on the
-// application thread: calls the record's function and deletes the record.
-void TQGFcallEventRecord(std::intptr_t lParam);
-
 void TQGFsetAppWindow(HWND__* window);
 // Null until the application device has registered its window.
 HWND__* TQGFgetAppWindow();
@@ -55,12 +42,5 @@ HWND__* TQGFgetAppWindow();
 // displays without a palette.
 void TQGFsetAppPalette(HPALETTE__* palette);
 HPALETTE__* TQGFgetAppPalette();
-
-// Sends WM_USER with code and record to the application window and waits
-// for it to be handled, at most timeoutMs. 0 when it was handled; -2 when
-// the time ran out (the window procedure still receives the message later
-// and owns the record); -1 when it could not be delivered at all (no
-// application window, or the window is gone), so the caller keeps the record.
-long TQGFsendToAppWindow(std::uintptr_t code, void* record, unsigned int timeoutMs);
 
 #endif

@@ -5,6 +5,7 @@
 #include "FreshProcess.h"
 #include "TQDwinfont.h"
 #include "TQGFwinMain.h"
+#include "WorkThread.h"
 #include "_TQCguiPolicy.h"
 #include "_TQGFdebug.h"
 
@@ -12,20 +13,6 @@
 #include <cstdlib>
 
 namespace {
-
-struct Watch {
-    DWORD ms;
-    const char* what;
-};
-
-DWORD WINAPI watch(void* parameter)
-{
-    Watch* w = static_cast<Watch*>(parameter);
-    Sleep(w->ms);
-    std::fprintf(stderr, "watchdog: %s\n", w->what);
-    std::fflush(stderr);
-    std::_Exit(4);
-}
 
 long g_clockMs = 0;
 
@@ -125,7 +112,12 @@ DWORD exitCodeWithin(HANDLE process, DWORD ms)
 
 void armWatchdog(DWORD ms, const char* what)
 {
-    HANDLE thread = CreateThread(nullptr, 0, watch, new Watch{ms, what}, 0, nullptr);
+    HANDLE thread = startWork([ms, what] {
+        Sleep(ms);
+        std::fprintf(stderr, "watchdog: %s\n", what);
+        std::fflush(stderr);
+        std::_Exit(4);
+    });
     if (thread != nullptr)
         CloseHandle(thread);
 }

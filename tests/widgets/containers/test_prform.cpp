@@ -216,11 +216,17 @@ void filesScenario()
     scene.setText("fileName", eps);
     requireInChild(form->prdraw() == 0 && onePage(readFileBytes(eps)), "EPS likewise");
 
-    scene.set("format", 15);
+    // The free size keeps the page at scale 1; code 15 fits it to A4.
+    const char a4[] = " 72 0 mul 72 11.70 mul translate\n1.00 dup neg scale\n"
+                      "1.1617240287 1.1635359116 scale\n";
+    scene.set("format", 14);
     requireInChild(form->prdraw() == 0 &&
-                       readFileBytes(eps).find("1.0000000000 1.0000000000 scale\n") !=
+                       readFileBytes(eps).find("\n1.0000000000 1.0000000000 scale\n") !=
                            std::string::npos,
-                   "paper code 15 prints as the free size");
+                   "paper code 14 prints at scale 1");
+    scene.set("format", 15);
+    requireInChild(form->prdraw() == 0 && readFileBytes(eps).find(a4) != std::string::npos,
+                   "paper code 15 fits the page to A4");
     scene.set("type", 7);
     requireInChild(form->prdraw() == -1, "type 3 has no output");
 

@@ -96,6 +96,13 @@ TEST_F(Field, TextIsCutPaddedAndReportedOnce)
     setText(field, "a\nb");
     EXPECT_EQ("a\\nb", text(field)) << "a single line holds a line feed as backslash and n";
 
+    setText(field, "abcdefghij");
+    triggerLog().clear();
+    field->setPropertyV("maxLength", static_cast<unsigned short>(8));
+    field->setPropertyV("maxLength", static_cast<unsigned short>(9));
+    EXPECT_EQ("abcdefgh", text(field));
+    EXPECT_EQ(1u, triggerLog().size()) << "only the limit that cuts the text reports a change";
+
     field->setPropertyV("maxLength", static_cast<unsigned short>(8));
     field->setPropertyV("fillSpace", static_cast<unsigned char>(1));
     setText(field, "abc");

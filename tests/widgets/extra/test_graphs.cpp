@@ -165,21 +165,22 @@ TEST_F(Graphs, GraphsAreMadeByNameAndNarrowFieldsKeepTheirLowBits)
 TEST_F(Graphs, FileSourceGivesTheValuesAndAMissingFileOrNameKeepsThem)
 {
     TempDir dir;
-    writeFileBytes(dir.file("series.txt"), "12,40,77");
+    const std::string series = "12,40\x1a,77\r\n";
+    writeFileBytes(dir.file("series.txt"), series);
     TQCvbarGraph* bars = add<TQCvbarGraph>("bars", 0, 0, 100, 100);
     setText(bars, "dataSourceName", dir.file("series.txt").c_str());
     set(bars, "dataSource", 2);
-    EXPECT_EQ("12,40,77", text(bars, "value"));
+    EXPECT_EQ(series, text(bars, "value")) << "the whole text, past a 0x1A byte";
     EXPECT_EQ(3u, callsOf(bars, {"drawRect"}).size());
     setText(bars, "dataSourceName", dir.file("missing.txt").c_str());
-    EXPECT_EQ("12,40,77", text(bars, "value"));
+    EXPECT_EQ(series, text(bars, "value"));
     set(bars, "dataSource", 1);
     setText(bars, "dataSourceName", nullptr);
     bars->update();
-    EXPECT_EQ("12,40,77", text(bars, "value")) << "no name, no instance looked for";
+    EXPECT_EQ(series, text(bars, "value")) << "no name, no instance looked for";
 
     TQCvlineGraph* line = add<TQCvlineGraph>("line", 0, 0, 100, 100);
-    writeFileBytes(dir.file("gaps.txt"), "12,NA,77,NA\n");
+    writeFileBytes(dir.file("gaps.txt"), "12,NA,77\x1a,NA\n");
     setText(line, "dataSourceName", dir.file("gaps.txt").c_str());
     set(line, "dataSource", 2);
     EXPECT_EQ((Calls{"drawLine(0,88,2,88)", "drawLines((22,24),(33,99))"}),

@@ -2,8 +2,8 @@
 // titles. Presses are posted with the pointer put there by SetCursorPos,
 // keys go through SendInput, all under a bounded pump; the open title's
 // look, the menu's size and place, the hand-over between titles, the
-// pointer grab and every way of closing, and the menu area's layout and
-// groove read back from the windows. Each scenario runs in a process of
+// pointer grab and every way of closing, a cascade at the screen's edge,
+// and the menu area's layout and groove read back from the windows. Each scenario runs in a process of
 // its own.
 #include "FreshProcess.h"
 #include "GuiPixels.h"
@@ -255,18 +255,33 @@ void mouseScenario()
     requireInChild(!scene.view->getOpened() && !scene.view->getPopup()->getVisible() &&
                        scene.letGo() && takeLog().empty(),
                    "a title without entries opens nothing");
-    scene.view->setPropertyV("menuItems", "A longer entry:one_ep:O:1,Two:two_ep:T:2");
+    scene.view->setPropertyV("menuItems",
+                             "A longer entry:one_ep:O:1,More:{Deeper entries:d_ep:D:4,Two:t:T:5}");
 
-    // Against the right and bottom edges the menu ends at them.
+    // Against the right and bottom edges the menu ends at them; the child of
+    // its cascade entry, which would start at the right edge, opens on the
+    // left of it, on the screen.
     long screenW = static_cast<unsigned short>(TQGIappDev()->getWidth());
     long screenH = static_cast<unsigned short>(TQGIappDev()->getHeight());
     TQGFsetGeometry(scene.window, static_cast<short>(screenW - 170),
                     static_cast<short>(screenH - 60), 400, 300);
     pumpPendingMessages(kPatience);
     scene.click(scene.on(scene.view));
-    auto v = geometryOf(scene.view->getPopup());
+    TQCpulldownMenuPopup* viewMenu = scene.view->getPopup();
+    auto v = geometryOf(viewMenu);
     requireInChild(scene.view->getOpened() && v[0] == screenW - v[2] && v[1] == screenH - v[3],
                    "a menu passing the right and bottom edges ends at them");
+    long t = viewMenu->getProperty("shadowThickness").getLong();
+    long h = viewMenu->getProperty("menuItemHeight").getLong();
+    scene.mouse(WM_MOUSEMOVE, 0, POINT{static_cast<int>(v[0] + 20),
+                                       static_cast<int>(v[1] + t + h + h / 2)});
+    auto* more = static_cast<TQCpulldownMenuPopup*>(viewMenu->get_child_pld_list()->getData(0));
+    requireInChild(more != nullptr && more->getVisible(), "pointing at More opens its child");
+    RECT c;
+    GetWindowRect(GetAncestor(clientWindowOf(more), GA_ROOT), &c);
+    requireInChild(c.left >= 0 && c.right <= v[0] && c.top >= 0 && c.bottom <= screenH &&
+                       c.right - c.left == geometryOf(more)[2],
+                   "the child lies on the screen, left of its parent");
     passInChild();
 }
 

@@ -3,7 +3,7 @@
 // and the release that chooses it, click mode, keys through SendInput, the
 // modal popup() ended by releases, keys, a lost grab, hiding, deletion and
 // a quit request (each step run by a thread timer inside the loop, under a
-// watchdog), and openings that fail. Each scenario runs in a process of its
+// watchdog), a cascade at the screen's edge, and openings that fail. Each scenario runs in a process of its
 // own.
 #include "FreshProcess.h"
 #include "GuiTestApp.h"
@@ -237,6 +237,25 @@ void keysScenario()
                    "at the right edge it ends at the edge; look B's separator is 8 high");
     menu->popdown();
     scene.mouse(WM_RBUTTONUP, 0, static_cast<int>(screen - 5), 150);
+
+    // The child of a cascade entry would start at the edge: it opens on the
+    // left of the menu, on the screen.
+    menu->setPropertyV("menuItems", "Cut:cut_ep:T:1,More:{Deeper entries:d_ep:D:4}");
+    scene.rightPress(static_cast<int>(screen - 5), 150);
+    g = geometryOf(menu);
+    scene.mouse(WM_MOUSEMOVE, MK_RBUTTON, static_cast<int>(g[0] + 30),
+                static_cast<int>(g[1] + 2 + 20 + 10));
+    auto* child =
+        static_cast<TQCpulldownMenuPopup*>(menu->get_child_pld_list()->getData(0));
+    requireInChild(child != nullptr && child->getVisible(), "pointing at More opens its child");
+    RECT c;
+    GetWindowRect(GetAncestor(clientWindowOf(child), GA_ROOT), &c);
+    requireInChild(c.left >= 0 && c.right <= g[0] && c.right - c.left == geometryOf(child)[2],
+                   "the child lies on the screen, left of the menu");
+    menu->popdown();
+    scene.mouse(WM_RBUTTONUP, 0, static_cast<int>(screen - 5), 150);
+    menu->setPropertyV("menuItems", kItems);
+    menu->setValueToggleMenu(3, 1);
     takeLog();
 
     for (WORD vk : {VK_ESCAPE, VK_MENU, VK_CONTROL, VK_LWIN, VK_RWIN, VK_APPS}) {

@@ -248,6 +248,20 @@ void cascadeScenario()
     requireInChild(geometryOf(edit)[0] == exactX + 1 - expectedWidth,
                    "passing the edge by one, it opens left of the parent");
     delete menu;
+    // A parent that ends at the edge: its child would start there.
+    long screenH = static_cast<unsigned short>(TQGIappDev()->getHeight());
+    menu = openMenu(text, static_cast<short>(screen - 120), 100, 120, 24, 76);
+    pointAt(menu, 60, 14);
+    edit = static_cast<TQCpulldownMenuPopup*>(menu->get_child_pld_list()->getData(0));
+    requireInChild(geometryOf(edit)[0] == screen - 120 - expectedWidth,
+                   "starting at the right edge, it opens left of the parent");
+    edit->setVisible(0);
+    menu->popupChildPld(0, const_cast<char*>("A:a:a:1"), static_cast<short>(screen),
+                        static_cast<short>(screenH));
+    auto e = geometryOf(edit);
+    requireInChild(e[0] == screen - 120 - e[2] && e[1] == screenH - e[3],
+                   "starting at the bottom edge, it is moved up to end at it");
+    delete menu;
 
     TQGIappGuiPolicy()->setGuiPolicy(TQCguiPolicy::LOOK_B, 0);
     menu = openMenu(text, 100, 100, 120, 24, 76);

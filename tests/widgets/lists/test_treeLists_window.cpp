@@ -1,8 +1,9 @@
 // The multi-column list and the directory tree in a real window under Xvfb:
 // header clicks sort, a dragged divider moves the second column of every
 // row, and presses on the open/close boxes of a directory tree read a
-// temporary folder while the selected row keeps its highlight. Each
-// scenario runs in a process of its own.
+// temporary folder while the selected row keeps its highlight; the first
+// presses on a new tree open it and select. Each scenario runs in a process
+// of its own.
 #include "FreshProcess.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
@@ -191,6 +192,38 @@ void directoryTreeScenario()
     passInChild();
 }
 
+// A new tree fills itself while its window is first shown, before the
+// frame its rows are drawn on had a device: the rows must take presses all
+// the same. The first press on the top row's box shows the drives, a press
+// on a row's text selects it.
+void firstPressScenario()
+{
+    Scene scene("TQCdirTree", "the first-press scenario hung");
+    TQCdirTree* tree = static_cast<TQCdirTree*>(scene.list);
+    scene.show();
+    requireInChild(tree->getNum() == 2 && scene.text(0) == "My computer" &&
+                       !tree->getLabel(1)->getOwnVisible(),
+                   "the first layout gives the top row and its hidden child");
+    scene.press(tree->getLabel(0), kRow / 2, kRow / 2);
+    long open = 0;
+    tree->getItemValue(0, 0, &open);
+    long drive = -1;
+    for (long i = 1; i < tree->getNum(); ++i)
+        if (scene.text(i) == "C:")
+            drive = i;
+    requireInChild(open == 1 && drive > 0 && tree->getLabel(drive)->getOwnVisible(),
+                   "the first press on the top row's box opens it and shows drive C:");
+    requireInChild(tree->getSelectedPos() == -1, "a press on the box selects nothing");
+
+    scene.press(tree->getLabel(drive), 150, kRow / 2);
+    requireInChild(tree->getSelectedPos() == drive &&
+                       std::string(tree->getSelectedDirName()) == "C:",
+                   "a press on the text of C: selects it");
+    scene.press(tree->getLabel(0), 150, kRow / 2);
+    requireInChild(tree->getSelectedPos() == 0, "a press on the top row's text selects it");
+    passInChild();
+}
+
 } // namespace
 
 TQ_FRESH_PROCESS_TEST(TreeListsOnWindowDeathTest, HeaderClicksSortAndADividerDragMovesTheColumn,
@@ -199,3 +232,6 @@ TQ_FRESH_PROCESS_TEST(TreeListsOnWindowDeathTest, HeaderClicksSortAndADividerDra
 TQ_FRESH_PROCESS_TEST(TreeListsOnWindowDeathTest,
                       BoxPressesReadTheFolderAndASelectionOutsideTheBranchStays,
                       directoryTreeScenario(), "")
+
+TQ_FRESH_PROCESS_TEST(TreeListsOnWindowDeathTest, FirstPressesOnANewDirectoryTreeOpenAndSelect,
+                      firstPressScenario(), "")

@@ -5,6 +5,7 @@
 #define _TQCWINDOW_H
 
 #include "_TQCclassFrame.h"
+#include "_TQCindexVariantData.h"
 #include "_TQDwindowDev.h"
 
 #include <type_traits>
@@ -224,8 +225,13 @@ void TQCwindow::sendKey(long key, T value)
     long initialize() override                                                   \
     {                                                                            \
         TQCwindow::initialize();                                                 \
-        setPropertyV(_TQNpixmapStyle(), static_cast<unsigned char>(1));          \
+        applyMadeValues();                                                       \
         return 0;                                                                \
+    }                                                                            \
+    void getMadeValues(TQCindexVariantData* values) override                     \
+    {                                                                            \
+        TQCwindow::getMadeValues(values);                                        \
+        values->setData(_TQNpixmapStyle(), TQCvariant(static_cast<unsigned char>(1))); \
     }                                                                            \
     long _device_initialize() override                                           \
     {                                                                            \

@@ -18,9 +18,6 @@ TQ_TYPE_SERVER_FRAME(TQCprform, TQCform);
 
 namespace {
 
-// The paper table has rows 0 to 14; the last code a format can hold prints
-// as the free size.
-const unsigned char kLastPaper = TQDpsdraw::PAPER_FREE;
 const unsigned char kNoType = 3;
 // The platform drawing object's key of its print job: 1 starts one, 0 ends
 // it.
@@ -166,7 +163,8 @@ long TQCprform::prdraw()
     setPage(m_printer, TQDdraw::VALUE_PAGE_WIDTH, m_workWidth);
     setPage(m_printer, TQDdraw::VALUE_PAGE_HEIGHT, m_workHeight);
     setPage(m_printer, TQDdraw::VALUE_PRINT_MODE, m_type);
-    setPage(m_printer, TQDdraw::VALUE_PAPER, m_format > kLastPaper ? kLastPaper : m_format);
+    // Every code the 4 bits hold has its paper: 15, unnamed, prints as A4.
+    setPage(m_printer, TQDdraw::VALUE_PAPER, m_format);
     setPage(m_printer, TQDdraw::VALUE_UPRIGHT, m_orientation);
 
     // The PostScript object is current only while the page is drawn: any

@@ -250,6 +250,11 @@ long TQCscrForm::_device_initialize()
     TQDdev* dev = getowndev();
     if (dev == nullptr)
         return -1;
+    // The layout may show widgets on the frame (a directory tree makes its
+    // first rows there); a window-less widget joins the input of the device
+    // it draws on when it gets its own, so the frame's comes first.
+    if (m_frame != nullptr && m_frame->getOwnVisible())
+        m_frame->attachdev();
     _adjust();
     dev->setEnableEventBit(kFormEvents);
     if (m_frame != nullptr) {

@@ -4,6 +4,7 @@
 #include "_TQCballoonHelp.h"
 
 #include "_TQCfontSet.h"
+#include "_TQCindexVariantData.h"
 #include "_TQCprocedure.h"
 #include "_TQCstring.h"
 #include "_TQCtypeServerFrame.h"
@@ -130,10 +131,7 @@ long TQCballoonHelp::initialize()
     TQCwindow::initialize();
     if (m_label != nullptr)
         return 0;
-    setPropertyV(_TQNshadowType(), static_cast<char>(4));
-    setPropertyV(_TQNshadowThickness(), static_cast<unsigned char>(2));
-    setPropertyV(_TQNtitleBar(), static_cast<char>(TITLE_BAR_OVERRIDE_REDIRECT));
-    setPropertyV(_TQNindicatorOn(), static_cast<unsigned char>(0));
+    applyMadeValues();
     m_label = new TQCvlabel(this, "md-label");
     m_label->initialize();
     m_label->setPropertyV(_TQNx(), static_cast<short>(1));
@@ -145,6 +143,16 @@ long TQCballoonHelp::initialize()
     m_label->setVisible(1);
     _adjust();
     return 0;
+}
+
+// A 2-pixel border, no frame or title from the window system, no indicator.
+void TQCballoonHelp::getMadeValues(TQCindexVariantData* values)
+{
+    TQCwindow::getMadeValues(values);
+    values->setData(_TQNshadowType(), TQCvariant(static_cast<char>(4)));
+    values->setData(_TQNshadowThickness(), TQCvariant(static_cast<unsigned char>(2)));
+    values->setData(_TQNtitleBar(), TQCvariant(static_cast<char>(TITLE_BAR_OVERRIDE_REDIRECT)));
+    values->setData(_TQNindicatorOn(), TQCvariant(0));
 }
 
 long TQCballoonHelp::_device_initialize()

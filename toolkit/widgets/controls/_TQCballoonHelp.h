@@ -21,6 +21,7 @@ public:
 
     // The border, the override-redirect frame and the inner label, sized.
     long initialize() override;
+    void getMadeValues(TQCindexVariantData* values) override;
     // A pop-up window without frame, kept above all others.
     long _device_initialize() override;
 

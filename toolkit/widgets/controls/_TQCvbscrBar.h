@@ -11,6 +11,7 @@ public:
     TQCvbscrBar(TQCbase* parent, const char* name);
 
     long initialize() override;
+    void getMadeValues(TQCindexVariantData* values) override;
 
     void onGuiPolicyChange(long policy) override;
 };

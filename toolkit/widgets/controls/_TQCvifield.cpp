@@ -173,12 +173,17 @@ void TQCvifield::_set_text(unsigned short* text)
     _update_text();
 }
 
+// The text as it was is kept only where the update itself may change it (a
+// single line's line feeds, the length limit) and a change decides the
+// report: a long multi-line text is not copied for nothing.
 void TQCvifield::_update_text()
 {
     dropLabelCache();
     if (m_buf == nullptr)
         m_buf = emptyText();
-    std::unique_ptr<u16[]> before(TQGFstrdupUCS2(m_buf));
+    bool mayChange = !m_multiLine || m_lengthLimit;
+    std::unique_ptr<u16[]> before(mayChange && !m_setByProgram ? TQGFstrdupUCS2(m_buf)
+                                                               : nullptr);
     m_lineCount = -1;
     m_cursorCache.cursor = -1;
     _reset_select_string();
@@ -186,7 +191,7 @@ void TQCvifield::_update_text()
         replaceLineFeeds();
     _adjust_max_len();
     _fill_space();
-    bool report = m_setByProgram || !sameText(before.get(), m_buf);
+    bool report = m_setByProgram || (before != nullptr && !sameText(before.get(), m_buf));
     m_setByProgram = 0;
     if (report)
         onValueChange();
@@ -216,8 +221,10 @@ void TQCvifield::_adjust_max_len()
 
 void TQCvifield::_fill_space()
 {
+    if (!m_lengthLimit || !(m_fillSpace || !m_interCur))
+        return;
     long length = textLength();
-    if (!m_lengthLimit || !(m_fillSpace || !m_interCur) || length >= m_maxLength)
+    if (length >= m_maxLength)
         return;
     u16* padded = new u16[m_maxLength + 1];
     std::memcpy(padded, m_buf, length * sizeof(u16));

@@ -8,6 +8,8 @@
 
 #include "_TQCvlabel.h"
 
+#include <memory>
+
 class TQDkeyboard;
 
 class TQCvifield : public TQCvlabel {
@@ -277,6 +279,16 @@ private:
     void drawPicture(TQDdev* dev, const Look& look);
     void drawFrame(TQDdev* dev);
     void drawText(TQDdev* dev, const Look& look);
+    // What is handed to the device: a copy of part of the text with tabs
+    // as blanks, the cursor and the selection in it.
+    struct Shown {
+        std::unique_ptr<u16[]> text;
+        long cursor = -1;
+        long selStart = 0;
+        long selEnd = 0;
+    };
+    Shown shownText(long from, long to, bool withCursor);
+    void linesInView(TQDdev* dev, long* y, long* from, long* to);
     void followCursor();
 
     CursorCache m_cursorCache;

@@ -4,6 +4,7 @@
 // text, the cursor, the view or the geometry changes.
 #include "_TQCvifield.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "_TQCfontSet.h"
@@ -114,7 +115,7 @@ void TQCvifield::drawFrame(TQDdev* dev)
 }
 
 // Selection and cursor are handed to the device relative to the first
-// shown character; tabs show as blanks.
+// character handed over; tabs show as blanks.
 void TQCvifield::drawText(TQDdev* dev, const Look& look)
 {
     bool twinPhase = look.blink.fore && m_twinBlink;
@@ -125,27 +126,15 @@ void TQCvifield::drawText(TQDdev* dev, const Look& look)
     if (look.blink.fore && !m_twinBlink)
         return;
 
-    long first = m_multiLine ? 0 : m_firstShown;
-    std::unique_ptr<u16[]> shown(TQGFstrdupUCS2(m_buf + first));
-    for (u16* p = shown.get(); *p != 0; ++p) {
-        if (*p == 0x09)
-            *p = 0x20;
-    }
-    long selStart = 0, selEnd = 0;
-    if (hasSelection()) {
-        selStart = m_selEnd - first;
-        selEnd = m_anchor - first;
-    }
     dev->setBackColor(m_backColor);
-    long cursor = -1;
-    if (getFocus() && getSensitive() && m_cursorShown) {
+    bool withCursor = getFocus() && getSensitive() && m_cursorShown;
+    if (withCursor)
         dev->setBackColor(look.background);
-        cursor = m_keyInputDisabled && !m_multiLine ? -1 : m_cursor - first;
-    }
     const TQCrect& a = look.area;
     if (!m_multiLine) {
-        dev->drawUString(a.x, a.y, a.width, a.height, shown.get(), m_font, 0, cursor, m_interCur,
-                         selStart, selEnd);
+        Shown shown = shownText(m_firstShown, textLength(), withCursor && !m_keyInputDisabled);
+        dev->drawUString(a.x, a.y, a.width, a.height, shown.text.get(), m_font, 0, shown.cursor,
+                         m_interCur, shown.selStart, shown.selEnd);
         return;
     }
     if (!m_keepScroll)
@@ -155,10 +144,76 @@ void TQCvifield::drawText(TQDdev* dev, const Look& look)
     // again, so that a view scrolled by copying shows what a repaint shows.
     long inset = m_shadowType != -1 ? m_shadowThickness : 0;
     long x = a.x - m_scrollX, y = a.y - m_scrollY;
+    long from = 0, to = 0;
+    linesInView(dev, &y, &from, &to);
+    Shown shown = shownText(from, to, withCursor);
     dev->drawUString(x, y, positive(m_width - inset - x), positive(m_height - inset - y),
-                     shown.get(), m_font, 5, cursor, m_interCur, selStart, selEnd);
+                     shown.text.get(), m_font, 5, shown.cursor, m_interCur, shown.selStart,
+                     shown.selEnd);
     dev->setHatchPattern(0);
     drawFrame(dev);
+}
+
+// Characters from to to of the buffer, with the cursor (-1 without one)
+// and the selection relative to the first; a selection reaching beyond
+// them ends at their edges, which they show the same.
+TQCvifield::Shown TQCvifield::shownText(long from, long to, bool withCursor)
+{
+    Shown shown;
+    shown.text.reset(new u16[to - from + 1]);
+    u16* out = shown.text.get();
+    for (long i = from; i < to; ++i)
+        *out++ = m_buf[i] == 0x09 ? 0x20 : m_buf[i];
+    *out = 0;
+    shown.cursor = withCursor ? m_cursor - from : -1;
+    if (hasSelection()) {
+        shown.selStart = std::min(std::max(m_selEnd - from, 0L), to - from);
+        shown.selEnd = std::min(std::max(m_anchor - from, 0L), to - from);
+    }
+    return shown;
+}
+
+// The lines of a multi-line text drawn from *y (the top of its first line)
+// that reach into the field: the range from the start of the line before
+// the first of them to the end of the line after the last, and the top of
+// the range's first line. That line lies above the field, so that the
+// device clips the range as it clips the whole text, and the range holds a
+// line feed when the text does. A device that scales, or a field without a
+// font, takes the whole text.
+void TQCvifield::linesInView(TQDdev* dev, long* y, long* from, long* to)
+{
+    TQDfont* font = TQGIappFontSet()->getFont(m_font);
+    long fh = font != nullptr ? font->getFontHeight() : 0;
+    *from = 0;
+    if (fh <= 0 || dev->getScaled()) {
+        *to = textLength();
+        return;
+    }
+    long first = *y < 0 ? std::max(-*y / fh - 1, 0L) : 0;
+    long last = std::max(m_height - *y, 0L) / fh + 1;
+    // The start of line `line`, and of the line before it; the text is read
+    // no further than the view.
+    long line = 0, start = 0, before = 0, i = 0;
+    for (; m_buf[i] != 0 && line < first; ++i) {
+        if (m_buf[i] == 0x0a) {
+            before = start;
+            start = i + 1;
+            ++line;
+        }
+    }
+    // A view below the end of the text starts with its last two lines.
+    if (line < first) {
+        first = std::max(line - 1, 0L);
+        start = line > 0 ? before : 0;
+        line = first;
+    }
+    *from = start;
+    for (i = start; m_buf[i] != 0; ++i) {
+        if (m_buf[i] == 0x0a && ++line > last)
+            break;
+    }
+    *to = i;
+    *y += first * fh;
 }
 
 void TQCvifield::followCursor()

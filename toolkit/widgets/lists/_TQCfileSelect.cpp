@@ -7,6 +7,7 @@
 #include "_TQCfileSelect_internal.h"
 #include "_TQCform.h"
 #include "_TQCguiPolicy.h"
+#include "_TQCindexVariantData.h"
 #include "_TQCinputDialog.h"
 #include "_TQCscrForm.h"
 #include "_TQCtypeServerFrame.h"
@@ -123,13 +124,21 @@ long TQCfileSelect::initialize()
     buildButtons();
     buildListArea();
 
-    setProperty(_TQNlabelPixmap(), kDialogIcon);
-    setProperty(_TQNtitleString(), "FileSelection");
+    applyMadeValues();
+    // Worked out where the dialog is made, so no made value: a dialog saved
+    // with an empty directory opens in the loading program's directory.
     setProperty(_TQNdirName(), workingDirectory().c_str());
     setProperty(_TQNmaskFileName(), "");
     setProperty(_TQNfileName(), "");
     onGuiPolicyChange(TQDappDev::getGuiPolicy());
     return 0;
+}
+
+void TQCfileSelect::getMadeValues(TQCindexVariantData* values)
+{
+    TQCbaseDialog::getMadeValues(values);
+    values->setData(_TQNlabelPixmap(), TQCvariant(kDialogIcon));
+    values->setData(_TQNtitleString(), TQCvariant("FileSelection"));
 }
 
 // The three fields share their look; each finds the dialog through its

@@ -28,6 +28,8 @@ public:
     // the work form "FS-area"; the DIR field shows the working directory,
     // the TYPE and FILE fields are empty. 0.
     long initialize() override;
+    // The dialog's icon and title.
+    void getMadeValues(TQCindexVariantData* values) override;
     // A size below 50 x 60 is raised to it before the base lays it out.
     void onResize(TQCrect* rect) override;
     // Shown: the listing is rebuilt from the top with "parent directory"

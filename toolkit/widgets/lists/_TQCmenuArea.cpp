@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "_TQCindexVariantData.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDdev.h"
 #include "_TQGFtrigger.h"
@@ -61,15 +62,8 @@ long TQCmenuArea::initialize()
 {
     long result = TQCform::initialize();
     TQCbase* parent = getParent();
-    unsigned short border =
-        static_cast<unsigned short>(parent != nullptr ? numberOf(parent, _TQNshadowThickness()) : 0);
-    setPropertyV(_TQNx(), static_cast<short>(border));
-    setPropertyV(_TQNy(), static_cast<short>(0));
     setPropertyV(_TQNwidth(), static_cast<unsigned short>(1));
-    setPropertyV(_TQNanchorLeft(), border);
-    setPropertyV(_TQNanchorRight(), border);
-    setPropertyV(_TQNanchorLeftFlag(), static_cast<TQCbool>(1));
-    setPropertyV(_TQNanchorRightFlag(), static_cast<TQCbool>(1));
+    applyMadeValues();
     if (parent == nullptr || underBoxForm())
         return result;
     if (parent->getUserData(BOUND_KEY) == nullptr) {
@@ -79,6 +73,22 @@ long TQCmenuArea::initialize()
     }
     _resize_work(parent);
     return result;
+}
+
+// At the parent's border, anchored to both sides of it. The width follows
+// the parent whatever is asked, so no width is made.
+void TQCmenuArea::getMadeValues(TQCindexVariantData* values)
+{
+    TQCform::getMadeValues(values);
+    TQCbase* parent = getParent();
+    unsigned short border =
+        static_cast<unsigned short>(parent != nullptr ? numberOf(parent, _TQNshadowThickness()) : 0);
+    values->setData(_TQNx(), TQCvariant(static_cast<short>(border)));
+    values->setData(_TQNy(), TQCvariant(static_cast<short>(0)));
+    values->setData(_TQNanchorLeft(), TQCvariant(border));
+    values->setData(_TQNanchorRight(), TQCvariant(border));
+    values->setData(_TQNanchorLeftFlag(), TQCvariant(1));
+    values->setData(_TQNanchorRightFlag(), TQCvariant(1));
 }
 
 unsigned short TQCmenuArea::parentInnerWidth()

@@ -24,6 +24,7 @@ public:
     // Spans the parent, anchored at its border, and lays the parent's menu
     // areas out, binding that to the parent's RESIZE once.
     long initialize() override;
+    void getMadeValues(TQCindexVariantData* values) override;
     // Whatever width is asked, the window takes the parent's width inside
     // its border.
     void setWorkTQNwidth(unsigned short width) override;

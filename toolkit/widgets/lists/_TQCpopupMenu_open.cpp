@@ -67,7 +67,7 @@ long TQCpopupMenu::_popup_menu()
 }
 
 // The top-left corner at the pointer, moved left or up only as far as the
-// screen's edge needs; a point off the screen is kept.
+// screen's edge needs; a point left of or above the screen is kept.
 void TQCpopupMenu::placeAt(short x, short y)
 {
     long policy = TQGIappGuiPolicy()->getGuiPolicy();

@@ -4,6 +4,7 @@
 // _TQCpulldownMenu_draw.cpp.
 #include "_TQCpulldownMenu.h"
 
+#include "_TQCindexVariantData.h"
 #include "_TQCprocedure.h"
 #include "_TQCpulldownMenuPopup.h"
 #include "_TQCtypeServerFrame.h"
@@ -126,6 +127,13 @@ long TQCpulldownMenu::initialize()
     m_popup->setPropertyV(_TQNseparator2(), m_separator2);
     m_popup->setPropertyV(_TQNmenuItems(), m_menuItems);
     return 0;
+}
+
+// The numbered entries the constructor stores.
+void TQCpulldownMenu::getMadeValues(TQCindexVariantData* values)
+{
+    TQCvlabel::getMadeValues(values);
+    values->setData(_TQNmenuItems(), TQCvariant(kNewTitleItems));
 }
 
 long TQCpulldownMenu::_device_initialize()

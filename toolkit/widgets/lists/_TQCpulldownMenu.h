@@ -41,6 +41,7 @@ public:
 
     // Makes the menu window, holding the title's entries already.
     long initialize() override;
+    void getMadeValues(TQCindexVariantData* values) override;
     long _device_initialize() override;
     using TQCbase::addProcedure;
     long addProcedure(TQCprocedure* procedure) override;

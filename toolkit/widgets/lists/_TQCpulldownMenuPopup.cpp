@@ -127,7 +127,9 @@ bool TQCpulldownMenuPopup::passesScreenEdge(long position, long size, bool horiz
                                                                               : app->getHeight());
     if (edge != nullptr)
         *edge = screen;
-    return position >= 0 && position < screen && position + size > screen;
+    // A menu that starts at or beyond the edge would open out of the
+    // pointer's reach: it counts as passing the edge.
+    return screen > 0 && position >= 0 && position + size > screen;
 }
 
 TQCpulldownData* TQCpulldownMenuPopup::get_parent_pld_data()

@@ -143,8 +143,8 @@ public:
     void set_use_pixmap(unsigned char on) { m_usePixmap = on & 1; }
 
     // Whether a menu of that size at that position passes the screen's far
-    // edge (right when horizontal, else bottom), whose place goes to *edge;
-    // a position off the screen never does.
+    // edge (right when horizontal, else bottom), whose place goes to *edge,
+    // or starts at or beyond it; a negative position never does.
     static bool passesScreenEdge(long position, long size, bool horizontal,
                                  long* edge = nullptr);
 

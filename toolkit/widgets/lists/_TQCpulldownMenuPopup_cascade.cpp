@@ -54,9 +54,10 @@ TQCpulldownMenuPopup* TQCpulldownMenuPopup::makeChild(long c)
 }
 
 // The child is as wide as its label with the most bytes; it opens on the
-// left of this window when it would pass the right edge of the screen, and
-// is moved up when it would pass the bottom. A child already open keeps its
-// place and contents.
+// left of this window when it would pass the right edge of the screen (also
+// when it would start at or beyond it, as beside a window that ends at the
+// edge), and is moved up when it would pass the bottom. A child already open
+// keeps its place and contents.
 void TQCpulldownMenuPopup::popupChildPld(short c, char* text, short x, short y)
 {
     if (c < 0)

@@ -60,7 +60,8 @@ void TQCpulldownMenu::_menu_popup(TQCpoint*)
 }
 
 // Sized for the entries, moved left or up only as far as the screen's edge
-// needs; a menu whose corner is off the screen stays where it is.
+// needs; a menu whose corner lies left of or above the screen stays where
+// it is.
 bool TQCpulldownMenu::fillWindow(short x, short y)
 {
     std::vector<TQCmenuEntry> entries =

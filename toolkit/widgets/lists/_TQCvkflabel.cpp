@@ -2,6 +2,7 @@
 // list rows kept unused until the focus comes, and the focus change.
 #include "_TQCvkflabel.h"
 
+#include "_TQCindexVariantData.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQDkeyboard.h"
 
@@ -13,6 +14,15 @@ TQCvkflabel::TQCvkflabel(TQCbase* parent, const char* name) : TQCvklabel(parent,
     m_selectColor = -7;
     m_selectForeColor = -18;
     TQCregisterClass(this, VERSION, [](Registrar&) {});
+}
+
+// Made with the registered select colours, so the row label's made values
+// do not hold here.
+void TQCvkflabel::getMadeValues(TQCindexVariantData* values)
+{
+    TQCvklabel::getMadeValues(values);
+    values->del(_TQNselectColor());
+    values->del(_TQNselectForeColor());
 }
 
 void TQCvkflabel::onFocusChange(unsigned char focus)

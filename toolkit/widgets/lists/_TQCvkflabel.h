@@ -12,6 +12,8 @@ public:
     TQ_CLASS_FRAME(TQCvkflabel, TQCvklabel, 1000, 1000)
     TQCvkflabel(TQCbase* parent, const char* name);
 
+    void getMadeValues(TQCindexVariantData* values) override;
+
     // Gaining it (while sensitive): the select colours become the
     // highlight, the row takes the keyboard with the input method off and
     // draws. Losing it: no highlight, the keyboard let go, drawn again.

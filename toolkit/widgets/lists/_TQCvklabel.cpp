@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "_TQCindexVariantData.h"
 #include "_TQClist.h"
 #include "_TQClist_internal.h"
 #include "_TQCtypeServerFrame.h"
@@ -55,6 +56,14 @@ TQCvklabel::TQCvklabel(TQCbase* parent, const char* name) : TQCvlabel(parent, na
         TQ_WATCH(r, selectForeColor, -18)->setInit(0);
         r.triggers({TQEV_KEY_PRESS, TQEV_KEY_RELEASE, TQEV_FOCUS_CH, TQEV_ACTIVATE});
     });
+}
+
+// Unselected: the constructor's 0 and 0 in place of the reported defaults.
+void TQCvklabel::getMadeValues(TQCindexVariantData* values)
+{
+    TQCvlabel::getMadeValues(values);
+    values->setData(_TQNselectColor(), TQCvariant(static_cast<short>(0)));
+    values->setData(_TQNselectForeColor(), TQCvariant(static_cast<short>(0)));
 }
 
 TQCvklabel::~TQCvklabel()

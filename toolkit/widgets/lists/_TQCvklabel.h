@@ -18,6 +18,7 @@ public:
     TQCvklabel(TQCbase* parent, const char* name);
     // Lets go of the keyboard when it still points at this row.
     ~TQCvklabel() override;
+    void getMadeValues(TQCindexVariantData* values) override;
 
     void onMousePress(TQCpoint* point) override;
     void onMouseDoubleClick(TQCpoint* point) override;

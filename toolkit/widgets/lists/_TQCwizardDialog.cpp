@@ -5,6 +5,7 @@
 
 #include "_TQCform.h"
 #include "_TQCindexForm.h"
+#include "_TQCindexVariantData.h"
 #include "_TQClocaleSet.h"
 #include "_TQCtypeServerFrame.h"
 #include "_TQCvbtn.h"
@@ -62,6 +63,15 @@ long TQCwizardDialog::initialize()
     setWorkTQNlabelString(m_labelString);
     onGuiPolicyChange(TQDappDev::getGuiPolicy());
     return 0;
+}
+
+// The catalogue's button texts, as the constructor stores them. okString
+// and noString are no settings of a wizard: its buttons take their texts
+// from labelString.
+void TQCwizardDialog::getMadeValues(TQCindexVariantData* values)
+{
+    TQCbaseDialog::getMadeValues(values);
+    values->setData(_TQNlabelString(), TQCvariant(TQGFgettext(kLabelsKey)));
 }
 
 void TQCwizardDialog::onGuiPolicyChange(long policy)

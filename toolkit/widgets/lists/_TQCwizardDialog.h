@@ -25,6 +25,7 @@ public:
     // The command bar, then the work form with the page form, which takes
     // the dialog's children; the buttons read "< Back" and "Next >". 0.
     long initialize() override;
+    void getMadeValues(TQCindexVariantData* values) override;
     // The page form fills the work form but for a margin of 1 (3 on the
     // right).
     void adjustForm() override;

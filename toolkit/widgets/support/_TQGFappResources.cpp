@@ -6,6 +6,8 @@
 #include "_TQDfont.h"
 #include "_TQDmouse.h"
 
+#include <cstring>
+
 long TQGFloadMouseCursorData(char** table)
 {
     if (table == nullptr)
@@ -38,8 +40,13 @@ void TQGFsetFontData(TQCstring* text)
     // they came.
     const long encoding = text->getEncoding();
     TQCfontSet* fonts = TQGIappFontSet();
-    // The text ends in a line feed: its last word is empty and names no font.
-    const long lines = text->getWords("\n", encoding) - 1;
+    // A line feed ends a line rather than starting one: only a text that
+    // ends in one has an empty last field that names no font.
+    const char* all = text->getString(encoding);
+    const size_t length = all != nullptr ? std::strlen(all) : 0;
+    long lines = text->getWords("\n", encoding);
+    if (length == 0 || all[length - 1] == '\n')
+        --lines;
     for (long i = 0; i < lines && i <= 0x7FFF; ++i) {
         // The set answers its default font for a number it lacks; renaming
         // that one would change every widget that uses the default.

@@ -13,6 +13,7 @@ long TQGFloadMouseCursorData(char** table);
 void TQGFloadFontData(char** lines);
 // Line i (from 0) becomes the font name of font number i of the
 // application's font set; a number the set holds no font for is skipped.
+// The last line needs no line feed.
 void TQGFsetFontData(TQCstring* text);
 // A new string, the caller's, of eight lines: the font names of fonts 0 to
 // 7, an empty line for a number the set holds no font for.

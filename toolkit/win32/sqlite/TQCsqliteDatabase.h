@@ -19,7 +19,7 @@ public:
     long beginTran() override { return run("BEGIN"); }
     long commitTran() override { return run("COMMIT"); }
     long abortTran() override { return run("ROLLBACK"); }
-    // Every statement of sql, in the system's code page.
+    // Every statement of sql, in the toolkit's system encoding.
     long sqlExecute(const char* sql) override;
     unsigned char isOpen() override { return m_connection != nullptr ? 1 : 0; }
     void getErrorMsg(char* state, char* message) override { m_error.write(state, message); }

@@ -1,5 +1,6 @@
 // The last failure of an SQLite connection or statement: SQLite's extended
-// result code as the state, and its reason in the system's code page.
+// result code as the state, and its reason as SQLite words it, in UTF-8,
+// written out in the toolkit's system encoding.
 #ifndef TQCSQLITEERROR_H
 #define TQCSQLITEERROR_H
 
@@ -14,7 +15,7 @@ public:
     long take(int code, const char* utf8Message)
     {
         m_code = code;
-        m_message = systemFromUtf8(utf8Message != nullptr ? utf8Message : sqlite3_errstr(code));
+        m_message = utf8Message != nullptr ? utf8Message : sqlite3_errstr(code);
         return -1;
     }
     long take(sqlite3* connection)
@@ -27,12 +28,13 @@ public:
         return -1;
     }
 
-    // 27 and 255 characters at most.
+    // 27 and 255 bytes at most.
     void write(char* state, char* message) const
     {
         copySystemText(state, std::to_string(m_code), 28);
         copySystemText(message, m_message, 256);
     }
+    // In UTF-8.
     const std::string& message() const { return m_message; }
 
 private:

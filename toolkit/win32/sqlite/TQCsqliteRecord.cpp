@@ -63,7 +63,8 @@ long TQCsqliteRecord::getColName(long column, char* buffer)
 {
     if (column < 0 || column >= getColCount())
         return -1;
-    copySystemText(buffer, systemFromUtf8(sqlite3_column_name(m_statement, column)), 1024);
+    const char* name = sqlite3_column_name(m_statement, column);
+    copySystemText(buffer, name != nullptr ? name : "", 1024);
     return 0;
 }
 

@@ -1,7 +1,7 @@
 // The SQLite driver's statement: opening runs it and stands on its first
-// row; the values of the current row are read as text in the system's code
-// page. It only reads forward: editing, the other moves, variants and
-// asynchronous queries are not supported and answer -1.
+// row; the values of the current row are read as text in the toolkit's
+// system encoding. It only reads forward: editing, the other moves,
+// variants and asynchronous queries are not supported and answer -1.
 #ifndef TQCSQLITERECORD_H
 #define TQCSQLITERECORD_H
 
@@ -46,7 +46,10 @@ public:
     unsigned char isNull(long column) override { return getColType(column) == SQLITE_NULL; }
     unsigned char isNull(const char* name) override { return isNull(getColIndex(name)); }
     void getErrorMsg(char* state, char* message) override { m_error.write(state, message); }
-    TQCstring getErrorMessage() override { return textMaker(m_error.message().c_str(), -1); }
+    TQCstring getErrorMessage() override
+    {
+        return textMaker(m_error.message().c_str(), kUtf8Encoding);
+    }
 
     // Not supported.
     long getColValue(long, TQCvariant*) override { return -1; }

@@ -36,9 +36,12 @@ void registerWithProgram()
     auto setDatabaseHandler = programEntry<TQCdbSetCreateHandler>(TQ_DB_SET_DATABASE_HANDLER);
     auto setRecordHandler = programEntry<TQCdbSetCreateHandler>(TQ_DB_SET_RECORD_HANDLER);
     auto text = programEntry<TQCdbDrvRecord::TextMaker>(TQ_DB_DRIVER_TEXT);
-    if (setDatabaseHandler == nullptr || setRecordHandler == nullptr || text == nullptr)
+    auto convert = programEntry<TQCdbDriverConvert>(TQ_DB_DRIVER_CONVERT);
+    if (setDatabaseHandler == nullptr || setRecordHandler == nullptr || text == nullptr ||
+        convert == nullptr)
         return;
     TQCdbDrvRecord::textMaker = text;
+    useProgramConverter(convert);
     setDatabaseHandler(reinterpret_cast<void*>(createDatabase), "SQLITE");
     setRecordHandler(reinterpret_cast<void*>(createRecord), "SQLITE");
 }

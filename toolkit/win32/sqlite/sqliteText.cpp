@@ -1,53 +1,76 @@
-// Conversions between the system's code page and UTF-8 through UTF-16.
+// Conversions between the toolkit's system encoding and UTF-8 through the
+// program's converter, and texts cut to a buffer between characters.
 #include "sqliteText.h"
-
-#include <windows.h>
 
 #include <vector>
 
 namespace {
 
-std::string convert(const char* text, UINT from, UINT to)
+TQCdbDriverConvert g_convert = nullptr;
+
+std::string convert(const char* text, long from, long to)
 {
-    if (text == nullptr || *text == '\0')
+    if (text == nullptr || *text == '\0' || g_convert == nullptr)
         return "";
-    int wide = MultiByteToWideChar(from, 0, text, -1, nullptr, 0);
-    if (wide <= 0)
+    long length = g_convert(nullptr, 0, to, text, from);
+    if (length <= 0)
         return "";
-    std::vector<wchar_t> units(static_cast<size_t>(wide));
-    MultiByteToWideChar(from, 0, text, -1, units.data(), wide);
-    int bytes = WideCharToMultiByte(to, 0, units.data(), -1, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0)
-        return "";
-    std::vector<char> out(static_cast<size_t>(bytes));
-    WideCharToMultiByte(to, 0, units.data(), -1, out.data(), bytes, nullptr, nullptr);
-    return out.data();
+    std::vector<char> out(static_cast<size_t>(length) + 1);
+    g_convert(out.data(), length + 1, to, text, from);
+    return std::string(out.data(), static_cast<size_t>(length));
+}
+
+// Bytes of the UTF-8 character at text[at]; a byte that begins no whole
+// character stands alone.
+size_t characterLength(const std::string& text, size_t at)
+{
+    unsigned char lead = static_cast<unsigned char>(text[at]);
+    size_t n = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (at + n > text.size())
+        return 1;
+    for (size_t i = 1; i < n; ++i)
+        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80)
+            return 1;
+    return n;
 }
 
 } // namespace
 
+void useProgramConverter(TQCdbDriverConvert convert)
+{
+    g_convert = convert;
+}
+
 std::string utf8FromSystem(const char* text)
 {
-    return convert(text, CP_ACP, CP_UTF8);
+    return convert(text, kSystemEncoding, kUtf8Encoding);
 }
 
 std::string systemFromUtf8(const char* text)
 {
-    return convert(text, CP_UTF8, CP_ACP);
+    return convert(text, kUtf8Encoding, kSystemEncoding);
 }
 
-void copySystemText(char* buffer, const std::string& text, long size)
+// A text too long is converted a character at a time: the toolkit's
+// encodings keep no state between characters, so the pieces join to the
+// text converted whole.
+void copySystemText(char* buffer, const std::string& utf8, long size)
 {
     if (size < 1)
         return;
     size_t room = static_cast<size_t>(size - 1);
-    size_t n = 0;
-    while (n < text.size()) {
-        size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[n])) ? 2 : 1;
-        if (n + step > room || n + step > text.size())
-            break;
-        n += step;
+    std::string fitting = systemFromUtf8(utf8.c_str());
+    if (fitting.size() > room) {
+        fitting.clear();
+        for (size_t at = 0; at < utf8.size();) {
+            size_t step = characterLength(utf8, at);
+            std::string piece = systemFromUtf8(utf8.substr(at, step).c_str());
+            if (fitting.size() + piece.size() > room)
+                break;
+            fitting += piece;
+            at += step;
+        }
     }
-    text.copy(buffer, n);
-    buffer[n] = '\0';
+    fitting.copy(buffer, fitting.size());
+    buffer[fitting.size()] = '\0';
 }
