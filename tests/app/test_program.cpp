@@ -30,6 +30,7 @@
 #include "_TQDappDev.h"
 #include "_TQDfont.h"
 #include "_TQDmwindowDev.h"
+#include "_TQGFdebug.h"
 #include "_TQGFfontEditor.h"
 #include "analysisPass.h"
 #include "analysisState.h"
@@ -785,6 +786,11 @@ std::vector<int16_t> ramp(int16_t count)
     return v;
 }
 
+// The clock held still from the first press of a double click until the
+// dialog has taken both: on a busy machine the program may take longer
+// between the two than a double press allows.
+std::unique_ptr<GuiTestClock> g_heldClock;
+
 // The file is listed, taken with a double click or a click and OK, and
 // read.
 void chooseSteps(ScenarioSteps& user, const char* name, bool doubleClick)
@@ -792,12 +798,16 @@ void chooseSteps(ScenarioSteps& user, const char* name, bool doubleClick)
     user.then("select WAV is pressed", [] { postClick(widget("TQCvbtn", "newvbtn_000")); });
     user.when(name, [name] { return fileDialog()->getOwnVisible() && fileRow(name) != nullptr; },
               [name, doubleClick] {
+                  if (doubleClick)
+                      g_heldClock.reset(new GuiTestClock(TQGFclocktime()));
                   postClick(fileRow(name));
                   if (doubleClick)
                       postClick(fileRow(name));
                   else
                       postClick(fileDialog()->getOkButton());
               });
+    user.when("the file dialog is closed", [] { return !fileDialog()->getOwnVisible(); },
+              [] { g_heldClock.reset(); });
 }
 
 // "out csv" writes the four files beside the recording, under its name.

@@ -108,12 +108,12 @@ void scrollAndTabScenario()
                        modern->pixel(220, 60) == kPage,
                    "the line under the other tabs, open under the selected one");
     COLORREF unpressed = modern->pixel(20, 22);
-    PostMessageA(s.client, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 22));
+    postInput(s.client, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 22));
     s.settle();
     requireInChild(windowPixel(s.client, 20, 22) == RGB(0x40, 0x60, 0x80) &&
                        unpressed != RGB(0x40, 0x60, 0x80),
                    "the pressed decrement button is flat B - 32");
-    PostMessageA(s.client, WM_LBUTTONUP, 0, MAKELPARAM(20, 22));
+    postInput(s.client, WM_LBUTTONUP, 0, MAKELPARAM(20, 22));
     s.bar->setPropertyV(_TQNvalue(), static_cast<unsigned long>(300));
     s.settle();
 

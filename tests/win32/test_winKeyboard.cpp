@@ -123,7 +123,7 @@ protected:
     void typeAndWait(std::vector<WORD> chord, size_t count)
     {
         type(chord);
-        app.pumpUntil([count] { return g_delivered.size() >= count; }, 2000);
+        app.pumpUntil([count] { return g_delivered.size() >= count; }, 10000);
         app.pumpFor(30);
     }
     const Delivered* pressOf(long code)

@@ -4,6 +4,7 @@
 #include "FreshProcess.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
+#include "GuiToolkitWindow.h"
 #include "TQDwinformDev.h"
 #include "_TQCguiPolicy.h"
 #include "_TQN.h"
@@ -51,7 +52,7 @@ HWND GuiControlScene::hwnd()
 
 void GuiControlScene::post(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    PostMessageA(hwnd(), message, wParam, lParam);
+    postInput(hwnd(), message, wParam, lParam);
     pumpPendingMessages(kPatience);
 }
 

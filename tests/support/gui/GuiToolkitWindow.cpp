@@ -82,6 +82,17 @@ std::array<long, 4> geometryOf(TQCbase* object)
             object->getProperty(_TQNheight()).getLong()};
 }
 
+void postInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (message != WM_MOUSEWHEEL)
+            ClientToScreen(window, &at);
+        SetCursorPos(at.x, at.y);
+    }
+    PostMessageA(window, message, wParam, lParam);
+}
+
 void postMouseAt(HWND window, UINT message, WPARAM keys, POINT at, DWORD timeoutMs)
 {
     SetCursorPos(at.x, at.y);

@@ -49,6 +49,12 @@ TQDwinScrFrameDev* scrFrameDevOf(TQCscrForm* form);
 std::array<long, 4> placedInParent(TQCbase* form);
 // x, y, width and height as the object's properties hold them.
 std::array<long, 4> geometryOf(TQCbase* object);
+// A message posted to a window; for a mouse message the real pointer is put
+// at its point first (a wheel message's point lies on the screen, the
+// others' in the window), where a user's pointer would be: the application's
+// tick takes a pointer outside the window that has the mouse for one that
+// has left it, between two posted messages too.
+void postInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // A mouse message at a point of the screen, the pointer put there first:
 // to the window holding the pointer, else to window; then the queue pumped
 // for at most timeoutMs.

@@ -133,8 +133,8 @@ void selectAndDragScenario()
     EditScene scene("the selection scenario hung");
     TQCform* form = scene.form;
     form->setPropertyEditMode(1);
-    PostMessageA(formWindowOf(form), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
-    PostMessageA(formWindowOf(form), WM_LBUTTONUP, 0, MAKELPARAM(60, 50));
+    postInput(formWindowOf(form), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
+    postInput(formWindowOf(form), WM_LBUTTONUP, 0, MAKELPARAM(60, 50));
     pumpMessagesUntil([&] { return form->getShowGriphand() != 0; }, kPatience);
     scene.settle();
     requireInChild(scene.editor->client == form, "the press makes the form the editor's client");

@@ -87,9 +87,9 @@ void setItems(TQCindexForm* tabs, const char* name, const char* items)
 void clickTab(TQCindexForm* tabs, int x)
 {
     HWND row = formWindowOf(tabs->getTabRow());
-    PostMessageA(row, WM_MOUSEMOVE, 0, MAKELPARAM(x, 12));
-    PostMessageA(row, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 12));
-    PostMessageA(row, WM_LBUTTONUP, 0, MAKELPARAM(x, 12));
+    postInput(row, WM_MOUSEMOVE, 0, MAKELPARAM(x, 12));
+    postInput(row, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 12));
+    postInput(row, WM_LBUTTONUP, 0, MAKELPARAM(x, 12));
     pumpPendingMessages(5000);
 }
 

@@ -128,9 +128,14 @@ void thumbScenario()
     ScrolledScene scene;
     scene.form->getHScrBar()->addProcedureV("a", "countActivation", countActivation, 2);
     scene.show();
-    scene.post(WM_MOUSEMOVE, 0, 40, 192);
-    scene.post(WM_LBUTTONDOWN, MK_LBUTTON, 40, 192);
-    scene.post(WM_MOUSEMOVE, MK_LBUTTON, 60, 192);
+    // Posted together, so that the application's tick, which finds the
+    // pointer parked outside and tells the form it has left, cannot come
+    // between them and turn the drag into the pointer's entry. Putting the
+    // pointer at each point instead would add the system's own move there.
+    PostMessageA(scene.formWindow, WM_MOUSEMOVE, 0, MAKELPARAM(40, 192));
+    PostMessageA(scene.formWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 192));
+    PostMessageA(scene.formWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 192));
+    pumpPendingMessages(kPatience);
     requireInChild(scene.form->getHScrBar()->getValue() == 60 && scene.value("hbarValue") == 60,
                    "a 20-pixel drag moves by 81 and snaps to 60");
     requireInChild(g_activations == 0, "no activation while dragging");
@@ -148,8 +153,8 @@ void heldArrowScenario()
     scene.post(WM_MOUSEMOVE, 0, 268, 192);
     scene.post(WM_LBUTTONDOWN, MK_LBUTTON, 268, 192);
     requireInChild(bar->getValue() == 10, "the press steps once");
-    pumpMessagesFor(2000);
-    requireInChild(bar->getValue() >= 30, "held, it repeats on the application timer");
+    requireInChild(pumpMessagesUntil([bar] { return bar->getValue() >= 30; }, 20000),
+                   "held, it repeats on the application timer");
     scene.post(WM_LBUTTONUP, 0, 268, 192);
     unsigned long released = bar->getValue();
     pumpMessagesFor(1000);

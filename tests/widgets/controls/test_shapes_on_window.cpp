@@ -52,7 +52,7 @@ std::vector<bool> arrowPixels(HWND client)
 
 void post(HWND client, UINT message, WPARAM flags)
 {
-    PostMessageA(client, message, flags, MAKELPARAM(135, 25));
+    postInput(client, message, flags, MAKELPARAM(135, 25));
     pumpPendingMessages(5000);
 }
 

@@ -10,6 +10,7 @@
 #include "GuiControlScene.h"
 #include "GuiPixels.h"
 #include "GuiTestApp.h"
+#include "GuiToolkitWindow.h"
 #include "SampleText.h"
 #include "TQDwinformDev.h"
 #include "_TQCfontSet.h"
@@ -161,11 +162,11 @@ void textFieldScenario()
     requireInChild(TQGIappMouse()->getMouseFocusClient() == field, "shown, it takes the wheel");
 
     HWND window = windowOf(field);
-    PostMessageA(window, WM_MOUSEWHEEL, 0xFF880000, MAKELPARAM(100, 100));
+    postInput(window, WM_MOUSEWHEEL, 0xFF880000, MAKELPARAM(100, 100));
     pumpPendingMessages(5000);
     requireInChild(offsetY(field) == 30 && field->getVScrBar()->getValue() == 30,
                    "a notch down scrolls the text and its bar by 30 pixels");
-    PostMessageA(window, WM_MOUSEWHEEL, 0x00780000, MAKELPARAM(100, 100));
+    postInput(window, WM_MOUSEWHEEL, 0x00780000, MAKELPARAM(100, 100));
     pumpPendingMessages(5000);
     requireInChild(offsetY(field) == 0, "a notch up scrolls back");
 
@@ -183,9 +184,9 @@ void textFieldScenario()
     }
     requireInChild(arrow >= 0, "the bar has an increment arrow");
     LPARAM point = MAKELPARAM(bx + bw / 2, by + arrow);
-    PostMessageA(window, WM_MOUSEMOVE, 0, point);
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageA(window, WM_LBUTTONUP, 0, point);
+    postInput(window, WM_MOUSEMOVE, 0, point);
+    postInput(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    postInput(window, WM_LBUTTONUP, 0, point);
     pumpPendingMessages(5000);
     requireInChild(offsetY(field) == number(bar, _TQNincrement()) && offsetY(field) > 0,
                    "a click on the arrow scrolls the text by the bar's increment");

@@ -116,19 +116,25 @@ long popupWith(TQCbaseDialog* dialog, const std::function<void(DialogScript&)>& 
     return answer;
 }
 
-// A link to itself: even root cannot list it.
+// A link to itself: even root cannot list it. Wine hands out no handle of
+// a Unix program to wait on, so the shell leaves a mark once the link is
+// made; the mark is waited for and taken away.
 void makeSelfLink(const std::string& folder, const char* name)
 {
-    std::string command = std::string("/bin/ln -s ") + name + " " + name;
+    std::string command =
+        std::string("/bin/sh -c \"ln -s ") + name + " " + name + " && touch ln-done\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     requireInChild(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
                                   folder.c_str(), &startup, &process) != 0,
                    "ln runs");
-    WaitForSingleObject(process.hProcess, kPatience);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    std::string mark = folder + "\\ln-done";
+    requireInChild(pumpMessagesUntil(
+                       [&] { return GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                       20000),
+                   "ln made the link");
+    DeleteFileA(mark.c_str());
 }
 
 void listingScenario()

@@ -34,7 +34,7 @@ void noteTrigger(TQCbase*)
 
 void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    PostMessageA(window, message, wParam, lParam);
+    postInput(window, message, wParam, lParam);
     pumpPendingMessages(kPatience);
 }
 

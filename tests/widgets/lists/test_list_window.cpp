@@ -70,10 +70,7 @@ struct ListScene {
     // leads to.
     static void post(HWND target, UINT message, WPARAM wParam, int x, int y)
     {
-        POINT screen = {x, y};
-        ClientToScreen(target, &screen);
-        SetCursorPos(screen.x, screen.y);
-        PostMessageA(target, message, wParam, MAKELPARAM(x, y));
+        postInput(target, message, wParam, MAKELPARAM(x, y));
         pumpPendingMessages(kPatience);
     }
     static void key(HWND target, WPARAM vk)
@@ -213,12 +210,12 @@ void shiftRangeScenario()
     pumpMessagesFor(100);
     scene.clickRow(100, 3 * kRow + 10);
     typeChord({VK_SHIFT, VK_DOWN});
-    pumpMessagesUntil([&] { return scene.list->getSelected(4) != 0; }, 2000);
+    pumpMessagesUntil([&] { return scene.list->getSelected(4) != 0; }, kPatience);
     requireInChild(scene.list->getSelected(3) && scene.list->getSelected(4),
                    "Shift+Down from row 3 selects rows 3 and 4");
     long before = g_selections;
     typeChord({VK_SHIFT, VK_DOWN});
-    pumpMessagesUntil([&] { return scene.list->getSelected(5) != 0; }, 2000);
+    pumpMessagesUntil([&] { return scene.list->getSelected(5) != 0; }, kPatience);
     pumpPendingMessages(kPatience);
     for (long i = 0; i < 8; ++i)
         requireInChild((scene.list->getSelected(i) != 0) == (i >= 3 && i <= 5),

@@ -42,9 +42,9 @@ void click(TQCradioGroup* group, short n)
     long x = toggle->getProperty("x").getLong() + 20;
     long y = toggle->getProperty("y").getLong() + toggle->getProperty("height").getLong() / 2;
     HWND hwnd = formWindowOf(group);
-    PostMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    postInput(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    postInput(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    postInput(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     pumpPendingMessages(kPatience);
 }
 
