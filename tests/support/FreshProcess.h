@@ -6,18 +6,20 @@
 #ifndef FRESHPROCESS_H
 #define FRESHPROCESS_H
 
+#include "TempDir.h"
 #include "_TQGFdebug.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-// Ends the process at once, the toolkit's threads first: _Exit runs no exit
-// handlers.
+// Ends the process at once, the toolkit's threads first, and the test's
+// temporary folders after them: _Exit runs no exit handlers.
 [[noreturn]] inline void endFreshProcess(int status)
 {
     std::fflush(stdout);
     std::fflush(stderr);
     TQGFendThreads();
+    TempDir::removeLiveFolders();
     std::_Exit(status);
 }
 

@@ -1,9 +1,23 @@
 #include "TempDir.h"
 
 #include <filesystem>
+#include <mutex>
 #include <random>
+#include <set>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+std::mutex g_liveLock;
+
+std::set<std::string>& liveFolders()
+{
+    static std::set<std::string> folders;
+    return folders;
+}
+
+} // namespace
 
 TempDir::TempDir()
 {
@@ -15,6 +29,8 @@ TempDir::TempDir()
         std::error_code ec;
         if (fs::create_directory(candidate, ec)) {
             path_ = candidate.string();
+            std::lock_guard<std::mutex> hold(g_liveLock);
+            liveFolders().insert(path_);
             return;
         }
     }
@@ -22,8 +38,22 @@ TempDir::TempDir()
 
 TempDir::~TempDir()
 {
+    {
+        std::lock_guard<std::mutex> hold(g_liveLock);
+        liveFolders().erase(path_);
+    }
     std::error_code ec;
     fs::remove_all(path_, ec);
+}
+
+void TempDir::removeLiveFolders()
+{
+    std::lock_guard<std::mutex> hold(g_liveLock);
+    for (const std::string& folder : liveFolders()) {
+        std::error_code ec;
+        fs::remove_all(folder, ec);
+    }
+    liveFolders().clear();
 }
 
 std::string TempDir::file(const std::string& name) const

@@ -15,6 +15,9 @@ public:
     const std::string& path() const { return path_; }
     // The path of a file inside the folder.
     std::string file(const std::string& name) const;
+    // Removes the folders of every TempDir still alive: a process that ends
+    // with _Exit runs no destructor.
+    static void removeLiveFolders();
 
 private:
     std::string path_;

@@ -116,24 +116,23 @@ long popupWith(TQCbaseDialog* dialog, const std::function<void(DialogScript&)>& 
     return answer;
 }
 
-// A link to itself: even root cannot list it. Wine hands out no handle of
-// a Unix program to wait on, so the shell leaves a mark once the link is
-// made; the mark is waited for and taken away.
-void makeSelfLink(const std::string& folder, const char* name)
+// A Unix command run by the shell in folder. Wine hands out no handle of a
+// Unix program to wait on, so the shell leaves a mark once the command has
+// succeeded; the mark is waited for and taken away.
+void shellInFolder(const std::string& folder, const std::string& unixCommand)
 {
-    std::string command =
-        std::string("/bin/sh -c \"ln -s ") + name + " " + name + " && touch ln-done\"";
+    std::string command = "/bin/sh -c \"" + unixCommand + " && touch shell-done\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     requireInChild(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
                                   folder.c_str(), &startup, &process) != 0,
-                   "ln runs");
-    std::string mark = folder + "\\ln-done";
+                   "the shell runs");
+    std::string mark = folder + "\\shell-done";
     requireInChild(pumpMessagesUntil(
                        [&] { return GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES; },
                        20000),
-                   "ln made the link");
+                   unixCommand.c_str());
     DeleteFileA(mark.c_str());
 }
 
@@ -152,7 +151,8 @@ void listingScenario()
     std::wstring wide(temp.path().begin(), temp.path().end());
     CloseHandle(CreateFileW((wide + L"\\\u00e9t\u00e9.wav").c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_NEW, 0, nullptr));
-    makeSelfLink(temp.path(), "loop");
+    // A link to itself: even root cannot list it.
+    shellInFolder(temp.path(), "ln -s loop loop");
 
     FileScene scene("the listing scenario hung", folder);
     scene.dialog->setPropertyV("maskFileName", "wav");
@@ -191,6 +191,8 @@ void listingScenario()
     scene.browse(folder + "/loop");
     requireInChild(scene.rows() == Names{"parent directory"},
                    "a folder that cannot be read lists parent directory alone");
+    // Through Wine the link cannot be removed, so the folder could not be.
+    shellInFolder(temp.path(), "rm loop");
     passInChild();
 }
 
