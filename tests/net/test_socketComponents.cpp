@@ -513,7 +513,9 @@ TEST(SocketComponents, AHundredWaitingClientsLeaveNoHandleOrMemoryBehind)
     std::printf("handles %lu -> %lu, heap bytes in use %lu -> %lu\n", before.handles,
                 after.handles, static_cast<unsigned long>(before.heapBytes),
                 static_cast<unsigned long>(after.heapBytes));
-    EXPECT_EQ(before.handles, after.handles);
+    // A handle of the system's own may come or go between the two counts; a
+    // leak of the connections would show a hundred.
+    EXPECT_LE(after.handles, before.handles + 2) << "no handle left by the clients";
     EXPECT_LT(after.heapBytes, before.heapBytes + 4096) << "less than 41 bytes a client";
 }
 
